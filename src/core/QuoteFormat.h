@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace remitto {
+
+/// Reads the quote-delimited format value by value: values are separated by
+/// commas or line ends, quotes around text values are stripped, bare values
+/// are trimmed. Records are addressed by counting values, never lines.
+class QuoteReader {
+public:
+    explicit QuoteReader(const QString& text);
+
+    /// True when no value is left.
+    bool atEnd();
+    /// The next value ("" past the end).
+    QString next();
+    /// All remaining values.
+    QStringList readAll();
+    /// True when the text ended inside a quoted value (a truncated file).
+    bool truncated() const { return m_truncated; }
+
+private:
+    void skipBlankLines();
+
+    const QString m_text;
+    qsizetype m_pos = 0;
+    bool m_afterComma = false;
+    bool m_truncated = false;
+};
+
+/// Builds quote-delimited text: strings quoted (double quotes inside become
+/// two apostrophes), numbers bare, never-set values as nothing, CR LF ends.
+class QuoteWriter {
+public:
+    QuoteWriter& text(const QString& value);
+    QuoteWriter& number(const QString& bareValue);
+    QuoteWriter& number(qint64 value);
+    /// A value that was never set: written as nothing.
+    QuoteWriter& empty();
+    QuoteWriter& endLine();
+
+    const QString& result() const { return m_out; }
+
+private:
+    void separate();
+
+    QString m_out;
+    bool m_lineStarted = false;
+};
+
+/// Values of a whole quote-delimited file.
+struct QuoteFile {
+    bool ok = false;
+    bool missing = false;
+    QStringList values;
+    QString error;  ///< Polish message naming the file, when !ok
+};
+
+/// Reads every value of a Windows-1250 quote-delimited file. A file that ends
+/// inside a quoted value is reported as damaged (the values read are kept).
+QuoteFile readQuoteFile(const QString& path);
+
+/// Cuts values into records of `size` values. Returns false (and leaves the
+/// incomplete tail out) when the count is not a multiple of `size`.
+bool splitRecords(const QStringList& values, int size, QList<QStringList>* records);
+
+/// Polish message for a file whose value count does not fit its records.
+QString damagedFileMessage(const QString& path, int recordSize);
+
+} // namespace remitto

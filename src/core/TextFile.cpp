@@ -1,0 +1,150 @@
+#include "core/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+
+namespace remitto {
+
+namespace {
+
+// Unicode of the bytes 0x80..0xFF; 0 marks a byte the code page leaves
+// undefined (it maps to the control character of the same number).
+constexpr std::array<char16_t, 128> kHigh = {
+    0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021,
+    0,      0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0,      0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+char16_t decodeByte(unsigned char b)
+{
+    if (b < 0x80)
+        return b;
+    const char16_t u = kHigh[b - 0x80];
+    return u ? u : char16_t(b);
+}
+
+// Reverse table over the whole Basic Multilingual Plane, built once.
+const std::array<unsigned char, 0x10000>& encodeTable()
+{
+    static const auto table = [] {
+        std::array<unsigned char, 0x10000> t{};
+        t.fill('?');
+        for (int b = 0; b < 256; ++b)
+            t[decodeByte(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString fromCp1250(const QByteArray& bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dst[i] = QChar(decodeByte(static_cast<unsigned char>(bytes[i])));
+    return out;
+}
+
+QByteArray toCp1250(const QString& text)
+{
+    const auto& table = encodeTable();
+    QByteArray out(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;  // one character outside the plane: one "?"
+        out[n++] = c.isSurrogate() ? '?' : static_cast<char>(table[c.unicode()]);
+    }
+    out.truncate(n);
+    return out;
+}
+
+QString writeErrorMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, reason);
+}
+
+FileText readTextFile(const QString& path)
+{
+    FileText result;
+    QFile f(path);
+    if (!f.exists()) {
+        result.missing = true;
+        result.error = QStringLiteral("Brak pliku %1").arg(path);
+        return result;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, f.errorString());
+        return result;
+    }
+    result.text = fromCp1250(f.readAll());
+    result.ok = true;
+    return result;
+}
+
+bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
+{
+    QSaveFile f(path);
+    // A read-only folder would make QSaveFile write in place; refuse instead.
+    f.setDirectWriteFallback(false);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = writeErrorMessage(path, f.errorString());
+        return false;
+    }
+    if (f.write(content) != content.size()) {
+        if (error)
+            *error = writeErrorMessage(path, f.errorString());
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = writeErrorMessage(path, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool rewriteTextFile(const QString& path, const QString& text, QString* error)
+{
+    return rewriteFile(path, toCp1250(text), error);
+}
+
+bool appendTextFile(const QString& path, const QString& text, QString* error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error)
+            *error = writeErrorMessage(path, f.errorString());
+        return false;
+    }
+    const QByteArray bytes = toCp1250(text);
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        if (error)
+            *error = writeErrorMessage(path, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace remitto
