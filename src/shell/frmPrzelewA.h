@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QTreeView;
+class QFileSystemModel;
+
+namespace remitto {
+
+struct Session;
+class Dialogs;
+class frmMojaFirma;
+class frmUstawieniaDrukarki;
+class frmSplash;
+
+/// The main window: start-up, login, calendar and clock, and the menu from
+/// which every other window is opened.
+class frmPrzelewA : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmPrzelewA(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmPrzelewA() override;
+
+    /// Runs the start-up: today's date, settings, first own company, caption,
+    /// calendar. `folder` is the folder shown in the folder list at start.
+    void uruchom(const QString& folder);
+
+    /// Folder shown in the folder list.
+    QString pokazanyFolder() const { return m_folder; }
+    /// Shows `folder` in the folder list (as a click in the list would).
+    void pokazFolder(const QString& folder);
+
+    frmMojaFirma* oknoMojaFirma() const;
+
+signals:
+    /// The program must end (wrong password, " &KOniec").
+    void programZakonczony();
+    /// A data folder was accepted; main() remembers it for the next start.
+    void folderZaakceptowany(const QString& folder);
+
+private:
+    void budujKontrolki();
+    void budujMenu();
+    QAction* dodajAkcje(QWidget* menu, const QString& name, const QString& caption);
+
+    // Start-up and login
+    void ladowanie();
+    bool wczytajFirme();
+    void pokazListyFolderow(bool widoczne);
+    void ukryjHaslo();
+    void odswiezWizytowke();
+    void odswiezDate(const QDate& dzien);
+    void zakoncz();
+    void zatwierdzHaslo();
+    void akceptujFolder();
+    void zmianaDysku(int index);
+    bool hasloPoprawne() const;
+
+    // Menu
+    void otworzMojaFirma();
+    void kontrahenci();
+    void zmianaDaty();
+    void zmianaCzasu();
+    void zmianaHasla();
+    void opisSeryjny();
+    void sciezkaEcorponet();
+    void sciezkaKramix();
+    void ustawienieDrukarki();
+    void pomoc();
+    void pokazBladFolderu(int kod, const QString& error);
+
+    Session& m_session;
+    Dialogs& m_dialogs;
+    QString m_folder;
+
+    QCalendarWidget* MonthView1 = nullptr;
+    QLabel* lbdata = nullptr;
+    QLabel* lbGodzina = nullptr;
+    QTimer* tmCzas = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lbinformacja = nullptr;
+    QLineEdit* txtWizytowka = nullptr;
+    QLabel* lbInformacja1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* WprHasla = nullptr;
+    QLineEdit* txtHaslo = nullptr;
+    QPushButton* cmdZatwierdz = nullptr;
+    QComboBox* drvStacjaDyskow = nullptr;
+    QTreeView* dirFolder = nullptr;
+    QFileSystemModel* m_folderModel = nullptr;
+    QPushButton* cmdAkceptuj = nullptr;
+    QPushButton* cmdKoniec = nullptr;
+
+    QPointer<frmMojaFirma> m_mojaFirma;
+    QPointer<frmUstawieniaDrukarki> m_drukarka;
+    QPointer<frmSplash> m_splash;
+};
+
+} // namespace remitto

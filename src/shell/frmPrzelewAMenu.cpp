@@ -1,0 +1,171 @@
+// The "Globalne" menu: program date and time, password, serial description,
+// the two folders of the current company, printer settings, about window.
+#include "shell/frmPrzelewA.h"
+
+#include "core/Session.h"
+#include "shell/Instalka.h"
+#include "shell/MojaFirma.h"
+#include "shell/frmSplash.h"
+#include "shell/frmUstawieniaDrukarki.h"
+#include "ui/Dialogs.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QTime>
+
+namespace remitto {
+
+namespace {
+
+const QString kTytulHasla = QStringLiteral("Zmiana Hasła dostepu !!");
+const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone");
+
+} // namespace
+
+void frmPrzelewA::kontrahenci()
+{
+    if (!hasloPoprawne())
+        zakoncz();
+}
+
+void frmPrzelewA::zmianaDaty()
+{
+    const QString tytul = QStringLiteral("Zmiana daty systemowej !");
+    const auto odp = m_dialogs.inputBox(QStringLiteral("Podaj zmienioną date w formacie rrrr-mm-dd"), tytul);
+    if (!odp || odp->trimmed().isEmpty())
+        return;
+    const QDate dzien = QDate::fromString(odp->trimmed(), QStringLiteral("yyyy-MM-dd"));
+    if (!dzien.isValid()) {
+        m_dialogs.messageBox(QStringLiteral("Niepoprawna data \"%1\". Wpisz datę w formacie rrrr-mm-dd, np. 2020-07-08.")
+                                 .arg(odp->trimmed()),
+                             tytul, Icon::Exclamation);
+        return;
+    }
+    m_session.clock.setDate(dzien);
+    odswiezDate(dzien);
+}
+
+void frmPrzelewA::zmianaCzasu()
+{
+    const QString tytul = QStringLiteral("Zmiana czasu systemowego !");
+    const auto odp = m_dialogs.inputBox(QStringLiteral("Podaj zmieniony czas w formacie gg:ss"), tytul);
+    if (!odp || odp->trimmed().isEmpty())
+        return;
+    const QString t = odp->trimmed();
+    QTime czas = QTime::fromString(t, QStringLiteral("H:mm:ss"));
+    if (!czas.isValid())
+        czas = QTime::fromString(t, QStringLiteral("H:mm"));
+    if (!czas.isValid()) {
+        m_dialogs.messageBox(
+            QStringLiteral("Niepoprawny czas \"%1\". Wpisz godzinę i minuty w formacie gg:mm, np. 14:30.").arg(t),
+            tytul, Icon::Exclamation);
+        return;
+    }
+    m_session.clock.setTime(czas);
+    lbGodzina->setText(m_session.clock.now().time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void frmPrzelewA::zmianaHasla()
+{
+    const auto stare = m_dialogs.inputBox(QStringLiteral("Podaj dotychczsowe hasło dostępu do programu! "), kTytulHasla);
+    if (!stare)
+        return;
+    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
+    if (!r.ok) {
+        m_dialogs.messageBox(r.error, kTytulHasla, Icon::Critical);
+        return;
+    }
+    if (r.u.haslo != *stare)
+        return;
+    const auto nowe = m_dialogs.inputBox(QStringLiteral("Podaj nowe hasło dostępu do programu i zapamiętaj !"),
+                                         kTytulHasla);
+    if (!nowe)
+        return;  // Cancel keeps the old password
+    QString error;
+    const WynikZmiany w = zmienHaslo(m_session, *stare, *nowe, &error);
+    if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)
+        m_dialogs.messageBox(error, kTytulHasla, Icon::Critical);
+}
+
+void frmPrzelewA::opisSeryjny()
+{
+    const QString tytul = QStringLiteral("Text do seryjnego wstawiania");
+    const auto odp = m_dialogs.inputBox(QStringLiteral(" Wprowadź text opisu seryjnego przelewu"), tytul,
+                                        QStringLiteral("F-ra nr"));
+    if (!odp || odp->isEmpty())
+        return;
+    QString error;
+    const WynikZmiany w = zmienOpisSeryjny(m_session, *odp, &error);
+    if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)
+        m_dialogs.messageBox(error, tytul, Icon::Critical);
+}
+
+void frmPrzelewA::pokazBladFolderu(int kod, const QString& error)
+{
+    m_dialogs.messageBox(QStringLiteral(" Błąd nr %1 w linii %2\n%3").arg(kod).arg(m_session.NrIdFirmy, error),
+                         kAppTitle, Icon::None);
+}
+
+void frmPrzelewA::sciezkaEcorponet()
+{
+    const auto odp = m_dialogs.inputBox(QStringLiteral("Wprowadź sciezke do Ecorponet "),
+                                        QStringLiteral("Aktualna scieżka="), m_session.SciezkaEcorponet);
+    if (!odp || odp->isEmpty())
+        return;
+    QString error;
+    switch (ustawFolderEcorponet(m_session, *odp, &error)) {
+    case WynikFolderu::Zmieniono:
+        m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
+        break;
+    case WynikFolderu::BladOdczytu: pokazBladFolderu(53, error); break;
+    case WynikFolderu::BladZapisu: pokazBladFolderu(75, error); break;
+    case WynikFolderu::BezZmian: break;
+    }
+}
+
+void frmPrzelewA::sciezkaKramix()
+{
+    const QString poprzedni = m_session.SciezkaKramix;
+    const auto odp = m_dialogs.inputBox(QStringLiteral("Wprowadź sciezke do Kramix "),
+                                        QStringLiteral("Aktualna scieżka=") + poprzedni, poprzedni);
+    if (!odp)
+        return;
+    // A first folder is stored too; only "empty stays empty" changes nothing.
+    if (poprzedni.isEmpty() && odp->isEmpty())
+        return;
+    QString error;
+    switch (ustawFolderKramix(m_session, *odp, &error)) {
+    case WynikFolderu::Zmieniono:
+        m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
+        break;
+    case WynikFolderu::BladOdczytu: pokazBladFolderu(53, error); break;
+    case WynikFolderu::BladZapisu: pokazBladFolderu(75, error); break;
+    case WynikFolderu::BezZmian: break;
+    }
+}
+
+void frmPrzelewA::ustawienieDrukarki()
+{
+    if (!m_drukarka) {
+        m_drukarka = new frmUstawieniaDrukarki(m_session, m_dialogs, this);
+        m_drukarka->setWindowFlag(Qt::Window);
+        m_drukarka->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_drukarka->otworz();
+    m_drukarka->show();
+    m_drukarka->raise();
+}
+
+void frmPrzelewA::pomoc()
+{
+    if (!m_splash) {
+        m_splash = new frmSplash(this);
+        m_splash->setWindowFlag(Qt::Window);
+        m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_splash->show();
+    m_splash->raise();
+    m_splash->activateWindow();
+}
+
+} // namespace remitto

@@ -1,0 +1,174 @@
+// Start-up, login and the choice of the data folder.
+#include "shell/frmPrzelewA.h"
+
+#include "core/Session.h"
+#include "shell/Startup.h"
+#include "shell/frmMojaFirma.h"
+#include "ui/Dialogs.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+namespace remitto {
+
+namespace {
+
+const QString kTytulBrakInstalki = QStringLiteral("Brak zbioru Instalka.dat");
+
+} // namespace
+
+void frmPrzelewA::uruchom(const QString& folder)
+{
+    const QDate dzis = m_session.clock.today();
+    ustawDzis(m_session, dzis);
+    m_folder = folder;
+    if (m_session.SciezkaProgramu.isEmpty())
+        m_session.SciezkaProgramu = folder;
+    ladowanie();
+
+    setWindowTitle(QStringLiteral("Remitto ") + m_session.SciezkaProgramu + QStringLiteral(" Wersja ")
+                   + wersjaProgramu());
+    MonthView1->setSelectedDate(dzis);
+    m_session.DataRobocza = MonthView1->selectedDate().toString(QStringLiteral("dd-MM-yyyy"));
+    odswiezDate(dzis);
+    Label4->setText(QStringLiteral("Wersja ") + wersjaProgramu());
+    lbGodzina->setText(m_session.clock.now().time().toString(QStringLiteral("HH:mm:ss")));
+    tmCzas->start();
+}
+
+void frmPrzelewA::ladowanie()
+{
+    pokazListyFolderow(false);
+    QString error;
+    StanUstawien stan = wczytajUstawienia(m_session, &error);
+    if (stan == StanUstawien::Brak) {
+        const Answer a = m_dialogs.messageBox(
+            QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"),
+            kTytulBrakInstalki, Icon::Information, Buttons::YesNo);
+        pokazListyFolderow(true);
+        if (a != Answer::Yes)
+            return;
+        const QString folder = m_folder.isEmpty() ? m_session.SciezkaProgramu : m_folder;
+        if (!utworzUstawienia(m_session, folder, &error)) {
+            m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
+            return;
+        }
+        m_session.SciezkaProgramu = folder;
+        stan = wczytajUstawienia(m_session, &error);
+    }
+    if (stan != StanUstawien::Wczytane) {
+        // A damaged settings file is reported, not skipped in silence.
+        m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
+        pokazListyFolderow(true);
+        return;
+    }
+    if (m_session.HasloZapisane == m_session.HasloWpisane)
+        ukryjHaslo();
+    odswiezDate(m_session.clock.today());
+    wczytajFirme();
+    emit folderZaakceptowany(m_session.SciezkaProgramu);
+}
+
+bool frmPrzelewA::wczytajFirme()
+{
+    QString error;
+    const StanFirmy stan = wczytajPierwszaFirme(m_session, &error);
+    if (stan == StanFirmy::BrakPliku || stan == StanFirmy::PustyPlik) {
+        const Answer a = m_dialogs.messageBox(
+            QStringLiteral("W katalogu %1 nie ma zapisanej żadnej własnej firmy (plik MojaFirma.txt).\n"
+                           "Czy utworzyć pierwszy, pusty rekord firmy do wypełnienia w oknie Moja Firma ?")
+                .arg(m_session.SciezkaProgramu),
+            QStringLiteral("Brak danych firmy"), Icon::Question, Buttons::YesNo);
+        if (a == Answer::Yes && !utworzPierwszaFirme(m_session, &error))
+            m_dialogs.messageBox(error, QStringLiteral("Brak danych firmy"), Icon::Critical);
+        else if (a == Answer::Yes)
+            wczytajPierwszaFirme(m_session, &error);
+    } else if (stan == StanFirmy::Uszkodzony) {
+        m_dialogs.messageBox(error, QStringLiteral("Błąd pliku MojaFirma.txt"), Icon::Critical);
+    }
+    odswiezWizytowke();
+    return stan == StanFirmy::Wczytana;
+}
+
+bool frmPrzelewA::hasloPoprawne() const
+{
+    return m_session.HasloZapisane == m_session.HasloWpisane;
+}
+
+void frmPrzelewA::zatwierdzHaslo()
+{
+    QString error;
+    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
+    if (r.ok)
+        m_session.HasloZapisane = r.u.haslo;
+    if (!hasloPoprawne()) {
+        m_dialogs.messageBox(QStringLiteral("Brak Dostępu niestety nie rozpoznaje Cie !"),
+                             QStringLiteral("Błąd wprowadzenia Hasła"), Icon::Critical);
+        zakoncz();
+        return;
+    }
+    otworzMojaFirma();
+}
+
+void frmPrzelewA::otworzMojaFirma()
+{
+    ukryjHaslo();
+    if (!m_mojaFirma) {
+        m_mojaFirma = new frmMojaFirma(m_session, m_dialogs, this);
+        m_mojaFirma->setWindowFlag(Qt::Window);
+        connect(m_mojaFirma, &frmMojaFirma::przekazano, this, [this] {
+            odswiezWizytowke();
+            raise();
+            activateWindow();
+        });
+    }
+    m_mojaFirma->otworz();
+    m_mojaFirma->show();
+    m_mojaFirma->raise();
+    m_mojaFirma->activateWindow();
+}
+
+void frmPrzelewA::akceptujFolder()
+{
+    Label4->setText(QStringLiteral("Versja ") + wersjaProgramu());
+    const QString wybrany = m_folder;
+    QString error;
+    bool ok = przepiszUstawieniaDlaFolderu(m_session, wybrany, &error);
+    if (!ok) {
+        const Answer a = m_dialogs.messageBox(
+            QStringLiteral("Brak pliku Instalacyjnego w wybranej lokalizacji!  Czy Zapisać Nowy ?"),
+            kTytulBrakInstalki, Icon::Information, Buttons::YesNo);
+        if (a == Answer::Yes) {
+            Session& s = m_session;
+            Ustawienia u = zDomyslnymi(ustawieniaZSesji(s));
+            u.sciezka = wybrany;
+            if (writeInstalka(wybrany, u, &error)) {
+                ustawieniaDoSesji(u, s);
+                ok = true;
+            } else {
+                m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
+            }
+        }
+    }
+    m_session.SciezkaProgramu = wybrany;
+    pokazListyFolderow(false);
+    setWindowTitle(QStringLiteral("Remitto ") + wybrany + QStringLiteral(" Wersja ") + wersjaProgramu());
+    if (!ok)
+        return;
+    if (hasloPoprawne())
+        ukryjHaslo();
+    else {
+        WprHasla->show();
+        txtHaslo->show();
+        cmdZatwierdz->show();
+    }
+    wczytajFirme();
+    emit folderZaakceptowany(wybrany);
+}
+
+} // namespace remitto

@@ -1,0 +1,403 @@
+// Start-up, login, folder choice and the Globalne menu of the main window.
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+
+#include "core/Session.h"
+#include "shell/Instalka.h"
+#include "shell/MojaFirma.h"
+#include "shell/frmMojaFirma.h"
+#include "shell/frmPrzelewA.h"
+#include "shell/frmSplash.h"
+#include "shell/frmUstawieniaDrukarki.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace remitto;
+using remitto::test::ScriptedDialogs;
+using remitto::test::TempFolder;
+
+namespace {
+
+const QString kKonto1 = QStringLiteral("12 1020 2892 0000 5102 0000 1234");
+
+Firma firma(int nr, const QString& skrot)
+{
+    Firma f;
+    f.nrId = QString::number(nr);
+    f.skrot = skrot;
+    f.nazwa = QStringLiteral("Firma ") + skrot;
+    f.konto[0] = nr == 1 ? kKonto1 : QStringLiteral("99 0000 0000 0000 0000 0000 000%1").arg(nr);
+    f.sciezkaKramix = QStringLiteral("/kramix");
+    f.sciezkaEcorponet = QStringLiteral("/ecorponet");
+    return f;
+}
+
+void zapiszUstawienia(const TempFolder& dir, const QString& haslo, const QString& folder = {})
+{
+    writeInstalka(dir.path(), {haslo, folder.isEmpty() ? dir.path() : folder, QStringLiteral("L"), QString(),
+                               QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+}
+
+struct MainWindowTest : ::testing::Test {
+    TempFolder dir;
+    Session session;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmPrzelewA> window;
+    std::unique_ptr<QSignalSpy> ended;
+
+    void SetUp() override
+    {
+        session.clock.setSource([] { return QDateTime(QDate(2020, 7, 8), QTime(10, 15, 30)); });
+        writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")),
+                       {firma(1, QStringLiteral("ALFA")), firma(2, QStringLiteral("BETA"))});
+    }
+    void start(const QString& folder)
+    {
+        window = std::make_unique<frmPrzelewA>(session, dialogs);
+        ended = std::make_unique<QSignalSpy>(window.get(), &frmPrzelewA::programZakonczony);
+        window->uruchom(folder);
+    }
+    template <typename T> T* child(const QString& name) const { return window->findChild<T*>(name); }
+    void trigger(const QString& action) const
+    {
+        QAction* a = child<QAction>(action);
+        ASSERT_NE(a, nullptr) << action.toStdString();
+        a->trigger();
+    }
+    bool promptHidden() const
+    {
+        return child<QLabel>(QStringLiteral("WprHasla"))->isHidden()
+            && child<QLineEdit>(QStringLiteral("txtHasło"))->isHidden()
+            && child<QPushButton>(QStringLiteral("cmdZatwierdz"))->isHidden();
+    }
+    bool foldersVisible() const
+    {
+        return !child<QWidget>(QStringLiteral("drvStacjaDyskow"))->isHidden()
+            && !child<QTreeView>(QStringLiteral("dirFolder"))->isHidden()
+            && !child<QPushButton>(QStringLiteral("cmdAkceptuj"))->isHidden();
+    }
+    bool companyWindowOpen() const { return window->oknoMojaFirma() && window->oknoMojaFirma()->isVisible(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartWithoutPasswordShowsEverything)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    EXPECT_TRUE(promptHidden());
+    EXPECT_FALSE(foldersVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Remitto ") + dir.path() + QStringLiteral(" Wersja 2020.7.2"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label4"))->text(), QStringLiteral("Wersja 2020.7.2"));
+    EXPECT_EQ(child<QLineEdit>(QStringLiteral("txtWizytówka"))->text(), QStringLiteral("ALFA ") + kKonto1);
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbdata"))->text(), QStringLiteral("środa,08,lipca,2020"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbGodzina"))->text(), QStringLiteral("10:15:30"));
+    EXPECT_EQ(session.DataDzis, QStringLiteral("08-07-2020"));
+    EXPECT_EQ(session.DataDzisKlucz, QStringLiteral("20200708"));
+    EXPECT_EQ(session.DataRobocza, QStringLiteral("08-07-2020"));
+    EXPECT_EQ(session.PlikMojaFirma, dir.file(QStringLiteral("MojaFirma.txt")));
+    EXPECT_EQ(session.KontoWybrane, kKonto1);
+    EXPECT_EQ(session.OpisSeryjny, QStringLiteral("F-RA NR."));
+
+    trigger(QStringLiteral("Mój"));
+    EXPECT_TRUE(companyWindowOpen());
+    EXPECT_EQ(ended->count(), 0);
+}
+
+TEST_F(MainWindowTest, MenuHasEveryEntry)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    const QStringList names = {QStringLiteral("kotr"), QStringLiteral("Mój"), QStringLiteral("historia"),
+                               QStringLiteral("Data"), QStringLiteral("Czas"), QStringLiteral("Sciezka"),
+                               QStringLiteral("Hasło"), QStringLiteral("Drukarki"), QStringLiteral("Opis"),
+                               QStringLiteral("siezkah"), QStringLiteral("mnudosklep"), QStringLiteral("mnuNumP"),
+                               QStringLiteral("calc"), QStringLiteral("pomoc")};
+    for (const QString& n : names)
+        EXPECT_NE(child<QAction>(n), nullptr) << n.toStdString();
+    EXPECT_EQ(child<QAction>(QStringLiteral("mnudosklep"))->text(),
+              QStringLiteral("Ścieżka do Kramix  (np. C:\\Kramix\\Ventor )  "));
+    EXPECT_TRUE(child<QAction>(QStringLiteral("Mój"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, GuardedEntryBeforePasswordEndsProgram)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    EXPECT_FALSE(promptHidden());
+    trigger(QStringLiteral("Mój"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_FALSE(companyWindowOpen());
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, PasswordComparisonIsExact)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    for (const QString& typed : {QStringLiteral("tajne"), QStringLiteral("Tajne "), QString()}) {
+        dialogs.clear();
+        start(dir.path());
+        child<QLineEdit>(QStringLiteral("txtHasło"))->setText(typed);
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdZatwierdz")), Qt::LeftButton);
+        ASSERT_EQ(dialogs.shown().size(), 1);
+        EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Brak Dostępu niestety nie rozpoznaje Cie !"));
+        EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Błąd wprowadzenia Hasła"));
+        EXPECT_EQ(ended->count(), 1) << typed.toStdString();
+        EXPECT_FALSE(companyWindowOpen());
+    }
+}
+
+TEST_F(MainWindowTest, RightPasswordOpensOwnCompanyWindow)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    child<QLineEdit>(QStringLiteral("txtHasło"))->setText(QStringLiteral("Tajne"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdZatwierdz")), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_TRUE(companyWindowOpen());
+    EXPECT_TRUE(promptHidden());
+    trigger(QStringLiteral("Mój"));
+    EXPECT_EQ(ended->count(), 0);
+}
+
+TEST_F(MainWindowTest, SettingsFolderInFileWinsOverCurrentFolder)
+{
+    TempFolder other;
+    writeMojaFirma(other.file(QStringLiteral("MojaFirma.txt")), {firma(1, QStringLiteral("INNA"))});
+    zapiszUstawienia(dir, QString(), other.path());
+    start(dir.path());
+    EXPECT_EQ(session.SciezkaProgramu, other.path());
+    EXPECT_EQ(session.SkrotFirmy, QStringLiteral("INNA"));
+    EXPECT_TRUE(window->windowTitle().contains(other.path()));
+}
+
+TEST_F(MainWindowTest, MissingSettingsNoThenAcceptFolderCompletesStart)
+{
+    TempFolder good;
+    zapiszUstawienia(good, QString(), QStringLiteral("C:\\Remitto"));
+    writeMojaFirma(good.file(QStringLiteral("MojaFirma.txt")), {firma(1, QStringLiteral("DOBRA"))});
+
+    dialogs.answer(Answer::No);
+    start(dir.path());
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"));
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Brak zbioru Instalka.dat"));
+    EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNo);
+    EXPECT_TRUE(foldersVisible());
+    EXPECT_FALSE(dir.exists(QStringLiteral("instalka.dat")));
+
+    window->pokazFolder(good.path());
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdAkceptuj")), Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown().size(), 1);
+    EXPECT_FALSE(foldersVisible());
+    EXPECT_EQ(session.SciezkaProgramu, good.path());
+    EXPECT_EQ(readInstalka(good.path()).u.sciezka, good.path());
+    EXPECT_EQ(session.SkrotFirmy, QStringLiteral("DOBRA"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label4"))->text(), QStringLiteral("Versja 2020.7.2"));
+    EXPECT_TRUE(promptHidden());
+}
+
+TEST_F(MainWindowTest, MissingSettingsYesCreatesFileWithFolder)
+{
+    dialogs.answer(Answer::Yes);
+    start(dir.path());
+    EXPECT_TRUE(foldersVisible());
+    const UstawieniaOdczyt r = readInstalka(dir.path());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.u, (Ustawienia{QString(), dir.path(), {}, {}, {}, {}, {}}));
+    EXPECT_EQ(session.SkrotFirmy, QStringLiteral("ALFA"));
+}
+
+TEST_F(MainWindowTest, AcceptingFolderWithoutSettingsOffersNewFile)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    TempFolder empty;
+    trigger(QStringLiteral("Sciezka"));
+    EXPECT_TRUE(foldersVisible());
+    window->pokazFolder(empty.path());
+    dialogs.answer(Answer::Yes);  // write a new settings file
+    dialogs.answer(Answer::No);   // no first company record
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdAkceptuj")), Qt::LeftButton);
+    ASSERT_GE(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              QStringLiteral("Brak pliku Instalacyjnego w wybranej lokalizacji!  Czy Zapisać Nowy ?"));
+    const UstawieniaOdczyt r = readInstalka(empty.path());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.u.sciezka, empty.path());
+    EXPECT_EQ(r.u.opisSeryjny, QStringLiteral("F-ra nr."));
+    EXPECT_EQ(r.u.rodzajDruku, QStringLiteral("1"));
+    EXPECT_EQ(session.SciezkaProgramu, empty.path());
+    EXPECT_FALSE(foldersVisible());
+    EXPECT_FALSE(empty.exists(QStringLiteral("MojaFirma.txt")));
+}
+
+TEST_F(MainWindowTest, MissingCompanyFileOffersFirstRecord)
+{
+    TempFolder bare;
+    zapiszUstawienia(bare, QString());
+    dialogs.answer(Answer::Yes);
+    start(bare.path());
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("MojaFirma.txt")));
+    const MojaFirmaOdczyt r = readMojaFirma(bare.file(QStringLiteral("MojaFirma.txt")));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.firmy.size(), 1);
+    EXPECT_EQ(r.firmy[0].nrId, QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, CalendarPickSetsWorkingDate)
+{
+    zapiszUstawienia(dir, QString());
+    session.clock.setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(9, 0)); });
+    start(dir.path());
+    auto* cal = child<QCalendarWidget>(QStringLiteral("MonthView1"));
+    cal->setSelectedDate(QDate(2020, 7, 8));
+    emit cal->clicked(QDate(2020, 7, 8));
+    EXPECT_EQ(session.DataRobocza, QStringLiteral("08-07-2020"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbdata"))->text(), QStringLiteral("środa,08,lipca,2020"));
+    EXPECT_EQ(session.DataDzis, QStringLiteral("10-12-2026"));
+}
+
+TEST_F(MainWindowTest, ProgramDateAndTimeEntries)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    dialogs.type(QStringLiteral("2021-03-04"));
+    trigger(QStringLiteral("Data"));
+    EXPECT_EQ(session.clock.today(), QDate(2021, 3, 4));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbdata"))->text(), QStringLiteral("czwartek,04,marca,2021"));
+    EXPECT_EQ(dialogs.shown().last().title, QStringLiteral("Zmiana daty systemowej !"));
+    EXPECT_EQ(dialogs.shown().last().text, QStringLiteral("Podaj zmienioną date w formacie rrrr-mm-dd"));
+
+    dialogs.type(QStringLiteral("4.3.2021"));
+    trigger(QStringLiteral("Data"));
+    EXPECT_EQ(dialogs.shown().last().icon, Icon::Exclamation);
+    EXPECT_EQ(session.clock.today(), QDate(2021, 3, 4));
+
+    dialogs.type(QStringLiteral("14:30"));
+    trigger(QStringLiteral("Czas"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbGodzina"))->text(), QStringLiteral("14:30:00"));
+    EXPECT_EQ(session.clock.today(), QDate(2021, 3, 4));
+
+    dialogs.type(QString());
+    trigger(QStringLiteral("Czas"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("lbGodzina"))->text(), QStringLiteral("14:30:00"));
+}
+
+TEST_F(MainWindowTest, PasswordChangeDialogs)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    const QByteArray before = dir.readBytes(QStringLiteral("instalka.dat"));
+
+    dialogs.type(QStringLiteral("zle"));
+    trigger(QStringLiteral("Hasło"));
+    EXPECT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Zmiana Hasła dostepu !!"));
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Podaj dotychczsowe hasło dostępu do programu! "));
+
+    dialogs.type(QStringLiteral("Tajne"));
+    dialogs.cancelInput();
+    trigger(QStringLiteral("Hasło"));
+    EXPECT_EQ(dialogs.shown().last().text, QStringLiteral("Podaj nowe hasło dostępu do programu i zapamiętaj !"));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("instalka.dat")), before);
+
+    dialogs.type(QStringLiteral("Tajne"));
+    dialogs.type(QString());
+    trigger(QStringLiteral("Hasło"));
+    EXPECT_EQ(readInstalka(dir.path()).u.haslo, QString());
+    EXPECT_TRUE(dialogs.allAnswersUsed());
+
+    // Next start asks for no password.
+    start(dir.path());
+    EXPECT_TRUE(promptHidden());
+}
+
+TEST_F(MainWindowTest, SerialDescriptionAndFolderDialogs)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+
+    dialogs.type(QStringLiteral("faktura nr"));
+    trigger(QStringLiteral("Opis"));
+    EXPECT_EQ(dialogs.shown().last().defaultText, QStringLiteral("F-ra nr"));
+    EXPECT_EQ(readInstalka(dir.path()).u.opisSeryjny, QStringLiteral("FAKTURA NR"));
+
+    dialogs.type(QStringLiteral("/nowy/eco"));
+    trigger(QStringLiteral("siezkah"));
+    EXPECT_EQ(dialogs.shown()[dialogs.shown().size() - 2].defaultText, QStringLiteral("/ecorponet"));
+    EXPECT_EQ(dialogs.shown().last().text, QStringLiteral("Zmiany zostały wprowadzone"));
+    EXPECT_EQ(dialogs.shown().last().icon, Icon::Exclamation);
+    const MojaFirmaOdczyt r = readMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")));
+    EXPECT_EQ(r.firmy[0].sciezkaEcorponet, QStringLiteral("/nowy/eco"));
+    EXPECT_EQ(r.firmy[1].sciezkaEcorponet, QStringLiteral("/ecorponet"));
+
+    dialogs.type(QStringLiteral("/nowy/kramix"));
+    trigger(QStringLiteral("mnudosklep"));
+    EXPECT_EQ(dialogs.shown()[dialogs.shown().size() - 2].title, QStringLiteral("Aktualna scieżka=/kramix"));
+    EXPECT_EQ(readMojaFirma(dir.file(QStringLiteral("MojaFirma.txt"))).firmy[0].sciezkaKramix,
+              QStringLiteral("/nowy/kramix"));
+    EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/nowy/kramix"));
+}
+
+TEST_F(MainWindowTest, PrinterWindowStoresTypeAndWeight)
+{
+    writeInstalka(dir.path(), {QString(), dir.path(), QString(), QString(), QStringLiteral("1"), QStringLiteral("1"),
+                               QStringLiteral("F-RA NR.")});
+    start(dir.path());
+    trigger(QStringLiteral("Drukarki"));
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Wpisz rodzaj drukarki przyłączonej !"));
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Rodzaj drukarki?"));
+
+    auto* printer = window->findChild<frmUstawieniaDrukarki*>();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->windowTitle(), QStringLiteral("Form1"));
+    printer->findChild<QLineEdit*>(QStringLiteral("txtPrzylaczonaDrukarka"))->setText(QStringLiteral("laser"));
+    printer->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+    QTest::mouseClick(printer->findChild<QPushButton*>(QStringLiteral("cmdZapisz")), Qt::LeftButton);
+    EXPECT_EQ(readInstalka(dir.path()).u.rodzajDrukarki, QStringLiteral("L"));
+    EXPECT_EQ(readInstalka(dir.path()).u.drukPogrubiony, QStringLiteral("G"));
+
+    printer->otworz();
+    EXPECT_EQ(printer->findChild<QLineEdit*>(QStringLiteral("txtPrzylaczonaDrukarka"))->text(),
+              QStringLiteral("Laserowa"));
+    EXPECT_TRUE(printer->findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked());
+}
+
+TEST_F(MainWindowTest, AboutWindowShowsVersionAndClosesOnKey)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    trigger(QStringLiteral("pomoc"));
+    auto* splash = window->findChild<frmSplash*>();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Remitto"));
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2020.7.2"));
+    EXPECT_TRUE(splash->isVisible());
+    QTest::keyClick(splash, Qt::Key_A);
+    EXPECT_FALSE(splash->isVisible());
+}
+
+TEST_F(MainWindowTest, EndButtonEndsProgram)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdKoniec")), Qt::LeftButton);
+    EXPECT_EQ(ended->count(), 1);
+}
