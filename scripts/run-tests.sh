@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Remitto and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh build
+export QT_QPA_PLATFORM=offscreen
+runtime="$(mktemp -d)"
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+cd build
+ctest --output-on-failure -j"$(nproc)"
