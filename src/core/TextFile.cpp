@@ -111,7 +111,9 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
             *error = writeErrorMessage(path, f.errorString());
         return false;
     }
-    if (f.write(content) != content.size()) {
+    // A short write (a full disk) may show only when the buffer is flushed;
+    // commit() would still rename the cut file over the old one.
+    if (f.write(content) != content.size() || !f.flush()) {
         if (error)
             *error = writeErrorMessage(path, f.errorString());
         f.cancelWriting();

@@ -41,6 +41,9 @@ public:
 
     frmMojaFirma* oknoMojaFirma() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     /// The program must end (wrong password, " &KOniec").
     void programZakonczony();

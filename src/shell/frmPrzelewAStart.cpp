@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,9 @@ void frmPrzelewA::otworzMojaFirma()
             raise();
             activateWindow();
         });
+        // Browsing already changes the current company; a window closed
+        // without the hand-over must not leave the business card stale.
+        m_mojaFirma->installEventFilter(this);
     }
     m_mojaFirma->otworz();
     m_mojaFirma->show();
@@ -169,6 +173,17 @@ void frmPrzelewA::akceptujFolder()
     }
     wczytajFirme();
     emit folderZaakceptowany(wybrany);
+}
+
+} // namespace remitto
+
+namespace remitto {
+
+bool frmPrzelewA::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_mojaFirma && event->type() == QEvent::Hide)
+        odswiezWizytowke();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace remitto
