@@ -10,3 +10,9 @@ chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime"
 cd build
 ctest --output-on-failure -j"$(nproc)"
+
+# The same suite once more under the address and undefined-behaviour sanitizers.
+cd ..
+scripts/build.sh build-asan -DREMITTO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cd build-asan
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j"$(nproc)"

@@ -21,19 +21,21 @@ bool isBlank(QChar c)
 
 QuoteReader::QuoteReader(const QString& text) : m_text(text) {}
 
-void QuoteReader::skipBlankLines()
+bool QuoteReader::onlyPaddingLeft() const
 {
-    while (m_pos < m_text.size() && (isLineEnd(m_text[m_pos]) || isBlank(m_text[m_pos])
-                                     || m_text[m_pos] == QChar(0x1A)))
-        ++m_pos;
+    // Blanks and end-of-file marks after the last line end are no value; an
+    // empty line is one (a value never set, written as nothing).
+    for (qsizetype p = m_pos; p < m_text.size(); ++p)
+        if (!isBlank(m_text[p]) && m_text[p] != QChar(0x1A))
+            return false;
+    return true;
 }
 
 bool QuoteReader::atEnd()
 {
     if (m_afterComma)
         return false;  // a comma always announces one more value, maybe empty
-    skipBlankLines();
-    return m_pos >= m_text.size();
+    return onlyPaddingLeft();
 }
 
 QString QuoteReader::next()
@@ -108,8 +110,12 @@ QuoteWriter& QuoteWriter::text(const QString& value)
 
 QuoteWriter& QuoteWriter::number(const QString& bareValue)
 {
+    const QString value = bareValue.trimmed();
+    for (QChar c : value)
+        if (c == QLatin1Char(',') || c == QLatin1Char('"') || isLineEnd(c))
+            return text(value);
     separate();
-    m_out += bareValue.trimmed();
+    m_out += value;
     return *this;
 }
 
@@ -152,8 +158,10 @@ QuoteFile readQuoteFile(const QString& path)
 
 bool splitRecords(const QStringList& values, int size, QList<QStringList>* records)
 {
-    const qsizetype whole = values.size() / size;
     records->clear();
+    if (size < 1)
+        return false;
+    const qsizetype whole = values.size() / size;
     records->reserve(whole);
     for (qsizetype i = 0; i < whole; ++i)
         records->append(values.mid(i * size, size));

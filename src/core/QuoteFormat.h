@@ -8,7 +8,9 @@ namespace remitto {
 
 /// Reads the quote-delimited format value by value: values are separated by
 /// commas or line ends, quotes around text values are stripped, bare values
-/// are trimmed. Records are addressed by counting values, never lines.
+/// are trimmed. An empty line is one empty value (a value never set, in a file
+/// of one value per line). Records are addressed by counting values, never
+/// lines.
 class QuoteReader {
 public:
     explicit QuoteReader(const QString& text);
@@ -23,7 +25,7 @@ public:
     bool truncated() const { return m_truncated; }
 
 private:
-    void skipBlankLines();
+    bool onlyPaddingLeft() const;
 
     const QString m_text;
     qsizetype m_pos = 0;
@@ -33,6 +35,8 @@ private:
 
 /// Builds quote-delimited text: strings quoted (double quotes inside become
 /// two apostrophes), numbers bare, never-set values as nothing, CR LF ends.
+/// A "number" holding a comma, a quote or a line end would split the record,
+/// so it is written as a text instead and reads back the same.
 class QuoteWriter {
 public:
     QuoteWriter& text(const QString& value);
@@ -64,7 +68,8 @@ struct QuoteFile {
 QuoteFile readQuoteFile(const QString& path);
 
 /// Cuts values into records of `size` values. Returns false (and leaves the
-/// incomplete tail out) when the count is not a multiple of `size`.
+/// incomplete tail out) when the count is not a multiple of `size`; a size
+/// below 1 gives no records and false.
 bool splitRecords(const QStringList& values, int size, QList<QStringList>* records);
 
 /// Polish message for a file whose value count does not fit its records.

@@ -135,15 +135,19 @@ bool rewriteTextFile(const QString& path, const QString& text, QString* error)
 bool appendTextFile(const QString& path, const QString& text, QString* error)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (error)
             *error = writeErrorMessage(path, f.errorString());
         return false;
     }
+    const qint64 oldSize = f.size();
     const QByteArray bytes = toCp1250(text);
     if (f.write(bytes) != bytes.size() || !f.flush()) {
         if (error)
             *error = writeErrorMessage(path, f.errorString());
+        // A half-written record would break every later reading of the file;
+        // unbuffered, nothing is left to be written after the cut.
+        f.resize(oldSize);
         return false;
     }
     return true;

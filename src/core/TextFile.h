@@ -34,7 +34,7 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error 
 bool rewriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
 /// Appends text encoded as Windows-1250 to the end of a file (created when
-/// missing).
+/// missing). A failed append cuts the file back to its old length.
 bool appendTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
 /// "Nie można zapisać pliku <path>" with the reason, used by every writer.
