@@ -4,9 +4,6 @@ set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libgtest-dev qt6-translations-l10n
           fonts-liberation2 fonts-dejavu-core)
-if [ "${1:-}" = "--gui" ]; then
-  packages+=(qt6-gtk-platformtheme)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

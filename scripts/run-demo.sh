@@ -3,7 +3,7 @@
 # demo/ and starts the program on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --gui
+scripts/install-deps.sh
 scripts/build.sh build
 rm -rf demo
 build/tools/remitto_demodata "$PWD/demo"

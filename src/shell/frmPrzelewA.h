@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/MojaFirma.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -79,7 +81,7 @@ private:
     void sciezkaKramix();
     void ustawienieDrukarki();
     void pomoc();
-    void pokazBladFolderu(int kod, const QString& error);
+    void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
     Session& m_session;
     Dialogs& m_dialogs;

@@ -100,8 +100,19 @@ void frmPrzelewA::opisSeryjny()
         m_dialogs.messageBox(error, tytul, Icon::Critical);
 }
 
-void frmPrzelewA::pokazBladFolderu(int kod, const QString& error)
+void frmPrzelewA::pokazWynikFolderu(WynikFolderu wynik, const QString& error)
 {
+    // The error number tells a file that could not be read (53) from one that
+    // could not be written (75); the "line" is the company record concerned.
+    int kod = 0;
+    switch (wynik) {
+    case WynikFolderu::Zmieniono:
+        m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
+        return;
+    case WynikFolderu::BezZmian: return;
+    case WynikFolderu::BladOdczytu: kod = 53; break;
+    case WynikFolderu::BladZapisu: kod = 75; break;
+    }
     m_dialogs.messageBox(QStringLiteral(" Błąd nr %1 w linii %2\n%3").arg(kod).arg(m_session.NrIdFirmy, error),
                          kAppTitle, Icon::None);
 }
@@ -113,14 +124,7 @@ void frmPrzelewA::sciezkaEcorponet()
     if (!odp || odp->isEmpty())
         return;
     QString error;
-    switch (ustawFolderEcorponet(m_session, *odp, &error)) {
-    case WynikFolderu::Zmieniono:
-        m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
-        break;
-    case WynikFolderu::BladOdczytu: pokazBladFolderu(53, error); break;
-    case WynikFolderu::BladZapisu: pokazBladFolderu(75, error); break;
-    case WynikFolderu::BezZmian: break;
-    }
+    pokazWynikFolderu(ustawFolderEcorponet(m_session, *odp, &error), error);
 }
 
 void frmPrzelewA::sciezkaKramix()
@@ -134,14 +138,7 @@ void frmPrzelewA::sciezkaKramix()
     if (poprzedni.isEmpty() && odp->isEmpty())
         return;
     QString error;
-    switch (ustawFolderKramix(m_session, *odp, &error)) {
-    case WynikFolderu::Zmieniono:
-        m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
-        break;
-    case WynikFolderu::BladOdczytu: pokazBladFolderu(53, error); break;
-    case WynikFolderu::BladZapisu: pokazBladFolderu(75, error); break;
-    case WynikFolderu::BezZmian: break;
-    }
+    pokazWynikFolderu(ustawFolderKramix(m_session, *odp, &error), error);
 }
 
 void frmPrzelewA::ustawienieDrukarki()

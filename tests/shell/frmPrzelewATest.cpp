@@ -401,3 +401,18 @@ TEST_F(MainWindowTest, EndButtonEndsProgram)
     QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdKoniec")), Qt::LeftButton);
     EXPECT_EQ(ended->count(), 1);
 }
+
+TEST_F(MainWindowTest, FolderDialogOnDamagedCompanyFileReportsAndKeepsFile)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    dir.writeText(QStringLiteral("MojaFirma.txt"), QStringLiteral("\"1\"\r\n\"ALFA\"\r\n"));
+    const QByteArray before = dir.readBytes(QStringLiteral("MojaFirma.txt"));
+    dialogs.type(QStringLiteral("/inny/kramix"));
+    trigger(QStringLiteral("mnudosklep"));
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_TRUE(dialogs.shown()[1].text.startsWith(QStringLiteral(" Błąd nr 53 w linii ")));
+    EXPECT_TRUE(dialogs.shown()[1].text.contains(QStringLiteral("MojaFirma.txt")));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("MojaFirma.txt")), before);
+    EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/kramix"));
+}
