@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
+#include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
 #include "ui/Dialogs.h"
@@ -42,6 +43,7 @@ void frmPrzelewA::zmianaDaty()
         return;
     }
     m_session.clock.setDate(dzien);
+    ustawDzis(m_session, dzien);
     odswiezDate(dzien);
 }
 

@@ -280,6 +280,8 @@ TEST_F(MainWindowTest, ProgramDateAndTimeEntries)
     dialogs.type(QStringLiteral("2021-03-04"));
     trigger(QStringLiteral("Data"));
     EXPECT_EQ(session.clock.today(), QDate(2021, 3, 4));
+    EXPECT_EQ(session.DataDzis, QStringLiteral("04-03-2021"));
+    EXPECT_EQ(session.DataDzisKlucz, QStringLiteral("20210304"));
     EXPECT_EQ(child<QLabel>(QStringLiteral("lbdata"))->text(), QStringLiteral("czwartek,04,marca,2021"));
     EXPECT_EQ(dialogs.shown().last().title, QStringLiteral("Zmiana daty systemowej !"));
     EXPECT_EQ(dialogs.shown().last().text, QStringLiteral("Podaj zmienioną date w formacie rrrr-mm-dd"));
