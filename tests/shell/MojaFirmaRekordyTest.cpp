@@ -3,6 +3,7 @@
 #include "core/QuoteFormat.h"
 
 #include "FullDisk.h"
+#include "MojaFirmaPliki.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 
 using namespace remitto;
 using remitto::test::FullDisk;
+using remitto::test::MojaFirmaPliki;
 using remitto::test::TempFolder;
 
 namespace {
@@ -52,19 +54,9 @@ QStringList skroty(const QList<Firma>& firmy)
     return out;
 }
 
-class MojaFirmaRekordy : public ::testing::Test {
+class MojaFirmaRekordy : public ::testing::Test, public MojaFirmaPliki {
 protected:
-    QString path() const { return dir.file(QStringLiteral("MojaFirma.txt")); }
-    void zapisz(const QList<Firma>& firmy) const { ASSERT_TRUE(writeMojaFirma(path(), firmy)); }
-    QList<Firma> naDysku() const
-    {
-        const MojaFirmaOdczyt r = readMojaFirma(path());
-        EXPECT_TRUE(r.ok) << r.error.toStdString();
-        return r.firmy;
-    }
-    QByteArray bajty() const { return dir.readBytes(QStringLiteral("MojaFirma.txt")); }
 
-    TempFolder dir;
 };
 
 } // namespace

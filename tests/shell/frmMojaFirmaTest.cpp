@@ -5,6 +5,7 @@
 
 #include "ScriptedDialogs.h"
 #include "FullDisk.h"
+#include "MojaFirmaPliki.h"
 #include "TempFolder.h"
 
 #include <QLabel>
@@ -20,6 +21,7 @@ using namespace remitto;
 using remitto::test::ScriptedDialogs;
 using remitto::test::ShownBox;
 using remitto::test::FullDisk;
+using remitto::test::MojaFirmaPliki;
 using remitto::test::TempFolder;
 
 namespace {
@@ -44,20 +46,11 @@ Firma firma(const QString& nr, const QString& skrot)
     return f;
 }
 
-class OknoMojaFirma : public ::testing::Test {
+class OknoMojaFirma : public ::testing::Test, public MojaFirmaPliki {
 protected:
     OknoMojaFirma() { s.SciezkaProgramu = dir.path(); }
     ~OknoMojaFirma() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
-    QString path() const { return dir.file(QStringLiteral("MojaFirma.txt")); }
-    void zapisz(const QList<Firma>& firmy) const { ASSERT_TRUE(writeMojaFirma(path(), firmy)); }
-    QList<Firma> naDysku() const
-    {
-        const MojaFirmaOdczyt r = readMojaFirma(path());
-        EXPECT_TRUE(r.ok) << r.error.toStdString();
-        return r.firmy;
-    }
-    QByteArray bajty() const { return dir.readBytes(QStringLiteral("MojaFirma.txt")); }
 
     template <typename W = QLineEdit>
     W* w(const char* nazwa)
@@ -70,7 +63,6 @@ protected:
     QString etykieta(const char* nazwa) { return w<QLabel>(nazwa)->text(); }
     void kliknij(const char* nazwa) { QTest::mouseClick(w<QAbstractButton>(nazwa), Qt::LeftButton); }
 
-    TempFolder dir;
     Session s;
     ScriptedDialogs d;
     frmMojaFirma okno{s, d};
