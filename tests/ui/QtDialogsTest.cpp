@@ -8,21 +8,21 @@
 using namespace Qt::StringLiterals;
 
 namespace remitto {
+
+void PrintTo(Answer a, std::ostream* os)
+{
+    switch (a) {
+    case Answer::Ok: *os << "Ok"; return;
+    case Answer::Cancel: *os << "Cancel"; return;
+    case Answer::Yes: *os << "Yes"; return;
+    case Answer::No: *os << "No"; return;
+    }
+}
+
 namespace {
 
 using test::KeyboardAnswers;
 using Keys = QList<KeyboardAnswers::Key>;
-
-const char* nazwa(Answer a)
-{
-    switch (a) {
-    case Answer::Ok: return "Ok";
-    case Answer::Cancel: return "Cancel";
-    case Answer::Yes: return "Yes";
-    case Answer::No: return "No";
-    }
-    return "?";
-}
 
 TEST(QtDialogs, MessageBoxReturnsTheButtonPressed)
 {
@@ -66,7 +66,7 @@ TEST(QtDialogs, MessageBoxReturnsTheButtonPressed)
             keyboard.keys(c.keys);
         const Answer a = dialogs.messageBox(u"Czy naprawdę chcesz usunąć ten rekord ?"_s, u"Usuwa rekord"_s,
                                             Icon::Question, c.buttons);
-        EXPECT_EQ(a, c.expected) << nazwa(a);
+        EXPECT_EQ(a, c.expected);
         EXPECT_TRUE(keyboard.allUsed());
         EXPECT_EQ(keyboard.faults(), 0);
         ASSERT_EQ(keyboard.seen().size(), 1);
