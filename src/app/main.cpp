@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Remitto"));
     QApplication::setOrganizationName(QStringLiteral("Remitto"));
     QApplication::setApplicationVersion(wersjaProgramu());
+    QApplication::setDesktopFileName(QStringLiteral("remitto"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("remitto")));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
 
     QTranslator qtPolish;

@@ -36,9 +36,9 @@ QString pomoc()
         t += QStringLiteral("  ") + nazwy.leftJustified(18) + o.opis + QLatin1Char('\n');
     }
     t += QStringLiteral("\nArgumenty:\n"
-                        "  FOLDER_DANYCH       Folder danych do otwarcia. Bez niego program otwiera\n"
-                        "                      folder bieżący, gdy jest w nim plik instalka.dat,\n"
-                        "                      a w przeciwnym razie ostatnio zaakceptowany folder danych.\n");
+                        "  FOLDER_DANYCH     Folder danych do otwarcia. Bez niego program otwiera\n"
+                        "                    folder bieżący, gdy jest w nim plik instalka.dat,\n"
+                        "                    a w przeciwnym razie ostatnio zaakceptowany folder danych.\n");
     return t;
 }
 
