@@ -22,6 +22,7 @@ class Dialogs;
 class frmMojaFirma;
 class frmUstawieniaDrukarki;
 class frmSplash;
+class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -80,6 +81,7 @@ private:
     void sciezkaEcorponet();
     void sciezkaKramix();
     void ustawienieDrukarki();
+    void numeracja();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -108,6 +110,7 @@ private:
     QPointer<frmMojaFirma> m_mojaFirma;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
+    QPointer<frmNumeracjaMM> m_numeracja;
 };
 
 } // namespace remitto
