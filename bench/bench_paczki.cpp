@@ -21,28 +21,34 @@ using namespace remitto;
 
 namespace {
 
-RekordPaczki przelew(int paczka, int nr)
+Przelew przelew(int paczka, int nr)
 {
-    RekordPaczki r(Pole::Liczba);
-    r[Pole::Nazwa] = QStringLiteral("Przedsiębiorstwo Handlowe Nr %1").arg(nr);
-    r[Pole::Imie] = QStringLiteral("Spółka z o.o.");
-    r[Pole::Konto] = QStringLiteral("%1").arg(nr, 26, 10, QLatin1Char('1'));
-    r[Pole::KwotaN] = QStringLiteral("%1,%2").arg(100 + nr).arg(nr % 100, 2, 10, QLatin1Char('0'));
-    r[Pole::Vat] = QStringLiteral("23");
-    r[Pole::KwotaB] = QStringLiteral("%1,00").arg(123 + nr);
-    r[Pole::Tytulem] = QStringLiteral("Faktura VAT nr %1/12/2026 zapłata za towar").arg(nr);
-    r[Pole::Ulica] = QStringLiteral("Długa");
-    r[Pole::NrDomu] = QString::number(nr % 200);
-    r[Pole::Adres] = QStringLiteral("Kraków");
-    r[Pole::Kod] = QStringLiteral("31-000");
-    r[Pole::Skrot] = QStringLiteral("PH%1").arg(nr);
-    r[Pole::Bank] = QStringLiteral("Bank Spółdzielczy");
-    r[Pole::Nip] = QStringLiteral("6810000000");
-    r[Pole::TypZlec] = QStringLiteral("110");
-    r[Pole::TypDok] = QStringLiteral("51");
-    uzupelnijRekord(r, QDate(2026, 12, 10), nrPaczkiTekst(paczka), nr);
+    Przelew r;
+    r.nazwaKontrahenta = QStringLiteral("Przedsiębiorstwo Handlowe Nr %1").arg(nr);
+    r.imieKontrahenta = QStringLiteral("Spółka z o.o.");
+    r.konto = QStringLiteral("%1").arg(nr, 26, 10, QLatin1Char('1'));
+    r.kwotaN = QStringLiteral("%1,%2").arg(100 + nr).arg(nr % 100, 2, 10, QLatin1Char('0'));
+    r.vat = QStringLiteral("23");
+    r.kwotaB = QStringLiteral("%1,00").arg(123 + nr);
+    r.tytulem = QStringLiteral("Faktura VAT nr %1/12/2026 zapłata za towar").arg(nr);
+    r.ulica = QStringLiteral("Długa");
+    r.nrDomu = QString::number(nr % 200);
+    r.adres = QStringLiteral("Kraków");
+    r.kod = QStringLiteral("31-000");
+    r.skrot = QStringLiteral("PH%1").arg(nr);
+    r.bank = QStringLiteral("Bank Spółdzielczy");
+    r.nip = QStringLiteral("6810000000");
+    r.typZlec = QStringLiteral("110");
+    r.typDok = QStringLiteral("51");
+    r.terminSpla = r.dataSplaty = QStringLiteral("2026-12-10");
+    r.splacono = r.kwotaB;
+    r.kwDoSplaty = QStringLiteral("0");
+    r.oznPrz = QStringLiteral("Spłacona");
+    r.nrPaczk = nrPaczkiTekst(paczka);
+    r.nrPrzel = QString::number(nr);
+    r.status = kOtwarta;
     if (paczka < 99)
-        r[Pole::Status] = kZamknieta;
+        r.status = kZamknieta;
     return r;
 }
 
@@ -74,7 +80,7 @@ int main(int argc, char** argv)
     utworzFolderyPaczek(folder);
     QStringList pliki;
     for (int k = 1; k <= kMaxNrPaczki; ++k) {
-        QList<RekordPaczki> rekordy;
+        QList<Przelew> rekordy;
         for (int i = 1; i <= naPaczke; ++i)
             rekordy.append(przelew(k, i));
         const QString p = sciezkaPaczki(folder, 2026, 12, k);
@@ -109,7 +115,7 @@ int main(int argc, char** argv)
         t.waitForFinished(-1);
     });
     const qint64 tDodaj = najlepszy(1, [&] {
-        RekordPaczki r = przelew(kMaxNrPaczki, 1);
+        Przelew r = przelew(kMaxNrPaczki, 1);
         dodajDoPaczki(folder, QDate(2026, 12, 10), kOtwarta, r, false);
     });
 

@@ -10,11 +10,6 @@ namespace remitto {
 
 namespace {
 
-QString dataRekordu(const QDate& d)
-{
-    return d.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
 // A bare number of a record in grosze: "0", "12.5".
 QString liczbaRekordu(qint64 grosze)
 {
@@ -33,15 +28,10 @@ qint64 kwota(const QString& t)
     return parseAmount(t).value_or(0);
 }
 
-QString wartosc(const RekordPaczki& r, int i)
+bool jestZamknieta(const QList<Przelew>& rekordy)
 {
-    return i < r.size() ? r[i] : QString();
-}
-
-bool jestZamknieta(const QList<RekordPaczki>& rekordy)
-{
-    for (const RekordPaczki& r : rekordy)
-        if (wartosc(r, Pole::Status) == kZamknieta)
+    for (const Przelew& r : rekordy)
+        if (r.status == kZamknieta)
             return true;
     return false;
 }
@@ -74,7 +64,7 @@ DecyzjaPaczki wybierzPaczke(const QString& folder, const QDate& dzien, const Num
     // A package closed on disk, or deleted, is not written to again; its
     // number is not given again either.
     if (p.stan == OdczytPaczki::Brak || d.nr < 1
-        || (!p.rekordy.isEmpty() && wartosc(p.rekordy.first(), Pole::Status) == kZamknieta)) {
+        || (!p.rekordy.isEmpty() && p.rekordy.first().status == kZamknieta)) {
         d.nr = m.koniecPacz + 1;
         d.nowa = true;
         return d;
@@ -83,25 +73,8 @@ DecyzjaPaczki wybierzPaczke(const QString& folder, const QDate& dzien, const Num
     return d;
 }
 
-void uzupelnijRekord(RekordPaczki& r, const QDate& dzien, const QString& nn, int nrPrzel)
-{
-    while (r.size() < Pole::Liczba)
-        r.append(QString());
-    const QString dzis = dataRekordu(dzien);
-    r[Pole::TerminSpla] = dzis;
-    r[Pole::DataSplaty] = dzis;
-    r[Pole::Splacono] = r[Pole::KwotaB];
-    r[Pole::KwDoSplaty] = liczbaRekordu(kwota(r[Pole::KwotaB]) - kwota(r[Pole::Splacono]));
-    r[Pole::OznPrz] = QStringLiteral("Spłacona");
-    r[Pole::NrKolFakt] = QString();
-    r[Pole::DataZakup] = QString();
-    r[Pole::NrPaczk] = nn;
-    r[Pole::NrPrzel] = QString::number(nrPrzel);
-    r[Pole::Status] = kOtwarta;
-}
-
 DodaniePrzelewu dodajDoPaczki(const QString& folder, const QDate& dzien, const QString& statusWidoku,
-                              const RekordPaczki& wpis, bool wplata)
+                              const Przelew& wpis, bool wplata)
 {
     DodaniePrzelewu w;
     w.sciezkaNumeracji = sciezkaNumeracji(folder, dzien.year());
@@ -121,15 +94,15 @@ DodaniePrzelewu dodajDoPaczki(const QString& folder, const QDate& dzien, const Q
     w.nn = nrPaczkiTekst(d.nr);
     w.sciezka = sciezkaPaczki(folder, dzien.year(), dzien.month(), d.nr);
 
-    if (wartosc(wpis, Pole::Konto).size() != 26) {
+    if (wpis.konto.size() != 26) {
         w.wynik = WynikDodania::ZleKonto;
         return w;
     }
-    if (wartosc(wpis, Pole::KwotaB).isEmpty()) {
+    if (wpis.kwotaB.isEmpty()) {
         w.wynik = WynikDodania::BrakKwoty;
         return w;
     }
-    if (wartosc(wpis, Pole::Nazwa).isEmpty()) {
+    if (wpis.nazwaKontrahenta.isEmpty()) {
         w.wynik = WynikDodania::BrakNazwy;
         return w;
     }
@@ -148,7 +121,9 @@ DodaniePrzelewu dodajDoPaczki(const QString& folder, const QDate& dzien, const Q
     }
 
     w.rekord = wpis;
-    uzupelnijRekord(w.rekord, dzien, w.nn, static_cast<int>(d.rekordy.size()) + 1);
+    w.rekord.nrPaczk = w.nn;
+    w.rekord.nrPrzel = QString::number(d.rekordy.size() + 1);
+    w.rekord.status = kOtwarta;
     if (!utworzFolderyPaczek(folder, &w.blad)) {
         w.wynik = WynikDodania::BladZapisu;
         return w;
@@ -215,18 +190,18 @@ ListaPaczek listaPaczek(const QString& folder, int rok, int miesiac)
         w.nr = k;
         w.sciezka = sciezkaPaczki(folder, rok, miesiac, k);
         const OdczytPaczki p = czytajPaczke(w.sciezka);
-        for (const RekordPaczki& r : p.rekordy) {
-            w.netto += kwota(r[Pole::KwotaN]);
-            w.vat += kwota(r[Pole::Vat]);
-            w.brutto += kwota(r[Pole::KwotaB]);
-            w.splacono += kwota(r[Pole::Splacono]);
+        for (const Przelew& r : p.rekordy) {
+            w.netto += kwota(r.kwotaN);
+            w.vat += kwota(r.vat);
+            w.brutto += kwota(r.kwotaB);
+            w.splacono += kwota(r.splacono);
         }
         if (!p.rekordy.isEmpty()) {
-            const RekordPaczki& ostatni = p.rekordy.last();
-            w.terminSplaty = ostatni[Pole::TerminSpla];
-            w.dataSplaty = ostatni[Pole::DataSplaty];
-            w.status = ostatni[Pole::Status];
-            w.ilPrzel = ostatni[Pole::NrPrzel];
+            const Przelew& ostatni = p.rekordy.last();
+            w.terminSplaty = ostatni.terminSpla;
+            w.dataSplaty = ostatni.dataSplaty;
+            w.status = ostatni.status;
+            w.ilPrzel = ostatni.nrPrzel;
         }
         if (!p.ok()) {
             w.dobry = false;
@@ -265,7 +240,7 @@ UsuniecieRekordu usunRekord(const QString& folder, const QString& sciezka, int i
     }
     w.rekordy.removeAt(indeks);
     for (qsizetype i = 0; i < w.rekordy.size(); ++i)
-        w.rekordy[i][Pole::NrPrzel] = QString::number(i + 1);
+        w.rekordy[i].nrPrzel = QString::number(i + 1);
     if (!przepiszPaczke(sciezka, w.rekordy, &w.blad)) {
         w.wynik = WynikUsuniecia::BladZapisu;
         w.rekordy = p.rekordy;
@@ -312,14 +287,12 @@ bool kolumnaEdytowalna(int kolumna)
     return (kolumna >= 1 && kolumna <= 5) || kolumna == 7;
 }
 
-bool przeliczKwoty(RekordPaczki& r)
+bool przeliczKwoty(Przelew& r)
 {
-    while (r.size() < Pole::Liczba)
-        r.append(QString());
-    const std::optional<qint64> netto = parseAmount(r[Pole::KwotaN]);
+    const std::optional<qint64> netto = parseAmount(r.kwotaN);
     if (!netto)
         return false;
-    QString stawkaTekst = r[Pole::Vat].trimmed();
+    QString stawkaTekst = r.vat.trimmed();
     if (stawkaTekst.endsWith(QLatin1Char('%')))
         stawkaTekst.chop(1);
     // The rate in hundredths of a percent; "zw", "np" and words are 0.
@@ -328,31 +301,29 @@ bool przeliczKwoty(RekordPaczki& r)
     const qint64 iloczyn = *netto * stawka;
     const qint64 vat = (iloczyn >= 0 ? iloczyn + 5000 : iloczyn - 5000) / 10000;
     const qint64 brutto = *netto + vat;
-    r[Pole::KwotaB] = formatAmount(brutto);
-    r[Pole::Splacono] = formatAmount(brutto);
-    r[Pole::KwDoSplaty] = liczbaRekordu(brutto - kwota(r[Pole::Splacono]));
+    r.kwotaB = formatAmount(brutto);
+    r.splacono = formatAmount(brutto);
+    r.kwDoSplaty = liczbaRekordu(brutto - kwota(r.splacono));
     return true;
 }
 
-WynikEdycji zmienWartosc(RekordPaczki& r, int kolumna, const QString& odpowiedz)
+WynikEdycji zmienWartosc(Przelew& r, int kolumna, const QString& odpowiedz)
 {
     if (!kolumnaEdytowalna(kolumna))
         return WynikEdycji::Anulowano;
     if (odpowiedz.isEmpty() || odpowiedz == QStringLiteral("0"))
         return WynikEdycji::Anulowano;
-    RekordPaczki nowy = r;
-    while (nowy.size() < Pole::Liczba)
-        nowy.append(QString());
-    // View columns 1 ... 7 show values 1 ... 7.
-    const int pole = kolumna - 1;
-    nowy[pole] = pole == Pole::Konto ? odpowiedz.trimmed() : odpowiedz;
-    if ((pole == Pole::KwotaN || pole == Pole::Vat) && !przeliczKwoty(nowy))
+    QStringList wartosci = r.wartosci();
+    const int pole = wartoscKolumnyPaczki(kolumna) - 1;
+    wartosci[pole] = kolumna == 3 ? odpowiedz.trimmed() : odpowiedz;
+    Przelew nowy = Przelew::zWartosci(wartosci);
+    if ((kolumna == 4 || kolumna == 5) && !przeliczKwoty(nowy))
         return WynikEdycji::ZlaKwota;
     r = nowy;
     return WynikEdycji::Zmieniono;
 }
 
-WynikEdycji zapiszRekord(const QString& sciezka, int indeks, const RekordPaczki& r, QString* blad)
+WynikEdycji zapiszRekord(const QString& sciezka, int indeks, const Przelew& r, QString* blad)
 {
     OdczytPaczki p = czytajPaczke(sciezka);
     if (!p.ok()) {

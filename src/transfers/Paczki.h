@@ -19,7 +19,7 @@ struct DecyzjaPaczki {
     bool nowa = false;           ///< a new package is started (also the first)
     bool poZamknietejWidoku = false; ///< new because the package in view is closed
     bool uszkodzona = false;     ///< the current package file is damaged
-    QList<RekordPaczki> rekordy; ///< records already in the package
+    QList<Przelew> rekordy; ///< records already in the package
     QString blad;                ///< message of a damaged package file
 };
 
@@ -49,21 +49,18 @@ struct DodaniePrzelewu {
     QString nn;                  ///< two-digit package number
     QString sciezka;             ///< package file
     QString sciezkaNumeracji;
-    RekordPaczki rekord;         ///< the record written
-    QList<RekordPaczki> rekordy; ///< the package after adding
+    Przelew rekord;              ///< the record written
+    QList<Przelew> rekordy; ///< the package after adding
     QString blad;
 };
 
-/// Adds the entered transfer (values of the entry area in record order; the
-/// package values are filled here) to the month's package of `dzien`: checks
+/// Adds the entered transfer (the record made from the entry area; its package
+/// number and position are filled here) to the month's package of `dzien`: checks
 /// the entry, appends the record as one line, counts it in the numbering file
 /// (created with twelve fresh months when missing). A refused transfer changes
 /// no file.
 DodaniePrzelewu dodajDoPaczki(const QString& folder, const QDate& dzien, const QString& statusWidoku,
-                              const RekordPaczki& wpis, bool wplata);
-
-/// Fills the package values of a record entered in the window.
-void uzupelnijRekord(RekordPaczki& r, const QDate& dzien, const QString& nn, int nrPrzel);
+                              const Przelew& wpis, bool wplata);
 
 // ---- Package list of a month ----------------------------------------------
 
@@ -104,7 +101,7 @@ enum class WynikUsuniecia { Usunieto, JedynaPozycja, Zamknieta, BrakPliku, Uszko
 
 struct UsuniecieRekordu {
     WynikUsuniecia wynik = WynikUsuniecia::BladZapisu;
-    QList<RekordPaczki> rekordy;  ///< the package after the removal
+    QList<Przelew> rekordy;  ///< the package after the removal
     bool licznikZmniejszony = false;
     QString blad;
 };
@@ -132,14 +129,14 @@ enum class WynikEdycji { Zmieniono, Anulowano, ZlaKwota, Zamknieta, ZlyWiersz, U
 /// record. An empty answer or "0" cancels. A new net amount or VAT rate
 /// recomputes the amounts: VAT = net x rate / 100, gross = net + VAT, paid =
 /// gross, rest = gross - paid; a net amount that is not an amount is refused.
-WynikEdycji zmienWartosc(RekordPaczki& r, int kolumna, const QString& odpowiedz);
+WynikEdycji zmienWartosc(Przelew& r, int kolumna, const QString& odpowiedz);
 
 /// Recomputes gross, paid and rest from the net amount and the VAT rate
 /// ("zw", "np" and other words count as rate 0); false when the net amount is
 /// not an amount.
-bool przeliczKwoty(RekordPaczki& r);
+bool przeliczKwoty(Przelew& r);
 
 /// Replaces record `indeks` of an open package file and writes the file again.
-WynikEdycji zapiszRekord(const QString& sciezka, int indeks, const RekordPaczki& r, QString* blad = nullptr);
+WynikEdycji zapiszRekord(const QString& sciezka, int indeks, const Przelew& r, QString* blad = nullptr);
 
 } // namespace remitto

@@ -47,41 +47,15 @@ bool rozpoznajNazwePaczki(const QString& nazwaPliku, int* rok, int* miesiac, int
 
 namespace {
 
-void dopiszWartosci(QuoteWriter& w, const RekordPaczki& r, bool kazdaWLinii)
+bool zapiszWartosciWLiniach(const QString& path, const QList<Przelew>& rekordy, QString* blad)
 {
-    for (int i = 0; i < Pole::Liczba; ++i) {
-        const QString v = i < r.size() ? r[i] : QString();
-        if (i == Pole::KwDoSplaty || i == Pole::NrPrzel) {
-            if (v.trimmed().isEmpty())
-                w.empty();
-            else
-                w.number(v);
-        } else {
-            w.text(v);
-        }
-        if (kazdaWLinii)
-            w.endLine();
-    }
-    if (!kazdaWLinii)
-        w.endLine();
+    QString tekst;
+    for (const Przelew& r : rekordy)
+        tekst += wartosciPrzelewuWLiniach(r);
+    return rewriteTextFile(path, tekst, blad);
 }
 
 } // namespace
-
-QString liniaRekordu(const RekordPaczki& r)
-{
-    QuoteWriter w;
-    dopiszWartosci(w, r, false);
-    return w.result();
-}
-
-QString wartosciNaLinie(const QList<RekordPaczki>& rekordy)
-{
-    QuoteWriter w;
-    for (const RekordPaczki& r : rekordy)
-        dopiszWartosci(w, r, true);
-    return w.result();
-}
 
 OdczytPaczki czytajPaczke(const QString& path)
 {
@@ -94,7 +68,7 @@ OdczytPaczki czytajPaczke(const QString& path)
     }
     QuoteReader czytnik(plik.text);
     const QStringList wartosci = czytnik.readAll();
-    const bool cale = splitRecords(wartosci, Pole::Liczba, &wynik.rekordy);
+    const bool cale = przelewyZWartosci(wartosci, &wynik.rekordy);
     if (czytnik.truncated()) {
         // The file ends inside a quoted value: its last record is torn.
         if (cale && !wynik.rekordy.isEmpty())
@@ -105,16 +79,16 @@ OdczytPaczki czytajPaczke(const QString& path)
     }
     if (!cale) {
         wynik.stan = OdczytPaczki::Uszkodzona;
-        wynik.blad = damagedFileMessage(path, Pole::Liczba);
+        wynik.blad = damagedFileMessage(path, kWartosciPrzelewu);
         return wynik;
     }
     wynik.stan = OdczytPaczki::Ok;
     return wynik;
 }
 
-WynikDopisania dopiszRekord(const QString& path, const RekordPaczki& r, QString* blad)
+WynikDopisania dopiszRekord(const QString& path, const Przelew& r, QString* blad)
 {
-    QString tekst = liniaRekordu(r);
+    QString tekst = liniaPrzelewu(r);
     QFile f(path);
     if (f.exists()) {
         const OdczytPaczki stary = czytajPaczke(path);
@@ -154,24 +128,21 @@ bool przytnijPaczke(const QString& path, QString* blad)
             *blad = p.blad;
         return false;
     }
-    return rewriteTextFile(path, wartosciNaLinie(p.rekordy), blad);
+    return zapiszWartosciWLiniach(path, p.rekordy, blad);
 }
 
-bool przepiszPaczke(const QString& path, QList<RekordPaczki> rekordy, QString* blad)
+bool przepiszPaczke(const QString& path, QList<Przelew> rekordy, QString* blad)
 {
-    for (qsizetype i = 0; i < rekordy.size(); ++i) {
-        while (rekordy[i].size() < Pole::Liczba)
-            rekordy[i].append(QString());
-        rekordy[i][Pole::NrPrzel] = QString::number(i + 1);
-    }
-    return rewriteTextFile(path, wartosciNaLinie(rekordy), blad);
+    for (qsizetype i = 0; i < rekordy.size(); ++i)
+        rekordy[i].nrPrzel = QString::number(i + 1);
+    return zapiszWartosciWLiniach(path, rekordy, blad);
 }
 
-bool zapiszPaczke(const QString& path, const QList<RekordPaczki>& rekordy, QString* blad)
+bool zapiszPaczke(const QString& path, const QList<Przelew>& rekordy, QString* blad)
 {
     QString tekst;
-    for (const RekordPaczki& r : rekordy)
-        tekst += liniaRekordu(r);
+    for (const Przelew& r : rekordy)
+        tekst += liniaPrzelewu(r);
     return rewriteTextFile(path, tekst, blad);
 }
 

@@ -1,23 +1,12 @@
 #pragma once
 
+#include "transfers/Przelew.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace remitto {
-
-/// A transfer record as its 27 values, in file order (indexes below).
-using RekordPaczki = QStringList;
-
-/// Value indexes of a transfer record (value n of the record is index n - 1).
-namespace Pole {
-enum : int {
-    Nazwa = 0, Imie, Konto, KwotaN, Vat, KwotaB, Tytulem, TerminSpla, Splacono, KwDoSplaty,
-    DataSplaty, OznPrz, Ulica, NrDomu, Adres, Kod, Skrot, Bank, NrKolFakt, NrPaczk, NrPrzel,
-    DataZakup, Nip, Status, TypZlec, TypDok, KodIden,
-    Liczba  ///< 27 values
-};
-} // namespace Pole
 
 inline const QString kOtwarta = QStringLiteral("Otwarta");
 inline const QString kZamknieta = QStringLiteral("Zamknieta");
@@ -35,17 +24,10 @@ QString sciezkaPaczki(const QString& folder, int rok, int miesiac, int nr);
 /// yyyymm_NN before its extension; false for any other name.
 bool rozpoznajNazwePaczki(const QString& nazwaPliku, int* rok, int* miesiac, int* nr);
 
-/// One record as one line (CR LF at the end): texts quoted, KwDoSplaty and
-/// NrPrzel bare.
-QString liniaRekordu(const RekordPaczki& r);
-
-/// Records one value per line.
-QString wartosciNaLinie(const QList<RekordPaczki>& rekordy);
-
 /// Outcome of reading a package file.
 struct OdczytPaczki {
     enum Stan { Ok, Brak, Uszkodzona, Blad } stan = Blad;
-    QList<RekordPaczki> rekordy;  ///< every whole record read
+    QList<Przelew> rekordy;  ///< every whole record read
     QString blad;                 ///< Polish message naming the file, when not Ok
     bool ok() const { return stan == Ok; }
 };
@@ -62,17 +44,17 @@ enum class WynikDopisania { Dopisano, UszkodzonyKoniec, BladZapisu };
 /// left alone (UszkodzonyKoniec: cut it back first); a last line without its
 /// line end gets one before the record. The file is created when missing,
 /// the Paczki folder too.
-WynikDopisania dopiszRekord(const QString& path, const RekordPaczki& r, QString* blad = nullptr);
+WynikDopisania dopiszRekord(const QString& path, const Przelew& r, QString* blad = nullptr);
 
 /// Cuts a damaged package file back to its whole records (one value per line).
 bool przytnijPaczke(const QString& path, QString* blad = nullptr);
 
 /// Rewrites the package atomically, one value per line, numbering NrPrzel
 /// 1, 2, 3 ... in the given order.
-bool przepiszPaczke(const QString& path, QList<RekordPaczki> rekordy, QString* blad = nullptr);
+bool przepiszPaczke(const QString& path, QList<Przelew> rekordy, QString* blad = nullptr);
 
 /// Rewrites the package atomically, one record per line, values as given.
-bool zapiszPaczke(const QString& path, const QList<RekordPaczki>& rekordy, QString* blad = nullptr);
+bool zapiszPaczke(const QString& path, const QList<Przelew>& rekordy, QString* blad = nullptr);
 
 /// Creates the folders Paczki and DoECorponet of the data folder when missing.
 bool utworzFolderyPaczek(const QString& folder, QString* blad = nullptr);

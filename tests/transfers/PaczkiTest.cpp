@@ -1,4 +1,5 @@
 #include "transfers/Paczki.h"
+#include "transfers/WpisPrzelewu.h"
 
 #include "TempFolder.h"
 
@@ -14,27 +15,24 @@ namespace {
 const QDate kDzis(2026, 12, 10);
 const QString kKonto = QStringLiteral("12345678901234567890123456");
 
-RekordPaczki wpis(const QString& nazwa = QStringLiteral("Kowalski \"Hurt\""), const QString& brutto = QStringLiteral("123,00"))
+Przelew wpis(const QString& nazwa = QStringLiteral("Kowalski \"Hurt\""), const QString& brutto = QStringLiteral("123,00"))
 {
-    RekordPaczki r(Pole::Liczba);
-    r[Pole::Nazwa] = nazwa;
-    r[Pole::Imie] = QStringLiteral("Jan");
-    r[Pole::Konto] = kKonto;
-    r[Pole::KwotaN] = QStringLiteral("100");
-    r[Pole::Vat] = QStringLiteral("23");
-    r[Pole::KwotaB] = brutto;
-    r[Pole::Tytulem] = QStringLiteral("FV 1/12");
-    r[Pole::Ulica] = QStringLiteral("Rynek");
-    r[Pole::NrDomu] = QStringLiteral("5");
-    r[Pole::Adres] = QStringLiteral("Łódź");
-    r[Pole::Kod] = QStringLiteral("90-001");
-    r[Pole::Skrot] = QStringLiteral("KOWAL");
-    r[Pole::Bank] = QStringLiteral("Bank Śląski");
-    r[Pole::Nip] = QStringLiteral("6810000000");
-    r[Pole::TypZlec] = QStringLiteral("110");
-    r[Pole::TypDok] = QStringLiteral("51");
-    r[Pole::KodIden] = QString();
-    return r;
+    WpisPrzelewu w;
+    w.nazwa1 = nazwa;
+    w.nazwa2 = QStringLiteral("Jan");
+    w.konto = kKonto;
+    w.kwota = QStringLiteral("100");
+    w.vat = QStringLiteral("23");
+    w.brutto = brutto;
+    w.tytul = QStringLiteral("FV 1/12");
+    w.ulica = QStringLiteral("Rynek");
+    w.numerDomu = QStringLiteral("5");
+    w.adres = QStringLiteral("Łódź");
+    w.kod = QStringLiteral("90-001");
+    w.skrot = QStringLiteral("KOWAL");
+    w.bank = QStringLiteral("Bank Śląski");
+    w.nip = QStringLiteral("6810000000");
+    return przelewZWpisu(w, Rodzaj::Przelew, QStringLiteral("10-12-2026"));
 }
 
 class Paczki : public ::testing::Test {
@@ -42,16 +40,16 @@ protected:
     QString paczka(int nr, int miesiac = 12) const { return sciezkaPaczki(dir.path(), 2026, miesiac, nr); }
     QString numeracja() const { return dir.file(QStringLiteral("NumP26.dat")); }
     NumeracjaMiesiaca miesiac(int m = 12) const { return czytajNumeracje(numeracja()).miesiace.value(m - 1); }
-    DodaniePrzelewu dodaj(const QString& status = kOtwarta, const RekordPaczki& r = wpis(), QDate dzien = kDzis)
+    DodaniePrzelewu dodaj(const QString& status = kOtwarta, const Przelew& r = wpis(), QDate dzien = kDzis)
     {
         return dodajDoPaczki(dir.path(), dzien, status, r, false);
     }
-    QList<RekordPaczki> rekordy(int nr, int m = 12) const { return czytajPaczke(paczka(nr, m)).rekordy; }
+    QList<Przelew> rekordy(int nr, int m = 12) const { return czytajPaczke(paczka(nr, m)).rekordy; }
     void zamknij(int nr)
     {
-        QList<RekordPaczki> r = rekordy(nr);
-        for (RekordPaczki& x : r)
-            x[Pole::Status] = kZamknieta;
+        QList<Przelew> r = rekordy(nr);
+        for (Przelew& x : r)
+            x.status = kZamknieta;
         ASSERT_TRUE(przepiszPaczke(paczka(nr), r));
     }
 
@@ -92,11 +90,11 @@ TEST_F(Paczki, SecondTransferJoinsTheOpenPackage)
     ASSERT_EQ(w.wynik, WynikDodania::Dodano);
     EXPECT_FALSE(w.decyzja.nowa);
     ASSERT_EQ(w.rekordy.size(), 2);
-    EXPECT_EQ(w.rekordy[1][Pole::NrPrzel], QStringLiteral("2"));
-    const QList<RekordPaczki> r = rekordy(1);
+    EXPECT_EQ(w.rekordy[1].nrPrzel, QStringLiteral("2"));
+    const QList<Przelew> r = rekordy(1);
     ASSERT_EQ(r.size(), 2);
-    EXPECT_EQ(r[1][Pole::Nazwa], QStringLiteral("Nowak"));
-    EXPECT_EQ(r[1][Pole::NrPrzel], QStringLiteral("2"));
+    EXPECT_EQ(r[1].nazwaKontrahenta, QStringLiteral("Nowak"));
+    EXPECT_EQ(r[1].nrPrzel, QStringLiteral("2"));
     const NumeracjaMiesiaca m = miesiac();
     EXPECT_EQ(m.koniecPacz, 1);
     EXPECT_EQ(m.koniecPrzel, 2);
@@ -113,8 +111,8 @@ TEST_F(Paczki, ClosedPackageStartsTheNextOne)
     ASSERT_EQ(w.wynik, WynikDodania::Dodano);
     EXPECT_TRUE(w.decyzja.poZamknietejWidoku);
     EXPECT_EQ(w.nn, QStringLiteral("02"));
-    EXPECT_EQ(rekordy(2).value(0).value(Pole::NrPrzel), QStringLiteral("1"));
-    EXPECT_EQ(rekordy(2).value(0).value(Pole::NrPaczk), QStringLiteral("02"));
+    EXPECT_EQ(rekordy(2).value(0).nrPrzel, QStringLiteral("1"));
+    EXPECT_EQ(rekordy(2).value(0).nrPaczk, QStringLiteral("02"));
     EXPECT_EQ(miesiac().koniecPacz, 2);
     EXPECT_EQ(miesiac().koniecPrzel, 2);
 
@@ -135,14 +133,14 @@ TEST_F(Paczki, ClosedPackageStartsTheNextOne)
 
 TEST_F(Paczki, RefusedEntriesAndDepositsChangeNoFile)
 {
-    RekordPaczki krotkie = wpis();
-    krotkie[Pole::Konto] = QStringLiteral("1234 5678");
-    RekordPaczki bezKwoty = wpis();
-    bezKwoty[Pole::KwotaB].clear();
-    RekordPaczki bezNazwy = wpis(QString());
+    Przelew krotkie = wpis();
+    krotkie.konto = QStringLiteral("1234 5678");
+    Przelew bezKwoty = wpis();
+    bezKwoty.kwotaB.clear();
+    Przelew bezNazwy = wpis(QString());
     const struct {
         const char* opis;
-        RekordPaczki r;
+        Przelew r;
         bool wplata;
         WynikDodania wynik;
     } przypadki[] = {
@@ -174,8 +172,8 @@ TEST_F(Paczki, DeletedNumberIsNeverGivenAgain)
         ASSERT_EQ(dodaj(kZamknieta).wynik, WynikDodania::Dodano);
     }
     // Package 02 of three is closed; open a fourth-to-be by reopening 02.
-    QList<RekordPaczki> r2 = rekordy(2);
-    r2[0][Pole::Status] = kOtwarta;
+    QList<Przelew> r2 = rekordy(2);
+    r2[0].status = kOtwarta;
     ASSERT_TRUE(przepiszPaczke(paczka(2), r2));
     ASSERT_EQ(usunPaczke(paczka(2)), WynikUsunieciaPaczki::Usunieto);
     EXPECT_TRUE(QFile::exists(paczka(1)));
@@ -234,7 +232,7 @@ TEST_F(Paczki, TornTailIsNotAppendedToUntilCutBack)
     ASSERT_EQ(rekordy(1).size(), 1);
     const DodaniePrzelewu po = dodaj();
     ASSERT_EQ(po.wynik, WynikDodania::Dodano);
-    EXPECT_EQ(po.rekord[Pole::NrPrzel], QStringLiteral("2"));
+    EXPECT_EQ(po.rekord.nrPrzel, QStringLiteral("2"));
     EXPECT_EQ(rekordy(1).size(), 2);
 }
 
@@ -268,8 +266,8 @@ TEST_F(Paczki, RemovingRenumbersOneValuePerLineAndCountsDownThePackagesMonth)
     u = usunRekord(dir.path(), paczka(1, 11), 1);
     ASSERT_EQ(u.wynik, WynikUsuniecia::Usunieto);
     ASSERT_EQ(u.rekordy.size(), 1);
-    EXPECT_EQ(u.rekordy[0][Pole::Nazwa], QStringLiteral("B"));
-    EXPECT_EQ(u.rekordy[0][Pole::NrPrzel], QStringLiteral("1"));
+    EXPECT_EQ(u.rekordy[0].nazwaKontrahenta, QStringLiteral("B"));
+    EXPECT_EQ(u.rekordy[0].nrPrzel, QStringLiteral("1"));
     const QStringList linie = dir.readText(QStringLiteral("Paczki/Paczka202611_01.dta")).split(QStringLiteral("\r\n"));
     ASSERT_EQ(linie.size(), 28);  // 27 values and the empty rest after the last CR LF
     EXPECT_EQ(linie[0], QStringLiteral("\"B\""));
@@ -306,9 +304,9 @@ TEST_F(Paczki, ListShowsSumsAndLastRecordAndSurvivesBadFiles)
     EXPECT_TRUE(listaPaczek(dir.path(), 2026, 12).blad.isEmpty());
 
     ASSERT_EQ(dodaj(kOtwarta, wpis(QStringLiteral("A"), QStringLiteral("123,00"))).wynik, WynikDodania::Dodano);
-    RekordPaczki drugi = wpis(QStringLiteral("B"), QStringLiteral("0,05"));
-    drugi[Pole::KwotaN] = QStringLiteral("0.04");
-    drugi[Pole::Vat] = QStringLiteral("zw");
+    Przelew drugi = wpis(QStringLiteral("B"), QStringLiteral("0,05"));
+    drugi.kwotaN = QStringLiteral("0.04");
+    drugi.vat = QStringLiteral("zw");
     ASSERT_EQ(dodaj(kOtwarta, drugi).wynik, WynikDodania::Dodano);
     zamknij(1);
     ASSERT_EQ(dodaj(kZamknieta).wynik, WynikDodania::Dodano);
@@ -355,21 +353,20 @@ TEST_F(Paczki, CellEditRecomputesFromNetAndRate)
         {6, "999", WynikEdycji::Anulowano, "61,50"},
     };
     for (const auto& c : przypadki) {
-        RekordPaczki r = wpis();
-        r[Pole::KwotaN] = QStringLiteral("50");
-        r[Pole::Vat] = QStringLiteral("23");
-        r[Pole::KwotaB] = QStringLiteral("61,50");
-        uzupelnijRekord(r, kDzis, QStringLiteral("01"), 1);
-        const RekordPaczki przed = r;
+        Przelew r = wpis();
+        r.kwotaN = QStringLiteral("50");
+        r.kwotaB = QStringLiteral("61,50");
+        r.splacono = QStringLiteral("61,50");
+        const Przelew przed = r;
         const WynikEdycji w = zmienWartosc(r, c.kolumna, QString::fromUtf8(c.odpowiedz));
         EXPECT_EQ(w, c.wynik) << c.kolumna << " " << c.odpowiedz;
-        EXPECT_EQ(r[Pole::KwotaB], QString::fromUtf8(c.brutto)) << c.odpowiedz;
-        EXPECT_EQ(r[Pole::Splacono], QString::fromUtf8(c.brutto)) << c.odpowiedz;
-        EXPECT_EQ(r[Pole::KwDoSplaty], QStringLiteral("0")) << c.odpowiedz;
+        EXPECT_EQ(r.kwotaB, QString::fromUtf8(c.brutto)) << c.odpowiedz;
+        EXPECT_EQ(r.splacono, QString::fromUtf8(c.brutto)) << c.odpowiedz;
+        EXPECT_EQ(r.kwDoSplaty, QStringLiteral("0")) << c.odpowiedz;
         if (w != WynikEdycji::Zmieniono)
             EXPECT_EQ(r, przed) << c.odpowiedz;
         else
-            EXPECT_EQ(r[c.kolumna - 1], QString::fromUtf8(c.odpowiedz));
+            EXPECT_EQ(r.wartosci()[c.kolumna - 1], QString::fromUtf8(c.odpowiedz));
     }
 }
 
@@ -377,14 +374,14 @@ TEST_F(Paczki, CellEditIsWrittenBackAndRefusedForClosedPackage)
 {
     ASSERT_EQ(dodaj(kOtwarta, wpis(QStringLiteral("A"))).wynik, WynikDodania::Dodano);
     ASSERT_EQ(dodaj(kOtwarta, wpis(QStringLiteral("B"))).wynik, WynikDodania::Dodano);
-    const RekordPaczki pierwszy = rekordy(1)[0];
-    RekordPaczki r = rekordy(1)[1];
+    const Przelew pierwszy = rekordy(1)[0];
+    Przelew r = rekordy(1)[1];
     ASSERT_EQ(zmienWartosc(r, 4, QStringLiteral("200")), WynikEdycji::Zmieniono);
     ASSERT_EQ(zapiszRekord(paczka(1), 1, r), WynikEdycji::Zmieniono);
-    const QList<RekordPaczki> po = rekordy(1);
+    const QList<Przelew> po = rekordy(1);
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[0], pierwszy);
-    EXPECT_EQ(po[1][Pole::KwotaB], QStringLiteral("246,00"));
+    EXPECT_EQ(po[1].kwotaB, QStringLiteral("246,00"));
     EXPECT_EQ(dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta")).count("\r\n"), 2);
     // No work file is left beside the package.
     EXPECT_EQ(QDir(dir.file(QStringLiteral("Paczki"))).entryList(QDir::Files).size(), 1);

@@ -208,10 +208,10 @@ TEST_F(OknoNumeracji, RaisedLastPackageNumberIsFollowedByTheNextTransfer)
     edytuj(12, 2);
     kliknij("cmdZapiszZmiany");
 
-    RekordPaczki r(Pole::Liczba);
-    r[Pole::Nazwa] = QStringLiteral("Nowak");
-    r[Pole::Konto] = QStringLiteral("12345678901234567890123456");
-    r[Pole::KwotaB] = QStringLiteral("10,00");
+    Przelew r;
+    r.nazwaKontrahenta = QStringLiteral("Nowak");
+    r.konto = QStringLiteral("12345678901234567890123456");
+    r.kwotaB = QStringLiteral("10,00");
     const DodaniePrzelewu w = dodajDoPaczki(dir.path(), QDate(2026, 12, 10), kZamknieta, r, false);
     ASSERT_EQ(w.wynik, WynikDodania::Dodano);
     EXPECT_EQ(w.nn, QStringLiteral("06"));
