@@ -33,6 +33,8 @@ QString dataZKreskami(const QString& d)
 {
     if (d.size() < 10)
         return d;
+    if (d.size() == 10 && d[2] == QLatin1Char('-') && d[5] == QLatin1Char('-'))
+        return d;  // already so: the text is shared, not copied
     return d.mid(0, 2) + QLatin1Char('-') + d.mid(3, 2) + QLatin1Char('-') + d.mid(6, 4);
 }
 
@@ -45,13 +47,20 @@ QStringList pustyWiersz()
     return w;
 }
 
+QString kwota(qint64 grosze)
+{
+    // Nothing to pay or nothing paid is common: one shared text for 0.
+    static const QString zero = formatAmount(0);
+    return grosze == 0 ? zero : formatAmount(grosze);
+}
+
 void wpiszKwoty(QStringList& w, const SumyFaktur& f)
 {
-    w[kol::Netto] = formatAmount(f.netto);
-    w[kol::Vat] = formatAmount(f.vat);
-    w[kol::Brutto] = formatAmount(f.brutto);
-    w[kol::Splacono] = formatAmount(f.splacono);
-    w[kol::DoSplaty] = formatAmount(f.doSplaty);
+    w[kol::Netto] = kwota(f.netto);
+    w[kol::Vat] = kwota(f.vat);
+    w[kol::Brutto] = kwota(f.brutto);
+    w[kol::Splacono] = f.splacono == f.brutto ? w[kol::Brutto] : kwota(f.splacono);
+    w[kol::DoSplaty] = kwota(f.doSplaty);
 }
 
 void dodaj(SumyFaktur& s, const SumyFaktur& f)
@@ -156,7 +165,7 @@ Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodz
     r[kol::Tytulem] = w.tekst(hNrFaktury);
     r[kol::DataZakupu] = dataZKreskami(dataZakupu);
     r[kol::Termin] = dataZKreskami(termin);
-    r[kol::DataSplaty] = dataSplaty;
+    r[kol::DataSplaty] = dataSplaty == r[kol::DataZakupu] ? r[kol::DataZakupu] : dataSplaty;
     r[kol::Stan] = stan;
     r[kol::Ulica] = w.tekst(hUlica);
     r[kol::NrDomu] = lokal.isEmpty() ? w.tekst(hNrDomu) : w.tekst(hNrDomu) + QLatin1Char('/') + lokal;
