@@ -63,6 +63,21 @@ QStringList wierszSiatki(const Kontrahent& k)
     return out;
 }
 
+QList<QStringList> wierszeSiatki(QList<Kontrahent>&& lista)
+{
+    QList<QStringList> out;
+    out.reserve(lista.size());
+    for (Kontrahent& k : lista) {
+        QStringList w;
+        w.reserve(kKolumnySiatki);
+        for (Pole p : kPoleKolumny)
+            w.append(std::move(k[p]));
+        out.append(std::move(w));
+    }
+    lista.clear();
+    return out;
+}
+
 QString tekstPliku(const QList<Kontrahent>& lista)
 {
     QuoteWriter zapis;
@@ -82,7 +97,7 @@ QString tekstPliku(const QList<Kontrahent>& lista)
 OdczytKontrahentow czytajKontrahentow(const QString& sciezka)
 {
     OdczytKontrahentow o;
-    const QuoteFile plik = readQuoteFile(sciezka);
+    QuoteFile plik = readQuoteFile(sciezka);
     o.brak = plik.missing;
     o.wartosci = int(plik.values.size());
     // A file cut inside a quoted value: its last value is incomplete.
@@ -92,7 +107,7 @@ OdczytKontrahentow czytajKontrahentow(const QString& sciezka)
     for (qsizetype r = 0; r < cale; ++r) {
         Kontrahent k;
         for (int i = 0; i < kWartosciKontrahenta; ++i)
-            k.w[static_cast<size_t>(i)] = plik.values[r * kWartosciKontrahenta + i];
+            k.w[static_cast<size_t>(i)] = std::move(plik.values[r * kWartosciKontrahenta + i]);
         o.lista.append(std::move(k));
     }
     if (!plik.ok) {

@@ -65,6 +65,8 @@ QStringList naglowkiSiatki();
 QList<int> szerokosciSiatki();
 /// The 27 cells of a record's grid row.
 QStringList wierszSiatki(const Kontrahent& k);
+/// Grid rows of all records, taking their values over (the list is emptied).
+QList<QStringList> wierszeSiatki(QList<Kontrahent>&& lista);
 
 /// Text of the whole file: the ordinal bare, every other value quoted (with
 /// its double quotes turned into two apostrophes), one value per line, CR LF.

@@ -2,6 +2,7 @@
 
 #include "core/Session.h"
 #include "shell/Startup.h"
+#include "contractors/frmKontrahenci.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
@@ -207,7 +208,6 @@ void frmPrzelewA::budujMenu()
     QMenuBar* bar = menuBar();
     auto* kotr = dodajAkcje(bar, QStringLiteral("kotr"), QStringLiteral("&Kontrahenci"));
     connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
-    kotr->setEnabled(false);  // the transfer window comes with a later version
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
         if (!hasloPoprawne()) {
@@ -322,6 +322,11 @@ namespace remitto {
 frmMojaFirma* frmPrzelewA::oknoMojaFirma() const
 {
     return m_mojaFirma;
+}
+
+frmKontrahenci* frmPrzelewA::oknoKontrahentow() const
+{
+    return m_kontrahenci;
 }
 
 } // namespace remitto

@@ -20,6 +20,7 @@ namespace remitto {
 struct Session;
 class Dialogs;
 class frmMojaFirma;
+class frmKontrahenci;
 class frmUstawieniaDrukarki;
 class frmSplash;
 
@@ -42,6 +43,8 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
+    /// The contractor list, once "&Kontrahenci" has opened it.
+    frmKontrahenci* oknoKontrahentow() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +109,7 @@ private:
     QPushButton* cmdKoniec = nullptr;
 
     QPointer<frmMojaFirma> m_mojaFirma;
+    QPointer<frmKontrahenci> m_kontrahenci;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
 };
