@@ -3,6 +3,17 @@
 #include "contractors/Kontrahent.h"
 
 #include <QString>
+#include <ostream>
+
+namespace remitto::kontrahenci {
+
+/// Readable failures: the values joined with "|".
+inline void PrintTo(const Kontrahent& k, std::ostream* os)
+{
+    *os << k.wartosci().join(QLatin1Char('|')).toStdString();
+}
+
+} // namespace remitto::kontrahenci
 
 namespace remitto::test {
 
