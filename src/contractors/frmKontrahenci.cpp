@@ -50,6 +50,11 @@ void frmKontrahenci::zbudujOkno()
     m_siatka = new Grid(this);
     m_siatka->setObjectName(QStringLiteral("MSFlexGrid4"));
     m_siatka->setColumns(naglowkiSiatki(), szerokosciSiatki());
+    // The chosen row is drawn as the highlight: black on light green.
+    QPalette paleta = m_siatka->palette();
+    paleta.setColor(QPalette::Highlight, kJasnaZielen);
+    paleta.setColor(QPalette::HighlightedText, Qt::black);
+    m_siatka->setPalette(paleta);
 
     auto* cmdZnajdzK = przycisk(QStringLiteral("z&Najdź"), QStringLiteral("cmdZnajdzK"), this);
     auto* cmdDodajK = przycisk(QStringLiteral("&Dopisz"), QStringLiteral("cmdDodajK"), this);
@@ -125,6 +130,7 @@ void frmKontrahenci::otworz()
     raise();
     activateWindow();
     zaladuj(true);
+    m_siatka->setFocus();  // arrows and Enter work in the list at once
 }
 
 bool frmKontrahenci::zaladuj(bool pytajOBrak)
