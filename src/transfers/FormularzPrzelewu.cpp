@@ -130,7 +130,7 @@ QString dopelnij(const QString& tekst, int n)
 
 QString doPrawej(const QString& tekst, int n)
 {
-    return (QString(n, QLatin1Char(' ')) + tekst).right(n);
+    return tekst.rightJustified(n, QLatin1Char(' '), false);
 }
 
 QString poleKwoty(const QString& kwota)

@@ -89,14 +89,16 @@ bool wplataNaInnaFirme(const PolaPrzelewu& p, const Session& s);
 
 /// The text and blanks after it, cut to exactly `n` characters.
 QString dopelnij(const QString& tekst, int n);
-/// The last `n` characters of `n` blanks followed by the text.
+/// The text right-aligned in `n` characters; a longer text is kept whole,
+/// never with its leading digits cut.
 QString doPrawej(const QString& tekst, int n);
 /// "*", the amount and asterisks, 15 characters in all.
 QString poleKwoty(const QString& kwota);
 /// The amount as the forms print it: txtKwotaK trimmed, points as commas.
 QString kwotaDoDruku(const PolaPrzelewu& p);
 /// One specification line of the deposit form: denominations `lewy` and
-/// `prawy` (indexes into kNominaly), cut to 50 characters.
+/// `prawy` (indexes into kNominaly): counts right-aligned in 4 characters,
+/// values in 5 and 6, the line cut to 50 characters.
 QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy);
 
 } // namespace remitto

@@ -244,11 +244,16 @@ TEST_F(DepositFixture, SpecificationLinesRightAlignCountsAndValues)
     EXPECT_EQ(liniaSpecyfikacji(p, 1, 5), QStringLiteral("    2zł *     =    0 ||    50zł *     =     0"));
     EXPECT_EQ(liniaSpecyfikacji(p, 2, 6), QStringLiteral("    5zł *    1=    5 ||   100zł *    7=   700"));
     EXPECT_EQ(liniaSpecyfikacji(p, 3, 7), QStringLiteral("   10zł *     =    0 ||   200zł * 1000=200000"));
-    // Wider values are cut to their columns and the line to 50 characters.
+    // A value wider than its column is printed whole (5000 notes of 200 zł
+    // are a million, not "000000"); only the line is cut at 50 characters.
+    p.txtSztuk[7] = QStringLiteral("5000");
+    p.lbKwota[7] = QStringLiteral("1000000");
+    EXPECT_EQ(liniaSpecyfikacji(p, 3, 7), QStringLiteral("   10zł *     =    0 ||   200zł * 5000=1000000"));
     p.txtSztuk[0] = QStringLiteral("123456");
     p.lbKwota[0] = QStringLiteral("123456");
+    p.txtSztuk[4] = QStringLiteral("12345");
     p.lbKwota[4] = QStringLiteral("12345678");
-    EXPECT_EQ(liniaSpecyfikacji(p, 0, 4), QStringLiteral("    1zł * 3456=23456 ||    20zł *   12=345678"));
+    EXPECT_EQ(liniaSpecyfikacji(p, 0, 4), QStringLiteral("    1zł * 123456=123456 ||    20zł * 12345=1234567"));
 }
 
 TEST_F(DepositFixture, DepositFormLineByLine)
