@@ -157,6 +157,21 @@ QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy)
     return tekst.left(50);
 }
 
+PrintJob formularzWzorcowy(const Session& s)
+{
+    PolaPrzelewu p;
+    p.txtNazwa1K = QStringLiteral("Nazwa odbiorcy");
+    p.txtNazwa2K = QStringLiteral("wiersz drugi");
+    p.txtKODK = QStringLiteral("00-000");
+    p.txtAdresK = QStringLiteral("Miejscowość");
+    p.txtUlicaK = QStringLiteral("Ulica");
+    p.txtNumerDomuK = QStringLiteral("1");
+    p.txtKontoK = QStringLiteral("00000000000000000000000000");
+    p.txtKwotaK = QStringLiteral("123,45");
+    p.txtTytulem1 = QStringLiteral("Tytuł przelewu");
+    return formularzPrzelewu(p, s);
+}
+
 bool wplataNaInnaFirme(const PolaPrzelewu& p, const Session& s)
 {
     return p.txtSkrotK != s.SkrotFirmy;

@@ -81,6 +81,10 @@ PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s);
 /// The cash-deposit form with its banknote specification.
 PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s);
 
+/// A transfer form filled with sample values and the own company of the
+/// session, for trying the printer settings and the form offset.
+PrintJob formularzWzorcowy(const Session& s);
+
 /// True when a cash deposit goes to a firm other than the current own company
 /// (the short name typed differs from SkrotFirmy).
 bool wplataNaInnaFirme(const PolaPrzelewu& p, const Session& s);
