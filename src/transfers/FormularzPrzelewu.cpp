@@ -4,6 +4,8 @@
 #include "core/Session.h"
 #include "core/modZmiene.h"
 
+#include <algorithm>
+
 namespace remitto {
 
 namespace {
@@ -61,11 +63,11 @@ Wartosci wartosci(const PolaPrzelewu& p, const Session& s)
 {
     const QString trzy = QStringLiteral("   ");
     Wartosci w;
-    w.nazwa = dopelnij((p.txtNazwa1K + QLatin1Char(' ') + p.txtNazwa2K).toUpper(), 50);
-    w.adres = dopelnij(p.txtKODK + trzy + p.txtAdresK.toUpper() + trzy + p.txtUlicaK.toUpper() + trzy
-                           + p.txtNumerDomuK,
+    w.nazwa = dopelnij((p.wpis.nazwa1 + QLatin1Char(' ') + p.wpis.nazwa2).toUpper(), 50);
+    w.adres = dopelnij(p.wpis.kod + trzy + p.wpis.adres.toUpper() + trzy + p.wpis.ulica.toUpper() + trzy
+                           + p.wpis.numerDomu,
                        50);
-    w.konto = dopelnij(p.txtKontoK, 52);
+    w.konto = dopelnij(p.wpis.konto, 52);
     w.kwota = poleKwoty(kwotaDoDruku(p));
     w.kontoPlatnika = dopelnij(s.KontoWybrane, 52);
     w.nazwaPlatnika = dopelnij(s.NazwaFirmy.toUpper(), 52);
@@ -77,7 +79,7 @@ Wartosci wartosci(const PolaPrzelewu& p, const Session& s)
          + s.NumerDomuFirmy)
             .toUpper(),
         50);
-    w.tytul = dopelnij(p.txtTytulem1.toUpper(), 52);
+    w.tytul = dopelnij(p.wpis.tytul.toUpper(), 52);
 
     const QString id = Rozstrzel(dopelnij(s.NipFirmy, 14));
     const QString rok = Rozstrzel(p.txtRok.toUpper());
@@ -104,25 +106,6 @@ QString slownie(const PolaPrzelewu& p)
 
 } // namespace
 
-KodyRodzaju kodyRodzaju(OpcjaRodzaju opcja)
-{
-    switch (opcja) {
-    case OpcjaRodzaju::Przelew:
-        return {QStringLiteral("110"), QStringLiteral("51")};
-    case OpcjaRodzaju::Skarbowy:
-        return {QStringLiteral("114"), QStringLiteral("71")};
-    case OpcjaRodzaju::Wplata:
-        return {QStringLiteral("110"), QString()};
-    case OpcjaRodzaju::ZUS:
-        return {QStringLiteral("120"), QStringLiteral("51")};
-    case OpcjaRodzaju::Podzielona:
-        return {QStringLiteral("110"), QStringLiteral("53")};
-    case OpcjaRodzaju::Zlecenie:
-        return {QStringLiteral("210"), QStringLiteral("01")};
-    }
-    return {};
-}
-
 QString dopelnij(const QString& tekst, int n)
 {
     return tekst.leftJustified(n, QLatin1Char(' '), true);
@@ -140,41 +123,43 @@ QString poleKwoty(const QString& kwota)
 
 QString kwotaDoDruku(const PolaPrzelewu& p)
 {
-    return KropkaNaPrzecinekWszystkie(p.txtKwotaK.trimmed());
+    return KropkaNaPrzecinekWszystkie(p.wpis.kwota.trimmed());
 }
 
 QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy)
 {
     // "    1zł * " on the left, " ||    20zł * " on the right: the
     // denominations right-aligned, so the counts stand in one column.
-    const auto nominal = [](int i, int n) {
-        return doPrawej(QString::number(kNominaly[size_t(i)]) + QStringLiteral("zł * "), n);
+    const auto nominal = [](int zl, int n) { return doPrawej(QString::number(zl) + QStringLiteral("zł * "), n); };
+    const auto pole = [](const std::array<QString, 8>& pola, int zl) {
+        const auto it = std::find(kNominaly.begin(), kNominaly.end(), zl);
+        return it == kNominaly.end() ? QString() : pola[size_t(it - kNominaly.begin())];
     };
-    const QString tekst = nominal(lewy, 10) + doPrawej(p.txtSztuk[size_t(lewy)], 4) + QLatin1Char('=')
-                          + doPrawej(p.lbKwota[size_t(lewy)], 5) + QStringLiteral(" ||") + nominal(prawy, 11)
-                          + doPrawej(p.txtSztuk[size_t(prawy)], 4) + QLatin1Char('=')
-                          + doPrawej(p.lbKwota[size_t(prawy)], 6);
+    const QString tekst = nominal(lewy, 10) + doPrawej(pole(p.txtSztuk, lewy), 4) + QLatin1Char('=')
+                          + doPrawej(pole(p.lbKwota, lewy), 5) + QStringLiteral(" ||") + nominal(prawy, 11)
+                          + doPrawej(pole(p.txtSztuk, prawy), 4) + QLatin1Char('=')
+                          + doPrawej(pole(p.lbKwota, prawy), 6);
     return tekst.left(50);
 }
 
 PrintJob formularzWzorcowy(const Session& s)
 {
     PolaPrzelewu p;
-    p.txtNazwa1K = QStringLiteral("Nazwa odbiorcy");
-    p.txtNazwa2K = QStringLiteral("wiersz drugi");
-    p.txtKODK = QStringLiteral("00-000");
-    p.txtAdresK = QStringLiteral("Miejscowość");
-    p.txtUlicaK = QStringLiteral("Ulica");
-    p.txtNumerDomuK = QStringLiteral("1");
-    p.txtKontoK = QStringLiteral("00000000000000000000000000");
-    p.txtKwotaK = QStringLiteral("123,45");
-    p.txtTytulem1 = QStringLiteral("Tytuł przelewu");
+    p.wpis.nazwa1 = QStringLiteral("Nazwa odbiorcy");
+    p.wpis.nazwa2 = QStringLiteral("wiersz drugi");
+    p.wpis.kod = QStringLiteral("00-000");
+    p.wpis.adres = QStringLiteral("Miejscowość");
+    p.wpis.ulica = QStringLiteral("Ulica");
+    p.wpis.numerDomu = QStringLiteral("1");
+    p.wpis.konto = QStringLiteral("00000000000000000000000000");
+    p.wpis.kwota = QStringLiteral("123,45");
+    p.wpis.tytul = QStringLiteral("Tytuł przelewu");
     return formularzPrzelewu(p, s);
 }
 
 bool wplataNaInnaFirme(const PolaPrzelewu& p, const Session& s)
 {
-    return p.txtSkrotK != s.SkrotFirmy;
+    return p.wpis.skrot != s.SkrotFirmy;
 }
 
 Formularz formularzDruku(const PolaPrzelewu& p, const Session& s)
@@ -302,13 +287,13 @@ PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s)
     job.gap(12);
 
     // Lower form: the slip on the left, the banknote specification on the right.
-    job.line(obieKopie(w.nazwa, liniaSpecyfikacji(p, 0, 4)));
+    job.line(obieKopie(w.nazwa, liniaSpecyfikacji(p, 1, 20)));
     job.gap(11);
-    job.line(obieKopie(w.adres, liniaSpecyfikacji(p, 1, 5)));
+    job.line(obieKopie(w.adres, liniaSpecyfikacji(p, 2, 50)));
     job.gap(d.igla ? 10 : 11);
-    job.line(obieKopie(w.konto, liniaSpecyfikacji(p, 2, 6)));
+    job.line(obieKopie(w.konto, liniaSpecyfikacji(p, 5, 100)));
     job.gap(d.gruby ? 6 : 10);
-    job.line(obieKopie(kPrzedXWplaty + kPrzedKwota + w.kwota, liniaSpecyfikacji(p, 3, 7)));
+    job.line(obieKopie(kPrzedXWplaty + kPrzedKwota + w.kwota, liniaSpecyfikacji(p, 10, 200)));
     job.gap(4);
     job.line(obieKopie(slowa, QStringLiteral(" =========================================================================")), 8);
     job.gap(5);

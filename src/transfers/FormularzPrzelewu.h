@@ -1,6 +1,10 @@
 #pragma once
 
 #include "core/PrintJob.h"
+#include "transfers/Banknoty.h"
+#include "transfers/Przelew.h"
+#include "transfers/RodzajPrzelewu.h"
+#include "transfers/WpisPrzelewu.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,41 +14,18 @@ namespace remitto {
 
 struct Session;
 
-/// Kind option buttons of the transfer window, in their order.
-enum class OpcjaRodzaju { Przelew = 1, Skarbowy, Wplata, ZUS, Podzielona, Zlecenie };
-
-/// Order type and classification codes (TypZlec, TypDok) of a kind option.
-struct KodyRodzaju {
-    QString typZlec;
-    QString typDok;
-};
-KodyRodzaju kodyRodzaju(OpcjaRodzaju opcja);
-
-/// The transfer window's boxes as the forms read them, named after them.
+/// What the forms print: the transfer window's entry area and the fields
+/// beside it, named after their boxes.
 struct PolaPrzelewu {
-    QString txtNazwa1K;
-    QString txtNazwa2K;
-    QString txtSkrotK;
-    QString txtKODK;
-    QString txtAdresK;
-    QString txtUlicaK;
-    QString txtNumerDomuK;
-    QString txtBankK;
-    QString txtKontoK;
-    QString txtNIPK;
-    QString txtKodIden;
-    QString txtKwotaK;
-    QString txtVat;
-    QString txtKwotaBrutto;
-    QString txtTytulem1;
+    WpisPrzelewu wpis;
     // Tax fields
     QString txtRok;
     QString txtOkres;
     QString txtNrOkresu;
     QString txtSymbol;
 
-    /// Banknote counts and their value labels, in the order 1, 2, 5, 10, 20,
-    /// 50, 100, 200 zł (txt1zl ... txt200zl, lbKwota1zl ... lbKwota200zl).
+    /// Banknote counts and the captions of their value labels, in the order
+    /// of kNominaly (txt200zl ... txt1zl, lbKwota200zl ... lbKwota1zl).
     std::array<QString, 8> txtSztuk;
     std::array<QString, 8> lbKwota;
     QString lbRazemSzt;
@@ -53,11 +34,8 @@ struct PolaPrzelewu {
     /// Kind code (RodzajPrzelewu): 2 prints the tax lines, 3 the cash-deposit form.
     int rodzajPrzelewu = 1;
     /// The kind option selected; gives the codes of the recorded print.
-    OpcjaRodzaju opcja = OpcjaRodzaju::Przelew;
+    Rodzaj rodzaj = Rodzaj::Przelew;
 };
-
-/// Face values of the banknote fields, in the order of PolaPrzelewu::txtSztuk.
-inline constexpr std::array<int, 8> kNominaly{1, 2, 5, 10, 20, 50, 100, 200};
 
 enum class WynikFormularza {
     Gotowy,
@@ -98,10 +76,10 @@ QString dopelnij(const QString& tekst, int n);
 QString doPrawej(const QString& tekst, int n);
 /// "*", the amount and asterisks, 15 characters in all.
 QString poleKwoty(const QString& kwota);
-/// The amount as the forms print it: txtKwotaK trimmed, points as commas.
+/// The amount as the forms print it: the amount field trimmed, points as commas.
 QString kwotaDoDruku(const PolaPrzelewu& p);
-/// One specification line of the deposit form: denominations `lewy` and
-/// `prawy` (indexes into kNominaly): counts right-aligned in 4 characters,
+/// One specification line of the deposit form: face values `lewy` and
+/// `prawy` (1, 2, 5, 10 on the left; 20, 50, 100, 200 on the right): counts right-aligned in 4 characters,
 /// values in 5 and 6, the line cut to 50 characters.
 QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy);
 

@@ -40,16 +40,16 @@ struct FormFixture : ::testing::Test {
         s.IdnFirmy = QStringLiteral("N");
         s.RodzajDrukarki = QStringLiteral("A");
 
-        p.txtNazwa1K = QStringLiteral("Hurtownia Zboże");
-        p.txtNazwa2K = QStringLiteral("Jan Nowak");
-        p.txtSkrotK = QStringLiteral("ZBOZE");
-        p.txtKODK = QStringLiteral("31-154");
-        p.txtAdresK = QStringLiteral("Kraków");
-        p.txtUlicaK = QStringLiteral("Długa");
-        p.txtNumerDomuK = QStringLiteral("7a");
-        p.txtKontoK = QStringLiteral("61109010140000071219812874");
-        p.txtKwotaK = QStringLiteral("1234.5");
-        p.txtTytulem1 = QStringLiteral("F-ra nr. 12/2026");
+        p.wpis.nazwa1 = QStringLiteral("Hurtownia Zboże");
+        p.wpis.nazwa2 = QStringLiteral("Jan Nowak");
+        p.wpis.skrot = QStringLiteral("ZBOZE");
+        p.wpis.kod = QStringLiteral("31-154");
+        p.wpis.adres = QStringLiteral("Kraków");
+        p.wpis.ulica = QStringLiteral("Długa");
+        p.wpis.numerDomu = QStringLiteral("7a");
+        p.wpis.konto = QStringLiteral("61109010140000071219812874");
+        p.wpis.kwota = QStringLiteral("1234.5");
+        p.wpis.tytul = QStringLiteral("F-ra nr. 12/2026");
         p.txtRok = QStringLiteral("26");
         p.txtOkres = QStringLiteral("m");
         p.txtNrOkresu = QStringLiteral("03");
@@ -181,9 +181,9 @@ TEST(FormPieces, AmountFieldIsFifteenCharactersOfAsterisks)
 
 TEST_F(FormFixture, LongNameIsCutAtFiftyAndRightCopyKeepsItsColumn)
 {
-    p.txtNazwa1K = QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe Zboże i Mąka");  // 47
-    p.txtNazwa2K = QStringLiteral("spółka jawna");
-    p.txtAdresK = QStringLiteral("Kraków-Nowa Huta Osiedle Centrum");
+    p.wpis.nazwa1 = QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe Zboże i Mąka");  // 47
+    p.wpis.nazwa2 = QStringLiteral("spółka jawna");
+    p.wpis.adres = QStringLiteral("Kraków-Nowa Huta Osiedle Centrum");
     s.MiastoFirmy = QStringLiteral("Mszana Dolna Kolonia Górna Przysiółek");
     const PrintJob job = print(QStringLiteral("A"), false);
     const QList<PrintLine>& lines = job.pages().at(0).lines;
@@ -200,11 +200,11 @@ TEST_F(FormFixture, LongNameIsCutAtFiftyAndRightCopyKeepsItsColumn)
 TEST_F(FormFixture, AmountMustBeMoneyAboveZero)
 {
     for (const char* empty : {"", "   "}) {
-        p.txtKwotaK = QString::fromLatin1(empty);
+        p.wpis.kwota = QString::fromLatin1(empty);
         EXPECT_EQ(formularzDruku(p, s).wynik, WynikFormularza::BrakKwoty);
     }
     for (const char* bad : {"12,50+7,50", "abc", "1,2,3", "0", "-5", "0,00"}) {
-        p.txtKwotaK = QString::fromLatin1(bad);
+        p.wpis.kwota = QString::fromLatin1(bad);
         for (int kind : {1, 2, 3}) {
             p.rodzajPrzelewu = kind;
             const Formularz f = formularzDruku(p, s);
@@ -212,7 +212,7 @@ TEST_F(FormFixture, AmountMustBeMoneyAboveZero)
             EXPECT_TRUE(f.job.isEmpty());
         }
     }
-    p.txtKwotaK = QStringLiteral("0,01");
+    p.wpis.kwota = QStringLiteral("0,01");
     EXPECT_EQ(formularzDruku(p, s).wynik, WynikFormularza::Gotowy);
 }
 
@@ -224,12 +224,13 @@ struct DepositFixture : FormFixture {
     void SetUp() override
     {
         FormFixture::SetUp();
-        p.txtKwotaK = QStringLiteral("1234567,89");
-        p.txtTytulem1 = QStringLiteral("Wpłata własna 10-12-2026");
-        p.txtSztuk = {QStringLiteral("3"), QString(), QStringLiteral("1"), QString(),
-                      QStringLiteral("12"), QString(), QStringLiteral("7"), QStringLiteral("1000")};
-        p.lbKwota = {QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("0"),
-                     QStringLiteral("240"), QStringLiteral("0"), QStringLiteral("700"), QStringLiteral("200000")};
+        p.wpis.kwota = QStringLiteral("1234567,89");
+        p.wpis.tytul = QStringLiteral("Wpłata własna 10-12-2026");
+        // 200, 100, 50, 20, 10, 5, 2, 1 zł
+        p.txtSztuk = {QStringLiteral("1000"), QStringLiteral("7"), QString(), QStringLiteral("12"),
+                      QString(), QStringLiteral("1"), QString(), QStringLiteral("3")};
+        p.lbKwota = {QStringLiteral("200000"), QStringLiteral("700"), QStringLiteral("0"), QStringLiteral("240"),
+                     QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("3")};
         p.lbRazemSzt = QStringLiteral("1023");
         p.lbRazemKwotaWplaty = QStringLiteral("200948");
     }
@@ -239,21 +240,21 @@ struct DepositFixture : FormFixture {
 
 TEST_F(DepositFixture, SpecificationLinesRightAlignCountsAndValues)
 {
-    EXPECT_EQ(liniaSpecyfikacji(p, 0, 4), QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240"));
+    EXPECT_EQ(liniaSpecyfikacji(p, 1, 20), QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240"));
     // An empty count prints as four blanks.
-    EXPECT_EQ(liniaSpecyfikacji(p, 1, 5), QStringLiteral("    2zł *     =    0 ||    50zł *     =     0"));
-    EXPECT_EQ(liniaSpecyfikacji(p, 2, 6), QStringLiteral("    5zł *    1=    5 ||   100zł *    7=   700"));
-    EXPECT_EQ(liniaSpecyfikacji(p, 3, 7), QStringLiteral("   10zł *     =    0 ||   200zł * 1000=200000"));
+    EXPECT_EQ(liniaSpecyfikacji(p, 2, 50), QStringLiteral("    2zł *     =    0 ||    50zł *     =     0"));
+    EXPECT_EQ(liniaSpecyfikacji(p, 5, 100), QStringLiteral("    5zł *    1=    5 ||   100zł *    7=   700"));
+    EXPECT_EQ(liniaSpecyfikacji(p, 10, 200), QStringLiteral("   10zł *     =    0 ||   200zł * 1000=200000"));
     // A value wider than its column is printed whole (5000 notes of 200 zł
     // are a million, not "000000"); only the line is cut at 50 characters.
-    p.txtSztuk[7] = QStringLiteral("5000");
-    p.lbKwota[7] = QStringLiteral("1000000");
-    EXPECT_EQ(liniaSpecyfikacji(p, 3, 7), QStringLiteral("   10zł *     =    0 ||   200zł * 5000=1000000"));
-    p.txtSztuk[0] = QStringLiteral("123456");
-    p.lbKwota[0] = QStringLiteral("123456");
-    p.txtSztuk[4] = QStringLiteral("12345");
-    p.lbKwota[4] = QStringLiteral("12345678");
-    EXPECT_EQ(liniaSpecyfikacji(p, 0, 4), QStringLiteral("    1zł * 123456=123456 ||    20zł * 12345=1234567"));
+    p.txtSztuk[0] = QStringLiteral("5000");
+    p.lbKwota[0] = QStringLiteral("1000000");
+    EXPECT_EQ(liniaSpecyfikacji(p, 10, 200), QStringLiteral("   10zł *     =    0 ||   200zł * 5000=1000000"));
+    p.txtSztuk[7] = QStringLiteral("123456");
+    p.lbKwota[7] = QStringLiteral("123456");
+    p.txtSztuk[3] = QStringLiteral("12345");
+    p.lbKwota[3] = QStringLiteral("12345678");
+    EXPECT_EQ(liniaSpecyfikacji(p, 1, 20), QStringLiteral("    1zł * 123456=123456 ||    20zł * 12345=1234567"));
 }
 
 TEST_F(DepositFixture, DepositFormLineByLine)
@@ -328,19 +329,6 @@ TEST_F(DepositFixture, DepositGapsFollowPrinterTypeAndWeight)
 TEST_F(DepositFixture, ShortNameOfAnotherFirmIsFlagged)
 {
     EXPECT_TRUE(wplataNaInnaFirme(p, s));
-    p.txtSkrotK = s.SkrotFirmy;
+    p.wpis.skrot = s.SkrotFirmy;
     EXPECT_FALSE(wplataNaInnaFirme(p, s));
-}
-
-TEST(FormKinds, CodesOfEveryKindOption)
-{
-    const std::tuple<OpcjaRodzaju, const char*, const char*> cases[] = {
-        {OpcjaRodzaju::Przelew, "110", "51"}, {OpcjaRodzaju::Skarbowy, "114", "71"},
-        {OpcjaRodzaju::Wplata, "110", ""},    {OpcjaRodzaju::ZUS, "120", "51"},
-        {OpcjaRodzaju::Podzielona, "110", "53"}, {OpcjaRodzaju::Zlecenie, "210", "01"},
-    };
-    for (const auto& [opcja, zlec, dok] : cases) {
-        EXPECT_EQ(kodyRodzaju(opcja).typZlec, QString::fromLatin1(zlec));
-        EXPECT_EQ(kodyRodzaju(opcja).typDok, QString::fromLatin1(dok));
-    }
 }

@@ -36,11 +36,6 @@ QString run(const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString pdfText(const QString& pdf)
-{
-    return run({QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
 /// Every word with the top left corner of its box, in points.
 QList<Word> pdfWords(const QString& pdf)
 {
@@ -115,15 +110,15 @@ struct RenderFixture : ::testing::Test {
         s.NipFirmy = QStringLiteral("5260250274");
         s.IdnFirmy = QStringLiteral("N");
         s.RodzajDrukarki = QStringLiteral("L");
-        p.txtNazwa1K = QStringLiteral("Hurtownia Zboże");
-        p.txtNazwa2K = QStringLiteral("Jan Nowak");
-        p.txtKODK = QStringLiteral("31-154");
-        p.txtAdresK = QStringLiteral("Kraków");
-        p.txtUlicaK = QStringLiteral("Długa");
-        p.txtNumerDomuK = QStringLiteral("7a");
-        p.txtKontoK = QStringLiteral("61109010140000071219812874");
-        p.txtKwotaK = QStringLiteral("2500000,5");
-        p.txtTytulem1 = QStringLiteral("F-ra nr. 12/2026");
+        p.wpis.nazwa1 = QStringLiteral("Hurtownia Zboże");
+        p.wpis.nazwa2 = QStringLiteral("Jan Nowak");
+        p.wpis.kod = QStringLiteral("31-154");
+        p.wpis.adres = QStringLiteral("Kraków");
+        p.wpis.ulica = QStringLiteral("Długa");
+        p.wpis.numerDomu = QStringLiteral("7a");
+        p.wpis.konto = QStringLiteral("61109010140000071219812874");
+        p.wpis.kwota = QStringLiteral("2500000,5");
+        p.wpis.tytul = QStringLiteral("F-ra nr. 12/2026");
     }
 
     PrintJob job(int kind)
@@ -157,8 +152,8 @@ struct RenderFixture : ::testing::Test {
 
 TEST_F(RenderFixture, EveryLineOfEachFormReachesThePdf)
 {
-    p.txtSztuk = {QStringLiteral("3"), {}, {}, {}, {}, {}, {}, QStringLiteral("5000")};
-    p.lbKwota = {QStringLiteral("3"), {}, {}, {}, {}, {}, {}, QStringLiteral("1000000")};
+    p.txtSztuk = {QStringLiteral("5000"), {}, {}, {}, {}, {}, {}, QStringLiteral("3")};
+    p.lbKwota = {QStringLiteral("1000000"), {}, {}, {}, {}, {}, {}, QStringLiteral("3")};
     p.lbRazemSzt = QStringLiteral("5003");
     p.lbRazemKwotaWplaty = QStringLiteral("1000003");
     p.txtRok = QStringLiteral("26");
