@@ -309,21 +309,22 @@ TEST_F(DepositFixture, DepositFormLineByLine)
 
 TEST_F(DepositFixture, DepositGapsFollowPrinterTypeAndWeight)
 {
-    const auto gaps = [&](const QString& type, bool bold) {
+    const auto gaps = [&](const QString& type, bool bold) -> std::string {
         QStringList out;
-        for (const PrintLine& l : print(type, bold, 3).pages().at(0).lines)
+        const PrintJob job = print(type, bold, 3);
+        for (const PrintLine& l : job.pages().at(0).lines)
             out << (l.text.isEmpty() ? QString::number(l.pointSize) : QStringLiteral("|"));
-        return out.join(QLatin1Char(' '));
+        return out.join(QLatin1Char(' ')).toStdString();
     };
     EXPECT_EQ(gaps(QStringLiteral("A"), false),
               QStringLiteral("4 | 10 | 9 | 11 | 7 5 | 4 10 | 9 | 9 | 12 | 12 12 12 12 | 12 "
-                             "| 11 | 11 | 10 | 4 | 5 4 | 10 | 10 | 10 |"));
+                             "| 11 | 11 | 10 | 4 | 5 4 | 10 | 10 | 10 |").toStdString());
     EXPECT_EQ(gaps(QStringLiteral("I"), true),
               QStringLiteral("4 | 10 | 9 | 7 | 6 5 | 4 10 | 9 | 6 | 9 | 12 12 12 12 | 12 "
-                             "| 11 | 10 | 6 | 4 | 5 4 8 | 10 | 10 | 8 |"));
+                             "| 11 | 10 | 6 | 4 | 5 4 8 | 10 | 10 | 8 |").toStdString());
     EXPECT_EQ(gaps(QStringLiteral("L"), false),
               QStringLiteral("4 | 10 | 9 | 11 | 7 5 | 4 10 | 9 | 9 | 12 | 12 12 12 12 | 12 "
-                             "| 11 | 11 | 10 | 4 | 5 4 8 | 8 | 8 | 8 |"));
+                             "| 11 | 11 | 10 | 4 | 5 4 8 | 8 | 8 | 8 |").toStdString());
 }
 
 TEST_F(DepositFixture, ShortNameOfAnotherFirmIsFlagged)
