@@ -85,7 +85,7 @@ frmUstawieniaDrukarki::frmUstawieniaDrukarki(Session& session, Dialogs& dialogs,
     grid->addWidget(txtPrzesuniecieY, 4, 1);
 
     auto* przyciski = new QHBoxLayout;
-    auto* cmdPodglad = new QPushButton(QStringLiteral("&Podgląd wydruku"), this);
+    auto* cmdPodglad = new QPushButton(QStringLiteral("Podgląd &wydruku"), this);
     cmdPodglad->setObjectName(QStringLiteral("cmdPodglad"));
     connect(cmdPodglad, &QPushButton::clicked, this, &frmUstawieniaDrukarki::podglad);
     przyciski->addWidget(cmdPodglad);
