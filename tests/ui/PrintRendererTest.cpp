@@ -210,6 +210,22 @@ TEST_F(RenderFixture, OffsetMovesThePrintByMillimetres)
     EXPECT_NEAR(moved.last().x - plain.last().x, 20 * mm, 0.5);
 }
 
+TEST_F(RenderFixture, FixedPitchFontBoldWhenTheSettingsSaySo)
+{
+    const auto fonts = [](const QString& pdf) {
+        QProcess p;
+        p.start(QStringLiteral("pdffonts"), {pdf});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString normal = fonts(render(1));
+    EXPECT_TRUE(normal.contains(QStringLiteral("Mono"))) << normal.toStdString();
+    EXPECT_FALSE(normal.contains(QStringLiteral("Bold")));
+    s.DrukPogrubiony = QStringLiteral("G");
+    const QString bold = fonts(render(1, {}, QStringLiteral("bold.pdf")));
+    EXPECT_TRUE(bold.contains(QStringLiteral("Mono-Bold"))) << bold.toStdString();
+}
+
 TEST(PrintOffset, KeptInUserSettingsWithinTwentyMillimetres)
 {
     TempFolder dir;
