@@ -22,6 +22,8 @@ class Dialogs;
 class frmMojaFirma;
 class frmUstawieniaDrukarki;
 class frmSplash;
+class SingleInstance;
+class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -42,6 +44,10 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
+
+    /// True when this is the only running copy; otherwise tells the user
+    /// that the program is already running (the caller then ends).
+    static bool jedynaKopia(SingleInstance& kopia, Dialogs& dialogs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,7 +74,6 @@ private:
     void zatwierdzHaslo();
     void akceptujFolder();
     void zmianaDysku(int index);
-    bool hasloPoprawne() const;
 
     // Menu
     void otworzMojaFirma();
@@ -80,6 +85,7 @@ private:
     void sciezkaEcorponet();
     void sciezkaKramix();
     void ustawienieDrukarki();
+    void numeracja();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -108,6 +114,7 @@ private:
     QPointer<frmMojaFirma> m_mojaFirma;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
+    QPointer<frmNumeracjaMM> m_numeracja;
 };
 
 } // namespace remitto
