@@ -145,7 +145,7 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
     m_podswietlony = 0;
     m_trafienia.clear();
     m_pelny = false;
-    OdczytKontrahentow o = czytajKontrahentow(plik());
+    OdczytSiatki o = czytajDoSiatki(plik());
     m_ladowanie = false;
     if (o.brak) {
         if (!pytajOBrak)
@@ -165,7 +165,7 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
         m_dialogs.messageBox(o.blad, QStringLiteral("Błąd"), Icon::Critical);
     m_pelny = o.ok;
     m_ladowanie = true;
-    m_siatka->setRows(wierszeSiatki(std::move(o.lista)));
+    m_siatka->setRows(std::move(o.wiersze));
     if (m_siatka->rowCount() > 1) {
         m_siatka->selectRange(1, 0, 1, m_siatka->columnCount() - 1);
         m_siatka->setCurrentCell(1, 1);
