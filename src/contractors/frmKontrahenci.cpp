@@ -226,25 +226,30 @@ void frmKontrahenci::znajdz()
     zgas();
     m_siatka->clearBold(0);
     m_trafienia.clear();
-    int trafienia = 0;
+    int pierwszy = 0;
     const int wiersze = m_siatka->rowCount();
     const int kolumny = m_siatka->columnCount();
+    const GridModel* model = m_siatka->gridModel();
     for (int c = 0; c < kolumny; ++c) {
         for (int w = 1; w < wiersze; ++w) {
-            if (!m_siatka->text(w, c).contains(szukany, Qt::CaseInsensitive))
+            const QStringList& komorki = model->cells(w - 1);
+            if (c >= komorki.size() || !komorki[c].contains(szukany, Qt::CaseInsensitive))
                 continue;
-            m_siatka->setCellBold(w, 0, true);
-            m_trafienia.append(w);
-            if (++trafienia == 1) {
-                m_ladowanie = true;
-                m_siatka->selectRange(w, 0, w, 24);
-                m_siatka->setCurrentCell(w, 1);
-                m_ladowanie = false;
-                wybierz(w, false);
-                podswietl(w, 24);
-                m_siatka->scrollToRow(w);
-            }
+            m_trafienia.append(w);  // once per matching column
+            if (pierwszy == 0)
+                pierwszy = w;
         }
+    }
+    const int trafienia = int(m_trafienia.size());
+    m_siatka->setCellsBold(m_trafienia, 0, true);
+    if (pierwszy > 0) {
+        m_ladowanie = true;
+        m_siatka->selectRange(pierwszy, 0, pierwszy, 24);
+        m_siatka->setCurrentCell(pierwszy, 1);
+        m_ladowanie = false;
+        wybierz(pierwszy, false);
+        podswietl(pierwszy, 24);
+        m_siatka->scrollToRow(pierwszy);
     }
     if (trafienia > 0)
         return;

@@ -125,6 +125,11 @@ TEST_F(GridTest, CellStylesTravelWithTheirRowsAndBoldClears)
     EXPECT_FALSE(g.cellBold(2, 1));
     g.clearBold();
     EXPECT_FALSE(g.cellBold(2, 0));
+    g.setCellsBold({1, 2, 9}, 0, true);  // a row out of range is left out
+    EXPECT_TRUE(g.cellBold(1, 0));
+    EXPECT_TRUE(g.cellBold(2, 0));
+    g.setCellsBold({2}, 0, false);
+    EXPECT_FALSE(g.cellBold(2, 0));
     EXPECT_EQ(g.cellBackground(2, 1), QColor(0xC0FFC0));
 }
 
