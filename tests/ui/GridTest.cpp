@@ -227,7 +227,10 @@ TEST_F(GridTest, HundredThousandRowsFillScrollAndSortWithoutAPause)
     const qint64 fill = t.elapsed();
     EXPECT_EQ(g.rowCount(), 100001);
     EXPECT_EQ(g.text(100000, 1), u"Nazwa 0"_s);
-    EXPECT_LT(fill, 3000);
+    // Bounds far above the usual half second: they catch work per row that
+    // grows with the row count, not a slow or busy machine.
+    RecordProperty("fill_ms", int(fill));
+    EXPECT_LT(fill, 15000);
 
     g.scrollToRow(50000);
     QApplication::processEvents();
@@ -235,7 +238,7 @@ TEST_F(GridTest, HundredThousandRowsFillScrollAndSortWithoutAPause)
 
     t.restart();
     g.sortRows(1, 100000, 2);
-    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_LT(t.elapsed(), 30000);
     EXPECT_EQ(g.text(1, 2), u"0"_s);
     EXPECT_EQ(g.text(100000, 2), u"96"_s);
 }
