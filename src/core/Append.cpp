@@ -30,8 +30,10 @@ bool valueCut(const QString& text, qsizetype start, const QString& value, QuoteR
         return true;
     if (!value.isEmpty() || start == 0 || text[start - 1] != QLatin1Char(',') || !reader.atEnd())
         return false;
+    // Nothing but blanks after that comma: no quotes of an empty text value,
+    // no line end closing a never-set one.
     for (qsizetype p = start; p < reader.position(); ++p)
-        if (text[p] == QLatin1Char('\r') || text[p] == QLatin1Char('\n'))
+        if (text[p] == QLatin1Char('"') || text[p] == QLatin1Char('\r') || text[p] == QLatin1Char('\n'))
             return false;
     return true;
 }

@@ -51,6 +51,7 @@ TEST(Append, FileEndIsMadeReadyForTheNextRecord)
         {"one value per line", "\"a\"\r\n\"1\"\r\n", "\"a\"\r\n\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"no final line end", "\"a\",\"1\"", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"bare last value, no line end", "\"a\",1", "\"a\",1\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"empty last value, no line end", "\"a\",\"\"", "\"a\",\"\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"line feed only", "\"a\",\"1\"\n", "\"a\",\"1\"\n\"\xAFuk\",\"12,50\"\r\n"},
         {"cut after the carriage return", "\"a\",\"1\"\r", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"end-of-file mark", "\"a\",\"1\"\r\n\x1A", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,11 +15,14 @@ using namespace remitto;
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+// A failed property names itself before the fuzzer keeps the input.
+#define check(condition)                                                          \
+    do {                                                                          \
+        if (!(condition)) {                                                       \
+            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                         \
+        }                                                                         \
+    } while (false)
 
 void checkWords(const QString& words, qint64 grosze)
 {

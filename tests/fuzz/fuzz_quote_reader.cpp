@@ -13,17 +13,21 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace remitto;
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+// A failed property names itself before the fuzzer keeps the input.
+#define check(condition)                                                          \
+    do {                                                                          \
+        if (!(condition)) {                                                       \
+            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                         \
+        }                                                                         \
+    } while (false)
 
 } // namespace
 
