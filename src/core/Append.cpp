@@ -74,6 +74,10 @@ void scanText(Scan& s, int recordSize, const QString& path)
         }
     }
     s.tail.tornValues = values - s.tail.records * size;
+    // One empty line after the last record, as a text editor leaves it, is
+    // no value; the append drops it.
+    if (s.tail.tornValues == 1 && reader.lastWasEmptyLine())
+        s.tail.tornValues = 0;
     if (s.tail.tornValues == 0) {
         s.tail.state = RecordTail::State::Whole;
         return;

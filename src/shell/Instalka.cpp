@@ -3,6 +3,7 @@
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
+#include "shell/Logowanie.h"
 
 namespace remitto {
 
@@ -55,7 +56,10 @@ UstawieniaOdczyt readInstalka(const QString& folder)
         r.error = f.error;
         return r;
     }
-    const QStringList& v = f.values;
+    QStringList v = f.values;
+    // One empty line after the values, as a text editor leaves it, is none.
+    if (f.endsWithEmptyLine && v.size() == 8)
+        v.removeLast();
     if (v.size() != 7) {
         r.error = QStringLiteral("Plik %1 jest uszkodzony: zawiera %2 wartości ustawień zamiast 7.")
                       .arg(path)
@@ -132,6 +136,8 @@ WynikZmiany przepisz(Session& s, QString* error, Change change)
 
 WynikZmiany zmienHaslo(Session& s, const QString& stare, const QString& nowe, QString* error)
 {
+    if (!znakiNiedozwolone(nowe).isEmpty())
+        return WynikZmiany::NiedozwoloneZnaki;
     const WynikZmiany w = przepisz(s, error, [&](Ustawienia& u) {
         if (u.haslo != stare)
             return false;

@@ -54,6 +54,7 @@ TEST(Append, FileEndIsMadeReadyForTheNextRecord)
         {"empty last value, no line end", "\"a\",\"\"", "\"a\",\"\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"line feed only", "\"a\",\"1\"\n", "\"a\",\"1\"\n\"\xAFuk\",\"12,50\"\r\n"},
         {"cut after the carriage return", "\"a\",\"1\"\r", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"an editor's empty last line", "\"a\",\"1\"\r\n\r\n", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"end-of-file mark", "\"a\",\"1\"\r\n\x1A", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
         {"saved as UTF-8", "\xEF\xBB\xBF\"\xC5\x81\xC3\xB3\x64\xC5\xBA\",\"1\"\r\n",
          "\"\xA3\xF3\x64\x9F\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},

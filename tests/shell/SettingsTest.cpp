@@ -201,6 +201,7 @@ TEST(SettingsCheck, LenientForOwnFilesStrictForDamagedOnes)
         {"older copy with defaults", "\"\",\"C:\\Remitto\",\"\",\"\",\"0\",\"0\",\"F-ra nr.\"\r\n", {}},
         {"every value set", "\"Tajne\",\"/dane\",\"L\",\"G\",\"2\",\"1\",\"F-RA NR. Z \xA3\xD3\"\r\n", {}},
         {"no final line end", "\"\",\"/dane\",\"A\",\"\",\"1\",\"1\",\"\"", {}},
+        {"an editor's empty last line", "\"\",\"/dane\",\"A\",\"\",\"1\",\"1\",\"\"\r\n\r\n", {}},
         {"six values", "\"\",\"/dane\",\"\",\"\",\"\",\"\"\r\n", QStringLiteral("zawiera 6 wartości")},
         {"eight values", "\"\",\"/dane\",\"\",\"\",\"\",\"\",\"\",\"x\"\r\n", QStringLiteral("zawiera 8 wartości")},
         {"control character in the password", "\"a\x01\x62\",\"/dane\",\"\",\"\",\"\",\"\",\"\"\r\n",
