@@ -23,6 +23,7 @@ class frmMojaFirma;
 class frmUstawieniaDrukarki;
 class frmSplash;
 class SingleInstance;
+class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -84,6 +85,7 @@ private:
     void sciezkaEcorponet();
     void sciezkaKramix();
     void ustawienieDrukarki();
+    void numeracja();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -112,6 +114,7 @@ private:
     QPointer<frmMojaFirma> m_mojaFirma;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
+    QPointer<frmNumeracjaMM> m_numeracja;
 };
 
 } // namespace remitto
