@@ -436,6 +436,28 @@ TEST_F(MainWindowTest, FolderDialogOnDamagedCompanyFileReportsAndKeepsFile)
     EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/kramix"));
 }
 
+// A damaged settings file is named in a message and the start goes on as
+// without one: no password from it is asked, nothing is written on No.
+TEST_F(MainWindowTest, DamagedSettingsAreReportedAndStartGoesOnAsWithoutThem)
+{
+    const QByteArray damaged("\"\x8F\x01garbage\",\"/dane\",\"Laserowa\",\"\",\"1\",\"1\",\"\"\r\n");
+    dir.writeBytes(QStringLiteral("instalka.dat"), damaged);
+    dialogs.answer(Answer::Ok);
+    dialogs.answer(Answer::No);
+    start(dir.path());
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(dir.file(QStringLiteral("instalka.dat"))))
+        << dialogs.shown()[0].text.toStdString();
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("wartość 1 (hasło)")));
+    EXPECT_EQ(dialogs.shown()[1].text,
+              QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"));
+    EXPECT_TRUE(foldersVisible());
+    EXPECT_TRUE(session.HasloZapisane.isEmpty());
+    EXPECT_EQ(dir.readBytes(QStringLiteral("instalka.dat")), damaged);
+    EXPECT_EQ(ended->count(), 0);
+}
+
 TEST_F(MainWindowTest, NewPasswordWithAQuoteIsRefusedAndTheOldOneKept)
 {
     zapiszUstawienia(dir, QStringLiteral("Tajne"));
