@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+namespace remitto {
+
+/// Face values (złoty) of the banknote specification, in the order of its
+/// count fields txt200zl ... txt1zl.
+inline constexpr std::array<int, 8> kNominaly = {200, 100, 50, 20, 10, 5, 2, 1};
+
+/// The banknote and coin specification of a cash deposit.
+struct Specyfikacja {
+    std::array<qint64, 8> kwoty{};  ///< count x face value, in grosze, per face value
+    qint64 sztuk = 0;               ///< pieces altogether
+    qint64 razem = 0;               ///< amount altogether, in grosze
+    /// True for a count that is neither empty nor a whole number of pieces;
+    /// such a count is taken as 0.
+    std::array<bool, 8> bledne{};
+};
+
+/// Specification from the eight count texts (empty = 0).
+Specyfikacja specyfikacjaBanknotow(const std::array<QString, 8>& ilosci);
+
+} // namespace remitto

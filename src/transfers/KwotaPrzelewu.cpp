@@ -1,0 +1,111 @@
+#include "transfers/KwotaPrzelewu.h"
+
+#include "core/Amount.h"
+
+#include <limits>
+#include <optional>
+
+namespace remitto {
+
+namespace {
+
+bool dodaj(qint64& suma, qint64 skladnik)
+{
+    return !__builtin_add_overflow(suma, skladnik, &suma);
+}
+
+} // namespace
+
+QString kwotaProsta(qint64 grosze)
+{
+    QString tekst = formatAmount(grosze);
+    if (tekst.endsWith(QLatin1String(",00")))
+        tekst.chop(3);
+    else if (tekst.endsWith(QLatin1Char('0')))
+        tekst.chop(1);
+    return tekst;
+}
+
+Suma zsumujKwote(const QString& tekst)
+{
+    Suma s;
+    if (!tekst.contains(QLatin1Char('+')) && !tekst.contains(QLatin1Char('-'))) {
+        s.tekst = tekst;
+        return s;
+    }
+    qint64 suma = 0;
+    bool ujemny = false;
+    QString kawalek;
+    auto wez = [&]() {
+        const QString k = kawalek.trimmed();
+        kawalek.clear();
+        if (k.isEmpty())
+            return true;
+        const std::optional<qint64> v = parseAmount(k);
+        return v && dodaj(suma, ujemny ? -*v : *v);
+    };
+    for (const QChar c : tekst) {
+        if (c == QLatin1Char('+') || c == QLatin1Char('-')) {
+            if (!wez()) {
+                s.wynik = Suma::Blad;
+                s.tekst = tekst;
+                return s;
+            }
+            ujemny = c == QLatin1Char('-');
+        } else {
+            kawalek.append(c);
+        }
+    }
+    if (!wez()) {
+        s.wynik = Suma::Blad;
+        s.tekst = tekst;
+        return s;
+    }
+    s.wynik = Suma::Obliczono;
+    s.grosze = suma;
+    s.tekst = kwotaProsta(suma);
+    return s;
+}
+
+Brutto bruttoZVat(const QString& netto, const QString& vat)
+{
+    Brutto b;
+    b.vat = vat;
+    const std::optional<qint64> n = parseAmount(netto);
+    if (!n)
+        return b;
+    const QString v = vat.trimmed().toLower();
+    if (v.isEmpty() || v == QLatin1String("np") || v == QLatin1String("zw") || v == QLatin1String("0")) {
+        b.ok = true;
+        b.brutto = netto;
+        if (v.isEmpty())
+            b.vat = QStringLiteral("0");
+        return b;
+    }
+    qint64 kwotaVat = 0;
+    if (v.endsWith(QLatin1Char('%'))) {
+        // The rate in hundredths of a percent: VAT = net x rate / 10000.
+        const std::optional<qint64> stawka = parseAmount(v.chopped(1));
+        if (!stawka)
+            return b;
+        const __int128 iloczyn = __int128(*n) * *stawka;
+        const __int128 polowa = iloczyn >= 0 ? 5000 : -5000;
+        const __int128 wynik = (iloczyn + polowa) / 10000;
+        if (wynik > std::numeric_limits<qint64>::max() || wynik < std::numeric_limits<qint64>::min())
+            return b;
+        kwotaVat = qint64(wynik);
+    } else {
+        const std::optional<qint64> kwota = parseAmount(v);
+        if (!kwota)
+            return b;
+        kwotaVat = *kwota;
+    }
+    qint64 brutto = *n;
+    if (!dodaj(brutto, kwotaVat))
+        return b;
+    b.ok = true;
+    b.brutto = formatAmount(brutto);
+    return b;
+}
+
+} // namespace remitto
