@@ -5,6 +5,7 @@
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
+#include "contractors/frmKontrahenci.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
@@ -214,7 +215,6 @@ void frmPrzelewA::budujMenu()
     QMenuBar* bar = menuBar();
     auto* kotr = dodajAkcje(bar, QStringLiteral("kotr"), QStringLiteral("&Kontrahenci"));
     connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
-    kotr->setEnabled(false);  // the transfer window comes with a later version
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
         if (!hasloPoprawne(m_session)) {
@@ -260,8 +260,8 @@ void frmPrzelewA::budujMenu()
     connect(dodajAkcje(globalne, QStringLiteral("mnudosklep"),
                        QStringLiteral("Ścieżka do Kramix  (np. C:\\Kramix\\Ventor )  ")),
             &QAction::triggered, this, &frmPrzelewA::sciezkaKramix);
-    dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów"))
-        ->setEnabled(false);
+    connect(dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów")),
+            &QAction::triggered, this, &frmPrzelewA::numeracja);
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,
@@ -351,6 +351,11 @@ namespace remitto {
 frmMojaFirma* frmPrzelewA::oknoMojaFirma() const
 {
     return m_mojaFirma;
+}
+
+frmKontrahenci* frmPrzelewA::oknoKontrahentow() const
+{
+    return m_kontrahenci;
 }
 
 } // namespace remitto

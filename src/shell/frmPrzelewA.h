@@ -20,9 +20,11 @@ namespace remitto {
 struct Session;
 class Dialogs;
 class frmMojaFirma;
+class frmKontrahenci;
 class frmUstawieniaDrukarki;
 class frmSplash;
 class SingleInstance;
+class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -43,6 +45,8 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
+    /// The contractor list, once "&Kontrahenci" has opened it.
+    frmKontrahenci* oknoKontrahentow() const;
 
     /// True when this is the only running copy; otherwise tells the user
     /// that the program is already running (the caller then ends).
@@ -84,6 +88,7 @@ private:
     void sciezkaEcorponet();
     void sciezkaKramix();
     void ustawienieDrukarki();
+    void numeracja();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -110,8 +115,10 @@ private:
     QPushButton* cmdKoniec = nullptr;
 
     QPointer<frmMojaFirma> m_mojaFirma;
+    QPointer<frmKontrahenci> m_kontrahenci;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
+    QPointer<frmNumeracjaMM> m_numeracja;
 };
 
 } // namespace remitto

@@ -2,6 +2,7 @@
 // the two folders of the current company, printer settings, about window.
 #include "shell/frmPrzelewA.h"
 
+#include "contractors/frmKontrahenci.h"
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/Logowanie.h"
@@ -9,6 +10,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "transfers/frmNumeracjaMM.h"
 #include "ui/Dialogs.h"
 
 #include <QLabel>
@@ -26,8 +28,20 @@ const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone")
 
 void frmPrzelewA::kontrahenci()
 {
-    if (!hasloPoprawne(m_session))
+    if (!hasloPoprawne(m_session)) {
         zakoncz();
+        return;
+    }
+    // Until the transfer window exists, "&Kontrahenci" opens the contractor
+    // list straight away; the transfer window will take this place.
+    if (!m_kontrahenci) {
+        m_kontrahenci = new frmKontrahenci(m_session, m_dialogs, this);
+        connect(m_kontrahenci, &frmKontrahenci::doPrzelewu, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    m_kontrahenci->otworz();
 }
 
 void frmPrzelewA::zmianaDaty()
@@ -159,6 +173,16 @@ void frmPrzelewA::ustawienieDrukarki()
     m_drukarka->otworz();
     m_drukarka->show();
     m_drukarka->raise();
+}
+
+void frmPrzelewA::numeracja()
+{
+    if (!m_numeracja) {
+        m_numeracja = new frmNumeracjaMM(m_session, m_dialogs, this);
+        m_numeracja->setWindowFlag(Qt::Window);
+        m_numeracja->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_numeracja->otworz();
 }
 
 void frmPrzelewA::pomoc()
