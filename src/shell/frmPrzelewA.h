@@ -22,6 +22,7 @@ class Dialogs;
 class frmMojaFirma;
 class frmUstawieniaDrukarki;
 class frmSplash;
+class SingleInstance;
 class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
@@ -43,6 +44,10 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
+
+    /// True when this is the only running copy; otherwise tells the user
+    /// that the program is already running (the caller then ends).
+    static bool jedynaKopia(SingleInstance& kopia, Dialogs& dialogs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +74,6 @@ private:
     void zatwierdzHaslo();
     void akceptujFolder();
     void zmianaDysku(int index);
-    bool hasloPoprawne() const;
 
     // Menu
     void otworzMojaFirma();
