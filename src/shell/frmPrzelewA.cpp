@@ -207,7 +207,6 @@ void frmPrzelewA::budujMenu()
     QMenuBar* bar = menuBar();
     auto* kotr = dodajAkcje(bar, QStringLiteral("kotr"), QStringLiteral("&Kontrahenci"));
     connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
-    kotr->setEnabled(false);  // the transfer window comes with a later version
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
         if (!hasloPoprawne()) {

@@ -20,6 +20,7 @@ namespace remitto {
 struct Session;
 class Dialogs;
 class frmMojaFirma;
+class frmPrzelewB;
 class frmUstawieniaDrukarki;
 class frmSplash;
 
@@ -42,6 +43,7 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
+    frmPrzelewB* oknoPrzelewu() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +108,7 @@ private:
     QPushButton* cmdKoniec = nullptr;
 
     QPointer<frmMojaFirma> m_mojaFirma;
+    QPointer<frmPrzelewB> m_przelew;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
 };

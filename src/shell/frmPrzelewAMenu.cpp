@@ -8,6 +8,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
 
 #include <QLabel>
@@ -25,8 +26,24 @@ const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone")
 
 void frmPrzelewA::kontrahenci()
 {
-    if (!hasloPoprawne())
+    if (!hasloPoprawne()) {
         zakoncz();
+        return;
+    }
+    if (!m_przelew) {
+        m_przelew = new frmPrzelewB(m_session, m_dialogs, this);
+        m_przelew->setWindowFlag(Qt::Window);
+        connect(m_przelew, &frmPrzelewB::zamknieto, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    m_przelew->otworz();
+}
+
+frmPrzelewB* frmPrzelewA::oknoPrzelewu() const
+{
+    return m_przelew;
 }
 
 void frmPrzelewA::zmianaDaty()
