@@ -1,0 +1,632 @@
+#include "ui/Grid.h"
+
+#include <QCollator>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <QAbstractButton>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace remitto {
+
+// ---------------------------------------------------------------- GridModel
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_headers.size());
+}
+
+QString GridModel::cell(int modelRow, int col) const
+{
+    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0)
+        return {};
+    const QStringList& c = m_rows[modelRow].cells;
+    return col < c.size() ? c[col] : QString();
+}
+
+GridModel::CellStyle GridModel::style(int modelRow, int col) const
+{
+    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0)
+        return {};
+    const QList<CellStyle>& s = m_rows[modelRow].styles;
+    return col < s.size() ? s[col] : CellStyle();
+}
+
+GridModel::CellStyle GridModel::headerStyle(int col) const
+{
+    return col >= 0 && col < m_headerStyles.size() ? m_headerStyles[col] : CellStyle();
+}
+
+namespace {
+
+QVariant styleData(const GridModel::CellStyle& s, int role, const QFont* baseFont = nullptr)
+{
+    switch (role) {
+    case Qt::FontRole:
+        if (s.bold) {
+            QFont f = baseFont ? *baseFont : QFont();
+            f.setBold(true);
+            return f;
+        }
+        break;
+    case Qt::BackgroundRole:
+        if (s.background.isValid())
+            return QBrush(s.background);
+        break;
+    case Qt::ForegroundRole:
+        if (s.foreground.isValid())
+            return QBrush(s.foreground);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::FontRole || role == Qt::BackgroundRole || role == Qt::ForegroundRole)
+        return styleData(style(index.row(), index.column()), role);
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section < 0)
+        return {};
+    if (orientation == Qt::Horizontal) {
+        if (section >= m_headers.size())
+            return {};
+        if (role == Qt::DisplayRole)
+            return m_headers[section];
+        return styleData(headerStyle(section), role);
+    }
+    if (section >= m_rows.size())
+        return {};
+    if (!m_fixedFirstColumn)
+        return role == Qt::DisplayRole ? QVariant(QString::number(section + 1)) : QVariant();
+    if (role == Qt::DisplayRole)
+        return cell(section, 0);
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    return styleData(style(section, 0), role);
+}
+
+void GridModel::normalise(QStringList& cells) const
+{
+    const qsizetype n = m_headers.size();
+    if (cells.size() > n)
+        cells.resize(n);
+}
+
+void GridModel::setColumns(const QStringList& headers)
+{
+    beginResetModel();
+    m_headers = headers;
+    m_headerStyles.clear();
+    m_rows.clear();
+    endResetModel();
+}
+
+void GridModel::clearRows()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void GridModel::setRows(QList<QStringList> rows)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.reserve(rows.size());
+    for (QStringList& r : rows) {
+        normalise(r);
+        m_rows.append(Row{std::move(r), {}});
+    }
+    endResetModel();
+}
+
+int GridModel::appendRow(QStringList cells)
+{
+    normalise(cells);
+    const int r = int(m_rows.size());
+    beginInsertRows({}, r, r);
+    m_rows.append(Row{std::move(cells), {}});
+    endInsertRows();
+    return r;
+}
+
+void GridModel::removeDataRow(int modelRow)
+{
+    if (modelRow < 0 || modelRow >= m_rows.size())
+        return;
+    beginRemoveRows({}, modelRow, modelRow);
+    m_rows.removeAt(modelRow);
+    endRemoveRows();
+}
+
+void GridModel::changedInColumnZero(int modelRow)
+{
+    if (m_fixedFirstColumn)
+        emit headerDataChanged(Qt::Vertical, modelRow, modelRow);
+}
+
+void GridModel::setCell(int modelRow, int col, const QString& text)
+{
+    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0 || col >= m_headers.size())
+        return;
+    QStringList& c = m_rows[modelRow].cells;
+    if (c.size() <= col)
+        c.resize(col + 1);
+    c[col] = text;
+    const QModelIndex i = index(modelRow, col);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+    if (col == 0)
+        changedInColumnZero(modelRow);
+}
+
+void GridModel::setHeader(int col, const QString& text)
+{
+    if (col < 0 || col >= m_headers.size())
+        return;
+    m_headers[col] = text;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+void GridModel::setStyle(int modelRow, int col, const CellStyle& s)
+{
+    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0 || col >= m_headers.size())
+        return;
+    QList<CellStyle>& styles = m_rows[modelRow].styles;
+    if (styles.size() <= col) {
+        if (s.isPlain())
+            return;
+        styles.resize(m_headers.size());
+    }
+    styles[col] = s;
+    const QModelIndex i = index(modelRow, col);
+    emit dataChanged(i, i, {Qt::FontRole, Qt::BackgroundRole, Qt::ForegroundRole});
+    if (col == 0)
+        changedInColumnZero(modelRow);
+}
+
+void GridModel::setHeaderStyle(int col, const CellStyle& s)
+{
+    if (col < 0 || col >= m_headers.size())
+        return;
+    if (m_headerStyles.size() < m_headers.size())
+        m_headerStyles.resize(m_headers.size());
+    m_headerStyles[col] = s;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+void GridModel::clearBold(int firstCol, int lastCol)
+{
+    firstCol = std::max(firstCol, 0);
+    for (Row& r : m_rows) {
+        const int last = std::min<int>(lastCol, int(r.styles.size()) - 1);
+        for (int c = firstCol; c <= last; ++c)
+            r.styles[c].bold = false;
+    }
+    if (!m_rows.isEmpty() && firstCol <= lastCol && firstCol < m_headers.size()) {
+        emit dataChanged(index(0, firstCol), index(int(m_rows.size()) - 1, std::min<int>(lastCol, int(m_headers.size()) - 1)),
+                         {Qt::FontRole});
+        if (firstCol == 0 && m_fixedFirstColumn)
+            emit headerDataChanged(Qt::Vertical, 0, int(m_rows.size()) - 1);
+    }
+}
+
+namespace {
+
+/// A number as the grid's sort sees it: digits with an optional sign and one
+/// decimal point or comma.
+std::optional<double> asNumber(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    QString p = t;
+    p.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(p, &ok);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+void GridModel::sortRange(int first, int last, int column, bool descending)
+{
+    first = std::max(first, 0);
+    last = std::min<int>(last, int(m_rows.size()) - 1);
+    if (first >= last || column < 0 || column >= m_headers.size())
+        return;
+
+    struct Key {
+        std::optional<double> number;
+        QCollatorSortKey text;
+    };
+    QCollator collator{QLocale(QLocale::Polish, QLocale::Poland)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    const int n = last - first + 1;
+    std::vector<Key> keys;
+    keys.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        const QString t = cell(first + i, column);
+        keys.push_back(Key{asNumber(t), collator.sortKey(t)});
+    }
+    auto before = [&](int a, int b) {  // true when row a goes strictly before row b
+        const Key& ka = keys[size_t(a)];
+        const Key& kb = keys[size_t(b)];
+        int c = 0;
+        if (ka.number && kb.number)
+            c = *ka.number < *kb.number ? -1 : (*kb.number < *ka.number ? 1 : 0);
+        else
+            c = ka.text.compare(kb.text);
+        return descending ? c > 0 : c < 0;
+    };
+    // Bottom-up merge sort of positions: stable, and safe with any comparison.
+    std::vector<int> order(static_cast<size_t>(n)), work(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[size_t(i)] = i;
+    for (int width = 1; width < n; width *= 2) {
+        for (int lo = 0; lo < n; lo += 2 * width) {
+            const int mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+            int a = lo, b = mid, o = lo;
+            while (a < mid && b < hi)
+                work[size_t(o++)] = before(order[size_t(b)], order[size_t(a)]) ? order[size_t(b++)] : order[size_t(a++)];
+            while (a < mid)
+                work[size_t(o++)] = order[size_t(a++)];
+            while (b < hi)
+                work[size_t(o++)] = order[size_t(b++)];
+        }
+        order.swap(work);
+    }
+
+    beginResetModel();
+    QList<Row> sorted;
+    sorted.reserve(n);
+    for (int i = 0; i < n; ++i)
+        sorted.append(std::move(m_rows[first + order[size_t(i)]]));
+    for (int i = 0; i < n; ++i)
+        m_rows[first + i] = std::move(sorted[i]);
+    endResetModel();
+}
+
+// --------------------------------------------------------------------- Grid
+
+Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setMinimumSectionSize(4);
+    verticalHeader()->setHighlightSections(false);
+    // Fixed row heights: no per-row measuring, whatever the row count.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+    // A reset of the model (fill, sort) keeps the first column in the header.
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this] { setColumnHidden(0, m_model->fixedFirstColumn()); });
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    emit cellClicked(current.row() + 1, gridColumn(current));
+            });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        // A click on the cell that was already current moves nothing, so it
+        // is reported here; any other click was reported as a move.
+        if (index.isValid() && index == m_currentAtPress)
+            emit cellClicked(index.row() + 1, gridColumn(index));
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit cellActivated(index.row() + 1, gridColumn(index));
+    });
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (m_model->fixedFirstColumn() && section == currentIndex().row() && currentIndex() == m_currentAtPress)
+            emit cellClicked(section + 1, 0);
+    });
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int) { m_currentAtPress = currentIndex(); });
+    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int section) { emit cellActivated(section + 1, 0); });
+}
+
+int Grid::gridColumn(const QModelIndex& index) const
+{
+    return index.column();
+}
+
+QModelIndex Grid::indexOf(int row, int col) const
+{
+    return m_model->index(row - 1, col);
+}
+
+void Grid::setFixedFirstColumn(bool fixed)
+{
+    m_model->setFixedFirstColumn(fixed);
+    setColumnHidden(0, fixed);
+}
+
+void Grid::setColumns(const QStringList& headers, const QList<int>& widthsTwips)
+{
+    m_widthsTwips = widthsTwips;
+    m_model->setColumns(headers);
+    for (int c = 0; c < headers.size(); ++c)
+        setColumnHidden(c, c == 0 && m_model->fixedFirstColumn());
+    verticalHeader()->setVisible(m_model->fixedFirstColumn());
+    applyWidths();
+}
+
+void Grid::applyWidths()
+{
+    for (int c = 0; c < m_widthsTwips.size() && c < m_model->columnCount(); ++c) {
+        const int px = m_widthsTwips[c] / kTwipsPerPixel;
+        if (px <= 0)
+            continue;
+        if (c == 0 && m_model->fixedFirstColumn())
+            verticalHeader()->setFixedWidth(px);
+        else
+            setColumnWidth(c, px);
+    }
+}
+
+void Grid::clearRows()
+{
+    m_model->clearRows();
+}
+
+int Grid::rowCount() const
+{
+    return m_model->rowCount() + 1;
+}
+
+int Grid::columnCount() const
+{
+    return m_model->columnCount();
+}
+
+QString Grid::text(int row, int col) const
+{
+    if (row == 0)
+        return col >= 0 && col < m_model->headers().size() ? m_model->headers()[col] : QString();
+    return m_model->cell(row - 1, col);
+}
+
+void Grid::setText(int row, int col, const QString& text)
+{
+    if (row == 0)
+        m_model->setHeader(col, text);
+    else
+        m_model->setCell(row - 1, col, text);
+}
+
+QStringList Grid::rowTexts(int row) const
+{
+    if (row < 1 || row >= rowCount())
+        return {};
+    QStringList c = m_model->cells(row - 1);
+    c.resize(columnCount());
+    return c;
+}
+
+int Grid::addRow(const QString& tabSeparated)
+{
+    return addRow(tabSeparated.split(QLatin1Char('\t')));
+}
+
+int Grid::addRow(const QStringList& cells)
+{
+    return m_model->appendRow(cells) + 1;
+}
+
+void Grid::setRows(QList<QStringList> rows)
+{
+    m_model->setRows(std::move(rows));
+}
+
+void Grid::removeRow(int row)
+{
+    if (row >= 1)
+        m_model->removeDataRow(row - 1);
+}
+
+int Grid::currentRow() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+int Grid::currentColumn() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? gridColumn(i) : 0;
+}
+
+void Grid::setCurrentCell(int row, int col)
+{
+    const QModelIndex i = indexOf(row, col);
+    if (i.isValid())
+        selectionModel()->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
+}
+
+void Grid::selectRange(int row1, int col1, int row2, int col2)
+{
+    const QModelIndex a = indexOf(std::min(row1, row2), std::min(col1, col2));
+    const QModelIndex b = indexOf(std::max(row1, row2), std::max(col1, col2));
+    if (!a.isValid() || !b.isValid())
+        return;
+    selectionModel()->select(QItemSelection(a, b), QItemSelectionModel::ClearAndSelect);
+}
+
+void Grid::selectRow(int row)
+{
+    const QModelIndex i = indexOf(row, m_model->fixedFirstColumn() && columnCount() > 1 ? 1 : 0);
+    if (!i.isValid())
+        return;
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+Grid::Range Grid::selectedRange() const
+{
+    const QModelIndexList sel = selectionModel()->selectedIndexes();
+    if (sel.isEmpty())
+        return {};
+    Range r{INT_MAX, INT_MAX, 0, 0};
+    for (const QModelIndex& i : sel) {
+        r.row1 = std::min(r.row1, i.row() + 1);
+        r.row2 = std::max(r.row2, i.row() + 1);
+        r.col1 = std::min(r.col1, i.column());
+        r.col2 = std::max(r.col2, i.column());
+    }
+    return r;
+}
+
+void Grid::sortRows(int firstRow, int lastRow, int column, bool descending)
+{
+    m_model->sortRange(firstRow - 1, lastRow - 1, column, descending);
+}
+
+void Grid::setCellBackground(int row, int col, const QColor& color)
+{
+    if (row == 0) {
+        GridModel::CellStyle s = m_model->headerStyle(col);
+        s.background = color;
+        m_model->setHeaderStyle(col, s);
+        return;
+    }
+    GridModel::CellStyle s = m_model->style(row - 1, col);
+    s.background = color;
+    m_model->setStyle(row - 1, col, s);
+}
+
+void Grid::setCellForeground(int row, int col, const QColor& color)
+{
+    if (row == 0) {
+        GridModel::CellStyle s = m_model->headerStyle(col);
+        s.foreground = color;
+        m_model->setHeaderStyle(col, s);
+        return;
+    }
+    GridModel::CellStyle s = m_model->style(row - 1, col);
+    s.foreground = color;
+    m_model->setStyle(row - 1, col, s);
+}
+
+void Grid::setCellBold(int row, int col, bool bold)
+{
+    if (row == 0) {
+        GridModel::CellStyle s = m_model->headerStyle(col);
+        s.bold = bold;
+        m_model->setHeaderStyle(col, s);
+        return;
+    }
+    GridModel::CellStyle s = m_model->style(row - 1, col);
+    s.bold = bold;
+    m_model->setStyle(row - 1, col, s);
+}
+
+bool Grid::cellBold(int row, int col) const
+{
+    return row == 0 ? m_model->headerStyle(col).bold : m_model->style(row - 1, col).bold;
+}
+
+QColor Grid::cellBackground(int row, int col) const
+{
+    return row == 0 ? m_model->headerStyle(col).background : m_model->style(row - 1, col).background;
+}
+
+void Grid::clearBold(int firstCol)
+{
+    m_model->clearBold(firstCol, columnCount() - 1);
+}
+
+void Grid::setHeaderForeground(const QColor& color)
+{
+    for (int c = 0; c < columnCount(); ++c)
+        setCellForeground(0, c, color);
+}
+
+void Grid::scrollToRow(int row)
+{
+    const QModelIndex i = indexOf(row, m_model->fixedFirstColumn() && columnCount() > 1 ? 1 : 0);
+    if (i.isValid())
+        scrollTo(i, PositionAtTop);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QModelIndex i = currentIndex();
+        if (i.isValid())
+            emit cellActivated(i.row() + 1, gridColumn(i));
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void Grid::mousePressEvent(QMouseEvent* event)
+{
+    m_currentAtPress = currentIndex();
+    QTableView::mousePressEvent(event);
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event)
+{
+    // The corner above the fixed first column shows that column's header.
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (corner && event->type() == QEvent::Paint && m_model->fixedFirstColumn() && columnCount() > 0) {
+        QPainter p(corner);
+        QStyleOptionHeader opt;
+        opt.initFrom(corner);
+        opt.rect = corner->rect();
+        opt.text = text(0, 0);
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        opt.orientation = Qt::Horizontal;
+        const GridModel::CellStyle s = m_model->headerStyle(0);
+        if (s.foreground.isValid())
+            opt.palette.setColor(QPalette::ButtonText, s.foreground);
+        if (s.bold) {
+            QFont f = p.font();
+            f.setBold(true);
+            p.setFont(f);
+        }
+        style()->drawControl(QStyle::CE_Header, &opt, &p, corner);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+} // namespace remitto

@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+#include <QStringList>
+#include <QTableView>
+
+namespace remitto {
+
+/// Plain-string table behind a Grid. Holds one QStringList per data row and,
+/// only for rows that have one, the bold flag and colours of their cells.
+/// Model rows are the grid's data rows (grid row r is model row r - 1); the
+/// grid's header row 0 is the horizontal header.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    struct CellStyle {
+        QColor background;  ///< invalid: the view's own
+        QColor foreground;
+        bool bold = false;
+        bool isPlain() const { return !bold && !background.isValid() && !foreground.isValid(); }
+    };
+    struct Row {
+        QStringList cells;
+        QList<CellStyle> styles;  ///< empty until a cell of the row is styled
+    };
+
+    explicit GridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    /// Column 0 is shown in the vertical header (the fixed first column).
+    void setFixedFirstColumn(bool fixed) { m_fixedFirstColumn = fixed; }
+    bool fixedFirstColumn() const { return m_fixedFirstColumn; }
+
+    void setColumns(const QStringList& headers);
+    void clearRows();
+    void setRows(QList<QStringList> rows);
+    int appendRow(QStringList cells);
+    void removeDataRow(int modelRow);
+
+    const QStringList& headers() const { return m_headers; }
+    QString cell(int modelRow, int col) const;
+    const QStringList& cells(int modelRow) const { return m_rows[modelRow].cells; }
+    void setCell(int modelRow, int col, const QString& text);
+    void setHeader(int col, const QString& text);
+
+    CellStyle style(int modelRow, int col) const;
+    void setStyle(int modelRow, int col, const CellStyle& style);
+    CellStyle headerStyle(int col) const;
+    void setHeaderStyle(int col, const CellStyle& style);
+    /// Removes the bold of every data cell in columns firstCol..lastCol.
+    void clearBold(int firstCol, int lastCol);
+
+    /// Stable sort of model rows first..last by one column.
+    void sortRange(int first, int last, int column, bool descending);
+
+private:
+    void normalise(QStringList& cells) const;
+    void changedInColumnZero(int modelRow);
+
+    QStringList m_headers;
+    QList<CellStyle> m_headerStyles;
+    QList<Row> m_rows;
+    bool m_fixedFirstColumn = true;
+};
+
+/// The program's grid: a QTableView over a GridModel with the operations of a
+/// flexible grid. Row 0 is the fixed header row, data rows are
+/// 1..rowCount()-1; column 0 is a fixed first column that stays in place when
+/// the grid scrolls sideways. No widget or item object per cell, so 100,000
+/// rows fill and scroll without a pause.
+///
+/// Widths are given in twips (15 twips per pixel). Selection is by whole rows.
+/// cellClicked() comes with a mouse click and every keyboard move of the
+/// current cell; cellActivated() with Enter (which the grid consumes) and a
+/// double click.
+class Grid : public QTableView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTwipsPerPixel = 15;
+
+    explicit Grid(QWidget* parent = nullptr);
+
+    /// Sets the header texts and widths (twips; missing or 0 keeps the
+    /// default width) and drops every data row and every cell style.
+    void setColumns(const QStringList& headers, const QList<int>& widthsTwips = {});
+    /// Whether column 0 is the fixed first column (default) or scrolls with
+    /// the others. Call before setColumns().
+    void setFixedFirstColumn(bool fixed);
+    /// Keeps the header row, drops the data rows.
+    void clearRows();
+    /// Rows including the header row 0.
+    int rowCount() const;
+    int columnCount() const;
+    /// Cell text; row 0 gives the header text, a cell out of range "".
+    QString text(int row, int col) const;
+    void setText(int row, int col, const QString& text);
+    /// All cells of a data row.
+    QStringList rowTexts(int row) const;
+    /// Appends a data row; returns its row number.
+    int addRow(const QString& tabSeparated);
+    int addRow(const QStringList& cells);
+    /// Replaces all data rows at once.
+    void setRows(QList<QStringList> rows);
+    /// Removes a data row (row 0 and rows out of range are ignored).
+    void removeRow(int row);
+
+    /// Current row, 0 when no data row is current.
+    int currentRow() const;
+    int currentColumn() const;
+    void setCurrentCell(int row, int col);
+    /// Selects cells col1..col2 of rows row1..row2 (data rows only).
+    void selectRange(int row1, int col1, int row2, int col2);
+    /// Selects a whole data row and makes it current.
+    void selectRow(int row);
+    struct Range {
+        int row1 = 0, col1 = 0, row2 = 0, col2 = 0;
+        bool isEmpty() const { return row1 == 0; }
+    };
+    /// Bounding range of the selection (row1 0 when nothing is selected).
+    Range selectedRange() const;
+
+    /// Sorts data rows firstRow..lastRow by a column, keeping equal rows in
+    /// their order: values that both read as numbers compare as numbers,
+    /// others as text in Polish alphabetical order.
+    void sortRows(int firstRow, int lastRow, int column, bool descending = false);
+
+    void setCellBackground(int row, int col, const QColor& color);
+    void setCellForeground(int row, int col, const QColor& color);
+    /// Row 0 sets the bold of a header cell.
+    void setCellBold(int row, int col, bool bold);
+    bool cellBold(int row, int col) const;
+    QColor cellBackground(int row, int col) const;
+    /// Removes the bold of every data cell from firstCol to the last column.
+    void clearBold(int firstCol = 0);
+    /// Foreground of every header cell.
+    void setHeaderForeground(const QColor& color);
+    /// Scrolls so that the row is the top visible row.
+    void scrollToRow(int row);
+
+    GridModel* gridModel() const { return m_model; }
+
+signals:
+    void cellClicked(int row, int col);
+    void cellActivated(int row, int col);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QModelIndex indexOf(int row, int col) const;
+    int gridColumn(const QModelIndex& index) const;
+    void applyWidths();
+
+    GridModel* m_model = nullptr;
+    QList<int> m_widthsTwips;
+    QPersistentModelIndex m_currentAtPress;
+};
+
+} // namespace remitto
