@@ -17,6 +17,7 @@ class QRadioButton;
 namespace remitto {
 
 class Dialogs;
+class Grid;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -150,6 +151,8 @@ private:
 
     // Package and export area
     QGroupBox* Frame2 = nullptr;
+    Grid* MSFlexGrid1 = nullptr;
+    Grid* MSFlexGrid2 = nullptr;
     QLabel* Label31 = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* txtMiesiac = nullptr;

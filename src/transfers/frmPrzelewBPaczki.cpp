@@ -5,7 +5,9 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
+#include "transfers/Przelew.h"
 #include "transfers/frmPrzelewBKontrolki.h"
+#include "ui/Grid.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -52,10 +54,24 @@ QWidget* frmPrzelewB::zbudujPaczki()
     lbSciezkaPaczek = etykieta(QString(), QStringLiteral("lbSciezkaPaczek"), Frame2);
     lista->addWidget(lbSciezkaPaczek);
 
+    // The contents of one package, and the packages of the month.
+    MSFlexGrid1 = new Grid(Frame2);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
+    MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
+    MSFlexGrid2 = new Grid(Frame2);
+    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid2->setColumns({QStringLiteral("Nrkol"), QStringLiteral("Nazwa Paczki"), QStringLiteral("TerminSplaty"),
+                             QStringLiteral("KwotaNetto"), QStringLiteral("KwotaVat"), QStringLiteral("KwotaBrutto"),
+                             QStringLiteral("Spłacono"), QStringLiteral("DataSplaty"), QStringLiteral("StatusP"),
+                             QStringLiteral("ilPrzel")});
+
     auto* v = new QVBoxLayout(Frame2);
     v->addLayout(stan);
+    v->addWidget(MSFlexGrid1, 2);
     v->addLayout(przyciski);
     v->addLayout(lista);
+    v->addWidget(MSFlexGrid2, 1);
     return Frame2;
 }
 

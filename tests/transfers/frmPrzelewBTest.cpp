@@ -4,6 +4,7 @@
 
 #include "core/Session.h"
 #include "shell/Instalka.h"
+#include "ui/Grid.h"
 
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -168,6 +169,13 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
         EXPECT_EQ(b->isEnabled(), p.aktywny) << p.nazwa;
     }
     EXPECT_FALSE(w<QListWidget>("FileList1")->isEnabled());
+
+    Grid* paczka = w<Grid>("MSFlexGrid1");
+    ASSERT_EQ(paczka->columnCount(), 28);
+    EXPECT_EQ(paczka->rowCount(), 1);
+    EXPECT_EQ(paczka->text(0, 18), QStringLiteral(" Skrót "));
+    EXPECT_EQ(w<Grid>("MSFlexGrid2")->columnCount(), 10);
+    EXPECT_EQ(w<Grid>("MSFlexGrid2")->text(0, 1), QStringLiteral("Nazwa Paczki"));
 }
 
 TEST_F(OknoPrzelewu, MissingPrinterSettingsAreReportedAtOpening)
