@@ -27,12 +27,8 @@ int main(int argc, char** argv)
 
     QtDialogs dialogs;
     SingleInstance instance;
-    if (!instance.acquire()) {
-        dialogs.messageBox(
-            QStringLiteral("Aplikacja Remitto jest aktywna - próba ponownego zainstalowania tego programu !"),
-            kAppTitle, Icon::None);
+    if (!frmPrzelewA::jedynaKopia(instance, dialogs))
         return 1;
-    }
 
     Session session;
     QSettings settings;

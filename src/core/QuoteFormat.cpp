@@ -42,7 +42,9 @@ QString QuoteReader::next()
 {
     if (atEnd())
         return {};
+    const bool atLineStart = !m_afterComma;
     m_afterComma = false;
+    m_lastEmptyLine = false;
     const qsizetype n = m_text.size();
     while (m_pos < n && isBlank(m_text[m_pos]))
         ++m_pos;
@@ -66,6 +68,7 @@ QString QuoteReader::next()
         while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
             ++m_pos;
         value = m_text.mid(start, m_pos - start).trimmed();
+        m_lastEmptyLine = atLineStart && value.isEmpty() && (m_pos >= n || isLineEnd(m_text[m_pos]));
     }
     if (m_pos < n) {
         if (m_text[m_pos] == QLatin1Char(',')) {
@@ -148,6 +151,7 @@ QuoteFile readQuoteFile(const QString& path)
     }
     QuoteReader reader(file.text);
     result.values = reader.readAll();
+    result.endsWithEmptyLine = reader.lastWasEmptyLine();
     if (reader.truncated()) {
         result.error = QStringLiteral("Plik %1 jest uszkodzony: urywa się w środku wartości.").arg(path);
         return result;
@@ -166,6 +170,13 @@ bool splitRecords(const QStringList& values, int size, QList<QStringList>* recor
     for (qsizetype i = 0; i < whole; ++i)
         records->append(values.mid(i * size, size));
     return values.size() % size == 0;
+}
+
+bool splitRecords(const QuoteFile& file, int size, QList<QStringList>* records)
+{
+    if (file.endsWithEmptyLine && size > 0 && file.values.size() % size == 1)
+        return splitRecords(file.values.mid(0, file.values.size() - 1), size, records);
+    return splitRecords(file.values, size, records);
 }
 
 QString damagedFileMessage(const QString& path, int recordSize)

@@ -23,6 +23,8 @@ public:
     QStringList readAll();
     /// True when the text ended inside a quoted value (a truncated file).
     bool truncated() const { return m_truncated; }
+    /// True when the last value read was an empty line.
+    bool lastWasEmptyLine() const { return m_lastEmptyLine; }
 
 private:
     bool onlyPaddingLeft() const;
@@ -31,6 +33,7 @@ private:
     qsizetype m_pos = 0;
     bool m_afterComma = false;
     bool m_truncated = false;
+    bool m_lastEmptyLine = false;
 };
 
 /// Builds quote-delimited text: strings quoted (double quotes inside become
@@ -61,6 +64,7 @@ struct QuoteFile {
     bool missing = false;
     QStringList values;
     QString error;  ///< Polish message naming the file, when !ok
+    bool endsWithEmptyLine = false;  ///< the last value came from an empty last line
 };
 
 /// Reads every value of a Windows-1250 quote-delimited file. A file that ends
@@ -71,6 +75,10 @@ QuoteFile readQuoteFile(const QString& path);
 /// incomplete tail out) when the count is not a multiple of `size`; a size
 /// below 1 gives no records and false.
 bool splitRecords(const QStringList& values, int size, QList<QStringList>* records);
+
+/// splitRecords() of a file's values. One empty line after the last whole
+/// record (as a text editor leaves it) is no value of a record.
+bool splitRecords(const QuoteFile& file, int size, QList<QStringList>* records);
 
 /// Polish message for a file whose value count does not fit its records.
 QString damagedFileMessage(const QString& path, int recordSize);

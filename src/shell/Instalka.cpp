@@ -3,6 +3,7 @@
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
+#include "shell/Logowanie.h"
 
 namespace remitto {
 
@@ -96,6 +97,8 @@ WynikZmiany przepisz(Session& s, QString* error, Change change)
 
 WynikZmiany zmienHaslo(Session& s, const QString& stare, const QString& nowe, QString* error)
 {
+    if (!znakiNiedozwolone(nowe).isEmpty())
+        return WynikZmiany::NiedozwoloneZnaki;
     const WynikZmiany w = przepisz(s, error, [&](Ustawienia& u) {
         if (u.haslo != stare)
             return false;

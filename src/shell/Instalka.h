@@ -45,11 +45,20 @@ void ustawieniaDoSesji(const Ustawienia& u, Session& s);
 /// empty) become "1", value 7 becomes "F-ra nr.".
 Ustawienia zDomyslnymi(Ustawienia u);
 
-enum class WynikZmiany { Zmieniono, BezZmian, BladOdczytu, BladZapisu };
+enum class WynikZmiany {
+    Zmieniono,
+    BezZmian,
+    BladOdczytu,
+    BladZapisu,
+    NiedozwoloneZnaki,  ///< the new password holds characters the file cannot keep
+};
 
 /// Password change: with the right old password stores `nowe` and logs the
 /// run in with it (HasloZapisane and HasloWpisane). A wrong old password
-/// gives BezZmian and leaves the file untouched.
+/// gives BezZmian and leaves the file untouched. A new password holding a
+/// double quote or a character Windows-1250 cannot hold is refused
+/// (NiedozwoloneZnaki, nothing written): stored changed, it would never match
+/// the password typed at the next start.
 WynikZmiany zmienHaslo(Session& s, const QString& stare, const QString& nowe, QString* error);
 
 /// Serial description: stored upper case. An empty text changes nothing.

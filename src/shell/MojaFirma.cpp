@@ -43,7 +43,7 @@ MojaFirmaOdczyt readMojaFirma(const QString& path)
         return r;
     }
     QList<QStringList> records;
-    const bool whole = splitRecords(f.values, kWartosciFirmy, &records);
+    const bool whole = splitRecords(f, kWartosciFirmy, &records);
     for (const QStringList& rec : records)
         r.firmy.append(Firma::fromValues(rec));
     if (!f.ok) {
@@ -107,6 +107,23 @@ void wyczyscFirme(Session& s)
     s.NrKontaWybranego = index;
 }
 
+void wstawFirme(Session& s, const WyborFirmy& w)
+{
+    s.KontoWybrane = w.konto;
+    s.SkrotFirmy = w.skrot.toUpper();
+    s.NipFirmy = w.nip;
+    s.IdnFirmy = w.idn;
+    s.SciezkaEcorponet = w.sciezkaEcorponet;
+    Firma f;
+    f.nazwa = s.NazwaFirmy;
+    f.nazwa2 = s.Nazwa2Firmy;
+    f.kod = s.KodFirmy;
+    f.miasto = s.MiastoFirmy;
+    f.ulica = s.UlicaFirmy;
+    f.numerDomu = s.NumerDomuFirmy;
+    s.DaneFirmy = daneFirmy(f);
+}
+
 qsizetype indeksFirmyONumerze(const QList<Firma>& firmy, int nr)
 {
     for (qsizetype i = 0; i < firmy.size(); ++i) {
@@ -130,9 +147,12 @@ WynikFolderu zmienBiezacy(Session& s, QString* error, Change change)
             *error = r.error;
         return WynikFolderu::BladOdczytu;
     }
-    const qsizetype i = indeksFirmyONumerze(r.firmy, s.NrIdFirmy.trimmed().toInt());
-    if (i >= 0)
-        change(r.firmy[i]);
+    bool liczba = false;
+    const int nr = s.NrIdFirmy.trimmed().toInt(&liczba);
+    const qsizetype i = liczba ? indeksFirmyONumerze(r.firmy, nr) : -1;
+    if (i < 0)
+        return WynikFolderu::BrakFirmy;
+    change(r.firmy[i]);
     if (!writeMojaFirma(path, r.firmy, error))
         return WynikFolderu::BladZapisu;
     return WynikFolderu::Zmieniono;

@@ -59,13 +59,35 @@ void firmaDoSesji(const Firma& f, Session& s);
 /// Empties the session's own-company values (no company chosen).
 void wyczyscFirme(Session& s);
 
+/// What "&Koniec-wstaw" takes from the boxes of the own company window.
+struct WyborFirmy {
+    QString konto;             ///< text of the account box chosen by NrKontaWybranego
+    QString skrot;             ///< txtSkrótM
+    QString nip;               ///< txtNIPpes
+    QString idn;               ///< txtidn
+    QString sciezkaEcorponet;  ///< txtSciezkaDoEcorponet
+};
+
+/// Hand-over of the chosen company: KontoWybrane, SkrotFirmy (upper case),
+/// NipFirmy, IdnFirmy and SciezkaEcorponet from the boxes, then DaneFirmy
+/// rebuilt from the session's names and address. Nothing else is taken from
+/// the boxes: names, address and folders typed but not saved stay out.
+void wstawFirme(Session& s, const WyborFirmy& w);
+
 /// Index of the record whose number (value 1 read as a number) is `nr`, or -1.
 qsizetype indeksFirmyONumerze(const QList<Firma>& firmy, int nr);
 
-enum class WynikFolderu { Zmieniono, BezZmian, BladOdczytu, BladZapisu };
+enum class WynikFolderu {
+    Zmieniono,
+    BezZmian,
+    BladOdczytu,
+    BladZapisu,
+    BrakFirmy,  ///< no record carries NrIdFirmy: no current company, nothing written
+};
 
 /// Ecorponet folder menu: value 16 of the current record (NrIdFirmy) and
 /// SciezkaEcorponet become `folder`; other records are written back as read.
+/// BrakFirmy when no record carries the current number.
 WynikFolderu ustawFolderEcorponet(Session& s, const QString& folder, QString* error);
 
 /// Shop-program folder menu: value 15 of the current record becomes `folder`

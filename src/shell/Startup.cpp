@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QTime>
 
 namespace remitto {
 
@@ -20,6 +21,35 @@ void ustawDzis(Session& s, const QDate& dzis)
 {
     s.DataDzis = dzis.toString(QStringLiteral("dd-MM-yyyy"));
     s.DataDzisKlucz = s.DataDzis.mid(6, 4) + s.DataDzis.mid(3, 2) + s.DataDzis.mid(0, 2);
+}
+
+void ustawDateRobocza(Session& s, const QDate& dzien)
+{
+    s.DataRobocza = dzien.toString(QStringLiteral("dd-MM-yyyy"));
+}
+
+std::optional<QDate> dataZWpisu(const QString& tekst)
+{
+    const QDate d = QDate::fromString(tekst.trimmed(), QStringLiteral("yyyy-M-d"));
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+std::optional<QTime> czasZWpisu(const QString& tekst)
+{
+    const QString t = tekst.trimmed();
+    for (const QString& wzor : {QStringLiteral("H:mm:ss"), QStringLiteral("H:mm")}) {
+        const QTime czas = QTime::fromString(t, wzor);
+        if (czas.isValid())
+            return czas;
+    }
+    return std::nullopt;
+}
+
+QString komunikatDrugiejKopii()
+{
+    return QStringLiteral("Aplikacja Remitto jest aktywna - próba ponownego zainstalowania tego programu !");
 }
 
 static bool maUstawienia(const QString& folder)
@@ -104,6 +134,28 @@ bool przepiszUstawieniaDlaFolderu(Session& s, const QString& folder, QString* er
         return false;
     ustawieniaDoSesji(r.u, s);
     return true;
+}
+
+bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error)
+{
+    Ustawienia u = zDomyslnymi(ustawieniaZSesji(s));
+    u.sciezka = folder;
+    if (!writeInstalka(folder, u, error))
+        return false;
+    ustawieniaDoSesji(u, s);
+    return true;
+}
+
+int numerBledu(WynikFolderu wynik)
+{
+    switch (wynik) {
+    case WynikFolderu::BladOdczytu: return 53;
+    case WynikFolderu::BladZapisu: return 75;
+    case WynikFolderu::Zmieniono:
+    case WynikFolderu::BezZmian:
+    case WynikFolderu::BrakFirmy: break;
+    }
+    return 0;
 }
 
 } // namespace remitto

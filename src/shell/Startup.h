@@ -4,8 +4,10 @@
 #include "shell/MojaFirma.h"
 
 #include <QString>
+#include <optional>
 
 class QDate;
+class QTime;
 
 namespace remitto {
 
@@ -16,6 +18,20 @@ QString wersjaProgramu();
 
 /// Today's date texts: DataDzis (dd-mm-yyyy) and DataDzisKlucz (yyyymmdd).
 void ustawDzis(Session& s, const QDate& dzis);
+
+/// The working date picked in the calendar: DataRobocza (dd-mm-yyyy).
+void ustawDateRobocza(Session& s, const QDate& dzien);
+
+/// The date typed in the "&Data" menu entry: yyyy-mm-dd (one-digit month and
+/// day allowed), blanks around it ignored. Nothing for text that is no date.
+std::optional<QDate> dataZWpisu(const QString& tekst);
+
+/// The time typed in the "Czas" menu entry: hours and minutes (gg:mm), with
+/// or without seconds. Nothing for text that is no time.
+std::optional<QTime> czasZWpisu(const QString& tekst);
+
+/// Text shown when another copy of the program is already running.
+QString komunikatDrugiejKopii();
 
 /// The data folder at start: the current folder when it holds instalka.dat,
 /// otherwise the folder accepted last time when it still holds one,
@@ -50,5 +66,15 @@ QString wizytowka(const Session& s);
 /// writes it again with `folder` as the data folder. False when the file
 /// could not be read or written (the caller offers to write a new one).
 bool przepiszUstawieniaDlaFolderu(Session& s, const QString& folder, QString* error);
+
+/// Accepting a folder whose instalka.dat could not be read, after the user
+/// agreed to a new one: the session's settings with the defaults for a file
+/// that could not be read (zDomyslnymi) and `folder` as the data folder are
+/// written into `folder` and taken into the session.
+bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error);
+
+/// Error number reported by the folder menus: 53 for a company file that
+/// could not be read, 75 for one that could not be written, 0 otherwise.
+int numerBledu(WynikFolderu wynik);
 
 } // namespace remitto

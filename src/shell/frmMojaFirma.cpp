@@ -446,9 +446,12 @@ void frmMojaFirma::koniecWstaw()
     if (m_liczba == 0) {
         wyczyscFirme(m_session);
     } else {
-        // What the boxes show goes to the program, saved or not; the file is
-        // changed only by "Zapisz Zmiany".
-        firmaDoSesji(zOkna(), m_session);
+        // The chosen account, short name, identifiers and Ecorponet folder
+        // go to the program as the boxes show them; names, address and the
+        // shop folder only as saved.
+        const int i = m_session.NrKontaWybranego >= 0 && m_session.NrKontaWybranego < 4 ? m_session.NrKontaWybranego : 0;
+        wstawFirme(m_session, {m_txtKontoM[static_cast<size_t>(i)]->text(), m_txtSkrotM->text(), m_txtNIPpes->text(),
+                               m_txtidn->text(), m_txtSciezkaDoEcorponet->text()});
     }
     emit przekazano();
     close();

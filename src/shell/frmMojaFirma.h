@@ -33,8 +33,9 @@ struct WynikFirmy;
 ///
 /// Every record shown becomes the session's current company at once
 /// (NrIdFirmy ... SciezkaEcorponet, DaneFirmy, KontoWybrane). "&Koniec-wstaw"
-/// then hands over the values in the boxes, unsaved changes included, emits
-/// przekazano() and closes the window.
+/// then hands over the chosen account, the short name, NIP, identifier and
+/// Ecorponet folder as the boxes show them (wstawFirme), emits przekazano()
+/// and closes the window.
 class frmMojaFirma : public QWidget {
     Q_OBJECT
 

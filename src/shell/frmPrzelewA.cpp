@@ -1,6 +1,8 @@
 #include "shell/frmPrzelewA.h"
 
 #include "core/Session.h"
+#include "shell/Logowanie.h"
+#include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
@@ -79,7 +81,7 @@ void frmPrzelewA::budujKontrolki()
     MonthView1->setFirstDayOfWeek(Qt::Monday);
     MonthView1->setGridVisible(true);
     connect(MonthView1, &QCalendarWidget::clicked, this, [this](const QDate& d) {
-        m_session.DataRobocza = d.toString(QStringLiteral("dd-MM-yyyy"));
+        ustawDateRobocza(m_session, d);
         odswiezDate(d);
     });
     connect(MonthView1, &QCalendarWidget::activated, MonthView1, &QCalendarWidget::clicked);
@@ -157,6 +159,10 @@ void frmPrzelewA::budujKontrolki()
 
     cmdKoniec = new QPushButton(QStringLiteral(" &KOniec"), central);
     cmdKoniec->setObjectName(QStringLiteral("cmdKoniec"));
+    // Alt+K belongs to the menu "&Kontrahenci": with both holding it Qt
+    // fires neither. The button keeps its caption and is reached by mouse
+    // or Tab.
+    cmdKoniec->setShortcut(QKeySequence());
     connect(cmdKoniec, &QPushButton::clicked, this, &frmPrzelewA::zakoncz);
 
     auto* right = new QVBoxLayout;
@@ -209,7 +215,7 @@ void frmPrzelewA::budujMenu()
     connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
-        if (!hasloPoprawne()) {
+        if (!hasloPoprawne(m_session)) {
             zakoncz();
             return;
         }
@@ -306,6 +312,14 @@ void frmPrzelewA::zmianaDysku(int index)
     }
     pokazFolder(root);
     dirFolder->expand(m_folderModel->index(root));
+}
+
+bool frmPrzelewA::jedynaKopia(SingleInstance& kopia, Dialogs& dialogs)
+{
+    if (kopia.acquire())
+        return true;
+    dialogs.messageBox(komunikatDrugiejKopii(), kAppTitle, Icon::None);
+    return false;
 }
 
 void frmPrzelewA::zakoncz()

@@ -23,6 +23,7 @@ class frmMojaFirma;
 class frmPrzelewB;
 class frmUstawieniaDrukarki;
 class frmSplash;
+class SingleInstance;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -44,6 +45,10 @@ public:
 
     frmMojaFirma* oknoMojaFirma() const;
     frmPrzelewB* oknoPrzelewu() const;
+
+    /// True when this is the only running copy; otherwise tells the user
+    /// that the program is already running (the caller then ends).
+    static bool jedynaKopia(SingleInstance& kopia, Dialogs& dialogs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,7 +75,6 @@ private:
     void zatwierdzHaslo();
     void akceptujFolder();
     void zmianaDysku(int index);
-    bool hasloPoprawne() const;
 
     // Menu
     void otworzMojaFirma();

@@ -4,6 +4,7 @@
 
 #include "core/Session.h"
 #include "shell/Instalka.h"
+#include "shell/Logowanie.h"
 #include "shell/MojaFirma.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
@@ -26,7 +27,7 @@ const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone")
 
 void frmPrzelewA::kontrahenci()
 {
-    if (!hasloPoprawne()) {
+    if (!hasloPoprawne(m_session)) {
         zakoncz();
         return;
     }
@@ -52,16 +53,16 @@ void frmPrzelewA::zmianaDaty()
     const auto odp = m_dialogs.inputBox(QStringLiteral("Podaj zmienioną date w formacie rrrr-mm-dd"), tytul);
     if (!odp || odp->trimmed().isEmpty())
         return;
-    const QDate dzien = QDate::fromString(odp->trimmed(), QStringLiteral("yyyy-MM-dd"));
-    if (!dzien.isValid()) {
+    const std::optional<QDate> dzien = dataZWpisu(*odp);
+    if (!dzien) {
         m_dialogs.messageBox(QStringLiteral("Niepoprawna data \"%1\". Wpisz datę w formacie rrrr-mm-dd, np. 2020-07-08.")
                                  .arg(odp->trimmed()),
                              tytul, Icon::Exclamation);
         return;
     }
-    m_session.clock.setDate(dzien);
-    ustawDzis(m_session, dzien);
-    odswiezDate(dzien);
+    m_session.clock.setDate(*dzien);
+    ustawDzis(m_session, *dzien);
+    odswiezDate(*dzien);
 }
 
 void frmPrzelewA::zmianaCzasu()
@@ -70,17 +71,14 @@ void frmPrzelewA::zmianaCzasu()
     const auto odp = m_dialogs.inputBox(QStringLiteral("Podaj zmieniony czas w formacie gg:ss"), tytul);
     if (!odp || odp->trimmed().isEmpty())
         return;
-    const QString t = odp->trimmed();
-    QTime czas = QTime::fromString(t, QStringLiteral("H:mm:ss"));
-    if (!czas.isValid())
-        czas = QTime::fromString(t, QStringLiteral("H:mm"));
-    if (!czas.isValid()) {
-        m_dialogs.messageBox(
-            QStringLiteral("Niepoprawny czas \"%1\". Wpisz godzinę i minuty w formacie gg:mm, np. 14:30.").arg(t),
-            tytul, Icon::Exclamation);
+    const std::optional<QTime> czas = czasZWpisu(*odp);
+    if (!czas) {
+        m_dialogs.messageBox(QStringLiteral("Niepoprawny czas \"%1\". Wpisz godzinę i minuty w formacie gg:mm, np. 14:30.")
+                                 .arg(odp->trimmed()),
+                             tytul, Icon::Exclamation);
         return;
     }
-    m_session.clock.setTime(czas);
+    m_session.clock.setTime(*czas);
     lbGodzina->setText(m_session.clock.now().time().toString(QStringLiteral("HH:mm:ss")));
 }
 
@@ -89,21 +87,25 @@ void frmPrzelewA::zmianaHasla()
     const auto stare = m_dialogs.inputBox(QStringLiteral("Podaj dotychczsowe hasło dostępu do programu! "), kTytulHasla);
     if (!stare)
         return;
-    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
-    if (!r.ok) {
-        m_dialogs.messageBox(r.error, kTytulHasla, Icon::Critical);
-        return;
+    QString error;
+    switch (sprawdzStareHaslo(m_session, *stare, &error)) {
+    case StareHaslo::BladOdczytu: m_dialogs.messageBox(error, kTytulHasla, Icon::Critical); return;
+    case StareHaslo::Niezgodne: return;
+    case StareHaslo::Zgodne: break;
     }
-    if (r.u.haslo != *stare)
-        return;
     const auto nowe = m_dialogs.inputBox(QStringLiteral("Podaj nowe hasło dostępu do programu i zapamiętaj !"),
                                          kTytulHasla);
     if (!nowe)
         return;  // Cancel keeps the old password
-    QString error;
     const WynikZmiany w = zmienHaslo(m_session, *stare, *nowe, &error);
     if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)
         m_dialogs.messageBox(error, kTytulHasla, Icon::Critical);
+    else if (w == WynikZmiany::NiedozwoloneZnaki)
+        m_dialogs.messageBox(QStringLiteral("Hasło nie może zawierać znaków: %1\n"
+                                            "(cudzysłowu ani znaków spoza polskiej strony kodowej Windows-1250).\n"
+                                            "Hasło nie zostało zmienione - obowiązuje dotychczasowe.")
+                                 .arg(znakiNiedozwolone(*nowe)),
+                             kTytulHasla, Icon::Critical);
 }
 
 void frmPrzelewA::opisSeryjny()
@@ -121,19 +123,23 @@ void frmPrzelewA::opisSeryjny()
 
 void frmPrzelewA::pokazWynikFolderu(WynikFolderu wynik, const QString& error)
 {
-    // The error number tells a file that could not be read (53) from one that
-    // could not be written (75); the "line" is the company record concerned.
-    int kod = 0;
     switch (wynik) {
     case WynikFolderu::Zmieniono:
         m_dialogs.messageBox(kZmianyWprowadzone, kAppTitle, Icon::Exclamation);
         return;
     case WynikFolderu::BezZmian: return;
-    case WynikFolderu::BladOdczytu: kod = 53; break;
-    case WynikFolderu::BladZapisu: kod = 75; break;
+    case WynikFolderu::BrakFirmy:
+        m_dialogs.messageBox(QStringLiteral("Nie wybrano bieżącej firmy: w pliku MojaFirma.txt nie ma jej rekordu.\n"
+                                            "Wybierz firmę w oknie Moja Firma. Nic nie zostało zmienione."),
+                             kAppTitle, Icon::Exclamation);
+        return;
+    case WynikFolderu::BladOdczytu:
+    case WynikFolderu::BladZapisu: break;
     }
-    m_dialogs.messageBox(QStringLiteral(" Błąd nr %1 w linii %2\n%3").arg(kod).arg(m_session.NrIdFirmy, error),
-                         kAppTitle, Icon::None);
+    // The "line" is the company record concerned.
+    m_dialogs.messageBox(
+        QStringLiteral(" Błąd nr %1 w linii %2\n%3").arg(numerBledu(wynik)).arg(m_session.NrIdFirmy, error),
+        kAppTitle, Icon::None);
 }
 
 void frmPrzelewA::sciezkaEcorponet()

@@ -2,6 +2,7 @@
 #include "shell/frmPrzelewA.h"
 
 #include "core/Session.h"
+#include "shell/Logowanie.h"
 #include "shell/Startup.h"
 #include "shell/frmMojaFirma.h"
 #include "ui/Dialogs.h"
@@ -35,7 +36,7 @@ void frmPrzelewA::uruchom(const QString& folder)
     setWindowTitle(QStringLiteral("Remitto ") + m_session.SciezkaProgramu + QStringLiteral(" Wersja ")
                    + wersjaProgramu());
     MonthView1->setSelectedDate(dzis);
-    m_session.DataRobocza = MonthView1->selectedDate().toString(QStringLiteral("dd-MM-yyyy"));
+    ustawDateRobocza(m_session, MonthView1->selectedDate());
     odswiezDate(dzis);
     Label4->setText(QStringLiteral("Wersja ") + wersjaProgramu());
     lbGodzina->setText(m_session.clock.now().time().toString(QStringLiteral("HH:mm:ss")));
@@ -68,7 +69,7 @@ void frmPrzelewA::ladowanie()
         pokazListyFolderow(true);
         return;
     }
-    if (m_session.HasloZapisane == m_session.HasloWpisane)
+    if (hasloPoprawne(m_session))
         ukryjHaslo();
     odswiezDate(m_session.clock.today());
     wczytajFirme();
@@ -96,18 +97,9 @@ bool frmPrzelewA::wczytajFirme()
     return stan == StanFirmy::Wczytana;
 }
 
-bool frmPrzelewA::hasloPoprawne() const
-{
-    return m_session.HasloZapisane == m_session.HasloWpisane;
-}
-
 void frmPrzelewA::zatwierdzHaslo()
 {
-    QString error;
-    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
-    if (r.ok)
-        m_session.HasloZapisane = r.u.haslo;
-    if (!hasloPoprawne()) {
+    if (zaloguj(m_session) == WynikLogowania::BrakDostepu) {
         m_dialogs.messageBox(QStringLiteral("Brak Dostępu niestety nie rozpoznaje Cie !"),
                              QStringLiteral("Błąd wprowadzenia Hasła"), Icon::Critical);
         zakoncz();
@@ -148,15 +140,9 @@ void frmPrzelewA::akceptujFolder()
             QStringLiteral("Brak pliku Instalacyjnego w wybranej lokalizacji!  Czy Zapisać Nowy ?"),
             kTytulBrakInstalki, Icon::Information, Buttons::YesNo);
         if (a == Answer::Yes) {
-            Session& s = m_session;
-            Ustawienia u = zDomyslnymi(ustawieniaZSesji(s));
-            u.sciezka = wybrany;
-            if (writeInstalka(wybrany, u, &error)) {
-                ustawieniaDoSesji(u, s);
-                ok = true;
-            } else {
+            ok = zapiszNoweUstawienia(m_session, wybrany, &error);
+            if (!ok)
                 m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
-            }
         }
     }
     m_session.SciezkaProgramu = wybrany;
@@ -164,7 +150,7 @@ void frmPrzelewA::akceptujFolder()
     setWindowTitle(QStringLiteral("Remitto ") + wybrany + QStringLiteral(" Wersja ") + wersjaProgramu());
     if (!ok)
         return;
-    if (hasloPoprawne())
+    if (hasloPoprawne(m_session))
         ukryjHaslo();
     else {
         WprHasla->show();

@@ -20,6 +20,17 @@ QMessageBox::Icon toQt(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+/// What closing the box without a button means: the box's escape button.
+Answer escapeAnswer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OkCancel: return Answer::Cancel;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::Ok: break;
+    }
+    return Answer::Ok;
+}
+
 } // namespace
 
 Answer QtDialogs::messageBox(const QString& text, const QString& title, Icon icon, Buttons buttons)
@@ -28,22 +39,29 @@ Answer QtDialogs::messageBox(const QString& text, const QString& title, Icon ico
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
         break;
     case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
         break;
     }
-    switch (box.exec()) {
+    box.exec();
+    // The button clicked decides, not the code exec() returns: closing the
+    // box returns no button code at all.
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::YesNo ? Answer::No
-                  : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+    default: return escapeAnswer(buttons);
     }
 }
 

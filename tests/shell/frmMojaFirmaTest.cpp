@@ -291,21 +291,29 @@ TEST_F(OknoMojaFirma, HandOverPutsTheShownCompanyAndAccountIntoTheSession)
     EXPECT_EQ(s.NipFirmy, druga.nip + QStringLiteral("7"));  // copied as it is typed
     QTest::keyClicks(w("txtidn"), QStringLiteral("P"));
     EXPECT_EQ(s.IdnFirmy, druga.idn + QStringLiteral("P"));
-    w("txtNazwaM")->setText(QStringLiteral("Nowak i Syn"));  // changed, not saved
+    // Changed, not saved: of these only the short name and the Ecorponet
+    // folder are handed over.
+    w("txtNazwaM")->setText(QStringLiteral("Nowak i Syn"));
+    w("txtUlicaM")->setText(QStringLiteral("Długa"));
+    w("txtSciezkaDoKramix")->setText(QStringLiteral("/inny/kramix"));
+    w("txtSkrótM")->setText(QStringLiteral("nowak2"));
+    w("txtSciezkaDoEcorponet")->setText(QStringLiteral("/inny/eco"));
     kliknij("cmdKoniecM");
 
     EXPECT_EQ(przekazano.count(), 1);
     EXPECT_FALSE(okno.isVisible());
     EXPECT_EQ(s.NrIdFirmy, QStringLiteral("2"));
-    EXPECT_EQ(s.SkrotFirmy, QStringLiteral("NOWAK"));
+    EXPECT_EQ(s.SkrotFirmy, QStringLiteral("NOWAK2"));
     EXPECT_EQ(s.FolderFirmyKramix, QStringLiteral("NOWAK"));
     EXPECT_EQ(s.NrKontaWybranego, 2);
     EXPECT_EQ(s.KontoWybrane, druga.konto[2]);
     EXPECT_EQ(s.NipFirmy, druga.nip + QStringLiteral("7"));
     EXPECT_EQ(s.IdnFirmy, druga.idn + QStringLiteral("P"));
+    EXPECT_EQ(s.SciezkaEcorponet, QStringLiteral("/inny/eco"));
     EXPECT_EQ(s.SciezkaKramix, druga.sciezkaKramix);
-    EXPECT_EQ(s.SciezkaEcorponet, druga.sciezkaEcorponet);
-    EXPECT_EQ(s.DaneFirmy, QStringLiteral("Nowak i Syn|Handel|32-410 Dobczyce Rynek 12"));
+    EXPECT_EQ(s.NazwaFirmy, druga.nazwa);
+    EXPECT_EQ(s.UlicaFirmy, druga.ulica);
+    EXPECT_EQ(s.DaneFirmy, QStringLiteral("Nazwa nowak|Handel|32-410 Dobczyce Rynek 12"));
     EXPECT_EQ(bajty(), przed);  // unsaved changes reach the program, not the file
     EXPECT_TRUE(d.shown().isEmpty());
 

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
+#include "shell/SingleInstance.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmPrzelewA.h"
 #include "shell/frmSplash.h"
@@ -445,4 +446,82 @@ TEST_F(MainWindowTest, FolderDialogOnDamagedCompanyFileReportsAndKeepsFile)
     EXPECT_TRUE(dialogs.shown()[1].text.contains(QStringLiteral("MojaFirma.txt")));
     EXPECT_EQ(dir.readBytes(QStringLiteral("MojaFirma.txt")), before);
     EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/kramix"));
+}
+
+TEST_F(MainWindowTest, NewPasswordWithAQuoteIsRefusedAndTheOldOneKept)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    const QByteArray before = dir.readBytes(QStringLiteral("instalka.dat"));
+    dialogs.type(QStringLiteral("Tajne"));
+    dialogs.type(QStringLiteral("nowe\"hasło"));
+    trigger(QStringLiteral("Hasło"));
+    ASSERT_EQ(dialogs.shown().size(), 3);
+    EXPECT_EQ(dialogs.shown()[2].title, QStringLiteral("Zmiana Hasła dostepu !!"));
+    EXPECT_EQ(dialogs.shown()[2].icon, Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[2].text.startsWith(QStringLiteral("Hasło nie może zawierać znaków: \"\n")))
+        << dialogs.shown()[2].text.toStdString();
+    EXPECT_EQ(dir.readBytes(QStringLiteral("instalka.dat")), before);
+    EXPECT_EQ(session.HasloZapisane, QStringLiteral("Tajne"));
+}
+
+TEST_F(MainWindowTest, FolderMenusWithoutCurrentCompanySaySoAndChangeNothing)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    session.NrIdFirmy = QStringLiteral("5");  // a company since deleted
+    const QByteArray before = dir.readBytes(QStringLiteral("MojaFirma.txt"));
+    dialogs.type(QStringLiteral("/nowy/eco"));
+    trigger(QStringLiteral("siezkah"));
+    dialogs.type(QStringLiteral("/nowy/kramix"));
+    trigger(QStringLiteral("mnudosklep"));
+    ASSERT_EQ(dialogs.shown().size(), 4);
+    for (int i : {1, 3}) {
+        EXPECT_TRUE(dialogs.shown()[i].text.startsWith(QStringLiteral("Nie wybrano bieżącej firmy")))
+            << dialogs.shown()[i].text.toStdString();
+        EXPECT_EQ(dialogs.shown()[i].icon, Icon::Exclamation);
+    }
+    EXPECT_EQ(dir.readBytes(QStringLiteral("MojaFirma.txt")), before);
+    EXPECT_EQ(session.SciezkaEcorponet, QStringLiteral("/ecorponet"));
+    EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/kramix"));
+}
+
+// Alt+K is the menu "&Kontrahenci"; the end button keeps its caption but no
+// longer claims the key, so the menu entry fires once enabled.
+TEST_F(MainWindowTest, AltKOpensContractorsNotTheEndButton)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* koniec = child<QPushButton>(QStringLiteral("cmdKoniec"));
+    EXPECT_EQ(koniec->text(), QStringLiteral(" &KOniec"));
+    QAction* kotr = child<QAction>(QStringLiteral("kotr"));
+    kotr->setEnabled(true);
+    QSignalSpy menu(kotr, &QAction::triggered);
+    QSignalSpy button(koniec, &QPushButton::clicked);
+
+    QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(menu.count(), 1);
+    EXPECT_EQ(button.count(), 0);
+    EXPECT_EQ(ended->count(), 1);  // no password typed: the guarded entry ends the program
+}
+
+TEST(SecondCopy, IsToldAndRefused)
+{
+    TempFolder dir;
+    const QString lock = dir.file(QStringLiteral("remitto.lock"));
+    SingleInstance first(lock);
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(frmPrzelewA::jedynaKopia(first, dialogs));
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    SingleInstance second(lock);
+    EXPECT_FALSE(frmPrzelewA::jedynaKopia(second, dialogs));
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              QStringLiteral("Aplikacja Remitto jest aktywna - próba ponownego zainstalowania tego programu !"));
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Remitto"));
+    EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::Ok);
 }
