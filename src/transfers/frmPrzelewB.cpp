@@ -329,6 +329,7 @@ void frmPrzelewB::otworz()
     show();
     raise();
     activateWindow();
+    txtNazwa1K->setFocus();
 }
 
 void frmPrzelewB::pokazMojaFirme()
