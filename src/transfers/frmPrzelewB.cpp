@@ -49,6 +49,19 @@ void frmPrzelewB::zbudujOkno()
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(gora);
     uklad->addLayout(dol, 1);
+
+    // After the amounts the keyboard goes on to the kind, the tax fields and
+    // the banknotes, then to the contractor buttons.
+    QList<QWidget*> dalej = {txtKwotaBrutto};
+    for (QAbstractButton* b : m_rodzaje->buttons())
+        dalej.append(b);
+    dalej << txtRok << txtOkres << txtNrOkresu << txtSymbol;
+    for (QLineEdit* e : m_ilosci)
+        dalej.append(e);
+    for (const char* nazwa : {"cmdZnajd", "cmdZmianyK", "cmdDodaj", "cmdPodglad", "wyjscie"})
+        dalej.append(findChild<QPushButton*>(QString::fromLatin1(nazwa)));
+    for (qsizetype i = 1; i < dalej.size(); ++i)
+        setTabOrder(dalej[i - 1], dalej[i]);
 }
 
 QWidget* frmPrzelewB::zbudujWpis()
