@@ -1,4 +1,5 @@
 #include "core/Session.h"
+#include "shell/LiniaPolecen.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 #include "shell/frmPrzelewA.h"
@@ -6,19 +7,35 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QTextStream>
 #include <QTranslator>
+
+#include <cstdio>
 
 using namespace remitto;
 
 int main(int argc, char** argv)
 {
+    // --version and --help are answered before any window system is touched.
+    QStringList argumenty;
+    for (int i = 0; i < argc; ++i)
+        argumenty.append(QString::fromLocal8Bit(argv[i]));
+    const LiniaPolecen polecenie = rozbierzLiniePolecen(argumenty);
+    if (polecenie.polecenie != Polecenie::Uruchom) {
+        QTextStream(polecenie.polecenie == Polecenie::Blad ? stderr : stdout) << polecenie.tekst;
+        return polecenie.polecenie == Polecenie::Blad ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Remitto"));
     QApplication::setOrganizationName(QStringLiteral("Remitto"));
     QApplication::setApplicationVersion(wersjaProgramu());
+    QApplication::setDesktopFileName(QStringLiteral("remitto"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("remitto")));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
 
     QTranslator qtPolish;
@@ -32,13 +49,16 @@ int main(int argc, char** argv)
 
     Session session;
     QSettings settings;
-    const QString folder = folderStartowy(QDir::currentPath(), settings.value(QStringLiteral("folder")).toString());
+    const WyborFolderu wybor = wybierzFolderDanych(polecenie.folder, QDir::currentPath(),
+                                                   settings.value(QStringLiteral("folder")).toString());
 
     frmPrzelewA window(session, dialogs);
     QObject::connect(&window, &frmPrzelewA::programZakonczony, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&window, &frmPrzelewA::folderZaakceptowany, &app,
                      [&settings](const QString& f) { settings.setValue(QStringLiteral("folder"), f); });
     window.show();
-    window.uruchom(folder);
+    if (!wybor.komunikat.isEmpty())
+        dialogs.messageBox(wybor.komunikat, QStringLiteral("Folder danych"), Icon::Exclamation);
+    window.uruchom(wybor.folder);
     return app.exec();
 }

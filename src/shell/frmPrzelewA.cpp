@@ -244,8 +244,8 @@ void frmPrzelewA::budujMenu()
     connect(dodajAkcje(globalne, QStringLiteral("mnudosklep"),
                        QStringLiteral("Ścieżka do Kramix  (np. C:\\Kramix\\Ventor )  ")),
             &QAction::triggered, this, &frmPrzelewA::sciezkaKramix);
-    dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów"))
-        ->setEnabled(false);
+    connect(dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów")),
+            &QAction::triggered, this, &frmPrzelewA::numeracja);
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

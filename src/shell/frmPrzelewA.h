@@ -24,6 +24,7 @@ class frmPrzelewB;
 class frmUstawieniaDrukarki;
 class frmSplash;
 class SingleInstance;
+class frmNumeracjaMM;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -86,6 +87,7 @@ private:
     void sciezkaEcorponet();
     void sciezkaKramix();
     void ustawienieDrukarki();
+    void numeracja();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -115,6 +117,7 @@ private:
     QPointer<frmPrzelewB> m_przelew;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
+    QPointer<frmNumeracjaMM> m_numeracja;
 };
 
 } // namespace remitto

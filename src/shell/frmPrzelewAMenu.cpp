@@ -10,6 +10,7 @@
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
 #include "transfers/frmPrzelewB.h"
+#include "transfers/frmNumeracjaMM.h"
 #include "ui/Dialogs.h"
 
 #include <QLabel>
@@ -176,6 +177,16 @@ void frmPrzelewA::ustawienieDrukarki()
     m_drukarka->otworz();
     m_drukarka->show();
     m_drukarka->raise();
+}
+
+void frmPrzelewA::numeracja()
+{
+    if (!m_numeracja) {
+        m_numeracja = new frmNumeracjaMM(m_session, m_dialogs, this);
+        m_numeracja->setWindowFlag(Qt::Window);
+        m_numeracja->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_numeracja->otworz();
 }
 
 void frmPrzelewA::pomoc()

@@ -11,6 +11,7 @@
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
 #include "transfers/frmPrzelewB.h"
+#include "transfers/frmNumeracjaMM.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -132,6 +133,21 @@ TEST_F(MainWindowTest, MenuHasEveryEntry)
     EXPECT_EQ(child<QAction>(QStringLiteral("mnudosklep"))->text(),
               QStringLiteral("Ścieżka do Kramix  (np. C:\\Kramix\\Ventor )  "));
     EXPECT_TRUE(child<QAction>(QStringLiteral("Mój"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, NumberingEntryOpensTheNumberingWindowOfTheYear)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    trigger(QStringLiteral("mnuNumP"));
+    auto* okno = window->findChild<frmNumeracjaMM*>();
+    ASSERT_NE(okno, nullptr);
+    EXPECT_TRUE(okno->isVisible());
+    EXPECT_EQ(okno->windowTitle(), QStringLiteral("Numeracja dokumentów MM w 2020r."));
+    EXPECT_EQ(session.PlikNumeracji, dir.file(QStringLiteral("NumP20.dat")));
+    QTest::mouseClick(okno->findChild<QPushButton*>(QStringLiteral("cmdKoniec")), Qt::LeftButton);
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, GuardedEntryBeforePasswordEndsProgram)
