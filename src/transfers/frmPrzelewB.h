@@ -1,8 +1,10 @@
 #pragma once
 
+#include "contractors/Kontrahent.h"
 #include "transfers/RodzajPrzelewu.h"
 #include "transfers/WpisPrzelewu.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -18,6 +20,7 @@ namespace remitto {
 
 class Dialogs;
 class Grid;
+class frmKontrahenci;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -27,8 +30,8 @@ struct Session;
 /// The constructor builds the controls and reads nothing; otworz() runs the
 /// opening steps each time the window is shown. Controls carry their names as
 /// objectName. The window is split by area: frmPrzelewB.cpp (building and
-/// opening), frmPrzelewBWpis.cpp (entry area handlers), frmPrzelewBPaczki.cpp
-/// (package and export area).
+/// opening), frmPrzelewBWpis.cpp (entry area handlers), frmPrzelewBKontrahent.cpp
+/// (the contractor shown), frmPrzelewBPaczki.cpp (package and export area).
 class frmPrzelewB : public QWidget {
     Q_OBJECT
 
@@ -42,6 +45,10 @@ public:
     /// Fills the entry area with a contractor (hand-over from the contractor
     /// list or card, or a search); its ordinal becomes the contractor shown.
     void wstawKontrahenta(const WpisPrzelewu& w);
+
+    /// "&Do przelewu" of the contractor list or card, and a search by short
+    /// name: the entry area takes the contractor handed over.
+    void przyjmijKontrahenta(const kontrahenci::KontrahentDoPrzelewu& d);
 
     /// The entry area as it stands.
     WpisPrzelewu wpis() const;
@@ -92,10 +99,15 @@ private:
     void dodajKontrahenta();
     void podgladKontrahentow();
     void przeliczBanknoty();
+
+    // The contractor shown (frmPrzelewBKontrahent.cpp)
+    QString plikKontrahentow() const;
+    frmKontrahenci* oknoKontrahentow();
     void kontoZmienione();
 
     Session& m_session;
     Dialogs& m_dialogs;
+    QPointer<frmKontrahenci> m_kontrahenci;
 
     // Entry area
     QLineEdit* txtNazwa1K = nullptr;

@@ -265,24 +265,4 @@ void frmPrzelewB::przeliczBanknoty()
     lbRazemKwotaWplaty->setText(formatAmount(s.razem));
 }
 
-void frmPrzelewB::kontoZmienione()
-{
-}
-
-void frmPrzelewB::znajdzSkrot()
-{
-}
-
-void frmPrzelewB::zapiszKontrahenta()
-{
-}
-
-void frmPrzelewB::dodajKontrahenta()
-{
-}
-
-void frmPrzelewB::podgladKontrahentow()
-{
-}
-
 } // namespace remitto
