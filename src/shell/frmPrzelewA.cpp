@@ -5,7 +5,6 @@
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
-#include "contractors/frmKontrahenci.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
@@ -351,11 +350,6 @@ namespace remitto {
 frmMojaFirma* frmPrzelewA::oknoMojaFirma() const
 {
     return m_mojaFirma;
-}
-
-frmKontrahenci* frmPrzelewA::oknoKontrahentow() const
-{
-    return m_kontrahenci;
 }
 
 } // namespace remitto

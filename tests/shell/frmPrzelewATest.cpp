@@ -10,6 +10,7 @@
 #include "shell/frmPrzelewA.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "transfers/frmPrzelewB.h"
 #include "transfers/frmNumeracjaMM.h"
 
 #include <QAction>
@@ -158,6 +159,33 @@ TEST_F(MainWindowTest, GuardedEntryBeforePasswordEndsProgram)
     EXPECT_EQ(ended->count(), 1);
     EXPECT_FALSE(companyWindowOpen());
     EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, ContractorsEntryOpensTransferWindowBehindThePassword)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    trigger(QStringLiteral("kotr"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_EQ(window->oknoPrzelewu(), nullptr);
+
+    child<QLineEdit>(QStringLiteral("txtHasło"))->setText(QStringLiteral("Tajne"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdZatwierdz")), Qt::LeftButton);
+    trigger(QStringLiteral("kotr"));
+    frmPrzelewB* przelew = window->oknoPrzelewu();
+    ASSERT_NE(przelew, nullptr);
+    EXPECT_TRUE(przelew->isVisible());
+    EXPECT_EQ(przelew->windowTitle(), QStringLiteral("Przelew z ALFA Nr konta ") + kKonto1
+                                          + QStringLiteral(" Data przelewu 08-07-2020"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    // K&Oniec closes it; the menu opens the same window again.
+    QTest::mouseClick(przelew->findChild<QPushButton*>(QStringLiteral("wyjscie")), Qt::LeftButton);
+    EXPECT_FALSE(przelew->isVisible());
+    trigger(QStringLiteral("kotr"));
+    EXPECT_EQ(window->oknoPrzelewu(), przelew);
+    EXPECT_TRUE(przelew->isVisible());
 }
 
 TEST_F(MainWindowTest, PasswordComparisonIsExact)
