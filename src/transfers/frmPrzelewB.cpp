@@ -26,6 +26,7 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Przelew"));
     zbudujOkno();
     polacz();
+    polaczPaczki();
 }
 
 void frmPrzelewB::zbudujOkno()
@@ -317,6 +318,7 @@ bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lbskarbowy && event->type() == QEvent::MouseButtonRelease)
         kliknietoSkarbowy();
+    filtrSiatekPaczek(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -337,8 +339,10 @@ void frmPrzelewB::otworz()
     // The kind shown and the kind code start as the ordinary transfer.
     m_rodzaje->button(int(Rodzaj::Przelew))->setChecked(true);
     wybranoRodzaj(int(Rodzaj::Przelew));
-    if (pokazDrukarke())
+    if (pokazDrukarke()) {
+        zmienMiesiac();
         pokazEksport();
+    }
     show();
     raise();
     activateWindow();

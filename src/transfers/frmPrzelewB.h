@@ -105,6 +105,25 @@ private:
     frmKontrahenci* oknoKontrahentow();
     void kontoZmienione();
 
+    // Package area actions (frmPrzelewBPaczkiAkcje.cpp)
+    void polaczPaczki();
+    bool filtrSiatekPaczek(QObject* watched, QEvent* event);
+    QString statusWidoku() const;
+    void ustawStatus(const QString& status);
+    void przygotujWidok();
+    void wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj);
+    void przeliczRazem();
+    void pokazPaczke(const QString& sciezka, int nr);
+    void pokazPaczkeZListy(int wiersz);
+    void pokazPaczkeZPliku(const QString& nazwaPliku);
+    void wyczyscZawartosc();
+    void doPaczki();
+    void zmienMiesiac();
+    void sortujPaczki();
+    void usunRekordZPaczki();
+    void usunWskazanaPaczke();
+    void edytujKomorkePaczki(int wiersz, int kolumna);
+
     Session& m_session;
     Dialogs& m_dialogs;
     QPointer<frmKontrahenci> m_kontrahenci;
@@ -172,6 +191,8 @@ private:
     QLabel* lbSciezkaPaczek = nullptr;
     QLabel* lbSciezkaEcorponet = nullptr;
     QListWidget* FileList1 = nullptr;
+    bool m_klikListy = false;   ///< a mouse press on the package list
+    bool m_klikPaczki = false;  ///< a mouse press on the package view
 };
 
 } // namespace remitto
