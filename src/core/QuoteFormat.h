@@ -23,8 +23,6 @@ public:
     QStringList readAll();
     /// True when the text ended inside a quoted value (a truncated file).
     bool truncated() const { return m_truncated; }
-    /// Offset in the text just past the last value read and its separator.
-    qsizetype position() const { return m_pos; }
     /// True when the last value read was an empty line.
     bool lastWasEmptyLine() const { return m_lastEmptyLine; }
     /// Offset in the text just past the last value read and its separator:
