@@ -51,6 +51,14 @@ void frmPrzelewB::zbudujOkno()
     uklad->addLayout(gora);
     uklad->addLayout(dol, 1);
 
+    // Kinds show and hide fields; the places stay, so the window keeps its shape.
+    for (QWidget* k : std::initializer_list<QWidget*>{lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol, Frame1,
+                                                      txtTelefon, txtMail, lblTelefon, lblMail}) {
+        QSizePolicy p = k->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        k->setSizePolicy(p);
+    }
+
     // After the amounts the keyboard goes on to the kind, the tax fields and
     // the banknotes, then to the contractor buttons.
     QList<QWidget*> dalej = {txtKwotaBrutto};
