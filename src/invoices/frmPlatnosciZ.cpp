@@ -3,6 +3,7 @@
 #include "core/Amount.h"
 #include "core/Session.h"
 #include "invoices/frmKorektaFakturyZ.h"
+#include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 
@@ -51,22 +52,6 @@ QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzi
     b->setObjectName(nazwa);
     b->setAutoDefault(false);
     return b;
-}
-
-/// Headings of the transfer list: the package grid of the transfer window.
-const QStringList& naglowkiPrzelewow()
-{
-    static const QStringList n = {
-        QStringLiteral("Nrkol"), QStringLiteral("Nazwa Kontrahenta "), QStringLiteral("Imie Kontrahenta "),
-        QStringLiteral("Konto"), QStringLiteral("KwotaN"), QStringLiteral("VAT"), QStringLiteral("KwotaB"),
-        QStringLiteral("Tytulem"), QStringLiteral("DataZakup"), QStringLiteral("Spłacono"),
-        QStringLiteral("KwDoSplaty"), QStringLiteral("TerminSpla"), QStringLiteral("DataSplaty"),
-        QStringLiteral("OznPrz"), QStringLiteral("Ulica"), QStringLiteral("NrDomu"), QStringLiteral("Adres"),
-        QStringLiteral("Kod"), QStringLiteral(" Skrót "), QStringLiteral("Bank"), QStringLiteral("NrKolFakt"),
-        QStringLiteral("NrPaczk"), QStringLiteral("NrPrzel"), QStringLiteral("Nip "), QStringLiteral("Status"),
-        QStringLiteral("TypZlec"), QStringLiteral("TypDok"), QStringLiteral("KodIden"),
-    };
-    return n;
 }
 
 const QList<int>& szerokosciPrzelewow()
@@ -253,7 +238,8 @@ void frmPlatnosciZ::otworz()
     m_lbSciezkadoKramix->setText(m_session.SciezkaKramix);
 
     m_MSFlexGrid11->setColumns(naglowkiListyFaktur(), szerokosciListyFaktur());
-    m_MSFlexGrid1->setColumns(naglowkiPrzelewow(), szerokosciPrzelewow());
+    // The transfer list has the package grid's columns, with widths of its own.
+    m_MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPrzelewow());
     m_MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
     m_txtRazemKwota->setText(formatAmount(0));
 

@@ -1,7 +1,6 @@
 #include "shell/frmPrzelewA.h"
 
 #include "core/Session.h"
-#include "invoices/frmPlatnosciZ.h"
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
@@ -223,20 +222,6 @@ void frmPrzelewA::budujMenu()
         otworzMojaFirma();
     });
     dodajAkcje(bar, QStringLiteral("historia"), QStringLiteral("&Historia"))->setEnabled(false);
-    // Until the transfer window opens the payments window, this entry does.
-    connect(dodajAkcje(bar, QStringLiteral("fakturyZakupu"), QStringLiteral("&Faktury zakupu")), &QAction::triggered,
-            this, [this] {
-                if (!hasloPoprawne(m_session)) {
-                    zakoncz();
-                    return;
-                }
-                auto* okno = findChild<frmPlatnosciZ*>();
-                if (!okno) {
-                    okno = new frmPlatnosciZ(m_session, m_dialogs, this);
-                    okno->setAttribute(Qt::WA_DeleteOnClose);
-                }
-                okno->otworz();
-            });
 
     auto* globalne = new QMenu(QStringLiteral("&Globalne"), bar);
     globalne->setObjectName(QStringLiteral("globalne"));

@@ -6,6 +6,7 @@
 #include "transfers/Banknoty.h"
 #include "transfers/frmPrzelewBKontrolki.h"
 #include "ui/Dialogs.h"
+#include "ui/PrintRenderer.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -24,6 +25,8 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPrzelewB"));
     setWindowTitle(QStringLiteral("Przelew"));
+    m_drukarka = std::make_unique<QtDrukowanie>(this);
+    m_drukowanie = m_drukarka.get();
     zbudujOkno();
     polacz();
     polaczPaczki();
@@ -312,8 +315,8 @@ QWidget* frmPrzelewB::zbudujDrukarke()
     optdruk2 = new QRadioButton(QStringLiteral("Gruby"), Frame3);
     optdruk2->setObjectName(QStringLiteral("optdruk2"));
     optdruk1->setChecked(true);
-    // Printing of the forms comes with a later version of the window.
-    auto* cmdDRUKUJ = przycisk(QStringLiteral("D&Rukuj x4 lub wpłata"), QStringLiteral("cmdDRUKUJ"), Frame3, false);
+    auto* cmdDRUKUJ = przycisk(QStringLiteral("D&Rukuj x4 lub wpłata"), QStringLiteral("cmdDRUKUJ"), Frame3);
+    connect(cmdDRUKUJ, &QPushButton::clicked, this, &frmPrzelewB::drukuj);
     auto* h = new QHBoxLayout(Frame3);
     h->addWidget(optdruk1);
     h->addWidget(optdruk2);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QButtonGroup;
 class QGroupBox;
@@ -19,8 +20,10 @@ class QRadioButton;
 namespace remitto {
 
 class Dialogs;
+class Drukowanie;
 class Grid;
 class frmKontrahenci;
+class frmPlatnosciZ;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -54,6 +57,10 @@ public:
     WpisPrzelewu wpis() const;
     /// The kind selected by the option buttons.
     Rodzaj rodzaj() const;
+
+    /// Where "D&Rukuj x4 lub wpłata" sends its forms: the system printer
+    /// through the print dialog unless a test puts its own in.
+    void ustawDrukowanie(Drukowanie* drukowanie) { m_drukowanie = drukowanie; }
 
 signals:
     /// The window closed ("K&Oniec" or the window's close box); the main
@@ -99,6 +106,8 @@ private:
     void dodajKontrahenta();
     void podgladKontrahentow();
     void przeliczBanknoty();
+    void drukuj();
+    void platnosci();
 
     // The contractor shown (frmPrzelewBKontrahent.cpp)
     QString plikKontrahentow() const;
@@ -127,6 +136,9 @@ private:
     Session& m_session;
     Dialogs& m_dialogs;
     QPointer<frmKontrahenci> m_kontrahenci;
+    QPointer<frmPlatnosciZ> m_platnosci;
+    std::unique_ptr<Drukowanie> m_drukarka;  ///< the system printer
+    Drukowanie* m_drukowanie = nullptr;      ///< where forms go; m_drukarka unless set
 
     // Entry area
     QLineEdit* txtNazwa1K = nullptr;

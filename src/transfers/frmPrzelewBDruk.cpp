@@ -1,9 +1,14 @@
 #include "transfers/frmPrzelewBDruk.h"
 
+#include "transfers/frmPrzelewB.h"
+
 #include "core/Session.h"
 #include "transfers/RejestrWydruku.h"
 #include "ui/Dialogs.h"
 #include "ui/PrintRenderer.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 namespace remitto {
 
@@ -44,6 +49,31 @@ WynikDrukowania drukujPrzelew(const Session& session, Dialogs& dialogs, Drukowan
     if (!zapiszWydruk(session, przelewWydruku(pola, session.DataDzis), &error))
         dialogs.messageBox(error, QStringLiteral("Błąd"), Icon::Critical);
     return WynikDrukowania::Wydrukowano;
+}
+
+} // namespace remitto
+
+namespace remitto {
+
+// The transfer window's print button: the form of the kind selected, from the
+// entry area, the tax fields and the banknote frame.
+void frmPrzelewB::drukuj()
+{
+    PolaPrzelewu pola;
+    pola.wpis = wpis();
+    pola.txtRok = txtRok->text();
+    pola.txtOkres = txtOkres->text();
+    pola.txtNrOkresu = txtNrOkresu->text();
+    pola.txtSymbol = txtSymbol->text();
+    for (size_t i = 0; i < m_ilosci.size(); ++i) {
+        pola.txtSztuk[i] = m_ilosci[i]->text();
+        pola.lbKwota[i] = m_kwoty[i]->text();
+    }
+    pola.lbRazemSzt = lbRazemSzt->text();
+    pola.lbRazemKwotaWplaty = lbRazemKwotaWplaty->text();
+    pola.rodzajPrzelewu = m_session.RodzajPrzelewu;
+    pola.rodzaj = rodzaj();
+    drukujPrzelew(m_session, m_dialogs, *m_drukowanie, pola);
 }
 
 } // namespace remitto

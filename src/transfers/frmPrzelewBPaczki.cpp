@@ -1,10 +1,11 @@
 // Transfer window: the package area (this month's packages and the contents
 // of one package) and the export area (files already sent to Ecorponet).
-// The actions on packages, the export and the invoice payments come with later
-// versions of the window: their buttons are laid out disabled.
+// The export actions come with a later version of the window: their buttons
+// are laid out disabled.
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
+#include "invoices/frmPlatnosciZ.h"
 #include "transfers/Przelew.h"
 #include "transfers/frmPrzelewBKontrolki.h"
 #include "ui/Grid.h"
@@ -90,7 +91,9 @@ QWidget* frmPrzelewB::zbudujEksport()
     v->addWidget(przycisk(QStringLiteral("Paczka &Do Ecorponet"), QStringLiteral("cmdDoEcorponet"), w, false));
     v->addWidget(przycisk(QStringLiteral("Usuń wskazaną paczkę z Ecoropnet"), QStringLiteral("CmdUsunWskazanPaczke"),
                           w, false));
-    v->addWidget(przycisk(QStringLiteral("Płatnosci &fakturowe ze sklepu"), QStringLiteral("cmdPlatnosci"), w, false));
+    auto* cmdPlatnosci = przycisk(QStringLiteral("Płatnosci &fakturowe ze sklepu"), QStringLiteral("cmdPlatnosci"), w);
+    connect(cmdPlatnosci, &QPushButton::clicked, this, &frmPrzelewB::platnosci);
+    v->addWidget(cmdPlatnosci);
     return w;
 }
 
@@ -100,6 +103,16 @@ void frmPrzelewB::pokazEksport()
     FileList1->clear();
     const QDir folder(m_session.dataPath(QStringLiteral("DoECorponet")));
     FileList1->addItems(folder.entryList({QStringLiteral("*.TXT"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
+}
+
+void frmPrzelewB::platnosci()
+{
+    // One payments window, kept while it is open.
+    if (!m_platnosci) {
+        m_platnosci = new frmPlatnosciZ(m_session, m_dialogs, this);
+        m_platnosci->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_platnosci->otworz();
 }
 
 } // namespace remitto

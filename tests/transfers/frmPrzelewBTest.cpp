@@ -3,7 +3,10 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
+#include "core/QuoteFormat.h"
 #include "shell/Instalka.h"
+#include "transfers/Przelew.h"
+#include "ui/PrintRenderer.h"
 #include "ui/Grid.h"
 
 #include "ScriptedDialogs.h"
@@ -144,8 +147,8 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
         {"cmdSortuj", "Sortuj", true},
         {"cmdDoEcorponet", "Paczka &Do Ecorponet", false},
         {"CmdUsunWskazanPaczke", "Usuń wskazaną paczkę z Ecoropnet", false},
-        {"cmdDRUKUJ", "D&Rukuj x4 lub wpłata", false},
-        {"cmdPlatnosci", "Płatnosci &fakturowe ze sklepu", false},
+        {"cmdDRUKUJ", "D&Rukuj x4 lub wpłata", true},
+        {"cmdPlatnosci", "Płatnosci &fakturowe ze sklepu", true},
         {"cmdSprNIP", "&Sprawdź NIP", true},
         {"CmdSeryjny", "&Wstaw opis seryjny", true},
         {"cmdZnajd", "z&Nnajdź skrót", true},
@@ -424,4 +427,73 @@ TEST_F(OknoPrzelewu, NamesLoseDoubleQuotesAndPostalCodeFindsTheTown)
     wpisz("txtKODK", QStringLiteral("32-410"));
     enter("txtKODK");
     EXPECT_EQ(tekst("txtAdresK"), QStringLiteral("Dobczyce"));
+}
+
+namespace {
+
+/// Takes the forms instead of the print dialog.
+struct Drukarka : Drukowanie {
+    WynikWydruku odpowiedz = WynikWydruku::Wydrukowano;
+    QList<PrintJob> wydruki;
+    WynikWydruku drukuj(const PrintJob& job, QString*) override
+    {
+        wydruki.append(job);
+        return odpowiedz;
+    }
+};
+
+} // namespace
+
+TEST_F(OknoPrzelewu, PrintButtonPrintsTheFormOfTheKindAndRecordsIt)
+{
+    Drukarka drukarka;
+    okno.ustawDrukowanie(&drukarka);
+    otworz();
+    ustaw("txtNazwa1K", QStringLiteral("Hurtownia Zboże"));
+    ustaw("txtSkrótK", QStringLiteral("ZBOZE"));
+    ustaw("txtKontoK", QStringLiteral("61109010140000071219812874"));
+    ustaw("txtKwotaK", QStringLiteral("100,50"));
+    ustaw("txtTytulem1", QStringLiteral("F-ra 7/2026"));
+
+    // Declined print dialog: the message, nothing recorded.
+    drukarka.odpowiedz = WynikWydruku::Rezygnacja;
+    kliknij("cmdDRUKUJ");
+    EXPECT_EQ(ostatni().text, QStringLiteral("Zrezygnowałeś z drukowania !"));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ALFA.dat"))));
+
+    drukarka.odpowiedz = WynikWydruku::Wydrukowano;
+    d.clear();
+    kliknij("cmdDRUKUJ");
+    EXPECT_TRUE(d.shown().isEmpty());
+    ASSERT_EQ(drukarka.wydruki.size(), 2);
+    bool nazwaNaFormularzu = false;
+    for (const PrintLine& l : drukarka.wydruki.last().pages().value(0).lines)
+        nazwaNaFormularzu = nazwaNaFormularzu || l.text.contains(QStringLiteral("Hurtownia Zboże"));
+    EXPECT_TRUE(nazwaNaFormularzu);
+
+    QList<Przelew> zapisane;
+    ASSERT_TRUE(przelewyZWartosci(readQuoteFile(dir.file(QStringLiteral("ALFA.dat"))).values, &zapisane));
+    ASSERT_EQ(zapisane.size(), 1);
+    EXPECT_EQ(zapisane[0].oznPrz, QStringLiteral("Wydruk"));
+    EXPECT_EQ(zapisane[0].status, QStringLiteral("Wydruk"));
+    EXPECT_EQ(zapisane[0].skrot, QStringLiteral("ZBOZE"));
+    EXPECT_EQ(zapisane[0].typZlec, QStringLiteral("110"));
+
+    // An amount that is not money stops before the print dialog.
+    ustaw("txtKwotaK", QStringLiteral("12,5+x"));
+    d.clear();
+    kliknij("cmdDRUKUJ");
+    EXPECT_EQ(ostatni().text, QStringLiteral(" Błąd wpisanej kwoty "));
+    EXPECT_EQ(drukarka.wydruki.size(), 2);
+}
+
+TEST_F(OknoPrzelewu, PaymentsButtonOpensThePaymentsWindowOnce)
+{
+    otworz();
+    kliknij("cmdPlatnosci");
+    auto* platnosci = okno.findChild<QWidget*>(QStringLiteral("frmPlatnosciZ"));
+    ASSERT_NE(platnosci, nullptr);
+    EXPECT_TRUE(platnosci->isVisible());
+    kliknij("cmdPlatnosci");
+    EXPECT_EQ(okno.findChildren<QWidget*>(QStringLiteral("frmPlatnosciZ")).size(), 1);
 }
