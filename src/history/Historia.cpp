@@ -186,15 +186,15 @@ bool wczytajDoZmiany(const PlikWyslanych& plik, bool uciacOgon, PlikHistorii* p,
     case PlikHistorii::Stan::Ok:
         return true;
     case PlikHistorii::Stan::Brak:
-        w->wynik = WynikZmiany::BrakPliku;
+        w->wynik = WynikHistorii::BrakPliku;
         break;
     case PlikHistorii::Stan::BladOdczytu:
-        w->wynik = WynikZmiany::BladOdczytu;
+        w->wynik = WynikHistorii::BladOdczytu;
         break;
     case PlikHistorii::Stan::Uszkodzony:
         if (uciacOgon)
             return true;
-        w->wynik = WynikZmiany::Uszkodzony;
+        w->wynik = WynikHistorii::Uszkodzony;
         break;
     }
     w->blad = p->blad();
@@ -228,11 +228,11 @@ WynikOperacji usunRekordHistorii(const PlikWyslanych& plik, int pozycja, const Q
         return w;
     const int n = p.liczbaRekordow();
     if (pozycja < 1 || pozycja > n) {
-        w.wynik = WynikZmiany::BrakRekordu;
+        w.wynik = WynikHistorii::BrakRekordu;
         return w;
     }
     if (!oczekiwany.isEmpty() && p.wartosci(pozycja - 1) != oczekiwany) {
-        w.wynik = WynikZmiany::Zmieniony;
+        w.wynik = WynikHistorii::Zmieniony;
         w.blad = QStringLiteral("Plik %1 zmienił się od wyświetlenia listy.").arg(plik.sciezka);
         return w;
     }
@@ -242,7 +242,7 @@ WynikOperacji usunRekordHistorii(const PlikWyslanych& plik, int pozycja, const Q
         if (r != pozycja - 1)
             nowy += p.rekordDoZapisu(r);
     if (!rewriteFile(plik.sciezka, nowy, &w.blad))
-        w.wynik = WynikZmiany::BladZapisu;
+        w.wynik = WynikHistorii::BladZapisu;
     return w;
 }
 
@@ -251,12 +251,12 @@ WynikOperacji usunHistorie(const QString& sciezka)
     WynikOperacji w;
     QFile f(sciezka);
     if (!f.exists()) {
-        w.wynik = WynikZmiany::BrakPliku;
+        w.wynik = WynikHistorii::BrakPliku;
         w.blad = QStringLiteral("Brak pliku %1").arg(sciezka);
         return w;
     }
     if (!f.remove()) {
-        w.wynik = WynikZmiany::BladZapisu;
+        w.wynik = WynikHistorii::BladZapisu;
         w.blad = QStringLiteral("Nie można usunąć pliku %1: %2").arg(sciezka, f.errorString());
     }
     return w;
@@ -284,7 +284,7 @@ WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArc
         }
     }
     if (!dopiszISpusc(sciezkaArchiwum, doArchiwum, &w.blad)) {
-        w.wynik = WynikZmiany::BladArchiwum;
+        w.wynik = WynikHistorii::BladArchiwum;
         return w;
     }
     if (postep)
@@ -292,7 +292,7 @@ WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArc
     if (w.przeniesione > 0 || p.maOgon()) {
         QString blad;
         if (!rewriteFile(plik.sciezka, zostaja, &blad)) {
-            w.wynik = WynikZmiany::BladZapisu;
+            w.wynik = WynikHistorii::BladZapisu;
             w.blad = blad;
             return w;
         }

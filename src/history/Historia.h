@@ -67,7 +67,7 @@ inline constexpr int kKolumnaKwotyB = 6;
 inline constexpr int kKolumnaSplacono = 9;
 
 /// Outcome of the functions that change the history files.
-enum class WynikZmiany {
+enum class WynikHistorii {
     Zrobione,
     BrakPliku,     ///< the sent-transfers file does not exist
     BrakRekordu,   ///< no record at that position (nothing left to delete)
@@ -79,7 +79,7 @@ enum class WynikZmiany {
 };
 
 struct WynikOperacji {
-    WynikZmiany wynik = WynikZmiany::Zrobione;
+    WynikHistorii wynik = WynikHistorii::Zrobione;
     QString blad;          ///< Polish message naming the file, for the errors
     int przeniesione = 0;  ///< records moved into the archive
 };

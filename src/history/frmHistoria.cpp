@@ -2,9 +2,11 @@
 
 #include "core/Amount.h"
 #include "core/Session.h"
+#include "history/WydrukHistorii.h"
 #include "history/frmHistoriaWiersze.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/PrintRenderer.h"
 #include "ui/modBledy.h"
 
 #include <QApplication>
@@ -27,7 +29,14 @@ constexpr int kBezPostepu = 20000;
 } // namespace
 
 frmHistoria::frmHistoria(Session& session, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_session(session), m_dialogs(dialogs)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_wlasneDrukowanie(std::make_unique<QtDrukowanie>(this))
+{
+    m_drukowanie = m_wlasneDrukowanie.get();
+    zbudujOkno();
+}
+
+frmHistoria::frmHistoria(Session& session, Dialogs& dialogs, Drukowanie& drukowanie, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_drukowanie(&drukowanie)
 {
     zbudujOkno();
 }
@@ -105,6 +114,8 @@ void frmHistoria::zbudujOkno()
     for (QPushButton* b : {cmdWybrane, cmdDrukujH, cmdArchiwizacjaRoku, cmdPodgladRoku, cmdUsun, UsunWszystko, koniecH})
         przyciski->addWidget(b);
     glowny->addLayout(przyciski);
+    lbDrukowanie = etykieta(QString(), QStringLiteral("lbDrukowanie"));
+    glowny->addWidget(lbDrukowanie);
 
     connect(cmdWybrane, &QPushButton::clicked, this, &frmHistoria::wyswietlWybrane);
     connect(cmdDrukujH, &QPushButton::clicked, this, &frmHistoria::drukuj);
@@ -167,8 +178,29 @@ void frmHistoria::wyswietlWybrane()
 
 void frmHistoria::drukuj()
 {
-    m_dialogs.messageBox(QStringLiteral("Zrezygnowałeś z drukowania !"), QStringLiteral("Rezygnacja"),
-                         Icon::Information);
+    const auto f = filtrZPol();
+    if (!f)
+        return;
+    const PlikWyslanych plik = plikWyslanych(m_session);
+    const PlikHistorii p = PlikHistorii::wczytaj(plik.sciezka, plik.uklad);
+    if (p.stan() == PlikHistorii::Stan::BladOdczytu || p.stan() == PlikHistorii::Stan::Uszkodzony)
+        m_dialogs.messageBox(p.blad(), kTytulBledu, Icon::Critical);
+    OpisWydruku opis{TxtSkrot->text(), txtOddata->text(), txtDoData->text(), m_session.DataDzis,
+                     m_session.DrukPogrubiony == QLatin1String("G")};
+    const PrintJob job = wydrukHistorii(p, filtrujHistorie(p, *f), opis);
+    QString blad;
+    switch (m_drukowanie->drukuj(job, &blad)) {
+    case WynikWydruku::Rezygnacja:
+        m_dialogs.messageBox(QStringLiteral("Zrezygnowałeś z drukowania !"), QStringLiteral("Rezygnacja"),
+                             Icon::Information);
+        return;
+    case WynikWydruku::Blad:
+        m_dialogs.messageBox(blad, kTytulBledu, Icon::Critical);
+        return;
+    case WynikWydruku::Wydrukowano:
+        lbDrukowanie->setText(QStringLiteral("                 Drukowanie zakończone !"));
+        return;
+    }
 }
 
 std::optional<int> frmHistoria::rokZPolaLubBlad()
@@ -212,26 +244,26 @@ void frmHistoria::archiwizujRok()
         }
     };
     WynikOperacji w = remitto::archiwizujRok(plik, archiwum, *rok, false, postep);
-    if (w.wynik == WynikZmiany::Uszkodzony) {
+    if (w.wynik == WynikHistorii::Uszkodzony) {
         if (!zgodaNaUciecie(w.blad))
             return;
         w = remitto::archiwizujRok(plik, archiwum, *rok, true, postep);
     }
     okno.reset();
     switch (w.wynik) {
-    case WynikZmiany::Zrobione:
+    case WynikHistorii::Zrobione:
         wyswietl(FiltrHistorii{});
         m_dialogs.messageBox(QStringLiteral(" Archiwizacja Roku ") + QString::number(*rok) + QStringLiteral(" Wykonane "),
                              QStringLiteral("Archiwizacja"), Icon::Information);
         break;
-    case WynikZmiany::BrakPliku:
+    case WynikHistorii::BrakPliku:
         BladPliku(m_dialogs, kBladBrakPliku);
         break;
-    case WynikZmiany::BladArchiwum:
+    case WynikHistorii::BladArchiwum:
         m_dialogs.messageBox(w.blad + QStringLiteral("\nArchiwizacja nie została wykonana, pliki są bez zmian."),
                              kTytulBledu, Icon::Critical);
         break;
-    case WynikZmiany::BladZapisu:
+    case WynikHistorii::BladZapisu:
         m_dialogs.messageBox(w.blad + QStringLiteral("\nPrzelewy roku %1 są już w pliku %2 i nadal w pliku %3.")
                                           .arg(*rok)
                                           .arg(archiwum, plik.sciezka),
@@ -289,18 +321,18 @@ void frmHistoria::usunRekord()
 
     const PlikWyslanych plik = plikWyslanych(m_session);
     WynikOperacji w = usunRekordHistorii(plik, pozycja, pokazany, false);
-    if (w.wynik == WynikZmiany::Uszkodzony) {
+    if (w.wynik == WynikHistorii::Uszkodzony) {
         if (!zgodaNaUciecie(w.blad))
             return;
         w = usunRekordHistorii(plik, pozycja, pokazany, true);
     }
     switch (w.wynik) {
-    case WynikZmiany::Zrobione:
+    case WynikHistorii::Zrobione:
         break;
-    case WynikZmiany::BrakPliku:
+    case WynikHistorii::BrakPliku:
         BladPliku(m_dialogs, kBladBrakPliku);
         return;
-    case WynikZmiany::BrakRekordu:
+    case WynikHistorii::BrakRekordu:
         BladPliku(m_dialogs, kBladNiewlasciwyArgument);
         return;
     default:
@@ -323,11 +355,11 @@ void frmHistoria::usunWszystko()
                              QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel) != Answer::Ok)
         return;
     const WynikOperacji w = usunHistorie(plik.sciezka);
-    if (w.wynik == WynikZmiany::BrakPliku) {
+    if (w.wynik == WynikHistorii::BrakPliku) {
         BladPliku(m_dialogs, kBladBrakPliku);
         return;
     }
-    if (w.wynik != WynikZmiany::Zrobione) {
+    if (w.wynik != WynikHistorii::Zrobione) {
         m_dialogs.messageBox(w.blad, kTytulBledu, Icon::Critical);
         return;
     }

@@ -13,6 +13,7 @@ class QPushButton;
 namespace remitto {
 
 class Dialogs;
+class Drukowanie;
 class Grid;
 class HistoriaWiersze;
 struct Session;
@@ -31,6 +32,8 @@ class frmHistoria : public QWidget {
 
 public:
     frmHistoria(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    /// `drukowanie` prints the list (tests pass their own).
+    frmHistoria(Session& session, Dialogs& dialogs, Drukowanie& drukowanie, QWidget* parent = nullptr);
     ~frmHistoria() override;
 
     /// Lists the whole file and brings the window up.
@@ -58,6 +61,8 @@ private:
 
     Session& m_session;
     Dialogs& m_dialogs;
+    std::unique_ptr<Drukowanie> m_wlasneDrukowanie;
+    Drukowanie* m_drukowanie = nullptr;
 
     std::shared_ptr<const PlikHistorii> m_plik;
     std::shared_ptr<HistoriaWiersze> m_wiersze;
@@ -78,6 +83,7 @@ private:
     QPushButton* cmdUsun = nullptr;
     QPushButton* UsunWszystko = nullptr;
     QPushButton* koniecH = nullptr;
+    QLabel* lbDrukowanie = nullptr;  ///< the completion notice of printing
 };
 
 } // namespace remitto

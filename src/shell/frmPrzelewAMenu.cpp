@@ -10,6 +10,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "history/frmHistoria.h"
 #include "transfers/frmNumeracjaMM.h"
 #include "ui/Dialogs.h"
 
@@ -183,6 +184,16 @@ void frmPrzelewA::numeracja()
         m_numeracja->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_numeracja->otworz();
+}
+
+void frmPrzelewA::historia()
+{
+    if (!m_historia) {
+        m_historia = new frmHistoria(m_session, m_dialogs, this);
+        m_historia->setWindowFlag(Qt::Window);
+        m_historia->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historia->otworz();
 }
 
 void frmPrzelewA::pomoc()

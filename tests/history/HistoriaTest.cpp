@@ -1,4 +1,5 @@
 #include "history/Historia.h"
+#include "history/WydrukHistorii.h"
 
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
@@ -209,14 +210,14 @@ TEST(Historia, DeletesTheRecordAtItsPositionOnly)
     const PlikHistorii przed = PlikHistorii::wczytaj(plik.sciezka, plik.uklad);
 
     // The record shown at position 2 is not the one now in the file.
-    EXPECT_EQ(usunRekordHistorii(plik, 2, przed.wartosci(0), false).wynik, WynikZmiany::Zmieniony);
+    EXPECT_EQ(usunRekordHistorii(plik, 2, przed.wartosci(0), false).wynik, WynikHistorii::Zmieniony);
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ(l, true));
 
-    EXPECT_EQ(usunRekordHistorii(plik, 2, przed.wartosci(1), false).wynik, WynikZmiany::Zrobione);
+    EXPECT_EQ(usunRekordHistorii(plik, 2, przed.wartosci(1), false).wynik, WynikHistorii::Zrobione);
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ({l[0], l[2]}, true));
-    EXPECT_EQ(usunRekordHistorii(plik, 3, {}, false).wynik, WynikZmiany::BrakRekordu);
+    EXPECT_EQ(usunRekordHistorii(plik, 3, {}, false).wynik, WynikHistorii::BrakRekordu);
     EXPECT_EQ(usunRekordHistorii({dir.file(QStringLiteral("X.dat")), kUkladPrzelewu}, 1, {}, false).wynik,
-              WynikZmiany::BrakPliku);
+              WynikHistorii::BrakPliku);
 }
 
 TEST(Historia, DamagedFileIsRewrittenOnlyWithPermission)
@@ -226,14 +227,14 @@ TEST(Historia, DamagedFileIsRewrittenOnlyWithPermission)
     dir.writeBytes(QStringLiteral("ABC.dat"), bajty);
     const PlikWyslanych plik{dir.file(QStringLiteral("ABC.dat")), kUkladPrzelewu};
     const WynikOperacji w = usunRekordHistorii(plik, 1, {}, false);
-    EXPECT_EQ(w.wynik, WynikZmiany::Uszkodzony);
+    EXPECT_EQ(w.wynik, WynikHistorii::Uszkodzony);
     EXPECT_TRUE(w.blad.contains(plik.sciezka));
     EXPECT_EQ(archiwizujRok(plik, dir.file(QStringLiteral("ABC2026.arh")), 2026, false).wynik,
-              WynikZmiany::Uszkodzony);
+              WynikHistorii::Uszkodzony);
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), bajty);
     EXPECT_FALSE(dir.exists(QStringLiteral("ABC2026.arh")));
 
-    EXPECT_EQ(usunRekordHistorii(plik, 1, {}, true).wynik, WynikZmiany::Zrobione);
+    EXPECT_EQ(usunRekordHistorii(plik, 1, {}, true).wynik, WynikHistorii::Zrobione);
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ(trzy().mid(1)));
 }
 
@@ -251,7 +252,7 @@ TEST(Historia, ArchiveMovesTheYearByDateAndOnlyAppends)
         EXPECT_LE(z, r);
         ++wywolania;
     });
-    EXPECT_EQ(w.wynik, WynikZmiany::Zrobione);
+    EXPECT_EQ(w.wynik, WynikHistorii::Zrobione);
     EXPECT_EQ(w.przeniesione, 2);
     EXPECT_GT(wywolania, 0);
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ({l[0]}));
@@ -272,7 +273,7 @@ TEST(Historia, ArchiveThatCannotBeWrittenChangesNothing)
     // A folder in the archive's place cannot be appended to.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ABC2026.arh")));
     const WynikOperacji w = archiwizujRok(plik, dir.file(QStringLiteral("ABC2026.arh")), 2026, false);
-    EXPECT_EQ(w.wynik, WynikZmiany::BladArchiwum);
+    EXPECT_EQ(w.wynik, WynikHistorii::BladArchiwum);
     EXPECT_TRUE(w.blad.contains(QStringLiteral("ABC2026.arh")));
     EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ(trzy()));
 }
@@ -281,9 +282,9 @@ TEST(Historia, DeleteEverythingAndYearBox)
 {
     TempFolder dir;
     dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(trzy()));
-    EXPECT_EQ(usunHistorie(dir.file(QStringLiteral("ABC.dat"))).wynik, WynikZmiany::Zrobione);
+    EXPECT_EQ(usunHistorie(dir.file(QStringLiteral("ABC.dat"))).wynik, WynikHistorii::Zrobione);
     EXPECT_FALSE(dir.exists(QStringLiteral("ABC.dat")));
-    EXPECT_EQ(usunHistorie(dir.file(QStringLiteral("ABC.dat"))).wynik, WynikZmiany::BrakPliku);
+    EXPECT_EQ(usunHistorie(dir.file(QStringLiteral("ABC.dat"))).wynik, WynikHistorii::BrakPliku);
 
     EXPECT_EQ(rokZPola(QStringLiteral("2026")), 2026);
     for (const char* zly : {"", "26", "20266", "2o26"})
@@ -291,4 +292,50 @@ TEST(Historia, DeleteEverythingAndYearBox)
     EXPECT_EQ(kwotaGrupowana(123456789), QStringLiteral("1 234 567,89"));
     EXPECT_EQ(kwotaGrupowana(-100000), QStringLiteral("-1 000,00"));
     EXPECT_EQ(kwotaGrupowana(5), QStringLiteral("0,05"));
+}
+
+TEST(WydrukHistorii, PrintedListLineByLine)
+{
+    Przelew a = przelew(QStringLiteral("ALFAOMEGA1"), QStringLiteral("2026-01-02"), QStringLiteral("1234,5"),
+                        QStringLiteral("Zapłata za fakturę"));
+    Przelew b = przelew(QStringLiteral("BETA"), QStringLiteral("2026-01-05"), QStringLiteral("7"));
+    const PlikHistorii p = PlikHistorii::zBajtow(toCp1250(liniaPrzelewu(a) + liniaPrzelewu(b)), kUkladPrzelewu);
+    const OpisWydruku opis{QStringLiteral("Wszystkie"), QStringLiteral("01-01-2026"), {}, QStringLiteral("10-12-2026")};
+    const PrintJob job = wydrukHistorii(p, {0, 1}, opis);
+    ASSERT_EQ(job.pages().size(), 1);
+    QStringList linie;
+    for (const PrintLine& l : job.pages()[0].lines)
+        linie.append(l.text);
+    const QString sep = QStringLiteral(
+        "!----!----------!--------!--------------!---------------------------!-------------------------------!");
+    const QStringList oczekiwane = {
+        QStringLiteral(" Zestawienie wysłanych przelewów  razem od 01-01-2026 do "),
+        sep,
+        QStringLiteral(
+            "!Lp. !Data      ! skrót  !  Kwota       !   Numer konta bankowego   ! Tytuł przelewu                !"),
+        sep,
+        QStringLiteral("!   1!2026-01-02!ALFAOMEG!      1 234,50!12345678901234567890123456 !Zapłata za fakturę") +
+            QString(52, QLatin1Char(' ')) + QStringLiteral("!"),
+        sep,
+        QStringLiteral("!   2!2026-01-05!BETA    !          7,00!12345678901234567890123456 !Faktura BETA") +
+            QString(58, QLatin1Char(' ')) + QStringLiteral("!"),
+        sep,
+        sep,
+        QStringLiteral("! Razem                  !      1 241,50|"),
+        QStringLiteral(
+            "!------------------------!--------------!---------------------------!-------------------------------!"),
+        QString(),
+        QString(),
+        QStringLiteral(" Sporządził : ......................   Data 10,12,2026"),
+    };
+    EXPECT_EQ(linie, oczekiwane);
+
+    const OpisWydruku dla{QStringLiteral("beta"), {}, {}, QStringLiteral("10-12-2026")};
+    EXPECT_EQ(wydrukHistorii(p, {1}, dla).pages()[0].lines[0].text,
+              QStringLiteral(" Zestawienie wysłanych przelewów  dla beta"));
+    // Long lists go on to further pages, each with the table heading.
+    std::vector<int> duzo(200, 1);
+    const PrintJob dlugi = wydrukHistorii(p, duzo, opis);
+    ASSERT_GT(dlugi.pages().size(), 1);
+    EXPECT_EQ(dlugi.pages()[1].lines[1].text, oczekiwane[2]);
 }

@@ -4,6 +4,7 @@
 #include "history/frmHistoriaWiersze.h"
 #include "transfers/Przelew.h"
 #include "ui/Grid.h"
+#include "ui/PrintRenderer.h"
 #include "ui/QtDialogs.h"
 
 #include "KeyboardAnswers.h"
@@ -67,6 +68,17 @@ QByteArray plikZ(const QList<Przelew>& l)
     return t.toLatin1();
 }
 
+class DrukowanieTestowe : public Drukowanie {
+public:
+    WynikWydruku drukuj(const PrintJob& job, QString*) override
+    {
+        zadania.append(job);
+        return wynik;
+    }
+    WynikWydruku wynik = WynikWydruku::Wydrukowano;
+    QList<PrintJob> zadania;
+};
+
 class OknoHistorii : public ::testing::Test {
 protected:
     OknoHistorii()
@@ -100,7 +112,8 @@ protected:
     TempFolder dir;
     Session s;
     ScriptedDialogs d;
-    frmHistoria okno{s, d};
+    DrukowanieTestowe drukarka;
+    frmHistoria okno{s, d, drukarka};
 };
 
 } // namespace
@@ -303,4 +316,25 @@ TEST(HistoriaWiersze, LazyRowsBehindTheGrid)
     EXPECT_EQ(g.text(1, 7), QStringLiteral("zmiana"));
     EXPECT_EQ(g.cellBackground(1, 6), QColor(0, 255, 0));
     EXPECT_EQ(g.text(2, 1), QStringLiteral("X"));
+}
+
+TEST_F(OknoHistorii, PrintsTheFilteredListOrSaysItWasCancelled)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+    w("TxtSkrot")->setText(QStringLiteral("ALFA"));
+    kliknij("cmdDrukujH");
+    ASSERT_EQ(drukarka.zadania.size(), 1);
+    const QList<PrintLine>& linie = drukarka.zadania[0].pages()[0].lines;
+    EXPECT_EQ(linie[0].text, QStringLiteral(" Zestawienie wysłanych przelewów  dla ALFA"));
+    EXPECT_TRUE(linie[4].text.startsWith(QStringLiteral("!   1!2025-12-30!ALFA    !")));
+    EXPECT_TRUE(linie[6].text.startsWith(QStringLiteral("!   2!2026-01-05!ALFA    !")));
+    EXPECT_EQ(w<QLabel>("lbDrukowanie")->text(), QStringLiteral("                 Drukowanie zakończone !"));
+    EXPECT_TRUE(d.shown().isEmpty());
+
+    drukarka.wynik = WynikWydruku::Rezygnacja;
+    kliknij("cmdDrukujH");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Zrezygnowałeś z drukowania !"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Rezygnacja"));
 }
