@@ -221,7 +221,8 @@ void frmPrzelewA::budujMenu()
         }
         otworzMojaFirma();
     });
-    dodajAkcje(bar, QStringLiteral("historia"), QStringLiteral("&Historia"))->setEnabled(false);
+    connect(dodajAkcje(bar, QStringLiteral("historia"), QStringLiteral("&Historia")), &QAction::triggered, this,
+            &frmPrzelewA::historia);
 
     auto* globalne = new QMenu(QStringLiteral("&Globalne"), bar);
     globalne->setObjectName(QStringLiteral("globalne"));

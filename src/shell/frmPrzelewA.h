@@ -25,6 +25,7 @@ class frmUstawieniaDrukarki;
 class frmSplash;
 class SingleInstance;
 class frmNumeracjaMM;
+class frmHistoria;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -88,6 +89,7 @@ private:
     void sciezkaKramix();
     void ustawienieDrukarki();
     void numeracja();
+    void historia();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -118,6 +120,7 @@ private:
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
     QPointer<frmNumeracjaMM> m_numeracja;
+    QPointer<frmHistoria> m_historia;
 };
 
 } // namespace remitto

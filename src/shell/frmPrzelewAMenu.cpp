@@ -3,14 +3,15 @@
 #include "shell/frmPrzelewA.h"
 
 #include "core/Session.h"
+#include "history/frmHistoria.h"
 #include "shell/Instalka.h"
 #include "shell/Logowanie.h"
 #include "shell/MojaFirma.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
-#include "transfers/frmPrzelewB.h"
 #include "transfers/frmNumeracjaMM.h"
+#include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
 
 #include <QLabel>
@@ -187,6 +188,16 @@ void frmPrzelewA::numeracja()
         m_numeracja->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_numeracja->otworz();
+}
+
+void frmPrzelewA::historia()
+{
+    if (!m_historia) {
+        m_historia = new frmHistoria(m_session, m_dialogs, this);
+        m_historia->setWindowFlag(Qt::Window);
+        m_historia->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historia->otworz();
 }
 
 void frmPrzelewA::pomoc()

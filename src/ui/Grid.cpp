@@ -15,9 +15,57 @@ namespace remitto {
 
 // ---------------------------------------------------------------- GridModel
 
+GridModel::~GridModel() = default;
+
 int GridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    if (parent.isValid())
+        return 0;
+    return m_source ? m_source->rowCount() : int(m_rows.size());
+}
+
+void GridModel::setRowSource(std::shared_ptr<GridRowSource> source)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_source = std::move(source);
+    endResetModel();
+}
+
+void GridModel::materialise()
+{
+    if (!m_source)
+        return;
+    const int n = m_source->rowCount();
+    const int cols = int(m_headers.size());
+    QList<Row> rows;
+    rows.reserve(n);
+    for (int r = 0; r < n; ++r) {
+        Row row;
+        row.cells.reserve(cols);
+        for (int c = 0; c < cols; ++c) {
+            row.cells.append(m_source->cell(r, c));
+            const CellStyle st = m_source->style(r, c);
+            if (!st.isPlain()) {
+                if (row.styles.isEmpty())
+                    row.styles.resize(cols);
+                row.styles[c] = st;
+            }
+        }
+        rows.append(std::move(row));
+    }
+    m_source.reset();
+    m_rows = std::move(rows);
+}
+
+QStringList GridModel::cells(int modelRow) const
+{
+    if (!m_source)
+        return m_rows[modelRow].cells;
+    QStringList c;
+    for (int col = 0; col < m_headers.size(); ++col)
+        c.append(m_source->cell(modelRow, col));
+    return c;
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const
@@ -27,16 +75,20 @@ int GridModel::columnCount(const QModelIndex& parent) const
 
 QString GridModel::cell(int modelRow, int col) const
 {
-    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0)
+    if (modelRow < 0 || modelRow >= rowCount() || col < 0)
         return {};
+    if (m_source)
+        return col < m_headers.size() ? m_source->cell(modelRow, col) : QString();
     const QStringList& c = m_rows[modelRow].cells;
     return col < c.size() ? c[col] : QString();
 }
 
 GridModel::CellStyle GridModel::style(int modelRow, int col) const
 {
-    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0)
+    if (modelRow < 0 || modelRow >= rowCount() || col < 0)
         return {};
+    if (m_source)
+        return col < m_headers.size() ? m_source->style(modelRow, col) : CellStyle();
     const QList<CellStyle>& s = m_rows[modelRow].styles;
     return col < s.size() ? s[col] : CellStyle();
 }
@@ -76,7 +128,7 @@ QVariant styleData(const GridModel::CellStyle& s, int role, const QFont* baseFon
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole)
         return cell(index.row(), index.column());
@@ -96,7 +148,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
             return m_headers[section];
         return styleData(headerStyle(section), role);
     }
-    if (section >= m_rows.size())
+    if (section >= rowCount())
         return {};
     if (!m_fixedFirstColumn)
         return role == Qt::DisplayRole ? QVariant(QString::number(section + 1)) : QVariant();
@@ -120,21 +172,24 @@ void GridModel::setColumns(const QStringList& headers)
     m_headers = headers;
     m_headerStyles.clear();
     m_rows.clear();
+    m_source.reset();
     endResetModel();
 }
 
 void GridModel::clearRows()
 {
-    if (m_rows.isEmpty())
+    if (m_rows.isEmpty() && !m_source)
         return;
     beginResetModel();
     m_rows.clear();
+    m_source.reset();
     endResetModel();
 }
 
 void GridModel::setRows(QList<QStringList> rows)
 {
     beginResetModel();
+    m_source.reset();
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (QStringList& r : rows) {
@@ -147,6 +202,7 @@ void GridModel::setRows(QList<QStringList> rows)
 int GridModel::appendRow(QStringList cells)
 {
     normalise(cells);
+    materialise();
     const int r = int(m_rows.size());
     beginInsertRows({}, r, r);
     m_rows.append(Row{std::move(cells), {}});
@@ -156,10 +212,13 @@ int GridModel::appendRow(QStringList cells)
 
 void GridModel::removeDataRow(int modelRow)
 {
-    if (modelRow < 0 || modelRow >= m_rows.size())
+    if (modelRow < 0 || modelRow >= rowCount())
         return;
     beginRemoveRows({}, modelRow, modelRow);
-    m_rows.removeAt(modelRow);
+    if (m_source && !m_source->removeRow(modelRow))
+        materialise();
+    if (!m_source)
+        m_rows.removeAt(modelRow);
     endRemoveRows();
 }
 
@@ -171,8 +230,9 @@ void GridModel::changedInColumnZero(int modelRow)
 
 void GridModel::setCell(int modelRow, int col, const QString& text)
 {
-    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0 || col >= m_headers.size())
+    if (modelRow < 0 || modelRow >= rowCount() || col < 0 || col >= m_headers.size())
         return;
+    materialise();
     QStringList& c = m_rows[modelRow].cells;
     if (c.size() <= col)
         c.resize(col + 1);
@@ -193,8 +253,9 @@ void GridModel::setHeader(int col, const QString& text)
 
 void GridModel::setStyle(int modelRow, int col, const CellStyle& s)
 {
-    if (modelRow < 0 || modelRow >= m_rows.size() || col < 0 || col >= m_headers.size())
+    if (modelRow < 0 || modelRow >= rowCount() || col < 0 || col >= m_headers.size())
         return;
+    materialise();
     QList<CellStyle>& styles = m_rows[modelRow].styles;
     if (styles.size() <= col) {
         if (s.isPlain())
@@ -221,6 +282,7 @@ void GridModel::setHeaderStyle(int col, const CellStyle& s)
 void GridModel::clearBold(int firstCol, int lastCol)
 {
     firstCol = std::max(firstCol, 0);
+    materialise();
     for (Row& r : m_rows) {
         const int last = std::min<int>(lastCol, int(r.styles.size()) - 1);
         for (int c = firstCol; c <= last; ++c)
@@ -262,7 +324,7 @@ void GridModel::setBold(const QList<int>& modelRows, int col, bool bold)
 void GridModel::sortRange(int first, int last, int col, bool descending)
 {
     first = std::max(first, 0);
-    last = std::min<int>(last, int(m_rows.size()) - 1);
+    last = std::min<int>(last, rowCount() - 1);
     if (first >= last || col < 0 || col >= m_headers.size())
         return;
 
@@ -274,6 +336,7 @@ void GridModel::sortRange(int first, int last, int col, bool descending)
     const QList<int> order = porzadekOgolny(values, descending);
 
     beginResetModel();
+    materialise();
     QList<Row> sorted;
     sorted.reserve(n);
     for (int i = 0; i < n; ++i)
@@ -369,6 +432,11 @@ void Grid::applyWidths()
         else
             setColumnWidth(c, px);
     }
+}
+
+void Grid::setRowSource(std::shared_ptr<GridRowSource> source)
+{
+    m_model->setRowSource(std::move(source));
 }
 
 void Grid::clearRows()

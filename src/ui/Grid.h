@@ -6,7 +6,11 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <memory>
+
 namespace remitto {
+
+class GridRowSource;
 
 /// Plain-string table behind a Grid. Holds one QStringList per data row and,
 /// only for rows that have one, the bold flag and colours of their cells.
@@ -28,6 +32,15 @@ public:
     };
 
     explicit GridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    ~GridModel() override;
+
+    /// Puts a lazy source behind the data rows in place of the stored rows
+    /// (nullptr goes back to stored rows, none). Cell text and styles then come
+    /// from the source on demand. A change of one row (append, cell text or
+    /// style, sort) first copies the source into stored rows, so it works as
+    /// before; removeDataRow() asks the source and copies only when it refuses.
+    void setRowSource(std::shared_ptr<GridRowSource> source);
+    const std::shared_ptr<GridRowSource>& rowSource() const { return m_source; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,7 +59,7 @@ public:
 
     const QStringList& headers() const { return m_headers; }
     QString cell(int modelRow, int col) const;
-    const QStringList& cells(int modelRow) const { return m_rows[modelRow].cells; }
+    QStringList cells(int modelRow) const;
     void setCell(int modelRow, int col, const QString& text);
     void setHeader(int col, const QString& text);
 
@@ -64,12 +77,30 @@ public:
 
 private:
     void normalise(QStringList& cells) const;
+    /// Turns the source's rows into stored rows (no model reset).
+    void materialise();
     void changedInColumnZero(int modelRow);
 
     QStringList m_headers;
     QList<CellStyle> m_headerStyles;
     QList<Row> m_rows;
     bool m_fixedFirstColumn = true;
+    std::shared_ptr<GridRowSource> m_source;
+};
+
+/// Rows of a grid computed on demand, for lists too long to hold as strings
+/// (cell text is built only for the cells on screen). Rows are 0-based data
+/// rows. A source that changes its rows by itself tells the grid through
+/// Grid::setRowSource() again.
+class GridRowSource {
+public:
+    virtual ~GridRowSource() = default;
+    virtual int rowCount() const = 0;
+    virtual QString cell(int row, int col) const = 0;
+    virtual GridModel::CellStyle style(int /*row*/, int /*col*/) const { return {}; }
+    /// Drops a row; false when the source cannot (the grid then copies the
+    /// rows and drops it from its own copy).
+    virtual bool removeRow(int /*row*/) { return false; }
 };
 
 /// The program's grid: a QTableView over a GridModel with the operations of a
@@ -149,6 +180,9 @@ public:
     void setHeaderForeground(const QColor& color);
     /// Scrolls so that the row is the top visible row.
     void scrollToRow(int row);
+
+    /// Shows the rows of a lazy source (see GridModel::setRowSource()).
+    void setRowSource(std::shared_ptr<GridRowSource> source);
 
     GridModel* gridModel() const { return m_model; }
 

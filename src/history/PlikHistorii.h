@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace remitto {
+
+/// Where the items the history works with sit in a record of the
+/// sent-transfers file (0-based value numbers).
+struct UkladHistorii {
+    int rozmiar;  ///< values per record
+    int data;     ///< payment date
+    int skrot;    ///< contractor short name
+    int konto;    ///< account number
+    int kwota;    ///< gross amount
+    int tytul;    ///< title
+
+    bool operator==(const UkladHistorii&) const = default;
+};
+
+/// Transfer records of 27 values (payment date `DataSplaty`, short name,
+/// `Konto`, `KwotaB`, `Tytulem`).
+inline constexpr UkladHistorii kUkladPrzelewu{27, 10, 16, 2, 5, 6};
+/// The older file: date, short name, account, amount, title.
+inline constexpr UkladHistorii kUkladStary{5, 0, 1, 2, 3, 4};
+
+/// A sent-transfers file held as its bytes plus the boundaries of every value.
+/// Nothing is decoded on reading: a value becomes text only when asked for, so
+/// a file of 200,000 records costs little more than its own size in memory.
+/// Values are read as the quote-delimited reader of the program reads them
+/// (commas and line ends separate, quotes stripped, bare values trimmed).
+class PlikHistorii {
+public:
+    enum class Stan {
+        Ok,
+        Brak,        ///< the file does not exist
+        BladOdczytu, ///< the file cannot be read
+        Uszkodzony,  ///< whole records are kept; a damaged tail is left out
+    };
+
+    /// Reads a file (Windows-1250, or UTF-8 when the bytes say so).
+    static PlikHistorii wczytaj(const QString& sciezka, const UkladHistorii& uklad);
+    /// The same over bytes already in memory.
+    static PlikHistorii zBajtow(QByteArray bajty, const UkladHistorii& uklad, const QString& sciezka = {});
+
+    Stan stan() const { return m_stan; }
+    /// Polish message naming the file when the state is not Ok.
+    const QString& blad() const { return m_blad; }
+    const QString& sciezka() const { return m_sciezka; }
+    const UkladHistorii& uklad() const { return m_uklad; }
+    bool utf8() const { return m_utf8; }
+    /// True when the file holds more than its whole records (a cut value or a
+    /// count of values that is not a multiple of the record size).
+    bool maOgon() const { return m_ogon; }
+
+    int liczbaRekordow() const { return int(m_poczatkiRekordow.size()) - 1; }
+    /// Bytes of value `nr` (0-based) of record `rekord` (0-based), as written.
+    QByteArrayView surowa(int rekord, int nr) const;
+    /// Decoded value.
+    QString wartosc(int rekord, int nr) const;
+    QStringList wartosci(int rekord) const;
+    /// Bytes of the whole record including its separators, in Windows-1250 and
+    /// ending with a line end, as the record is to be written back.
+    QByteArray rekordDoZapisu(int rekord) const;
+
+    /// Gross amount of a record in grosze (0 when it is not a number).
+    qint64 kwota(int rekord) const;
+    /// Date key yyyymmdd of the record's date (0 when it is not a date).
+    int kluczDaty(int rekord) const;
+    /// Short name in upper case.
+    QString skrotWielkimi(int rekord) const;
+
+private:
+    QString dekoduj(QByteArrayView b) const;
+
+    QByteArray m_bajty;
+    std::vector<quint32> m_poczatki;          ///< value start, per value
+    std::vector<quint32> m_konce;             ///< value end, per value
+    std::vector<quint32> m_poczatkiRekordow;  ///< record spans; one more than records
+    UkladHistorii m_uklad = kUkladPrzelewu;
+    Stan m_stan = Stan::Ok;
+    QString m_blad;
+    QString m_sciezka;
+    bool m_utf8 = false;
+    bool m_ogon = false;
+};
+
+/// yyyymmdd key of a date written as "yyyy-mm-dd", "dd-mm-yyyy", "dd,mm,yyyy",
+/// "dd.mm.yyyy" or "yyyymmdd"; 0 when the text is no valid date.
+int kluczDowolnejDaty(QByteArrayView tekst);
+int kluczDowolnejDaty(const QString& tekst);
+
+/// Whether bytes read from disk are UTF-8 (a byte-order mark, or valid UTF-8
+/// with at least one multi-byte sequence); otherwise they are Windows-1250.
+bool czyUtf8(QByteArrayView bajty);
+
+} // namespace remitto

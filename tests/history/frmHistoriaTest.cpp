@@ -1,0 +1,340 @@
+#include "history/frmHistoria.h"
+
+#include "core/Session.h"
+#include "history/frmHistoriaWiersze.h"
+#include "transfers/Przelew.h"
+#include "ui/Grid.h"
+#include "ui/PrintRenderer.h"
+#include "ui/QtDialogs.h"
+
+#include "KeyboardAnswers.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace remitto;
+using remitto::test::KeyboardAnswers;
+using remitto::test::ScriptedDialogs;
+using remitto::test::ShownBox;
+using remitto::test::TempFolder;
+
+namespace {
+
+QStringList L(std::initializer_list<const char*> t)
+{
+    QStringList l;
+    for (const char* s : t)
+        l.append(QString::fromUtf8(s));
+    return l;
+}
+
+Przelew przelew(const QString& skrot, const QString& data, const QString& kwota)
+{
+    Przelew p;
+    p.nazwaKontrahenta = QStringLiteral("Firma ") + skrot;
+    p.konto = QStringLiteral("12345678901234567890123456");
+    p.kwotaB = kwota;
+    p.splacono = kwota;
+    p.tytulem = QStringLiteral("Faktura ") + skrot;
+    p.terminSpla = data;
+    p.dataSplaty = data;
+    p.skrot = skrot;
+    p.kwDoSplaty = QStringLiteral("0");
+    return p;
+}
+
+const QList<Przelew>& rekordy()
+{
+    static const QList<Przelew> l = {
+        przelew(QStringLiteral("ALFA"), QStringLiteral("2025-12-30"), QStringLiteral("100,50")),
+        przelew(QStringLiteral("BETA"), QStringLiteral("2026-01-02"), QStringLiteral("20")),
+        przelew(QStringLiteral("ALFA"), QStringLiteral("2026-01-05"), QStringLiteral("1,25")),
+        przelew(QStringLiteral("GAMMA"), QStringLiteral("2026-02-01"), QStringLiteral("3")),
+    };
+    return l;
+}
+
+QByteArray plikZ(const QList<Przelew>& l)
+{
+    QString t;
+    for (const Przelew& p : l)
+        t += liniaPrzelewu(p);
+    return t.toLatin1();
+}
+
+class DrukowanieTestowe : public Drukowanie {
+public:
+    WynikWydruku drukuj(const PrintJob& job, QString*) override
+    {
+        zadania.append(job);
+        return wynik;
+    }
+    WynikWydruku wynik = WynikWydruku::Wydrukowano;
+    QList<PrintJob> zadania;
+};
+
+class OknoHistorii : public ::testing::Test {
+protected:
+    OknoHistorii()
+    {
+        s.SciezkaProgramu = dir.path();
+        s.SkrotFirmy = QStringLiteral("ABC");
+        s.DataDzis = QStringLiteral("10-12-2026");
+        s.DataDzisKlucz = QStringLiteral("20261210");
+    }
+    ~OknoHistorii() override { EXPECT_TRUE(d.allAnswersUsed()); }
+
+    template <typename W = QLineEdit>
+    W* w(const char* nazwa)
+    {
+        W* widget = okno.findChild<W*>(QString::fromUtf8(nazwa));
+        EXPECT_NE(widget, nullptr) << nazwa;
+        return widget;
+    }
+    Grid* siatka() { return w<Grid>("MSFlexGrid1"); }
+    void kliknij(const char* nazwa) { QTest::mouseClick(w<QPushButton>(nazwa), Qt::LeftButton); }
+    QString suma() { return w<QLabel>("LbKwotaRazem")->text(); }
+    QStringList kolumna(int k)
+    {
+        QStringList c;
+        for (int r = 1; r < siatka()->rowCount(); ++r)
+            c.append(siatka()->text(r, k));
+        return c;
+    }
+    QByteArray naDysku(const char* nazwa = "ABC.dat") const { return dir.readBytes(QString::fromLatin1(nazwa)); }
+
+    TempFolder dir;
+    Session s;
+    ScriptedDialogs d;
+    DrukowanieTestowe drukarka;
+    frmHistoria okno{s, d, drukarka};
+};
+
+} // namespace
+
+TEST_F(OknoHistorii, ControlsCarryTheirNamesAndCaptions)
+{
+    okno.otworz();
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("Historia"));
+    const std::pair<const char*, const char*> przyciski[] = {
+        {"cmdWybrane", "&Wyświetl wybrane"},
+        {"cmdDrukujH", "&Drukuj"},
+        {"cmdArchiwizacjaRoku", "&Archiwizacja  wybranego roku"},
+        {"cmdPodgladRoku", "Podglad arch. Roku"},
+        {"cmdUsuń", "&Usuń rekord"},
+        {"UsunWszystko", "Usuń &Wszystko"},
+        {"koniecH", "  &Koniec"},
+    };
+    for (const auto& [nazwa, tekst] : przyciski)
+        EXPECT_EQ(w<QPushButton>(nazwa)->text(), QString::fromUtf8(tekst)) << nazwa;
+    EXPECT_EQ(w("TxtSkrot")->text(), QStringLiteral("Wszystkie"));
+    for (const char* n : {"txtOddata", "txtDoData", "txtROKA"})
+        w(n);
+    EXPECT_EQ(siatka()->columnCount(), 28);
+    EXPECT_EQ(siatka()->text(0, 18), QStringLiteral(" Skrót "));
+    // A missing file is an empty history totalling 0,00.
+    EXPECT_EQ(siatka()->rowCount(), 1);
+    EXPECT_EQ(suma(), QStringLiteral("0,00"));
+    EXPECT_TRUE(d.shown().isEmpty());
+}
+
+TEST_F(OknoHistorii, ListsFiltersAndTotals)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+    EXPECT_EQ(kolumna(0), L({"1", "2", "3", "4"}));
+    EXPECT_EQ(suma(), QStringLiteral("124,75"));
+    EXPECT_EQ(siatka()->cellBackground(1, 6), QColor(0, 255, 0));
+    EXPECT_EQ(siatka()->cellBackground(1, 9), QColor(255, 192, 192));
+    QAbstractItemModelTester tester(siatka()->gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+
+    w("TxtSkrot")->setText(QStringLiteral("alfa"));
+    w("txtOddata")->setText(QStringLiteral("30-12-2025"));
+    kliknij("cmdWybrane");
+    // Nrkol stays the position in the file.
+    EXPECT_EQ(kolumna(0), L({"3"}));
+    EXPECT_EQ(suma(), QStringLiteral("1,25"));
+
+    w("TxtSkrot")->setText(QStringLiteral("Wszystkie"));
+    w("txtOddata")->setText({});
+    w("txtDoData")->setText(QStringLiteral("05-01-2026"));
+    kliknij("cmdWybrane");
+    EXPECT_EQ(kolumna(0), L({"1", "2"}));
+
+    w("txtDoData")->setText(QStringLiteral("5-1"));
+    kliknij("cmdWybrane");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Błąd !"));
+    EXPECT_EQ(kolumna(0), L({"1", "2"}));
+}
+
+TEST_F(OknoHistorii, DeletingFromAFilteredListDeletesThatRecord)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+    w("TxtSkrot")->setText(QStringLiteral("ALFA"));
+    kliknij("cmdWybrane");
+    ASSERT_EQ(kolumna(0), L({"1", "3"}));
+    siatka()->selectRow(2);
+
+    d.answer(Answer::Cancel);
+    kliknij("cmdUsuń");
+    EXPECT_EQ(naDysku(), plikZ(rekordy()));
+
+    d.answer(Answer::Ok);
+    kliknij("cmdUsuń");
+    EXPECT_EQ(naDysku(), plikZ({rekordy()[0], rekordy()[1], rekordy()[3]}));
+    EXPECT_EQ(kolumna(0), L({"1"}));
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(d.shown()[1].buttons, Buttons::OkCancel);
+    EXPECT_EQ(d.shown()[1].title, QStringLiteral("Pytanie"));
+
+    // Nothing selected now: nothing left to delete.
+    kliknij("cmdUsuń");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Juz nie ma co usuwać !"));
+}
+
+TEST_F(OknoHistorii, DeleteEverythingAsksAndReportsAMissingFile)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+    d.answer(Answer::Cancel);
+    kliknij("UsunWszystko");
+    EXPECT_TRUE(dir.exists(QStringLiteral("ABC.dat")));
+    EXPECT_EQ(siatka()->rowCount(), 5);
+
+    d.answer(Answer::Ok);
+    kliknij("UsunWszystko");
+    EXPECT_FALSE(dir.exists(QStringLiteral("ABC.dat")));
+    EXPECT_EQ(siatka()->rowCount(), 1);
+    EXPECT_EQ(suma(), QStringLiteral("0,00"));
+
+    d.answer(Answer::Ok);
+    kliknij("UsunWszystko");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Brak zbioru !"));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral("Błąd"));
+}
+
+TEST_F(OknoHistorii, ArchiveAndArchivedYear)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+
+    w("txtROKA")->setText(QStringLiteral("26"));
+    kliknij("cmdArchiwizacjaRoku");
+    kliknij("cmdPodgladRoku");
+    for (const ShownBox& b : d.shown()) {
+        EXPECT_EQ(b.text, QStringLiteral(" Źle wpisany rok !"));
+        EXPECT_EQ(b.title, QStringLiteral("Błąd !"));
+    }
+    d.clear();
+
+    w("txtROKA")->setText(QStringLiteral("2026"));
+    d.answer(Answer::Cancel);
+    kliknij("cmdArchiwizacjaRoku");
+    EXPECT_EQ(naDysku(), plikZ(rekordy()));
+    EXPECT_FALSE(dir.exists(QStringLiteral("ABC2026.arh")));
+
+    d.answer(Answer::Ok);
+    kliknij("cmdArchiwizacjaRoku");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral(" Archiwizacja Roku 2026 Wykonane "));
+    EXPECT_EQ(naDysku(), plikZ({rekordy()[0]}));
+    EXPECT_EQ(naDysku("ABC2026.arh"), plikZ(rekordy().mid(1)));
+    EXPECT_EQ(kolumna(0), L({"1"}));
+
+    kliknij("cmdPodgladRoku");
+    EXPECT_EQ(kolumna(0), L({"1", "2", "3"}));
+    EXPECT_EQ(kolumna(6), L({"20,00", "1,25", "3,00"}));
+    EXPECT_EQ(suma(), QStringLiteral("24,25"));
+
+    w("txtROKA")->setText(QStringLiteral("2024"));
+    kliknij("cmdPodgladRoku");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Brak zbioru !"));
+}
+
+TEST_F(OknoHistorii, DamagedFileIsReportedAndKeptUnlessConfirmed)
+{
+    const QByteArray bajty = plikZ(rekordy()) + "\"Firma X\",\"Imi";
+    dir.writeBytes(QStringLiteral("ABC.dat"), bajty);
+    okno.otworz();
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_TRUE(d.shown()[0].text.contains(dir.file(QStringLiteral("ABC.dat"))));
+    EXPECT_EQ(siatka()->rowCount(), 5);
+
+    siatka()->selectRow(1);
+    d.answer(Answer::Ok);      // delete record 1
+    d.answer(Answer::Cancel);  // but do not drop the damaged tail
+    kliknij("cmdUsuń");
+    EXPECT_EQ(naDysku(), bajty);
+}
+
+TEST(OknoHistoriiQt, DeleteConfirmedWithTheRealBoxes)
+{
+    TempFolder dir;
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    Session s;
+    s.SciezkaProgramu = dir.path();
+    s.SkrotFirmy = QStringLiteral("ABC");
+    s.DataDzisKlucz = QStringLiteral("20261210");
+    QtDialogs dialogs;
+    frmHistoria okno(s, dialogs);
+    okno.otworz();
+    okno.findChild<Grid*>(QStringLiteral("MSFlexGrid1"))->selectRow(4);
+    KeyboardAnswers keys;
+    keys.keys({KeyboardAnswers::Key{Qt::Key_Return}});
+    QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdUsuń")), Qt::LeftButton);
+    EXPECT_EQ(keys.faults(), 0);
+    ASSERT_EQ(keys.seen().size(), 1);
+    EXPECT_EQ(keys.seen()[0].title, QStringLiteral("Pytanie"));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ(rekordy().mid(0, 3)));
+}
+
+TEST(HistoriaWiersze, LazyRowsBehindTheGrid)
+{
+    auto p = std::make_shared<PlikHistorii>(PlikHistorii::zBajtow(plikZ(rekordy()), kUkladPrzelewu));
+    Grid g;
+    g.setColumns(naglowkiHistorii());
+    g.setRowSource(std::make_shared<HistoriaWiersze>(p, std::vector<int>{1, 3}));
+    QAbstractItemModelTester tester(g.gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.text(2, 0), QStringLiteral("4"));
+    EXPECT_EQ(g.text(2, 18), QStringLiteral("GAMMA"));
+    g.removeRow(1);
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.text(1, 18), QStringLiteral("GAMMA"));
+    // A change of one cell turns the rows into the grid's own; the rest stays.
+    g.setText(1, 7, QStringLiteral("zmiana"));
+    g.addRow(QStringLiteral("9\tX"));
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.text(1, 18), QStringLiteral("GAMMA"));
+    EXPECT_EQ(g.text(1, 7), QStringLiteral("zmiana"));
+    EXPECT_EQ(g.cellBackground(1, 6), QColor(0, 255, 0));
+    EXPECT_EQ(g.text(2, 1), QStringLiteral("X"));
+}
+
+TEST_F(OknoHistorii, PrintsTheFilteredListOrSaysItWasCancelled)
+{
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    okno.otworz();
+    w("TxtSkrot")->setText(QStringLiteral("ALFA"));
+    kliknij("cmdDrukujH");
+    ASSERT_EQ(drukarka.zadania.size(), 1);
+    const QList<PrintLine>& linie = drukarka.zadania[0].pages()[0].lines;
+    EXPECT_EQ(linie[0].text, QStringLiteral(" Zestawienie wysłanych przelewów  dla ALFA"));
+    EXPECT_TRUE(linie[4].text.startsWith(QStringLiteral("!   1!2025-12-30!ALFA    !")));
+    EXPECT_TRUE(linie[6].text.startsWith(QStringLiteral("!   2!2026-01-05!ALFA    !")));
+    EXPECT_EQ(w<QLabel>("lbDrukowanie")->text(), QStringLiteral("                 Drukowanie zakończone !"));
+    EXPECT_TRUE(d.shown().isEmpty());
+
+    drukarka.wynik = WynikWydruku::Rezygnacja;
+    kliknij("cmdDrukujH");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Zrezygnowałeś z drukowania !"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Rezygnacja"));
+}
