@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -35,15 +36,19 @@ void naHex(QByteArrayView bajty, char* hex)
     }
 }
 
+constexpr auto kWartosciHex = [] {
+    std::array<signed char, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[size_t(c)] = c >= '0' && c <= '9' ? char(c - '0')
+            : c >= 'a' && c <= 'f'          ? char(c - 'a' + 10)
+            : c >= 'A' && c <= 'F'          ? char(c - 'A' + 10)
+                                            : -1;
+    return t;
+}();
+
 int wartoscHex(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return kWartosciHex[static_cast<unsigned char>(c)];
 }
 
 bool cyfra(char c) { return c >= '0' && c <= '9'; }
@@ -96,10 +101,11 @@ bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
             return false;
         p = (p << 4) | quint64(v);
     }
-    for (qsizetype i = 16; i < 128; ++i) {
-        if (wartoscHex(hex[i]) < 0)
-            return false;
-    }
+    int zle = 0;
+    for (qsizetype i = 16; i < 128; ++i)
+        zle |= wartoscHex(hex[i]);
+    if (zle < 0)
+        return false;
     *prefiks = p;
     return true;
 }

@@ -32,14 +32,25 @@ public:
 
     bool podaj(const char* dane, size_t n)
     {
+        size_t start = 0;
         if (!m_reszta.empty()) {
-            m_reszta.append(dane, n);
-            const size_t zjedzone = przetworz(m_reszta.data(), m_reszta.size(), false);
-            m_reszta.erase(0, zjedzone);
-        } else {
-            const size_t zjedzone = przetworz(dane, n, false);
-            m_reszta.assign(dane + zjedzone, n - zjedzone);
+            // Finish the token cut at the end of the last chunk with a little
+            // of this one, then go on in this chunk without copying it.
+            const size_t stara = m_reszta.size();
+            const size_t dolozone = std::min<size_t>(n, 4096);
+            m_reszta.append(dane, dolozone);
+            size_t zjedzone = przetworz(m_reszta.data(), m_reszta.size(), false);
+            if (zjedzone <= stara) {
+                m_reszta.append(dane + dolozone, n - dolozone);  // a very long token
+                zjedzone = przetworz(m_reszta.data(), m_reszta.size(), false);
+                m_reszta.erase(0, zjedzone);
+                return m_blad.isEmpty();
+            }
+            start = zjedzone - stara;
+            m_reszta.clear();
         }
+        const size_t zjedzone = start + przetworz(dane + start, n - start, false);
+        m_reszta.assign(dane + zjedzone, n - zjedzone);
         return m_blad.isEmpty();
     }
 

@@ -87,6 +87,7 @@ bool zapisz7z(const QString& sciezka, const QByteArray& json)
 {
     archive* a = archive_write_new();
     archive_write_set_format_7zip(a);
+    archive_write_set_format_option(a, "7zip", "compression-level", "1");  // LZMA still, but quick
     bool ok = archive_write_open_filename(a, QFile::encodeName(sciezka).constData()) == ARCHIVE_OK;
     if (ok) {
         archive_entry* e = archive_entry_new();
