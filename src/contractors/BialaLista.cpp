@@ -1,0 +1,221 @@
+#include "contractors/BialaLista.h"
+
+#include "contractors/BialaListaDane.h"
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace remitto::kontrahenci {
+
+QString opisWyniku(WynikBialejListy wynik)
+{
+    switch (wynik) {
+    case WynikBialejListy::Czynny: return QStringLiteral("czynny");
+    case WynikBialejListy::Zwolniony: return QStringLiteral("zwolniony");
+    case WynikBialejListy::NieFiguruje: return QStringLiteral("nie figuruje");
+    case WynikBialejListy::BrakNipLubKonta: return QStringLiteral("brak NIP lub konta");
+    case WynikBialejListy::KontoNiepelne: return QStringLiteral("konto niepełne");
+    }
+    return {};
+}
+
+namespace {
+
+void naHex(QByteArrayView bajty, char* hex)
+{
+    static constexpr char cyfry[] = "0123456789abcdef";
+    for (qsizetype i = 0; i < bajty.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bajty[i]);
+        hex[2 * i] = cyfry[b >> 4];
+        hex[2 * i + 1] = cyfry[b & 15];
+    }
+}
+
+constexpr auto kWartosciHex = [] {
+    std::array<signed char, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[size_t(c)] = c >= '0' && c <= '9' ? char(c - '0')
+            : c >= 'a' && c <= 'f'          ? char(c - 'a' + 10)
+            : c >= 'A' && c <= 'F'          ? char(c - 'A' + 10)
+                                            : -1;
+    return t;
+}();
+
+int wartoscHex(char c)
+{
+    return kWartosciHex[static_cast<unsigned char>(c)];
+}
+
+bool cyfra(char c) { return c >= '0' && c <= '9'; }
+
+QByteArray tylkoZnaczace(const QString& tekst)
+{
+    QByteArray out;
+    out.reserve(tekst.size());
+    for (const QChar c : tekst) {
+        if (c.isSpace() || c == QLatin1Char('-'))
+            continue;
+        out.append(c.unicode() < 128 ? char(c.unicode()) : '?');
+    }
+    if (out.startsWith("PL") || out.startsWith("pl"))
+        out.remove(0, 2);
+    return out;
+}
+
+bool sameCyfry(const QByteArray& t)
+{
+    return std::all_of(t.begin(), t.end(), cyfra);
+}
+
+} // namespace
+
+QByteArray skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb, int transformacje)
+{
+    QCryptographicHash h(QCryptographicHash::Sha512);
+    char hex[128];
+    h.addData(data);
+    h.addData(nip);
+    h.addData(nrb);
+    naHex(h.resultView(), hex);
+    for (int i = 1; i < transformacje; ++i) {
+        h.reset();
+        h.addData(QByteArrayView(hex, 128));
+        naHex(h.resultView(), hex);
+    }
+    return QByteArray(hex, 128);
+}
+
+bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
+{
+    if (hex.size() != 128)
+        return false;
+    quint64 p = 0;
+    for (qsizetype i = 0; i < 16; ++i) {
+        const int v = wartoscHex(hex[i]);
+        if (v < 0)
+            return false;
+        p = (p << 4) | quint64(v);
+    }
+    int zle = 0;
+    for (qsizetype i = 16; i < 128; ++i)
+        zle |= wartoscHex(hex[i]);
+    if (zle < 0)
+        return false;
+    *prefiks = p;
+    return true;
+}
+
+bool poprawnaMaska(QByteArrayView maska)
+{
+    return maska.size() == 26
+        && std::all_of(maska.begin(), maska.end(), [](char c) { return cyfra(c) || c == 'X' || c == 'Y'; });
+}
+
+bool pasujeDoMaski(QByteArrayView nrb, QByteArrayView maska)
+{
+    if (nrb.size() != 26 || maska.size() != 26)
+        return false;
+    for (qsizetype i = 0; i < 26; ++i) {
+        if (cyfra(maska[i]) && maska[i] != nrb[i])
+            return false;
+    }
+    return true;
+}
+
+QByteArray kontoZamaskowane(QByteArrayView nrb, QByteArrayView maska)
+{
+    QByteArray out(maska.data(), maska.size());
+    for (qsizetype i = 0; i < out.size() && i < nrb.size(); ++i) {
+        if (maska[i] == 'Y')
+            out[i] = nrb[i];
+    }
+    return out;
+}
+
+QByteArray nipDoSprawdzenia(const QString& nip)
+{
+    const QByteArray t = tylkoZnaczace(nip);
+    return t.size() == 10 && sameCyfry(t) ? t : QByteArray();
+}
+
+QByteArray kontoDoSprawdzenia(const QString& konto)
+{
+    return tylkoZnaczace(konto);
+}
+
+BialaLista::BialaLista() = default;
+
+bool BialaLista::wczytana() const { return m_dane != nullptr; }
+QDate BialaLista::data() const
+{
+    return m_dane ? QDate::fromString(QString::fromLatin1(m_dane->data), QStringLiteral("yyyyMMdd")) : QDate();
+}
+QByteArray BialaLista::dataTekst() const { return m_dane ? m_dane->data : QByteArray(); }
+int BialaLista::liczbaTransformacji() const { return m_dane ? m_dane->transformacje : 0; }
+qsizetype BialaLista::liczbaCzynnych() const { return m_dane ? m_dane->nCzynni : 0; }
+qsizetype BialaLista::liczbaZwolnionych() const { return m_dane ? m_dane->nZwolnieni : 0; }
+QList<QByteArray> BialaLista::maski() const { return m_dane ? m_dane->maski : QList<QByteArray>(); }
+bool BialaLista::zPamieci() const { return m_dane && m_dane->zPamieci; }
+QString BialaLista::plikPamieci() const { return m_dane ? m_dane->plikPamieci : QString(); }
+
+WynikBialejListy BialaLista::szukajSkrotu(QByteArrayView hex) const
+{
+    quint64 p = 0;
+    if (!m_dane || !prefiksSkrotu(hex, &p))
+        return WynikBialejListy::NieFiguruje;
+    if (std::binary_search(m_dane->czynni, m_dane->czynni + m_dane->nCzynni, p))
+        return WynikBialejListy::Czynny;
+    if (std::binary_search(m_dane->zwolnieni, m_dane->zwolnieni + m_dane->nZwolnieni, p))
+        return WynikBialejListy::Zwolniony;
+    return WynikBialejListy::NieFiguruje;
+}
+
+WynikBialejListy BialaLista::sprawdz(const QString& nip, const QString& konto) const
+{
+    const QByteArray n = nipDoSprawdzenia(nip);
+    const QByteArray k = kontoDoSprawdzenia(konto);
+    if (n.isEmpty() || k.isEmpty())
+        return WynikBialejListy::BrakNipLubKonta;
+    if (k.size() != 26 || !sameCyfry(k))
+        return WynikBialejListy::KontoNiepelne;
+    if (!m_dane)
+        return WynikBialejListy::NieFiguruje;
+    const WynikBialejListy wprost = szukajSkrotu(skrotPary(m_dane->data, n, k, m_dane->transformacje));
+    if (wprost != WynikBialejListy::NieFiguruje)
+        return wprost;
+    for (const QByteArray& maska : m_dane->maski) {
+        if (!pasujeDoMaski(k, maska))
+            continue;
+        const WynikBialejListy w =
+            szukajSkrotu(skrotPary(m_dane->data, n, kontoZamaskowane(k, maska), m_dane->transformacje));
+        if (w != WynikBialejListy::NieFiguruje)
+            return w;
+    }
+    return WynikBialejListy::NieFiguruje;
+}
+
+QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QString>>& pary) const
+{
+    QList<WynikBialejListy> wyniki(pary.size(), WynikBialejListy::NieFiguruje);
+    const unsigned watki = std::clamp(std::thread::hardware_concurrency(), 1u, 64u);
+    std::atomic<qsizetype> nastepny{0};
+    WynikBialejListy* out = wyniki.data();
+    auto praca = [&] {
+        for (qsizetype i = nastepny++; i < pary.size(); i = nastepny++)
+            out[i] = sprawdz(pary[i].first, pary[i].second);
+    };
+    std::vector<std::thread> pula;
+    for (unsigned i = 1; i < watki && i < unsigned(pary.size()); ++i)
+        pula.emplace_back(praca);
+    praca();
+    for (std::thread& t : pula)
+        t.join();
+    return wyniki;
+}
+
+} // namespace remitto::kontrahenci

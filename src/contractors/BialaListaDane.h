@@ -1,0 +1,30 @@
+#pragma once
+
+// What an opened flat file keeps: its header, its masks and the sorted hash
+// prefixes, either in memory or in the mapped cache file.
+
+#include "contractors/BialaLista.h"
+
+#include <QFile>
+
+#include <memory>
+#include <vector>
+
+namespace remitto::kontrahenci {
+
+struct BialaLista::Dane {
+    QByteArray data;  // yyyymmdd
+    int transformacje = 0;
+    QList<QByteArray> maski;
+    const quint64* czynni = nullptr;
+    qsizetype nCzynni = 0;
+    const quint64* zwolnieni = nullptr;
+    qsizetype nZwolnieni = 0;
+    std::vector<quint64> wlasneCzynni;     // when not mapped
+    std::vector<quint64> wlasneZwolnieni;
+    std::unique_ptr<QFile> pamiec;         // the mapped cache
+    bool zPamieci = false;
+    QString plikPamieci;
+};
+
+} // namespace remitto::kontrahenci

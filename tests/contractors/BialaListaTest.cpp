@@ -1,0 +1,230 @@
+#include "contractors/BialaLista.h"
+
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace remitto::kontrahenci {
+namespace {
+
+using test::TempFolder;
+using W = WynikBialejListy;
+
+// Hashes computed once by other code (Python's hashlib) for the pairs below.
+constexpr char kA1[] = "5882f7f5aeae235076821878fb5a80055baab85b28dd6d23aeb957d36b5c7dfa"
+                       "55908b0925ec147b9de87d43b37dde7c9d231d5ebb97409e3c1644675ecf472d";
+constexpr char kA3[] = "b2438876e0c19e149cdc99914c328cf1d3035e3d79238b85e80cb403013af246"
+                       "443f0e88e5cb3f30cdde9b8b9df8f95354a265cce87695ecf2ff375cbd397acf";
+constexpr char kB3[] = "363f9b787fe4669404aa3f44fa2e19ce15718af8f67a7b7d20ee6f3f77748bc5"
+                       "3f9ec39a0114b8d286e4b3b7c00a8901fabec1a182a87f12ba3d33dabeabff56";
+constexpr char kC3[] = "8dfa1ba431072c80b5eab654e95a91cfb05ad7ae3afdd286a84d4104bbfae785"
+                       "8293100908f4f16ea14544c86b7b26b1356dd144133f712e870d8a22969529cb";
+constexpr char kD5000[] = "50352354871d5536e35d0b9f690ef30b2152e3dba2703be10a18ed1626343de7"
+                          "0a3755407b74a78abba23ec826ca862029d6a2eaf01645d603fc0b0db4b25cbc";
+
+constexpr char kMaska[] = "XX10205555YYYYXXXXXXXXXXXX";
+
+TEST(BialaLista, PairHashMatchesIndependentlyComputedValues)
+{
+    struct Przypadek { const char* data; const char* nip; const char* nrb; int n; const char* skrot; };
+    const Przypadek tabela[] = {
+        {"20261210", "5260250274", "61109010140000071219812874", 1, kA1},
+        {"20261210", "5260250274", "61109010140000071219812874", 3, kA3},
+        {"20261210", "7740001454", "27114020040000350230599137", 3, kB3},
+        {"20261210", "1132854707", "XX102055551234XXXXXXXXXXXX", 3, kC3},
+        {"20190927", "1234563218", "12345678901234567890123456", 5000, kD5000},
+    };
+    for (const Przypadek& p : tabela)
+        EXPECT_EQ(skrotPary(p.data, p.nip, p.nrb, p.n), QByteArray(p.skrot)) << p.nip << " x" << p.n;
+}
+
+TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
+{
+    EXPECT_TRUE(poprawnaMaska(kMaska));
+    EXPECT_FALSE(poprawnaMaska("XX10205555YYYYXXXXXXXXXXX"));   // 25 characters
+    EXPECT_FALSE(poprawnaMaska("XX10205555YYYYXXXXXXXXXXXZ"));
+    EXPECT_TRUE(pasujeDoMaski("61102055551234000000000987", kMaska));
+    EXPECT_TRUE(pasujeDoMaski("00102055559999123456789012", kMaska));
+    EXPECT_FALSE(pasujeDoMaski("61102055561234000000000987", kMaska));  // one digit differs
+    EXPECT_FALSE(pasujeDoMaski("6110205555123400000000098", kMaska));
+    EXPECT_EQ(kontoZamaskowane("61102055551234000000000987", kMaska), QByteArray("XX102055551234XXXXXXXXXXXX"));
+}
+
+QByteArray losowySkrot()
+{
+    QByteArray b(64, Qt::Uninitialized);
+    for (char& c : b)
+        c = char(QRandomGenerator::global()->bounded(256));
+    return b.toHex();
+}
+
+// A flat file of 10 December 2026 with three transformations: A active, B
+// exempt, C active only through the mask, plus `szum` random hashes.
+QByteArray plikPlaski(int szum = 0, const QByteArray& liczba = "\"3\"")
+{
+    QByteArray czynni;
+    for (int i = 0; i < szum; ++i)
+        czynni += "\"" + losowySkrot() + "\",\n";
+    czynni += "\"" + QByteArray(kA3) + "\",\n\"" + QByteArray(kC3) + "\"";
+    return "{\"naglowek\":{\"dataGenerowaniaDanych\":\"20261210\",\"liczbaTransformacji\":" + liczba
+        + ",\"schemat\":\"RRRRMMDDNNNNNNNNNNBBBBBBBBBBBBBBBBBBBBBBBBBB\"},\n"
+          "\"skrotyPodatnikowCzynnych\":[\n" + czynni + "],\n"
+          "\"skrotyPodatnikowZwolnionych\":[\"" + losowySkrot() + "\",\"" + QByteArray(kB3).toUpper() + "\"],\n"
+          "\"maski\":[\"" + kMaska + "\",\"XX1140YYYYXXXXXXXXXXXXXXXX\"]}\n";
+}
+
+bool zapisz7z(const QString& sciezka, const QByteArray& json)
+{
+    archive* a = archive_write_new();
+    archive_write_set_format_7zip(a);
+    archive_write_set_format_option(a, "7zip", "compression-level", "1");  // LZMA still, but quick
+    bool ok = archive_write_open_filename(a, QFile::encodeName(sciezka).constData()) == ARCHIVE_OK;
+    if (ok) {
+        archive_entry* e = archive_entry_new();
+        archive_entry_set_pathname(e, "20261210.json");
+        archive_entry_set_size(e, json.size());
+        archive_entry_set_filetype(e, AE_IFREG);
+        archive_entry_set_perm(e, 0644);
+        ok = archive_write_header(a, e) == ARCHIVE_OK
+            && archive_write_data(a, json.constData(), size_t(json.size())) == json.size();
+        archive_entry_free(e);
+    }
+    ok = archive_write_close(a) == ARCHIVE_OK && ok;
+    archive_write_free(a);
+    return ok;
+}
+
+void sprawdzWyniki(const BialaLista& lista)
+{
+    ASSERT_TRUE(lista.wczytana());
+    EXPECT_EQ(lista.data(), QDate(2026, 12, 10));
+    EXPECT_EQ(lista.liczbaTransformacji(), 3);
+    EXPECT_EQ(lista.maski().size(), 2);
+    struct Przypadek { QString nip; QString konto; W wynik; };
+    const QList<Przypadek> tabela = {
+        {u"526-025-02-74"_s, u"61 1090 1014 0000 0712 1981 2874"_s, W::Czynny},
+        {u"PL5260250274"_s, u"PL61109010140000071219812874"_s, W::Czynny},
+        {u"7740001454"_s, u"27114020040000350230599137"_s, W::Zwolniony},
+        {u"1132854707"_s, u"61102055551234000000000987"_s, W::Czynny},      // through the mask
+        {u"1132854707"_s, u"00102055551234999999999999"_s, W::Czynny},      // same masked account
+        {u"1132854707"_s, u"61102055559999000000000987"_s, W::NieFiguruje}, // fits, other Y digits
+        {u"5260250274"_s, u"27114020040000350230599137"_s, W::NieFiguruje}, // B's account, A's NIP
+        {u"5260250274"_s, u"61109010140000071219812875"_s, W::NieFiguruje},
+        {QString(), u"61109010140000071219812874"_s, W::BrakNipLubKonta},
+        {u"526025027"_s, u"61109010140000071219812874"_s, W::BrakNipLubKonta},
+        {u"5260250274"_s, u"  "_s, W::BrakNipLubKonta},
+        {u"5260250274"_s, u"6110901014000007121981287"_s, W::KontoNiepelne},
+        {u"5260250274"_s, u"DE61109010140000071219812874"_s, W::KontoNiepelne},
+    };
+    QList<std::pair<QString, QString>> pary;
+    for (const Przypadek& p : tabela) {
+        EXPECT_EQ(lista.sprawdz(p.nip, p.konto), p.wynik) << qPrintable(p.nip + u' ' + p.konto);
+        pary.append({p.nip, p.konto});
+    }
+    const QList<W> razem = lista.sprawdz(pary);
+    for (qsizetype i = 0; i < tabela.size(); ++i)
+        EXPECT_EQ(razem[i], tabela[i].wynik) << i;
+}
+
+TEST(BialaLista, ReadsTheJsonAndTheArchiveAndThenTheCache)
+{
+    TempFolder dir;
+    // Over 4 MB unpacked, so the tokens cross the ends of the chunks read.
+    const int szum = 40000;
+    const QByteArray json = plikPlaski(szum);
+    dir.writeBytes(u"20261210.json"_s, json);
+    ASSERT_TRUE(zapisz7z(dir.file(u"20261210.7z"_s), json));
+    const QString pamiec = dir.file(u"pamiec"_s);
+
+    for (const QString& nazwa : {u"20261210.json"_s, u"20261210.7z"_s}) {
+        SCOPED_TRACE(qPrintable(nazwa));
+        qint64 ostatni = -1, wszystkie = -1;
+        QString blad;
+        const BialaLista pierwsza = BialaLista::otworz(dir.file(nazwa), pamiec,
+            [&](qint64 z, qint64 w) { ostatni = z; wszystkie = w; return true; }, &blad);
+        EXPECT_TRUE(blad.isEmpty()) << qPrintable(blad);
+        EXPECT_FALSE(pierwsza.zPamieci());
+        EXPECT_EQ(pierwsza.liczbaCzynnych(), szum + 2);
+        EXPECT_EQ(pierwsza.liczbaZwolnionych(), 2);
+        EXPECT_EQ(wszystkie, QFileInfo(dir.file(nazwa)).size());
+        EXPECT_EQ(ostatni, wszystkie);
+        sprawdzWyniki(pierwsza);
+
+        const BialaLista druga = BialaLista::otworz(dir.file(nazwa), pamiec, {}, &blad);
+        EXPECT_TRUE(druga.zPamieci());
+        EXPECT_EQ(druga.liczbaCzynnych(), szum + 2);
+        sprawdzWyniki(druga);
+        // Only the newest cache stays.
+        EXPECT_EQ(QDir(pamiec).entryList(QDir::Files).size(), 1);
+    }
+}
+
+TEST(BialaLista, AChangedFileIsReadAgainNotTakenFromAStaleCache)
+{
+    TempFolder dir;
+    const QString pamiec = dir.file(u"pamiec"_s);
+    dir.writeBytes(u"lista.json"_s, plikPlaski());
+    EXPECT_EQ(BialaLista::otworz(dir.file(u"lista.json"_s), pamiec, {}, nullptr).liczbaCzynnych(), 2);
+    dir.writeBytes(u"lista.json"_s, plikPlaski(3));
+    QFile f(dir.file(u"lista.json"_s));  // same size or not, the time moves on
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    f.close();
+    const BialaLista nowa = BialaLista::otworz(dir.file(u"lista.json"_s), pamiec, {}, nullptr);
+    EXPECT_FALSE(nowa.zPamieci());
+    EXPECT_EQ(nowa.liczbaCzynnych(), 5);
+}
+
+TEST(BialaLista, ABrokenFileIsAnErrorNotAnEmptyList)
+{
+    TempFolder dir;
+    const QByteArray dobry = plikPlaski();
+    QByteArray zlySkrot = dobry;
+    zlySkrot.replace(QByteArray(kA3).left(20), "zz");
+    struct Przypadek { const char* nazwa; QByteArray tresc; };
+    const QList<Przypadek> tabela = {
+        {"obciety.json", dobry.left(dobry.size() - 40)},
+        {"skrot.json", zlySkrot},
+        {"bez_liczby.json", plikPlaski(0, "\"\"")},
+        {"zero.json", plikPlaski(0, "0")},
+        {"pusty.json", {}},
+        {"archiwum.7z", dobry},  // not an archive at all
+    };
+    for (const Przypadek& p : tabela) {
+        const QString nazwa = QString::fromLatin1(p.nazwa);
+        dir.writeBytes(nazwa, p.tresc);
+        QString blad;
+        const BialaLista lista = BialaLista::otworz(dir.file(nazwa), dir.file(u"pamiec"_s), {}, &blad);
+        EXPECT_FALSE(lista.wczytana()) << p.nazwa;
+        EXPECT_FALSE(blad.isEmpty()) << p.nazwa;
+    }
+    QString blad;
+    EXPECT_FALSE(BialaLista::otworz(dir.file(u"brak.json"_s), {}, {}, &blad).wczytana());
+    // A number without quotes is as good as text.
+    dir.writeBytes(u"liczba.json"_s, plikPlaski(0, "3"));
+    sprawdzWyniki(BialaLista::otworz(dir.file(u"liczba.json"_s), dir.file(u"pamiec"_s), {}, &blad));
+}
+
+TEST(BialaLista, StoppingTheReadingLeavesNoList)
+{
+    TempFolder dir;
+    dir.writeBytes(u"lista.json"_s, plikPlaski());
+    QString blad;
+    const BialaLista lista = BialaLista::otworz(dir.file(u"lista.json"_s), dir.file(u"pamiec"_s),
+                                                [](qint64, qint64) { return false; }, &blad);
+    EXPECT_FALSE(lista.wczytana());
+    EXPECT_FALSE(QDir(dir.file(u"pamiec"_s)).exists() && !QDir(dir.file(u"pamiec"_s)).isEmpty());
+}
+
+} // namespace
+} // namespace remitto::kontrahenci
