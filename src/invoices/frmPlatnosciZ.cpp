@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "core/Session.h"
+#include "history/frmHistoria.h"
 #include "invoices/frmKorektaFakturyZ.h"
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
@@ -117,7 +118,6 @@ void frmPlatnosciZ::zbudujOkno()
     auto* cmdKontrahent = przycisk(QStringLiteral("&Tylko wybrany kontrahent"), QStringLiteral("cmdTylkoKontrahent"), this);
     auto* cmdFaktura = przycisk(QStringLiteral("&Wyświetl wybraną fakturę"), QStringLiteral("CmdFaktura"), this);
     auto* cmdHistoria = przycisk(QStringLiteral("&Historia przelewów"), QStringLiteral("cmdHistoriaPrzelewow"), this);
-    cmdHistoria->setEnabled(false);  // the history window comes with a later version
     auto* cmdAktualne = przycisk(QStringLiteral("Aktualne na dziś"), QStringLiteral("cmdPrzelewyAktualne"), this);
     cmdAktualne->setEnabled(false);  // has no effect
     auto* cmdKoniec = przycisk(QStringLiteral("&Koniec"), QStringLiteral("cmdKoniec"), this);
@@ -186,6 +186,7 @@ void frmPlatnosciZ::zbudujOkno()
     connect(cmdKontrahent, &QPushButton::clicked, this, &frmPlatnosciZ::tylkoKontrahent);
     connect(cmdFaktura, &QPushButton::clicked, this, &frmPlatnosciZ::wyswietlFakture);
     connect(cmdKoniec, &QPushButton::clicked, this, &frmPlatnosciZ::koniec);
+    connect(cmdHistoria, &QPushButton::clicked, this, &frmPlatnosciZ::historia);
     connect(m_Option1, &QRadioButton::clicked, this, [this] { sortuj(kol::DataZakupu); });
     connect(m_Option2, &QRadioButton::clicked, this, [this] { sortuj(kol::Termin); });
 }
@@ -397,6 +398,16 @@ void frmPlatnosciZ::koniec()
         p->raise();
         p->activateWindow();
     }
+}
+
+void frmPlatnosciZ::historia()
+{
+    if (!m_historia) {
+        m_historia = new frmHistoria(m_session, m_dialogs, this);
+        m_historia->setWindowFlag(Qt::Window);
+        m_historia->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historia->otworz();
 }
 
 } // namespace remitto

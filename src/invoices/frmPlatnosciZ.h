@@ -16,6 +16,7 @@ namespace remitto {
 
 class Dialogs;
 class Grid;
+class frmHistoria;
 class frmKorektaFakturyZ;
 struct Session;
 
@@ -57,6 +58,7 @@ private:
     void sortuj(int kolumna);
     void wyswietlFakture();
     void koniec();
+    void historia();
 
     /// The loading procedure shared by the opening and the list buttons.
     void wczytaj(RodzajListy rodzaj);
@@ -71,6 +73,7 @@ private:
     Session& m_session;
     Dialogs& m_dialogs;
     QPointer<frmKorektaFakturyZ> m_podglad;
+    QPointer<frmHistoria> m_historia;
     /// A list is loading: the window repaints meanwhile, but what the user
     /// does waits until the list stands.
     bool m_wczytywanie = false;

@@ -126,7 +126,8 @@ TEST_F(OknoPlatnosci, OpeningListsTheMonthWithTotalsAndColours)
     EXPECT_FALSE(w<QProgressBar>("prgWczytywanie")->isVisible());
 
     // What comes with later versions is there but cannot be pressed.
-    for (const char* n : {"cmdHistoriaPrzelewow", "cmdZapiszPaczke", "cmdDoPrzelewu", "cmdUsunPlatnosc",
+    EXPECT_TRUE(w<QPushButton>("cmdHistoriaPrzelewow")->isEnabled());
+    for (const char* n : {"cmdZapiszPaczke", "cmdDoPrzelewu", "cmdUsunPlatnosc",
                           "cmdPrzelewyAktualne"})
         EXPECT_FALSE(w<QPushButton>(n)->isEnabled()) << n;
     EXPECT_TRUE(d.shown().isEmpty());
@@ -274,4 +275,15 @@ TEST(OknoPlatnosciQt, EmptySearchWordIsReportedInARealBox)
     QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdTylkoKontrahent")), Qt::LeftButton);
     EXPECT_EQ(widziane, (QStringList{QStringLiteral("Brak folderu programu Kramix /nonexistent-kramix"),
                                      QStringLiteral(" Nie wybrałeś słowa do wyszukania !?")}));
+}
+
+TEST_F(OknoPlatnosci, HistoryButtonOpensTheHistoryOfSentTransfers)
+{
+    okno.otworz();
+    d.clear();
+    kliknij("cmdHistoriaPrzelewow");
+    auto* historia = okno.findChild<QWidget*>(QStringLiteral("frmHistoria"));
+    ASSERT_NE(historia, nullptr);
+    EXPECT_TRUE(historia->isVisible());
+    historia->close();
 }
