@@ -18,7 +18,7 @@ using namespace remitto::kontrahenci;
 
 namespace {
 
-QString konto(int i) { return QStringLiteral("%1").arg(qint64(61109010140000000000LL) + i, 26, 10, QLatin1Char('0')); }
+QString konto(int i) { return QStringLiteral("6110901014") + QStringLiteral("%1").arg(i, 16, 10, QLatin1Char('0')); }
 QString nip(int i) { return QStringLiteral("%1").arg(5260000000LL + i, 10, 10, QLatin1Char('0')); }
 
 qint64 maxRssKb()

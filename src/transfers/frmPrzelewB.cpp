@@ -32,6 +32,8 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     polaczPaczki();
 }
 
+frmPrzelewB::~frmPrzelewB() = default;
+
 void frmPrzelewB::zbudujOkno()
 {
     auto* prawa = new QVBoxLayout;

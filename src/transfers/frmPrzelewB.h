@@ -40,6 +40,7 @@ class frmPrzelewB : public QWidget {
 
 public:
     explicit frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmPrzelewB() override;
 
     /// Opening: caption, own company labels, printer frame, dates, kind code;
     /// then shows and raises the window.
