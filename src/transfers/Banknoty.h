@@ -20,7 +20,7 @@ struct Specyfikacja {
     std::array<bool, 8> bledne{};
 };
 
-/// Specification from the eight count texts (empty = 0).
+/// Pieces and amounts from the eight count texts (empty = 0).
 Specyfikacja specyfikacjaBanknotow(const std::array<QString, 8>& ilosci);
 
 } // namespace remitto

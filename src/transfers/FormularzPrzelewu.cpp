@@ -286,7 +286,7 @@ PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s)
                             "--------------------"));
     job.gap(12);
 
-    // Lower form: the slip on the left, the banknote specification on the right.
+    // Lower form: the slip on the left, the banknote list on the right.
     job.line(obieKopie(w.nazwa, liniaSpecyfikacji(p, 1, 20)));
     job.gap(11);
     job.line(obieKopie(w.adres, liniaSpecyfikacji(p, 2, 50)));

@@ -56,7 +56,7 @@ Formularz formularzDruku(const PolaPrzelewu& p, const Session& s);
 
 /// The transfer form (two forms on one page, each line with both copies).
 PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s);
-/// The cash-deposit form with its banknote specification.
+/// The cash-deposit form with its list of banknotes and coins.
 PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s);
 
 /// A transfer form filled with sample values and the own company of the
@@ -78,7 +78,7 @@ QString doPrawej(const QString& tekst, int n);
 QString poleKwoty(const QString& kwota);
 /// The amount as the forms print it: the amount field trimmed, points as commas.
 QString kwotaDoDruku(const PolaPrzelewu& p);
-/// One specification line of the deposit form: face values `lewy` and
+/// One banknote line of the deposit form: face values `lewy` and
 /// `prawy` (1, 2, 5, 10 on the left; 20, 50, 100, 200 on the right): counts right-aligned in 4 characters,
 /// values in 5 and 6, the line cut to 50 characters.
 QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy);

@@ -238,7 +238,7 @@ struct DepositFixture : FormFixture {
 
 } // namespace
 
-TEST_F(DepositFixture, SpecificationLinesRightAlignCountsAndValues)
+TEST_F(DepositFixture, BanknoteLinesRightAlignCountsAndValues)
 {
     EXPECT_EQ(liniaSpecyfikacji(p, 1, 20), QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240"));
     // An empty count prints as four blanks.
@@ -283,7 +283,7 @@ TEST_F(DepositFixture, DepositFormLineByLine)
         line(QStringLiteral(" ---------------------------------------------------------+---- Specyfikacja "
                             "banknotów --------------------")),
         gap(12),
-        // Lower form: the slip on the left, the specification on the right.
+        // Lower form: the slip on the left, the banknote list on the right.
         line(n + k58 + QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240")), gap(11),
         line(a + k58 + QStringLiteral("    2zł *     =    0 ||    50zł *     =     0")), gap(11),
         line(k + k58 + QStringLiteral("    5zł *    1=    5 ||   100zł *    7=   700")), gap(10),

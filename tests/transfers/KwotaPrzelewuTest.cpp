@@ -77,7 +77,7 @@ TEST(PoleVat, GrossFromNetAndVatAmountOrRate)
     }
 }
 
-TEST(Banknoty, SpecificationCountsPiecesAndAmounts)
+TEST(Banknoty, BanknoteFrameCountsPiecesAndAmounts)
 {
     const Specyfikacja s = specyfikacjaBanknotow({QStringLiteral("2"), QStringLiteral(""), QStringLiteral("1"),
                                                   QStringLiteral(" 3 "), QStringLiteral("x"), QStringLiteral("0"),

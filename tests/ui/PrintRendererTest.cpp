@@ -167,7 +167,7 @@ TEST_F(RenderFixture, EveryLineOfEachFormReachesThePdf)
         EXPECT_EQ(pdfLines(pdf), jobLines(job(kind)));
     }
     // The amount in words above a million, Polish letters included: three
-    // copies, the fourth place holds the specification's total bar.
+    // copies, the fourth place holds the banknote list's total bar.
     const QString deposit = pdfLines(dir.file(QStringLiteral("kind3.pdf"))).join(QLatin1Char('\n'));
     EXPECT_EQ(deposit.count(QStringLiteral("dwa mln. pięćset tyś. zł. pięćdziesiąt gr.")), 3) << deposit.toStdString();
     EXPECT_TRUE(deposit.contains(QStringLiteral("Razem : szt= 5003 Ogólem = 1000003 złotych")));
