@@ -48,21 +48,6 @@ QString przyczynaUszkodzenia(const QString& sciezka, bool uciety, int rozmiar)
 
 } // namespace
 
-bool czyUtf8(QByteArrayView bajty)
-{
-    if (bajty.startsWith("\xEF\xBB\xBF"))
-        return true;
-    const char* p = bajty.data();
-    const qsizetype n = bajty.size();
-    qsizetype i = 0;
-    // Most files are plain ASCII up to their first Polish letter.
-    while (i < n && static_cast<unsigned char>(p[i]) < 0x80)
-        ++i;
-    if (i == n)
-        return false;
-    return bajty.sliced(i).isValidUtf8();
-}
-
 int kluczDowolnejDaty(QByteArrayView t)
 {
     int grupy[3] = {0, 0, 0};
@@ -153,7 +138,7 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         p.m_blad = QStringLiteral("Plik %1 jest za duży.").arg(sciezka);
         return p;
     }
-    p.m_utf8 = czyUtf8(p.m_bajty);
+    p.m_utf8 = detectEncoding(p.m_bajty) == Encoding::Utf8;
 
     const char* const baza = p.m_bajty.constData();
     const char* const koniec = baza + p.m_bajty.size();

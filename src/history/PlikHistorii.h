@@ -94,8 +94,5 @@ private:
 int kluczDowolnejDaty(QByteArrayView tekst);
 int kluczDowolnejDaty(const QString& tekst);
 
-/// Whether bytes read from disk are UTF-8 (a byte-order mark, or valid UTF-8
-/// with at least one multi-byte sequence); otherwise they are Windows-1250.
-bool czyUtf8(QByteArrayView bajty);
 
 } // namespace remitto
