@@ -1,5 +1,6 @@
 #include "contractors/Kontrahent.h"
 
+#include "core/Append.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 #include "core/modZmiene.h"
@@ -144,17 +145,9 @@ bool zapiszKontrahentow(const QString& sciezka, const QList<Kontrahent>& lista, 
 
 bool dopiszKontrahenta(const QString& sciezka, const Kontrahent& k, QString* blad)
 {
-    // A last line without its line end would glue the new ordinal to the
-    // last value of the file.
-    QString tekst = tekstPliku({k});
-    QFile stary(sciezka);
-    if (stary.size() > 0 && stary.open(QIODevice::ReadOnly) && stary.seek(stary.size() - 1)) {
-        char ostatni = 0;
-        if (stary.getChar(&ostatni) && ostatni != '\n' && ostatni != '\r')
-            tekst.prepend(QStringLiteral("\r\n"));
-    }
-    stary.close();
-    return appendTextFile(sciezka, tekst, blad);
+    // The append adds a line end the file's last line may lack, so the new
+    // ordinal never sticks to the last value of the file.
+    return appendRecords(sciezka, kWartosciKontrahenta, tekstPliku({k}), blad) == AppendResult::Appended;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "transfers/RejestrWydruku.h"
 
 #include "core/Amount.h"
+#include "core/Append.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 
@@ -35,21 +36,10 @@ bool zapiszWydruk(const Session& s, const Przelew& p, QString* error)
             *error = QStringLiteral("Nie wybrano firmy - wydruku nie zapisano w historii przelewów.");
         return false;
     }
-    const QString path = plikPrzelewowWyslanych(s);
-    QString tekst = liniaPrzelewu(p);
-    QFile f(path);
-    if (f.exists() && f.size() > 0) {
-        if (!f.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = writeErrorMessage(path, f.errorString());
-            return false;
-        }
-        f.seek(f.size() - 1);
-        if (f.read(1) != "\n")
-            tekst.prepend(QStringLiteral("\r\n"));
-        f.close();
-    }
-    return appendTextFile(path, tekst, error);
+    // One whole record in one write; a missing last line end is added first
+    // and a torn end of the file is reported, not written after.
+    return appendRecords(plikPrzelewowWyslanych(s), kWartosciPrzelewu, liniaPrzelewu(p), error)
+           == AppendResult::Appended;
 }
 
 } // namespace remitto

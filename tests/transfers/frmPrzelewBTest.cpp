@@ -468,7 +468,7 @@ TEST_F(OknoPrzelewu, PrintButtonPrintsTheFormOfTheKindAndRecordsIt)
     ASSERT_EQ(drukarka.wydruki.size(), 2);
     bool nazwaNaFormularzu = false;
     for (const PrintLine& l : drukarka.wydruki.last().pages().value(0).lines)
-        nazwaNaFormularzu = nazwaNaFormularzu || l.text.contains(QStringLiteral("Hurtownia Zboże"));
+        nazwaNaFormularzu = nazwaNaFormularzu || l.text.contains(QStringLiteral("HURTOWNIA ZBOŻE"));
     EXPECT_TRUE(nazwaNaFormularzu);
 
     QList<Przelew> zapisane;
