@@ -53,6 +53,9 @@ struct Session {
 
     // Selections handed between the working windows
     qint16 TrybKontrahenta = 0;
+    QString NazwaKontrahenta;  ///< name of the contractor chosen in the list (grid column 1)
+    QString SkrotKontrahenta;  ///< its short name (grid column 4)
+    QString NrKolKontrahenta;  ///< ordinal of the contractor handed to the transfer window
     QString PlikPaczki;
     QString PlikNumeracji;
     int NrPaczkiAktualnej = 0;

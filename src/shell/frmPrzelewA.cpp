@@ -4,6 +4,7 @@
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
+#include "contractors/frmKontrahenci.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
@@ -213,7 +214,6 @@ void frmPrzelewA::budujMenu()
     QMenuBar* bar = menuBar();
     auto* kotr = dodajAkcje(bar, QStringLiteral("kotr"), QStringLiteral("&Kontrahenci"));
     connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
-    kotr->setEnabled(false);  // the transfer window comes with a later version
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
         if (!hasloPoprawne(m_session)) {
@@ -336,6 +336,11 @@ namespace remitto {
 frmMojaFirma* frmPrzelewA::oknoMojaFirma() const
 {
     return m_mojaFirma;
+}
+
+frmKontrahenci* frmPrzelewA::oknoKontrahentow() const
+{
+    return m_kontrahenci;
 }
 
 } // namespace remitto

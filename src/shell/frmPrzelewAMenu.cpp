@@ -2,6 +2,7 @@
 // the two folders of the current company, printer settings, about window.
 #include "shell/frmPrzelewA.h"
 
+#include "contractors/frmKontrahenci.h"
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/Logowanie.h"
@@ -27,8 +28,20 @@ const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone")
 
 void frmPrzelewA::kontrahenci()
 {
-    if (!hasloPoprawne(m_session))
+    if (!hasloPoprawne(m_session)) {
         zakoncz();
+        return;
+    }
+    // Until the transfer window exists, "&Kontrahenci" opens the contractor
+    // list straight away; the transfer window will take this place.
+    if (!m_kontrahenci) {
+        m_kontrahenci = new frmKontrahenci(m_session, m_dialogs, this);
+        connect(m_kontrahenci, &frmKontrahenci::doPrzelewu, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    m_kontrahenci->otworz();
 }
 
 void frmPrzelewA::zmianaDaty()

@@ -2,7 +2,9 @@
 
 #include "core/Session.h"
 #include "shell/Instalka.h"
+#include "transfers/FormularzPrzelewu.h"
 #include "ui/Dialogs.h"
+#include "ui/PrintRenderer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
 
 namespace remitto {
 
@@ -60,7 +64,31 @@ frmUstawieniaDrukarki::frmUstawieniaDrukarki(Session& session, Dialogs& dialogs,
     linijki->addWidget(etykieta(QStringLiteral("Label7"), QStringLiteral("  I    V"), this, true));
     grid->addLayout(linijki, 2, 1);
 
+    // Offset of the printed forms on the paper, in millimetres.
+    const auto pole = [this](const QString& name, const QString& tip) {
+        auto* spin = new QSpinBox(this);
+        spin->setObjectName(name);
+        spin->setRange(PrzesuniecieDruku::kMin, PrzesuniecieDruku::kMax);
+        spin->setSuffix(QStringLiteral(" mm"));
+        spin->setToolTip(tip);
+        return spin;
+    };
+    txtPrzesuniecieX = pole(QStringLiteral("txtPrzesuniecieX"), QStringLiteral("Dodatnie w prawo, ujemne w lewo"));
+    txtPrzesuniecieY = pole(QStringLiteral("txtPrzesuniecieY"), QStringLiteral("Dodatnie w dół, ujemne w górę"));
+    auto* lblX = etykieta(QStringLiteral("lblPrzesuniecieX"), QStringLiteral("Przesunięcie druku w &poziomie"), this);
+    lblX->setBuddy(txtPrzesuniecieX);
+    auto* lblY = etykieta(QStringLiteral("lblPrzesuniecieY"), QStringLiteral("Przesunięcie druku w p&ionie"), this);
+    lblY->setBuddy(txtPrzesuniecieY);
+    grid->addWidget(lblX, 3, 0);
+    grid->addWidget(txtPrzesuniecieX, 3, 1);
+    grid->addWidget(lblY, 4, 0);
+    grid->addWidget(txtPrzesuniecieY, 4, 1);
+
     auto* przyciski = new QHBoxLayout;
+    auto* cmdPodglad = new QPushButton(QStringLiteral("Podgląd &wydruku"), this);
+    cmdPodglad->setObjectName(QStringLiteral("cmdPodglad"));
+    connect(cmdPodglad, &QPushButton::clicked, this, &frmUstawieniaDrukarki::podglad);
+    przyciski->addWidget(cmdPodglad);
     auto* cmdZapisz = new QPushButton(QStringLiteral("&Zapisz zmiany"), this);
     cmdZapisz->setObjectName(QStringLiteral("cmdZapisz"));
     connect(cmdZapisz, &QPushButton::clicked, this, &frmUstawieniaDrukarki::zapisz);
@@ -70,11 +98,15 @@ frmUstawieniaDrukarki::frmUstawieniaDrukarki(Session& session, Dialogs& dialogs,
     przyciski->addStretch();
     przyciski->addWidget(cmdZapisz);
     przyciski->addWidget(cmdKoniec);
-    grid->addLayout(przyciski, 3, 0, 1, 2);
+    grid->addLayout(przyciski, 5, 0, 1, 2);
 }
 
 void frmUstawieniaDrukarki::otworz()
 {
+    const PrzesuniecieDruku p = m_settings ? wczytajPrzesuniecie(*m_settings) : przesuniecieUzytkownika();
+    txtPrzesuniecieX->setValue(p.poziomoMm);
+    txtPrzesuniecieY->setValue(p.pionowoMm);
+
     const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
     if (!r.ok) {
         m_dialogs.messageBox(r.error, QStringLiteral("Ustawienie drukarki"), Icon::Critical);
@@ -88,8 +120,33 @@ void frmUstawieniaDrukarki::otworz()
                              Icon::Critical);
 }
 
+PrzesuniecieDruku frmUstawieniaDrukarki::przesuniecie() const
+{
+    return {txtPrzesuniecieX->value(), txtPrzesuniecieY->value()};
+}
+
+void frmUstawieniaDrukarki::podglad()
+{
+    // The sample form as the printer settings on screen would print it.
+    Session probny = m_session;
+    probny.RodzajDrukarki = txtPrzylaczonaDrukarka->text().trimmed().left(1).toUpper();
+    probny.DrukPogrubiony = Option2->isChecked() ? QStringLiteral("G") : QString();
+    const PrintJob job = formularzWzorcowy(probny);
+    if (m_podglad)
+        m_podglad(job, przesuniecie());
+    else
+        pokazPodglad(job, przesuniecie(), this);
+}
+
 void frmUstawieniaDrukarki::zapisz()
 {
+    if (m_settings) {
+        zapiszPrzesuniecie(*m_settings, przesuniecie());
+    } else {
+        QSettings settings;
+        zapiszPrzesuniecie(settings, przesuniecie());
+    }
+
     QString error;
     const WynikZmiany w = zapiszDrukarke(m_session, txtPrzylaczonaDrukarka->text(), Option2->isChecked(), &error);
     if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)

@@ -1,16 +1,14 @@
 #include "ui/Grid.h"
 
-#include <QCollator>
+#include "core/PorzadekOgolny.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QAbstractButton>
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace remitto {
 
@@ -235,80 +233,25 @@ void GridModel::clearBold(int firstCol, int lastCol)
     }
 }
 
-namespace {
-
-/// A number as the grid's sort sees it: digits with an optional sign and one
-/// decimal point or comma.
-std::optional<double> asNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    QString p = t;
-    p.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(p, &ok);
-    if (!ok)
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
-void GridModel::sortRange(int first, int last, int column, bool descending)
+void GridModel::sortRange(int first, int last, int col, bool descending)
 {
     first = std::max(first, 0);
     last = std::min<int>(last, int(m_rows.size()) - 1);
-    if (first >= last || column < 0 || column >= m_headers.size())
+    if (first >= last || col < 0 || col >= m_headers.size())
         return;
 
-    struct Key {
-        std::optional<double> number;
-        QCollatorSortKey text;
-    };
-    QCollator collator{QLocale(QLocale::Polish, QLocale::Poland)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
+    QStringList values;
     const int n = last - first + 1;
-    std::vector<Key> keys;
-    keys.reserve(size_t(n));
-    for (int i = 0; i < n; ++i) {
-        const QString t = cell(first + i, column);
-        keys.push_back(Key{asNumber(t), collator.sortKey(t)});
-    }
-    auto before = [&](int a, int b) {  // true when row a goes strictly before row b
-        const Key& ka = keys[size_t(a)];
-        const Key& kb = keys[size_t(b)];
-        int c = 0;
-        if (ka.number && kb.number)
-            c = *ka.number < *kb.number ? -1 : (*kb.number < *ka.number ? 1 : 0);
-        else
-            c = ka.text.compare(kb.text);
-        return descending ? c > 0 : c < 0;
-    };
-    // Bottom-up merge sort of positions: stable, and safe with any comparison.
-    std::vector<int> order(static_cast<size_t>(n)), work(static_cast<size_t>(n));
+    values.reserve(n);
     for (int i = 0; i < n; ++i)
-        order[size_t(i)] = i;
-    for (int width = 1; width < n; width *= 2) {
-        for (int lo = 0; lo < n; lo += 2 * width) {
-            const int mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
-            int a = lo, b = mid, o = lo;
-            while (a < mid && b < hi)
-                work[size_t(o++)] = before(order[size_t(b)], order[size_t(a)]) ? order[size_t(b++)] : order[size_t(a++)];
-            while (a < mid)
-                work[size_t(o++)] = order[size_t(a++)];
-            while (b < hi)
-                work[size_t(o++)] = order[size_t(b++)];
-        }
-        order.swap(work);
-    }
+        values.append(cell(first + i, col));
+    const QList<int> order = porzadekOgolny(values, descending);
 
     beginResetModel();
     QList<Row> sorted;
     sorted.reserve(n);
     for (int i = 0; i < n; ++i)
-        sorted.append(std::move(m_rows[first + order[size_t(i)]]));
+        sorted.append(std::move(m_rows[first + order[i]]));
     for (int i = 0; i < n; ++i)
         m_rows[first + i] = std::move(sorted[i]);
     endResetModel();

@@ -1,0 +1,191 @@
+#include "contractors/Kontrahent.h"
+
+#include "core/QuoteFormat.h"
+#include "core/TextFile.h"
+#include "core/modZmiene.h"
+
+#include <QFile>
+
+namespace remitto::kontrahenci {
+
+Kontrahent Kontrahent::zWartosci(const QStringList& wartosci)
+{
+    Kontrahent k;
+    const qsizetype n = std::min<qsizetype>(wartosci.size(), kWartosciKontrahenta);
+    for (qsizetype i = 0; i < n; ++i)
+        k.w[static_cast<size_t>(i)] = wartosci[i];
+    return k;
+}
+
+QStringList Kontrahent::wartosci() const
+{
+    QStringList out;
+    out.reserve(kWartosciKontrahenta);
+    for (const QString& v : w)
+        out.append(v);
+    return out;
+}
+
+const std::array<Pole, kKolumnySiatki> kPoleKolumny = {
+    NrKol,     NazwaKontrahenta, ImieKontrahenta, NrRachunku1K, SkrotK,   Kod,     Poczta,
+    Miejscowosc, GminaK,         Ulica,           NrDomu,       NrLokaluK, Telefon, NipKontr,
+    Svat,      KodIden,          Platnosc,        BankK,        MailK,    WWWK,    OstKwotaK,
+    RegonK,    WalutaKh,         PowiatK,         Wojewodztwo,  UwagiK,   TytulK,
+};
+
+QStringList naglowkiSiatki()
+{
+    return {
+        QStringLiteral("Nr.kol"),      QStringLiteral("Nazwa kontrahenta   "), QStringLiteral("Imie kontrahenta   "),
+        QStringLiteral("NrRachunku1K"), QStringLiteral("skrótK"),             QStringLiteral("Kod"),
+        QStringLiteral("Poczta"),      QStringLiteral("Miejscowosc"),          QStringLiteral("GminaK"),
+        QStringLiteral("Ulica     "),  QStringLiteral("NrDomu"),               QStringLiteral("NrLokaluK"),
+        QStringLiteral("Telefon   "),  QStringLiteral("NipKontr"),             QStringLiteral("Svat"),
+        QStringLiteral("KodIden"),     QStringLiteral("Płatność"),             QStringLiteral("BankK"),
+        QStringLiteral("MailK"),       QStringLiteral("WWWK"),                 QStringLiteral("OstKwotaK"),
+        QStringLiteral("RegonK"),      QStringLiteral("WalutaKh"),             QStringLiteral("PowiatK"),
+        QStringLiteral("Wojewodztwo"), QStringLiteral("UwagiK"),               QStringLiteral("TytulK"),
+    };
+}
+
+QList<int> szerokosciSiatki()
+{
+    return {600,  4000, 2500, 3000, 1500, 600,  1000, 1500, 1500, 1500, 600,  600,  1000, 1200,
+            600,  1000, 1200, 1200, 800,  1200, 1000, 800,  1200, 1000, 1200, 1200, 4000};
+}
+
+QStringList wierszSiatki(const Kontrahent& k)
+{
+    QStringList out;
+    out.reserve(kKolumnySiatki);
+    for (Pole p : kPoleKolumny)
+        out.append(k[p]);
+    return out;
+}
+
+QList<QStringList> wierszeSiatki(QList<Kontrahent>&& lista)
+{
+    QList<QStringList> out;
+    out.reserve(lista.size());
+    for (Kontrahent& k : lista) {
+        QStringList w;
+        w.reserve(kKolumnySiatki);
+        for (Pole p : kPoleKolumny)
+            w.append(std::move(k[p]));
+        out.append(std::move(w));
+    }
+    lista.clear();
+    return out;
+}
+
+QString tekstPliku(const QList<Kontrahent>& lista)
+{
+    QuoteWriter zapis;
+    for (const Kontrahent& k : lista) {
+        for (int i = 0; i < kWartosciKontrahenta; ++i) {
+            const QString& v = k.w[static_cast<size_t>(i)];
+            if (i == NrKol)
+                zapis.number(v);
+            else
+                zapis.text(v);  // passes through ZamienCudzyslow
+            zapis.endLine();
+        }
+    }
+    return zapis.result();
+}
+
+OdczytKontrahentow czytajKontrahentow(const QString& sciezka)
+{
+    OdczytKontrahentow o;
+    QuoteFile plik = readQuoteFile(sciezka);
+    o.brak = plik.missing;
+    o.wartosci = int(plik.values.size());
+    // A file cut inside a quoted value: its last value is incomplete.
+    const qsizetype pelne = plik.values.size() - (!plik.ok && !plik.values.isEmpty() ? 1 : 0);
+    const qsizetype cale = pelne / kWartosciKontrahenta;
+    o.lista.reserve(cale);
+    for (qsizetype r = 0; r < cale; ++r) {
+        Kontrahent k;
+        for (int i = 0; i < kWartosciKontrahenta; ++i)
+            k.w[static_cast<size_t>(i)] = std::move(plik.values[r * kWartosciKontrahenta + i]);
+        o.lista.append(std::move(k));
+    }
+    if (!plik.ok) {
+        o.uszkodzony = !plik.missing;
+        o.blad = plik.error;
+        return o;
+    }
+    if (plik.values.size() % kWartosciKontrahenta != 0) {
+        o.uszkodzony = true;
+        o.blad = damagedFileMessage(sciezka, kWartosciKontrahenta);
+        return o;
+    }
+    o.ok = true;
+    return o;
+}
+
+bool zapiszKontrahentow(const QString& sciezka, const QList<Kontrahent>& lista, QString* blad)
+{
+    return rewriteTextFile(sciezka, tekstPliku(lista), blad);
+}
+
+bool dopiszKontrahenta(const QString& sciezka, const Kontrahent& k, QString* blad)
+{
+    // A last line without its line end would glue the new ordinal to the
+    // last value of the file.
+    QString tekst = tekstPliku({k});
+    QFile stary(sciezka);
+    if (stary.size() > 0 && stary.open(QIODevice::ReadOnly) && stary.seek(stary.size() - 1)) {
+        char ostatni = 0;
+        if (stary.getChar(&ostatni) && ostatni != '\n' && ostatni != '\r')
+            tekst.prepend(QStringLiteral("\r\n"));
+    }
+    stary.close();
+    return appendTextFile(sciezka, tekst, blad);
+}
+
+namespace {
+
+KontrahentDoPrzelewu wspolne(const Kontrahent& k)
+{
+    KontrahentDoPrzelewu d;
+    d.txtNazwa1K = k[NazwaKontrahenta];
+    d.txtNazwa2K = k[ImieKontrahenta];
+    d.txtSkrotK = k[SkrotK].toUpper();
+    d.lbNazwaFirmy = k[SkrotK];
+    d.txtKODK = k[Kod];
+    d.txtAdresK = k[Miejscowosc];
+    d.txtUlicaK = k[Ulica];
+    d.txtNumerDomuK = k[NrDomu];
+    d.txtNrLok = k[NrLokaluK];
+    d.txtBankK = k[BankK];
+    d.txtKontoK = KontoBezOdstepow(k[NrRachunku1K]);
+    d.txtTytulem1 = k[TytulK];
+    d.txtKwotaK = k[OstKwotaK];
+    d.txtKodIden = k[KodIden];
+    d.txtNIPK = k[NipKontr];
+    d.txtNrKol = k[NrKol];
+    return d;
+}
+
+} // namespace
+
+KontrahentDoPrzelewu doPrzelewuZListy(const Kontrahent& k)
+{
+    KontrahentDoPrzelewu d = wspolne(k);
+    d.txtKwotaBrutto = k[OstKwotaK];
+    d.txtVat = k[OstVatK];
+    d.txtTelefon = k[Telefon];
+    d.txtMail = k[MailK];
+    return d;
+}
+
+KontrahentDoPrzelewu doPrzelewuZKarty(const Kontrahent& k)
+{
+    KontrahentDoPrzelewu d = wspolne(k);
+    d.txtPoczta = k[Poczta];
+    d.txtRodzKl = k[Svat];
+    return d;
+}
+
+} // namespace remitto::kontrahenci

@@ -1,0 +1,110 @@
+// The record a printed form leaves in the sent-transfers file.
+#include "TempFolder.h"
+
+#include "core/QuoteFormat.h"
+#include "core/Session.h"
+#include "transfers/RejestrWydruku.h"
+
+#include <gtest/gtest.h>
+
+using namespace remitto;
+using remitto::test::TempFolder;
+
+namespace {
+
+PolaPrzelewu pola()
+{
+    PolaPrzelewu p;
+    p.wpis.nazwa1 = QStringLiteral("Hurtownia \"Zboże\"");
+    p.wpis.nazwa2 = QStringLiteral("Jan Nowak");
+    p.wpis.skrot = QStringLiteral("ZBOZE");
+    p.wpis.kod = QStringLiteral("31-154");
+    p.wpis.adres = QStringLiteral("Kraków");
+    p.wpis.ulica = QStringLiteral("Długa");
+    p.wpis.numerDomu = QStringLiteral("7a");
+    p.wpis.bank = QStringLiteral("Bank Polski");
+    p.wpis.konto = QStringLiteral("61109010140000071219812874");
+    p.wpis.nip = QStringLiteral("5260250274");
+    p.wpis.kodIden = QStringLiteral("K12");
+    p.wpis.kwota = QStringLiteral("1234.5");
+    p.wpis.vat = QStringLiteral("23");
+    p.wpis.tytul = QStringLiteral("F-ra nr. 12/2026");
+    return p;
+}
+
+} // namespace
+
+TEST(PrintRecord, TransferRecordOfTwentySevenValuesMarkedAsPrinted)
+{
+    PolaPrzelewu p = pola();
+    const Przelew r = przelewWydruku(p, QStringLiteral("10-12-2026"));
+    EXPECT_EQ(r.wartosci().size(), 27);
+    EXPECT_EQ(liniaPrzelewu(r),
+              QStringLiteral("\"Hurtownia ''Zboże''\",\"Jan Nowak\",\"61109010140000071219812874\",\"1234.5\",\"23\","
+                             "\"1234,50\",\"F-ra nr. 12/2026\",\"2026-12-10\",\"1234,50\",0,\"2026-12-10\",\"Wydruk\","
+                             "\"Długa\",\"7a\",\"Kraków\",\"31-154\",\"ZBOZE\",\"Bank Polski\",\"\",\"\",,\"\","
+                             "\"5260250274\",\"Wydruk\",\"110\",\"51\",\"K12\"\r\n"));
+
+    // A gross amount of the window is kept; the amount paid is the one printed.
+    p.wpis.brutto = QStringLiteral("1518,44");
+    EXPECT_EQ(przelewWydruku(p, QStringLiteral("10-12-2026")).kwotaB, QStringLiteral("1518,44"));
+    EXPECT_EQ(przelewWydruku(p, QStringLiteral("10-12-2026")).splacono, QStringLiteral("1234,50"));
+}
+
+TEST(PrintRecord, CodesFollowTheKind)
+{
+    const std::tuple<Rodzaj, const char*, const char*> cases[] = {
+        {Rodzaj::Przelew, "110", "51"}, {Rodzaj::Skarbowy, "114", "71"}, {Rodzaj::Wplata, "110", ""},
+        {Rodzaj::ZUS, "120", "51"},     {Rodzaj::Podzielona, "110", "53"}, {Rodzaj::Zlecenie, "210", "01"},
+    };
+    PolaPrzelewu p = pola();
+    for (const auto& [rodzaj, zlec, dok] : cases) {
+        p.rodzaj = rodzaj;
+        const Przelew r = przelewWydruku(p, QStringLiteral("10-12-2026"));
+        EXPECT_EQ(r.typZlec, QString::fromLatin1(zlec));
+        EXPECT_EQ(r.typDok, QString::fromLatin1(dok));
+        EXPECT_EQ(r.oznPrz, QStringLiteral("Wydruk"));
+        EXPECT_EQ(r.status, QStringLiteral("Wydruk"));
+    }
+}
+
+TEST(PrintRecord, AppendedAsWholeRecordToTheCompanysFile)
+{
+    TempFolder dir;
+    Session s;
+    s.SciezkaProgramu = dir.path();
+    s.SkrotFirmy = QStringLiteral("KLOS");
+    const Przelew first = przelewWydruku(pola(), QStringLiteral("09-12-2026"));
+    // A file whose last record lacks its line end.
+    QString old = liniaPrzelewu(first);
+    old.chop(2);
+    dir.writeText(QStringLiteral("KLOS.dat"), old);
+
+    PolaPrzelewu deposit = pola();
+    deposit.rodzaj = Rodzaj::Wplata;
+    deposit.wpis.kwota = QStringLiteral("2500000");
+    const Przelew second = przelewWydruku(deposit, QStringLiteral("10-12-2026"));
+    QString error;
+    ASSERT_TRUE(zapiszWydruk(s, second, &error)) << error.toStdString();
+
+    const QuoteFile f = readQuoteFile(dir.file(QStringLiteral("KLOS.dat")));
+    ASSERT_TRUE(f.ok);
+    QList<Przelew> records;
+    ASSERT_TRUE(przelewyZWartosci(f.values, &records));
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0], first);
+    EXPECT_EQ(records[1], second);
+    EXPECT_EQ(records[1].splacono, QStringLiteral("2500000,00"));
+    EXPECT_TRUE(dir.readText(QStringLiteral("KLOS.dat")).endsWith(QStringLiteral("\"K12\"\r\n")));
+}
+
+TEST(PrintRecord, NoCompanyNoRecord)
+{
+    TempFolder dir;
+    Session s;
+    s.SciezkaProgramu = dir.path();
+    QString error;
+    EXPECT_FALSE(zapiszWydruk(s, przelewWydruku(pola(), QStringLiteral("10-12-2026")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(dir.exists(QStringLiteral(".dat")));
+}
