@@ -155,7 +155,7 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
                           QStringLiteral("%1: kwota spłacona \"%2\" nie jest kwotą większą od zera.")
                               .arg(opisWiersza(i + 1, p), p.splacono));
         kwoty.append(*grosze);
-        if (!kontoPoprawne(p.konto.trimmed()))
+        if (!kontoDoEksportu(p.konto.trimmed()))
             w.podejrzaneKonta.append(p.nazwaKontrahenta);
 
         const QString nazwa = p.nrKolFakt.trimmed();

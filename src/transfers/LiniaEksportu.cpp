@@ -1,5 +1,6 @@
 #include "transfers/LiniaEksportu.h"
 
+#include "core/Nrb.h"
 #include "core/QuoteFormat.h"
 #include "core/modZmiene.h"
 
@@ -73,20 +74,9 @@ QString liniaEksportu(const Przelew& p, qint64 grosze, const KodyEksportu& kody,
     return w.result();
 }
 
-bool kontoPoprawne(const QString& konto)
+bool kontoDoEksportu(const QString& konto)
 {
-    if (konto.size() != 26)
-        return false;
-    for (QChar c : konto)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    // IBAN check: the 24 digits after the check digits, "PL" as 2521, then
-    // the check digits, taken modulo 97, must leave 1.
-    const QString liczba = konto.mid(2) + QStringLiteral("2521") + konto.left(2);
-    int reszta = 0;
-    for (QChar c : liczba)
-        reszta = (reszta * 10 + (c.unicode() - '0')) % 97;
-    return reszta == 1;
+    return konto.size() == 26 && sprawdzNrb(konto) == StanNrb::Poprawny;
 }
 
 QString folderEksportu(const QString& folder)

@@ -52,9 +52,10 @@ struct NadawcaEksportu {
 QString liniaEksportu(const Przelew& p, qint64 grosze, const KodyEksportu& kody, const NadawcaEksportu& nadawca,
                       const QDate& data);
 
-/// A domestic account of 26 digits with right check digits (the IBAN check
-/// with the country code PL).
-bool kontoPoprawne(const QString& konto);
+/// The beneficiary account as the export checks it: exactly 26 characters,
+/// all digits, with right check digits. A row failing it is warned about
+/// and still exported.
+bool kontoDoEksportu(const QString& konto);
 
 /// Export folder of the data folder.
 QString folderEksportu(const QString& folder);

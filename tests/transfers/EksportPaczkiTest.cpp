@@ -176,10 +176,10 @@ TEST(LiniaEksportu, TitleAmountAndAccountRules)
     EXPECT_EQ(kwotaEksportu(1230), QStringLiteral("00000000000001230"));
     EXPECT_EQ(kwotaEksportu(1234567890), QStringLiteral("00000001234567890"));
 
-    EXPECT_TRUE(kontoPoprawne(kKonto));
-    EXPECT_FALSE(kontoPoprawne(QStringLiteral("61109010140000071219812875")));  // one digit off
-    EXPECT_FALSE(kontoPoprawne(kKonto.left(24)));
-    EXPECT_FALSE(kontoPoprawne(kKontoWlasne));
+    EXPECT_TRUE(kontoDoEksportu(kKonto));
+    EXPECT_FALSE(kontoDoEksportu(QStringLiteral("61109010140000071219812875")));  // one digit off
+    EXPECT_FALSE(kontoDoEksportu(kKonto.left(24)));
+    EXPECT_FALSE(kontoDoEksportu(kKontoWlasne));  // in groups: 32 characters
 }
 
 // ---- The invoice payment mark ------------------------------------------------
