@@ -16,3 +16,12 @@ cd ..
 scripts/build.sh build-asan -DREMITTO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cd build-asan
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j"$(nproc)"
+
+# Each fuzz target for a short fixed number of inputs (clang, core sources only).
+cd ..
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DREMITTO_FUZZ=ON -DREMITTO_BUILD_TESTS=OFF > build-fuzz.configure.log 2>&1 \
+  || { cat build-fuzz.configure.log; exit 1; }
+cmake --build build-fuzz -j"$(nproc)" --target fuzz
+cd build-fuzz
+ctest --output-on-failure

@@ -208,10 +208,17 @@ int zmienWgNazwyISkrotu(QList<Kontrahent>& lista, const QString& nazwa, const QS
 // ---- File ---------------------------------------------------------------------
 
 WynikOperacji przepiszPlik(const QString& sciezka, bool nadpiszUszkodzony,
-                           const std::function<int(QList<Kontrahent>&)>& zmien)
+                           const std::function<int(QList<Kontrahent>&)>& zmien, int oczekiwanaLiczba)
 {
     WynikOperacji w;
     OdczytKontrahentow o = czytajKontrahentow(sciezka);
+    if (oczekiwanaLiczba >= 0 && (o.ok || o.uszkodzony) && o.lista.size() != oczekiwanaLiczba) {
+        w.wynik = Wynik::InnaLiczba;
+        w.liczba = int(o.lista.size());
+        return w;
+    }
+    if (oczekiwanaLiczba == 0 && o.brak)
+        return w;  // no file and nothing shown: nothing to write
     if (!o.ok && !o.brak) {
         w.blad = o.blad;
         if (!o.uszkodzony) {
@@ -236,30 +243,39 @@ WynikOperacji przepiszPlik(const QString& sciezka, bool nadpiszUszkodzony,
     return w;
 }
 
-WynikOperacji sortujPlik(const QString& sciezka, bool nadpiszUszkodzony)
+WynikOperacji sortujPlik(const QString& sciezka, bool nadpiszUszkodzony, int oczekiwanaLiczba)
 {
-    return przepiszPlik(sciezka, nadpiszUszkodzony, [](QList<Kontrahent>& lista) {
-        lista = posortowaneWgNazwy(std::move(lista));
-        return int(lista.size());
-    });
+    return przepiszPlik(
+        sciezka, nadpiszUszkodzony,
+        [](QList<Kontrahent>& lista) {
+            lista = posortowaneWgNazwy(std::move(lista));
+            return int(lista.size());
+        },
+        oczekiwanaLiczba);
 }
 
-WynikOperacji usunZPliku(const QString& sciezka, int nr, bool nadpiszUszkodzony)
+WynikOperacji usunZPliku(const QString& sciezka, int nr, bool nadpiszUszkodzony, int oczekiwanaLiczba)
 {
-    return przepiszPlik(sciezka, nadpiszUszkodzony, [nr](QList<Kontrahent>& lista) {
-        const qsizetype przed = lista.size();
-        lista = bezKontrahenta(std::move(lista), nr);
-        return int(przed - lista.size());
-    });
+    return przepiszPlik(
+        sciezka, nadpiszUszkodzony,
+        [nr](QList<Kontrahent>& lista) {
+            const qsizetype przed = lista.size();
+            lista = bezKontrahenta(std::move(lista), nr);
+            return int(przed - lista.size());
+        },
+        oczekiwanaLiczba);
 }
 
-WynikOperacji usunPodwojneZPliku(const QString& sciezka, bool nadpiszUszkodzony)
+WynikOperacji usunPodwojneZPliku(const QString& sciezka, bool nadpiszUszkodzony, int oczekiwanaLiczba)
 {
-    return przepiszPlik(sciezka, nadpiszUszkodzony, [](QList<Kontrahent>& lista) {
-        const qsizetype przed = lista.size();
-        lista = bezPodwojnych(std::move(lista));
-        return int(przed - lista.size());
-    });
+    return przepiszPlik(
+        sciezka, nadpiszUszkodzony,
+        [](QList<Kontrahent>& lista) {
+            const qsizetype przed = lista.size();
+            lista = bezPodwojnych(std::move(lista));
+            return int(przed - lista.size());
+        },
+        oczekiwanaLiczba);
 }
 
 WynikOperacji dopiszZKarty(const QString& sciezka, const Kontrahent& karta, bool nadpiszUszkodzony)

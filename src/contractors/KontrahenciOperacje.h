@@ -84,6 +84,7 @@ enum class Wynik {
     BladOdczytu,  ///< a file could not be read (message in blad)
     BladZapisu,   ///< the rewrite failed; the old file is left as it was
     ZlyUklad,     ///< conversion: the file is not in the old layout (left untouched)
+    InnaLiczba,   ///< the file holds another number of records than expected: nothing written
 };
 
 struct WynikOperacji {
@@ -96,13 +97,16 @@ struct WynikOperacji {
 
 /// Reads the file, lets `zmien` change the records and rewrites it. A missing
 /// file counts as empty; a damaged one is rewritten from the records that
-/// could be read only with `nadpiszUszkodzony`.
+/// could be read only with `nadpiszUszkodzony`. With `oczekiwanaLiczba` 0 or
+/// more, a file holding another number of records (the list on screen is not
+/// the file) is left alone with InnaLiczba.
 WynikOperacji przepiszPlik(const QString& sciezka, bool nadpiszUszkodzony,
-                           const std::function<int(QList<Kontrahent>&)>& zmien);
+                           const std::function<int(QList<Kontrahent>&)>& zmien, int oczekiwanaLiczba = -1);
 
-WynikOperacji sortujPlik(const QString& sciezka, bool nadpiszUszkodzony = false);
-WynikOperacji usunZPliku(const QString& sciezka, int nr, bool nadpiszUszkodzony = false);
-WynikOperacji usunPodwojneZPliku(const QString& sciezka, bool nadpiszUszkodzony = false);
+WynikOperacji sortujPlik(const QString& sciezka, bool nadpiszUszkodzony = false, int oczekiwanaLiczba = -1);
+WynikOperacji usunZPliku(const QString& sciezka, int nr, bool nadpiszUszkodzony = false, int oczekiwanaLiczba = -1);
+WynikOperacji usunPodwojneZPliku(const QString& sciezka, bool nadpiszUszkodzony = false,
+                                 int oczekiwanaLiczba = -1);
 
 /// Adds the card's record with ordinal = records + 1. A whole file is
 /// appended to; a damaged one is rewritten (with consent) from the records

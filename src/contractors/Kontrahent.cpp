@@ -63,21 +63,6 @@ QStringList wierszSiatki(const Kontrahent& k)
     return out;
 }
 
-QList<QStringList> wierszeSiatki(QList<Kontrahent>&& lista)
-{
-    QList<QStringList> out;
-    out.reserve(lista.size());
-    for (Kontrahent& k : lista) {
-        QStringList w;
-        w.reserve(kKolumnySiatki);
-        for (Pole p : kPoleKolumny)
-            w.append(std::move(k[p]));
-        out.append(std::move(w));
-    }
-    lista.clear();
-    return out;
-}
-
 QString tekstPliku(const QList<Kontrahent>& lista)
 {
     QuoteWriter zapis;
@@ -94,33 +79,61 @@ QString tekstPliku(const QList<Kontrahent>& lista)
     return zapis.result();
 }
 
-OdczytKontrahentow czytajKontrahentow(const QString& sciezka)
+namespace {
+
+/// Reads the file and hands each whole record (its first value's index) to
+/// `dodaj`, which may take the values over.
+template <typename Wynik, typename Dodaj>
+void czytajRekordy(const QString& sciezka, Wynik& o, qsizetype& liczba, Dodaj dodaj)
 {
-    OdczytKontrahentow o;
     QuoteFile plik = readQuoteFile(sciezka);
     o.brak = plik.missing;
-    o.wartosci = int(plik.values.size());
     // A file cut inside a quoted value: its last value is incomplete.
     const qsizetype pelne = plik.values.size() - (!plik.ok && !plik.values.isEmpty() ? 1 : 0);
-    const qsizetype cale = pelne / kWartosciKontrahenta;
-    o.lista.reserve(cale);
-    for (qsizetype r = 0; r < cale; ++r) {
-        Kontrahent k;
-        for (int i = 0; i < kWartosciKontrahenta; ++i)
-            k.w[static_cast<size_t>(i)] = std::move(plik.values[r * kWartosciKontrahenta + i]);
-        o.lista.append(std::move(k));
-    }
+    liczba = pelne / kWartosciKontrahenta;
+    for (qsizetype r = 0; r < liczba; ++r)
+        dodaj(plik.values, r * kWartosciKontrahenta);
     if (!plik.ok) {
         o.uszkodzony = !plik.missing;
         o.blad = plik.error;
-        return o;
-    }
-    if (plik.values.size() % kWartosciKontrahenta != 0) {
+    } else if (plik.values.size() % kWartosciKontrahenta != 0) {
         o.uszkodzony = true;
         o.blad = damagedFileMessage(sciezka, kWartosciKontrahenta);
-        return o;
+    } else {
+        o.ok = true;
     }
-    o.ok = true;
+}
+
+} // namespace
+
+OdczytKontrahentow czytajKontrahentow(const QString& sciezka)
+{
+    OdczytKontrahentow o;
+    qsizetype liczba = 0;
+    czytajRekordy(sciezka, o, liczba, [&o](QStringList& v, qsizetype start) {
+        if (o.lista.isEmpty())
+            o.lista.reserve(v.size() / kWartosciKontrahenta);
+        Kontrahent k;
+        for (int i = 0; i < kWartosciKontrahenta; ++i)
+            k.w[static_cast<size_t>(i)] = std::move(v[start + i]);
+        o.lista.append(std::move(k));
+    });
+    return o;
+}
+
+OdczytSiatki czytajDoSiatki(const QString& sciezka)
+{
+    OdczytSiatki o;
+    qsizetype liczba = 0;
+    czytajRekordy(sciezka, o, liczba, [&o](QStringList& v, qsizetype start) {
+        if (o.wiersze.isEmpty())
+            o.wiersze.reserve(v.size() / kWartosciKontrahenta);
+        QStringList w;
+        w.reserve(kKolumnySiatki);
+        for (Pole p : kPoleKolumny)
+            w.append(std::move(v[start + p]));
+        o.wiersze.append(std::move(w));
+    });
     return o;
 }
 

@@ -65,8 +65,6 @@ QStringList naglowkiSiatki();
 QList<int> szerokosciSiatki();
 /// The 27 cells of a record's grid row.
 QStringList wierszSiatki(const Kontrahent& k);
-/// Grid rows of all records, taking their values over (the list is emptied).
-QList<QStringList> wierszeSiatki(QList<Kontrahent>&& lista);
 
 /// Text of the whole file: the ordinal bare, every other value quoted (with
 /// its double quotes turned into two apostrophes), one value per line, CR LF.
@@ -78,12 +76,23 @@ struct OdczytKontrahentow {
     bool brak = false;     ///< the file does not exist
     bool uszkodzony = false;  ///< cut inside a quoted value, or a value count not a multiple of 29
     QList<Kontrahent> lista;  ///< every whole record that could be read
-    int wartosci = 0;      ///< values read
     QString blad;          ///< Polish message naming the file, when !ok
 };
 
 /// Reads every contractor of a 29-value file.
 OdczytKontrahentow czytajKontrahentow(const QString& sciezka);
+
+/// The file read straight into the rows of the contractor list's grid (the
+/// 27 shown values of each whole record), in one pass; ok, brak, uszkodzony
+/// and blad as for czytajKontrahentow().
+struct OdczytSiatki {
+    bool ok = false;
+    bool brak = false;
+    bool uszkodzony = false;
+    QList<QStringList> wiersze;
+    QString blad;
+};
+OdczytSiatki czytajDoSiatki(const QString& sciezka);
 
 /// Replaces the file with the records (atomic rewrite).
 bool zapiszKontrahentow(const QString& sciezka, const QList<Kontrahent>& lista, QString* blad = nullptr);

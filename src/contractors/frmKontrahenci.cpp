@@ -145,7 +145,7 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
     m_podswietlony = 0;
     m_trafienia.clear();
     m_pelny = false;
-    OdczytKontrahentow o = czytajKontrahentow(plik());
+    OdczytSiatki o = czytajDoSiatki(plik());
     m_ladowanie = false;
     if (o.brak) {
         if (!pytajOBrak)
@@ -165,7 +165,7 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
         m_dialogs.messageBox(o.blad, QStringLiteral("Błąd"), Icon::Critical);
     m_pelny = o.ok;
     m_ladowanie = true;
-    m_siatka->setRows(wierszeSiatki(std::move(o.lista)));
+    m_siatka->setRows(std::move(o.wiersze));
     if (m_siatka->rowCount() > 1) {
         m_siatka->selectRange(1, 0, 1, m_siatka->columnCount() - 1);
         m_siatka->setCurrentCell(1, 1);
@@ -226,25 +226,30 @@ void frmKontrahenci::znajdz()
     zgas();
     m_siatka->clearBold(0);
     m_trafienia.clear();
-    int trafienia = 0;
+    int pierwszy = 0;
     const int wiersze = m_siatka->rowCount();
     const int kolumny = m_siatka->columnCount();
+    const GridModel* model = m_siatka->gridModel();
     for (int c = 0; c < kolumny; ++c) {
         for (int w = 1; w < wiersze; ++w) {
-            if (!m_siatka->text(w, c).contains(szukany, Qt::CaseInsensitive))
+            const QStringList& komorki = model->cells(w - 1);
+            if (c >= komorki.size() || !komorki[c].contains(szukany, Qt::CaseInsensitive))
                 continue;
-            m_siatka->setCellBold(w, 0, true);
-            m_trafienia.append(w);
-            if (++trafienia == 1) {
-                m_ladowanie = true;
-                m_siatka->selectRange(w, 0, w, 24);
-                m_siatka->setCurrentCell(w, 1);
-                m_ladowanie = false;
-                wybierz(w, false);
-                podswietl(w, 24);
-                m_siatka->scrollToRow(w);
-            }
+            m_trafienia.append(w);  // once per matching column
+            if (pierwszy == 0)
+                pierwszy = w;
         }
+    }
+    const int trafienia = int(m_trafienia.size());
+    m_siatka->setCellsBold(m_trafienia, 0, true);
+    if (pierwszy > 0) {
+        m_ladowanie = true;
+        m_siatka->selectRange(pierwszy, 0, pierwszy, 24);
+        m_siatka->setCurrentCell(pierwszy, 1);
+        m_ladowanie = false;
+        wybierz(pierwszy, false);
+        podswietl(pierwszy, 24);
+        m_siatka->scrollToRow(pierwszy);
     }
     if (trafienia > 0)
         return;

@@ -68,11 +68,10 @@ private:
     void zakup();
 
     /// Runs a rewrite; a damaged file is rewritten only after the user agreed.
-    /// Reports a failed rewrite. True when the file was written.
+    /// A file that is not the list shown is loaded again instead, with a
+    /// message. Reports a failed rewrite. True when the file was written.
     bool wykonaj(const std::function<kontrahenci::WynikOperacji(bool nadpisz)>& operacja,
                  kontrahenci::WynikOperacji* wynik = nullptr);
-    /// True when the grid shows every record of the file; otherwise says so.
-    bool siatkaPokazujeCalyPlik(const QString& tytul);
     void otworzKarte();
 
     Session& m_session;

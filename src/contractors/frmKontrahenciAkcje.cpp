@@ -23,26 +23,19 @@ bool frmKontrahenci::wykonaj(const std::function<WynikOperacji(bool nadpisz)>& o
     }
     if (wynik)
         *wynik = w;
+    if (w.wynik == Wynik::InnaLiczba) {
+        // Rewriting from a list that is not the file would lose or confuse records.
+        zaladuj(false);
+        m_dialogs.messageBox(QStringLiteral("Lista nie pokazywała całego zbioru kontrahentów, więc została wczytana "
+                                            "ponownie. Sprawdź ją i powtórz operację."),
+                             QStringLiteral("Zbiór kontrahentów"), Icon::Exclamation);
+        return false;
+    }
     if (w.wynik != Wynik::Gotowe) {
         m_dialogs.messageBox(w.blad, QStringLiteral("Błąd"), Icon::Critical);
         return false;
     }
     return true;
-}
-
-bool frmKontrahenci::siatkaPokazujeCalyPlik(const QString& tytul)
-{
-    const OdczytKontrahentow o = czytajKontrahentow(plik());
-    if (o.brak && m_siatka->rowCount() <= 1)
-        return false;  // nothing to work on
-    if (!o.brak && (o.ok || o.uszkodzony) && o.lista.size() == m_siatka->rowCount() - 1)
-        return true;
-    // Rewriting from a list that is not the file would lose or confuse records.
-    zaladuj(false);
-    m_dialogs.messageBox(QStringLiteral("Lista nie pokazywała całego zbioru kontrahentów, więc została wczytana "
-                                        "ponownie. Sprawdź ją i powtórz operację."),
-                         tytul, Icon::Exclamation);
-    return false;
 }
 
 void frmKontrahenci::usun()
@@ -52,10 +45,9 @@ void frmKontrahenci::usun()
                              Buttons::YesNo)
         != Answer::Yes)
         return;
-    if (!siatkaPokazujeCalyPlik(tytul))
-        return;
+    const int naEkranie = m_siatka->rowCount() - 1;
     const int nr = m_wiersz;
-    if (!wykonaj([&](bool nadpisz) { return usunZPliku(plik(), nr, nadpisz); }))
+    if (!wykonaj([&](bool nadpisz) { return usunZPliku(plik(), nr, nadpisz, naEkranie); }))
         return;
     m_dialogs.messageBox(QStringLiteral("Rekord usuniety !"), tytul, Icon::Exclamation);
     zaladuj(false);
@@ -68,9 +60,8 @@ void frmKontrahenci::sortuj()
                              Icon::Question, Buttons::YesNo)
         != Answer::Yes)
         return;
-    if (!siatkaPokazujeCalyPlik(tytul))
-        return;
-    if (!wykonaj([&](bool nadpisz) { return sortujPlik(plik(), nadpisz); }))
+    const int naEkranie = m_siatka->rowCount() - 1;
+    if (!wykonaj([&](bool nadpisz) { return sortujPlik(plik(), nadpisz, naEkranie); }))
         return;
     m_dialogs.messageBox(QStringLiteral("Zbior posortowany i zapisany! "), tytul, Icon::Exclamation);
     // Loaded again at once from the sorted file; shown when next opened.
@@ -85,9 +76,8 @@ void frmKontrahenci::usunPodwojne()
                              Icon::Question, Buttons::YesNo)
         != Answer::Yes)
         return;
-    if (!siatkaPokazujeCalyPlik(tytul))
-        return;
-    if (!wykonaj([&](bool nadpisz) { return usunPodwojneZPliku(plik(), nadpisz); }))
+    const int naEkranie = m_siatka->rowCount() - 1;
+    if (!wykonaj([&](bool nadpisz) { return usunPodwojneZPliku(plik(), nadpisz, naEkranie); }))
         return;
     zaladuj(false);
     m_dialogs.messageBox(QStringLiteral("Podwójne wpisy Usuniete !"), tytul, Icon::Exclamation);

@@ -10,6 +10,8 @@ namespace remitto {
 namespace {
 
 constexpr int kMaxIntegerDigits = 15;
+// The largest amount of fifteen integer digits, in grosze.
+constexpr qint64 kMaxGrosze = Q_INT64_C(99999999999999999);
 
 bool isAsciiDigit(QChar c)
 {
@@ -63,7 +65,11 @@ std::optional<qint64> parseAmount(const QString& text)
     if (pos != s.size() || digits == 0)
         return std::nullopt;
 
-    qint64 grosze = whole * 100 + fraction + (roundUp ? 1 : 0);
+    // The limit holds after rounding, so the carry of "999999999999999,995"
+    // cannot make a sixteenth digit that formatAmount writes and this refuses.
+    const qint64 grosze = whole * 100 + fraction + (roundUp ? 1 : 0);
+    if (grosze > kMaxGrosze)
+        return std::nullopt;
     return negative ? -grosze : grosze;
 }
 

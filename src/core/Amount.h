@@ -11,7 +11,8 @@ namespace remitto {
 /// inside the number (thousands groups "1 234,56"). Up to two decimals are
 /// exact; further decimals are rounded half away from zero ("2,345" gives
 /// 235). Refuses an empty text, text that is not a number, more than one
-/// decimal separator and more than fifteen integer digits.
+/// decimal separator and an amount of more than fifteen integer digits
+/// after rounding.
 std::optional<qint64> parseAmount(const QString& text);
 
 /// The amount in the pattern "#########0.00": at least one integer digit, a

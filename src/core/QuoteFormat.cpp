@@ -87,6 +87,10 @@ QString QuoteReader::next()
 QStringList QuoteReader::readAll()
 {
     QStringList out;
+    // Every value ends at a comma or a line end: room for all of them at once
+    // instead of growing the list value by value.
+    const QStringView rest = QStringView(m_text).mid(m_pos);
+    out.reserve(rest.count(QLatin1Char(',')) + rest.count(QLatin1Char('\n')) + 1);
     while (!atEnd())
         out.append(next());
     return out;

@@ -25,6 +25,10 @@ public:
     bool truncated() const { return m_truncated; }
     /// True when the last value read was an empty line.
     bool lastWasEmptyLine() const { return m_lastEmptyLine; }
+    /// Offset in the text just past the last value read and its separator:
+    /// where the next value begins. Lets a caller replace one record of a file
+    /// and keep every other character as it was.
+    qsizetype position() const { return m_pos; }
 
 private:
     bool onlyPaddingLeft() const;

@@ -60,6 +60,11 @@ struct Session {
     QString PlikNumeracji;
     int NrPaczkiAktualnej = 0;
     int RodzajPrzelewu = 1;
+    // Tax fields of the transfer window (year, period, period number, symbol)
+    QString RokUS;
+    QString OkresUS;
+    QString NrOkresuUS;
+    QString SymbolUS;
     QString PlikFakturyZ;
 
     // Postal-code lookup results

@@ -78,6 +78,82 @@ QByteArray toCp1250(const QString& text)
     return out;
 }
 
+namespace {
+
+// Length of the valid UTF-8 sequence starting at p (1 to 4), or 0 when the
+// bytes there are not one: overlong forms, surrogates and code points past
+// U+10FFFF are refused as the standard says.
+int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
+{
+    const unsigned char b = p[0];
+    if (b < 0x80)
+        return 1;
+    int n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        if (b == 0xE0)
+            lo = 0xA0;
+        else if (b == 0xED)
+            hi = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        if (b == 0xF0)
+            lo = 0x90;
+        else if (b == 0xF4)
+            hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (end - p < n || p[1] < lo || p[1] > hi)
+        return 0;
+    for (int i = 2; i < n; ++i)
+        if (p[i] < 0x80 || p[i] > 0xBF)
+            return 0;
+    return n;
+}
+
+bool hasUtf8Bom(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF");
+}
+
+} // namespace
+
+Encoding detectEncoding(const QByteArray& bytes)
+{
+    if (hasUtf8Bom(bytes))
+        return Encoding::Utf8;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    bool multiByte = false;
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int n = utf8SequenceLength(p, end);
+        if (n == 0)
+            return Encoding::Cp1250;
+        multiByte = true;
+        p += n;
+    }
+    return multiByte ? Encoding::Utf8 : Encoding::Cp1250;
+}
+
+QString decodeText(const QByteArray& bytes, Encoding* used)
+{
+    const Encoding e = detectEncoding(bytes);
+    if (used)
+        *used = e;
+    if (e == Encoding::Cp1250)
+        return fromCp1250(bytes);
+    const qsizetype skip = hasUtf8Bom(bytes) ? 3 : 0;
+    return QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip);
+}
+
 QString writeErrorMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, reason);
@@ -96,7 +172,7 @@ FileText readTextFile(const QString& path)
         result.error = QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, f.errorString());
         return result;
     }
-    result.text = fromCp1250(f.readAll());
+    result.text = decodeText(f.readAll(), &result.encoding);
     result.ok = true;
     return result;
 }
@@ -130,27 +206,6 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
 bool rewriteTextFile(const QString& path, const QString& text, QString* error)
 {
     return rewriteFile(path, toCp1250(text), error);
-}
-
-bool appendTextFile(const QString& path, const QString& text, QString* error)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        return false;
-    }
-    const qint64 oldSize = f.size();
-    const QByteArray bytes = toCp1250(text);
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        // A half-written record would break every later reading of the file;
-        // unbuffered, nothing is left to be written after the cut.
-        f.resize(oldSize);
-        return false;
-    }
-    return true;
 }
 
 } // namespace remitto

@@ -14,15 +14,29 @@ QString fromCp1250(const QByteArray& bytes);
 /// written as "?".
 QByteArray toCp1250(const QString& text);
 
+/// How the bytes of a data file are read.
+enum class Encoding { Cp1250, Utf8 };
+
+/// The one decision for every reader: bytes that start with a UTF-8
+/// byte-order mark, or that are valid UTF-8 holding at least one multi-byte
+/// sequence, are UTF-8 (a file saved by another tool); everything else is
+/// Windows-1250, which never fails. Plain ASCII reads the same either way.
+Encoding detectEncoding(const QByteArray& bytes);
+
+/// Decodes a data file's bytes as detectEncoding() decides; a UTF-8
+/// byte-order mark is dropped.
+QString decodeText(const QByteArray& bytes, Encoding* used = nullptr);
+
 /// Outcome of reading a whole file.
 struct FileText {
     bool ok = false;
     bool missing = false;  ///< the file does not exist
+    Encoding encoding = Encoding::Cp1250;  ///< how the bytes were read
     QString text;
     QString error;         ///< Polish message naming the file, when !ok
 };
 
-/// Reads a whole Windows-1250 text file in one pass.
+/// Reads a whole data file in one pass, decoded by decodeText().
 FileText readTextFile(const QString& path);
 
 /// Replaces the file with `content`: the complete new content is written to a
@@ -34,7 +48,10 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error 
 bool rewriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
 /// Appends text encoded as Windows-1250 to the end of a file (created when
-/// missing). A failed append cuts the file back to its old length.
+/// missing): appendRecords() of core/Append.h with records of one value, so
+/// a file ending inside a quoted value is refused and a last line without a
+/// line end gets one first. A failed append cuts the file back to its old
+/// length.
 bool appendTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
 /// "Nie można zapisać pliku <path>" with the reason, used by every writer.

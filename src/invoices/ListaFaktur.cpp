@@ -344,7 +344,7 @@ WynikListy wczytajListeFaktur(const QString& sciezkaKramix, const QString& folde
                 f = brakujaca(nazwa);
             }
             ++wynik.plikow;
-            if (postep && ++zrobione % 250 == 0)
+            if (postep && ++zrobione % 50 == 0)
                 postep(zrobione, wszystkie);
             if (!zostaje(f, z, kluczDnia))
                 continue;

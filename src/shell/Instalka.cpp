@@ -14,6 +14,36 @@ QString filePath(const QString& folder)
     return folder + QLatin1Char('/') + kPlikInstalka;
 }
 
+// Names of the seven values in messages, in file order.
+const char* const kNazwyWartosci[7] = {"hasło",        "folder danych", "rodzaj drukarki", "druk pogrubiony",
+                                       "rodzaj druku", "ustawienie 6",  "opis seryjny"};
+
+bool maZnakSterujacy(const QString& value)
+{
+    for (const QChar c : value)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// What is wrong with the values, or nothing. Lenient on purpose: every file
+// this program or an older copy of it wrote passes, whatever the user typed.
+QString bladWartosci(const QStringList& v)
+{
+    for (int i = 0; i < 7; ++i) {
+        QString powod;
+        if (maZnakSterujacy(v[i]))
+            powod = QStringLiteral("zawiera znak sterujący");
+        else if ((i == 2 || i == 3) && v[i].size() > 1)
+            powod = QStringLiteral("ma więcej niż jedną literę");
+        else if ((i == 4 || i == 5) && v[i].size() > 3)
+            powod = QStringLiteral("ma więcej niż 3 znaki");
+        if (!powod.isEmpty())
+            return QStringLiteral("wartość %1 (%2) %3").arg(i + 1).arg(QString::fromUtf8(kNazwyWartosci[i]), powod);
+    }
+    return {};
+}
+
 } // namespace
 
 UstawieniaOdczyt readInstalka(const QString& folder)
@@ -26,13 +56,22 @@ UstawieniaOdczyt readInstalka(const QString& folder)
         r.error = f.error;
         return r;
     }
-    if (f.values.size() < 7) {
-        r.error = QStringLiteral("Plik %1 jest uszkodzony: zawiera %2 z 7 wartości ustawień.")
+    QStringList v = f.values;
+    // One empty line after the values, as a text editor leaves it, is none.
+    if (f.endsWithEmptyLine && v.size() == 8)
+        v.removeLast();
+    if (v.size() != 7) {
+        r.error = QStringLiteral("Plik %1 jest uszkodzony: zawiera %2 wartości ustawień zamiast 7.")
                       .arg(path)
-                      .arg(f.values.size());
+                      .arg(v.size());
         return r;
     }
-    const QStringList& v = f.values;
+    // A damaged file must not hand a garbage password to the login.
+    const QString blad = bladWartosci(v);
+    if (!blad.isEmpty()) {
+        r.error = QStringLiteral("Plik %1 jest uszkodzony: %2.").arg(path, blad);
+        return r;
+    }
     r.u = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
     r.ok = true;
     return r;

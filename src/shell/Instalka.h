@@ -28,7 +28,10 @@ struct UstawieniaOdczyt {
     QString error;  ///< Polish message naming the file
 };
 
-/// Reads instalka.dat from `folder`.
+/// Reads instalka.dat from `folder` and checks it: exactly 7 values, no
+/// control characters, values 3 and 4 at most one character, values 5 and 6
+/// at most three. A file that fails is not ok and `error` names the file and
+/// the value.
 UstawieniaOdczyt readInstalka(const QString& folder);
 
 /// Replaces instalka.dat in `folder` with all seven values (one line).

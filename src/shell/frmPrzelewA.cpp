@@ -1,10 +1,10 @@
 #include "shell/frmPrzelewA.h"
 
 #include "core/Session.h"
+#include "invoices/frmPlatnosciZ.h"
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
-#include "contractors/frmKontrahenci.h"
 #include "shell/frmMojaFirma.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
@@ -223,6 +223,20 @@ void frmPrzelewA::budujMenu()
         otworzMojaFirma();
     });
     dodajAkcje(bar, QStringLiteral("historia"), QStringLiteral("&Historia"))->setEnabled(false);
+    // Until the transfer window opens the payments window, this entry does.
+    connect(dodajAkcje(bar, QStringLiteral("fakturyZakupu"), QStringLiteral("&Faktury zakupu")), &QAction::triggered,
+            this, [this] {
+                if (!hasloPoprawne(m_session)) {
+                    zakoncz();
+                    return;
+                }
+                auto* okno = findChild<frmPlatnosciZ*>();
+                if (!okno) {
+                    okno = new frmPlatnosciZ(m_session, m_dialogs, this);
+                    okno->setAttribute(Qt::WA_DeleteOnClose);
+                }
+                okno->otworz();
+            });
 
     auto* globalne = new QMenu(QStringLiteral("&Globalne"), bar);
     globalne->setObjectName(QStringLiteral("globalne"));
@@ -336,11 +350,6 @@ namespace remitto {
 frmMojaFirma* frmPrzelewA::oknoMojaFirma() const
 {
     return m_mojaFirma;
-}
-
-frmKontrahenci* frmPrzelewA::oknoKontrahentow() const
-{
-    return m_kontrahenci;
 }
 
 } // namespace remitto

@@ -20,7 +20,7 @@ namespace remitto {
 struct Session;
 class Dialogs;
 class frmMojaFirma;
-class frmKontrahenci;
+class frmPrzelewB;
 class frmUstawieniaDrukarki;
 class frmSplash;
 class SingleInstance;
@@ -45,8 +45,7 @@ public:
     void pokazFolder(const QString& folder);
 
     frmMojaFirma* oknoMojaFirma() const;
-    /// The contractor list, once "&Kontrahenci" has opened it.
-    frmKontrahenci* oknoKontrahentow() const;
+    frmPrzelewB* oknoPrzelewu() const;
 
     /// True when this is the only running copy; otherwise tells the user
     /// that the program is already running (the caller then ends).
@@ -115,7 +114,7 @@ private:
     QPushButton* cmdKoniec = nullptr;
 
     QPointer<frmMojaFirma> m_mojaFirma;
-    QPointer<frmKontrahenci> m_kontrahenci;
+    QPointer<frmPrzelewB> m_przelew;
     QPointer<frmUstawieniaDrukarki> m_drukarka;
     QPointer<frmSplash> m_splash;
     QPointer<frmNumeracjaMM> m_numeracja;

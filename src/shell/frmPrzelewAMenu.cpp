@@ -2,7 +2,6 @@
 // the two folders of the current company, printer settings, about window.
 #include "shell/frmPrzelewA.h"
 
-#include "contractors/frmKontrahenci.h"
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/Logowanie.h"
@@ -10,6 +9,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "transfers/frmPrzelewB.h"
 #include "transfers/frmNumeracjaMM.h"
 #include "ui/Dialogs.h"
 
@@ -32,16 +32,20 @@ void frmPrzelewA::kontrahenci()
         zakoncz();
         return;
     }
-    // Until the transfer window exists, "&Kontrahenci" opens the contractor
-    // list straight away; the transfer window will take this place.
-    if (!m_kontrahenci) {
-        m_kontrahenci = new frmKontrahenci(m_session, m_dialogs, this);
-        connect(m_kontrahenci, &frmKontrahenci::doPrzelewu, this, [this] {
+    if (!m_przelew) {
+        m_przelew = new frmPrzelewB(m_session, m_dialogs, this);
+        m_przelew->setWindowFlag(Qt::Window);
+        connect(m_przelew, &frmPrzelewB::zamknieto, this, [this] {
             raise();
             activateWindow();
         });
     }
-    m_kontrahenci->otworz();
+    m_przelew->otworz();
+}
+
+frmPrzelewB* frmPrzelewA::oknoPrzelewu() const
+{
+    return m_przelew;
 }
 
 void frmPrzelewA::zmianaDaty()

@@ -48,6 +48,12 @@ void frmPrzelewA::ladowanie()
     pokazListyFolderow(false);
     QString error;
     StanUstawien stan = wczytajUstawienia(m_session, &error);
+    if (stan == StanUstawien::Uszkodzone) {
+        // Reported, then the start goes on as without the file: a damaged
+        // file never leads into the password prompt.
+        m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
+        stan = StanUstawien::Brak;
+    }
     if (stan == StanUstawien::Brak) {
         const Answer a = m_dialogs.messageBox(
             QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"),

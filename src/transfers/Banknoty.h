@@ -6,11 +6,11 @@
 
 namespace remitto {
 
-/// Face values (złoty) of the banknote specification, in the order of its
+/// Face values (złoty) of the banknote frame "Specyfikacja banknotów", in the order of its
 /// count fields txt200zl ... txt1zl.
 inline constexpr std::array<int, 8> kNominaly = {200, 100, 50, 20, 10, 5, 2, 1};
 
-/// The banknote and coin specification of a cash deposit.
+/// The banknotes and coins of a cash deposit, counted.
 struct Specyfikacja {
     std::array<qint64, 8> kwoty{};  ///< count x face value, in grosze, per face value
     qint64 sztuk = 0;               ///< pieces altogether

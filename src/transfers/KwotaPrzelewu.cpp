@@ -2,7 +2,6 @@
 
 #include "core/Amount.h"
 
-#include <limits>
 #include <optional>
 
 namespace remitto {
@@ -88,12 +87,10 @@ Brutto bruttoZVat(const QString& netto, const QString& vat)
         const std::optional<qint64> stawka = parseAmount(v.chopped(1));
         if (!stawka)
             return b;
-        const __int128 iloczyn = __int128(*n) * *stawka;
-        const __int128 polowa = iloczyn >= 0 ? 5000 : -5000;
-        const __int128 wynik = (iloczyn + polowa) / 10000;
-        if (wynik > std::numeric_limits<qint64>::max() || wynik < std::numeric_limits<qint64>::min())
+        qint64 iloczyn = 0;
+        if (__builtin_mul_overflow(*n, *stawka, &iloczyn) || !dodaj(iloczyn, iloczyn >= 0 ? 5000 : -5000))
             return b;
-        kwotaVat = qint64(wynik);
+        kwotaVat = iloczyn / 10000;
     } else {
         const std::optional<qint64> kwota = parseAmount(v);
         if (!kwota)

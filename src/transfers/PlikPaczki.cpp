@@ -1,5 +1,6 @@
 #include "transfers/PlikPaczki.h"
 
+#include "core/Append.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 
@@ -88,7 +89,7 @@ OdczytPaczki czytajPaczke(const QString& path)
 
 WynikDopisania dopiszRekord(const QString& path, const Przelew& r, QString* blad)
 {
-    QString tekst = liniaPrzelewu(r);
+    const QString tekst = liniaPrzelewu(r);
     QFile f(path);
     if (f.exists()) {
         const OdczytPaczki stary = czytajPaczke(path);
@@ -102,20 +103,22 @@ WynikDopisania dopiszRekord(const QString& path, const Przelew& r, QString* blad
                 *blad = stary.blad;
             return WynikDopisania::BladZapisu;
         }
-        // The last line of a file written by hand may lack its line end.
-        if (f.open(QIODevice::ReadOnly) && f.size() > 0) {
-            f.seek(f.size() - 1);
-            char c = 0;
-            if (f.getChar(&c) && c != '\n' && c != '\r')
-                tekst.prepend(QStringLiteral("\r\n"));
-        }
-        f.close();
     } else if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         if (blad)
             *blad = writeErrorMessage(path, QStringLiteral("nie można utworzyć folderu"));
         return WynikDopisania::BladZapisu;
     }
-    return appendTextFile(path, tekst, blad) ? WynikDopisania::Dopisano : WynikDopisania::BladZapisu;
+    // The crash-safe append: one write, a line end first where the last line
+    // lacks one, and a torn tail found again right before writing.
+    switch (appendRecords(path, kWartosciPrzelewu, tekst, blad)) {
+    case AppendResult::Appended:
+        return WynikDopisania::Dopisano;
+    case AppendResult::TornTail:
+        return WynikDopisania::UszkodzonyKoniec;
+    case AppendResult::Failed:
+        break;
+    }
+    return WynikDopisania::BladZapisu;
 }
 
 bool przytnijPaczke(const QString& path, QString* blad)

@@ -36,3 +36,16 @@ Przelew przelewZWpisu(const WpisPrzelewu& w, Rodzaj rodzaj, const QString& dataD
 }
 
 } // namespace remitto
+
+namespace remitto {
+
+QStringList kontaWlasne(const QString& wybrane, const QString& konto1, const QString& konto2, const QString& konto3)
+{
+    QStringList konta;
+    for (const QString& k : {wybrane, konto1, konto2, konto3})
+        if (!k.trimmed().isEmpty() && !konta.contains(k))
+            konta.append(k);
+    return konta;
+}
+
+} // namespace remitto

@@ -4,6 +4,7 @@
 #include "transfers/RodzajPrzelewu.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace remitto {
 
@@ -30,6 +31,7 @@ struct WpisPrzelewu {
     QString brutto;     ///< txtKwotaBrutto
     QString tytul;      ///< txtTytulem1
     QString nrKol;      ///< txtNrKol: ordinal of the contractor shown ("" = none)
+    QString rodzajPlatnika;  ///< txtRodzKl: payer type letter
 
     bool operator==(const WpisPrzelewu&) const = default;
 };
@@ -39,5 +41,14 @@ struct WpisPrzelewu {
 /// "Spłacona", state "Otwarta", the codes of the kind; names with double
 /// quotes replaced. The package number and position are left to the package.
 Przelew przelewZWpisu(const WpisPrzelewu& w, Rodzaj rodzaj, const QString& dataDzis);
+
+} // namespace remitto
+
+namespace remitto {
+
+/// The own company's accounts as the transfer window shows them: the outgoing
+/// account chosen in the own company window first, then the other accounts
+/// (1, 2, 3) that are not empty and differ from it.
+QStringList kontaWlasne(const QString& wybrane, const QString& konto1, const QString& konto2, const QString& konto3);
 
 } // namespace remitto

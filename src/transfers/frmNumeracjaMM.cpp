@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace remitto {
 
@@ -93,8 +94,12 @@ void frmNumeracjaMM::zbudujOkno()
 
 bool frmNumeracjaMM::eventFilter(QObject* watched, QEvent* event)
 {
+    // The grid reports a click on press (a new cell) or on release (the
+    // current cell); the mark lasts until the release has been handled.
     if (watched == MSFlexGrid2->viewport() && event->type() == QEvent::MouseButtonPress)
         m_klikMyszka = true;
+    else if (watched == MSFlexGrid2->viewport() && event->type() == QEvent::MouseButtonRelease)
+        QTimer::singleShot(0, this, [this] { m_klikMyszka = false; });
     return QWidget::eventFilter(watched, event);
 }
 

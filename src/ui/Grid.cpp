@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 
 #include <algorithm>
+#include <climits>
 
 namespace remitto {
 
@@ -231,6 +232,31 @@ void GridModel::clearBold(int firstCol, int lastCol)
         if (firstCol == 0 && m_fixedFirstColumn)
             emit headerDataChanged(Qt::Vertical, 0, int(m_rows.size()) - 1);
     }
+}
+
+void GridModel::setBold(const QList<int>& modelRows, int col, bool bold)
+{
+    if (col < 0 || col >= m_headers.size())
+        return;
+    int lo = INT_MAX, hi = -1;
+    for (int r : modelRows) {
+        if (r < 0 || r >= m_rows.size())
+            continue;
+        QList<CellStyle>& styles = m_rows[r].styles;
+        if (styles.size() <= col) {
+            if (!bold)
+                continue;
+            styles.resize(m_headers.size());
+        }
+        styles[col].bold = bold;
+        lo = std::min(lo, r);
+        hi = std::max(hi, r);
+    }
+    if (hi < 0)
+        return;
+    emit dataChanged(index(lo, col), index(hi, col), {Qt::FontRole});
+    if (col == 0 && m_fixedFirstColumn)
+        emit headerDataChanged(Qt::Vertical, lo, hi);
 }
 
 void GridModel::sortRange(int first, int last, int col, bool descending)
@@ -498,6 +524,15 @@ void Grid::setCellBold(int row, int col, bool bold)
     GridModel::CellStyle s = m_model->style(row - 1, col);
     s.bold = bold;
     m_model->setStyle(row - 1, col, s);
+}
+
+void Grid::setCellsBold(const QList<int>& rows, int col, bool bold)
+{
+    QList<int> modelRows;
+    modelRows.reserve(rows.size());
+    for (int r : rows)
+        modelRows.append(r - 1);
+    m_model->setBold(modelRows, col, bold);
 }
 
 bool Grid::cellBold(int row, int col) const

@@ -56,6 +56,8 @@ public:
     void setHeaderStyle(int col, const CellStyle& style);
     /// Removes the bold of every data cell in columns firstCol..lastCol.
     void clearBold(int firstCol, int lastCol);
+    /// Sets the bold of one column's cells in many rows, with one change signal.
+    void setBold(const QList<int>& modelRows, int col, bool bold);
 
     /// Stable sort of model rows first..last by one column.
     void sortRange(int first, int last, int column, bool descending);
@@ -137,6 +139,9 @@ public:
     /// Row 0 sets the bold of a header cell.
     void setCellBold(int row, int col, bool bold);
     bool cellBold(int row, int col) const;
+    /// The bold of one column's cells in many data rows at once (fast for
+    /// thousands of rows).
+    void setCellsBold(const QList<int>& rows, int col, bool bold);
     QColor cellBackground(int row, int col) const;
     /// Removes the bold of every data cell from firstCol to the last column.
     void clearBold(int firstCol = 0);

@@ -135,6 +135,22 @@ TEST_F(PlikTest, DamagedFileIsRewrittenOnlyWithConsent)
     EXPECT_EQ(pole(odczyt(), NazwaKontrahenta), (QStringList{u"A"_s, u"B"_s}));
 }
 
+TEST_F(PlikTest, AFileThatIsNotTheListShownIsLeftAlone)
+{
+    zapisz({pelnyKontrahent(1, u"B"_s, u"B"_s), pelnyKontrahent(2, u"A"_s, u"A"_s)});
+    const QByteArray bajty = dir.readBytes(kPlikKontrahentow);
+    for (const WynikOperacji& w : {sortujPlik(sciezka(), false, 0), usunZPliku(sciezka(), 1, false, 1),
+                                   usunPodwojneZPliku(sciezka(), false, 3)}) {
+        EXPECT_EQ(w.wynik, Wynik::InnaLiczba);
+        EXPECT_EQ(w.liczba, 2);
+    }
+    EXPECT_EQ(dir.readBytes(kPlikKontrahentow), bajty);
+    EXPECT_EQ(sortujPlik(sciezka(), false, 2).wynik, Wynik::Gotowe);
+    // No file and an empty list: nothing to write.
+    EXPECT_EQ(sortujPlik(dir.file(u"brak.dta"_s), false, 0).wynik, Wynik::Gotowe);
+    EXPECT_FALSE(dir.exists(u"brak.dta"_s));
+}
+
 TEST_F(PlikTest, CardAppendsWithTheNextOrdinalAndEditsByNameAndShortName)
 {
     WynikOperacji w = dopiszZKarty(sciezka(), pelnyKontrahent(0, u"Pierwszy"_s, u"P"_s));

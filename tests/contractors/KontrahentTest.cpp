@@ -117,6 +117,23 @@ TEST(PlikKontrahentow, GridRowFollowsTheColumnTable)
     EXPECT_FALSE(wiersz.contains(k[OstVatK]));
 }
 
+TEST(PlikKontrahentow, ReadingForTheGridGivesTheRowsOfTheRecords)
+{
+    TempFolder dir;
+    const QString sciezka = dir.file(kPlikKontrahentow);
+    const QList<Kontrahent> lista = {pelnyKontrahent(1, u"A"_s, u"A"_s), pelnyKontrahent(2, u"B"_s, u"B"_s)};
+    for (const QString& ogon : {QString(), u"3\r\n\"C"_s}) {
+        dir.writeText(kPlikKontrahentow, tekstPliku(lista) + ogon);
+        const OdczytKontrahentow rekordy = czytajKontrahentow(sciezka);
+        const OdczytSiatki siatka = czytajDoSiatki(sciezka);
+        EXPECT_EQ(siatka.ok, rekordy.ok);
+        EXPECT_EQ(siatka.uszkodzony, rekordy.uszkodzony);
+        EXPECT_EQ(siatka.blad, rekordy.blad);
+        EXPECT_EQ(siatka.wiersze, (QList<QStringList>{wierszSiatki(lista[0]), wierszSiatki(lista[1])}));
+    }
+    EXPECT_TRUE(czytajDoSiatki(dir.file(u"brak.dta"_s)).brak);
+}
+
 TEST(DoPrzelewu, ListAndCardHandOverTheTransferWindowBoxes)
 {
     Kontrahent k = pelnyKontrahent(5, u"Firma"_s, u"fir"_s);

@@ -274,6 +274,28 @@ TEST_F(OknoKontrahentow, SortRewritesTheFileFromItsRecordsAndClosesTheWindow)
     EXPECT_TRUE(okno.isVisible());
 }
 
+TEST_F(OknoKontrahentow, AListThatIsNotTheFileIsLoadedAgainInsteadOfWritten)
+{
+    QList<Kontrahent> l = trzech();
+    okno.otworz();
+    l << pelnyKontrahent(4, u"Dodany obok"_s, u"DOD"_s);  // another program added one meanwhile
+    zapisz(l);
+    for (const char* przycisk : {"CmdSortowanie", "cmdUsun", "cmdUsunPodwojne"}) {
+        SCOPED_TRACE(przycisk);
+        const QByteArray bajty = dir.readBytes(kPlikKontrahentow);
+        d.clear();
+        d.answer(Answer::Yes);
+        kliknij(QString::fromUtf8(przycisk));
+        EXPECT_EQ(ostatni().text, u"Lista nie pokazywała całego zbioru kontrahentów, więc została wczytana "
+                                  u"ponownie. Sprawdź ją i powtórz operację."_s);
+        EXPECT_EQ(dir.readBytes(kPlikKontrahentow), bajty);
+        EXPECT_EQ(siatka()->rowCount(), int(l.size()) + 1);
+        // And once more another program adds one before the next try.
+        l << pelnyKontrahent(int(l.size()) + 1, u"Jeszcze"_s, u"J%1"_s.arg(l.size()));
+        zapisz(l);
+    }
+}
+
 TEST_F(OknoKontrahentow, DuplicateRemovalAsksFirstAndShowsTheResult)
 {
     Kontrahent a = pelnyKontrahent(1, u"Nowak"_s, u"NOW"_s);

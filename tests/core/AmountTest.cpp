@@ -63,6 +63,7 @@ TEST(ParseAmount, RoundsFurtherDecimalsHalfAwayFromZero)
         {u"0,0049"_s, 0},
         {u"9,995"_s, 1000},
         {u"-9,995"_s, -1000},
+        {u"999999999999999,994"_s, Q_INT64_C(99999999999999999)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -76,6 +77,8 @@ TEST(ParseAmount, RefusesTextThatIsNotAnAmount)
         u""_s, u"   "_s, u"abc"_s, u"12a"_s, u"12zł"_s, u"1,2,3"_s, u"1.234,56"_s,
         u"-"_s, u","_s, u"--5"_s, u"5-"_s, u"1e5"_s, u"0x10"_s, u"٣"_s,
         u"1000000000000000"_s,  // sixteen integer digits
+        u"999999999999999,995"_s,  // sixteen once rounded
+        u"-999999999999999,999"_s,
     };
     for (const QString& text : cases) {
         SCOPED_TRACE(text.toStdString());
@@ -110,6 +113,17 @@ TEST(FormatAmount, IsReadBackByParseAmount)
                            Q_INT64_C(99999999999), Q_INT64_C(-123456789012)}) {
         SCOPED_TRACE(g);
         EXPECT_EQ(parseAmount(formatAmount(g)), std::optional<qint64>(g));
+    }
+}
+
+TEST(ParseAmount, WhatItAcceptsIsWrittenAndReadBack)
+{
+    for (const QString& text : {u"999999999999999,994"_s, u"-999999999999999,99"_s, u"99999999999999,995"_s,
+                                u"0,995"_s, u"-0,004"_s}) {
+        SCOPED_TRACE(text.toStdString());
+        const std::optional<qint64> g = parseAmount(text);
+        ASSERT_TRUE(g.has_value());
+        EXPECT_EQ(parseAmount(formatAmount(*g)), g);
     }
 }
 

@@ -187,3 +187,73 @@ TEST(StartupFolder, SettingsInCurrentFolderWinOverRemembered)
     writeInstalka(current.path(), {});
     EXPECT_EQ(folderStartowy(current.path(), remembered.path()), current.path());
 }
+
+// Every file this program or an older copy wrote passes; damaged ones are
+// refused with the file and the value named.
+TEST(SettingsCheck, LenientForOwnFilesStrictForDamagedOnes)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString fault;  ///< empty: the file passes
+    } cases[] = {
+        {"first start", "\"\",\"/dane\",\"\",\"\",\"\",\"\",\"\"\r\n", {}},
+        {"older copy with defaults", "\"\",\"C:\\Remitto\",\"\",\"\",\"0\",\"0\",\"F-ra nr.\"\r\n", {}},
+        {"every value set", "\"Tajne\",\"/dane\",\"L\",\"G\",\"2\",\"1\",\"F-RA NR. Z \xA3\xD3\"\r\n", {}},
+        {"no final line end", "\"\",\"/dane\",\"A\",\"\",\"1\",\"1\",\"\"", {}},
+        {"an editor's empty last line", "\"\",\"/dane\",\"A\",\"\",\"1\",\"1\",\"\"\r\n\r\n", {}},
+        {"six values", "\"\",\"/dane\",\"\",\"\",\"\",\"\"\r\n", QStringLiteral("zawiera 6 wartości")},
+        {"eight values", "\"\",\"/dane\",\"\",\"\",\"\",\"\",\"\",\"x\"\r\n", QStringLiteral("zawiera 8 wartości")},
+        {"control character in the password", "\"a\x01\x62\",\"/dane\",\"\",\"\",\"\",\"\",\"\"\r\n",
+         QStringLiteral("wartość 1 (hasło) zawiera znak sterujący")},
+        {"tab in the description", "\"\",\"/dane\",\"\",\"\",\"\",\"\",\"F-ra\tnr\"\r\n",
+         QStringLiteral("wartość 7 (opis seryjny) zawiera znak sterujący")},
+        {"printer type as a word", "\"\",\"/dane\",\"Laser\",\"\",\"\",\"\",\"\"\r\n",
+         QStringLiteral("wartość 3 (rodzaj drukarki) ma więcej niż jedną literę")},
+        {"bold flag as a word", "\"\",\"/dane\",\"L\",\"GG\",\"\",\"\",\"\"\r\n",
+         QStringLiteral("wartość 4 (druk pogrubiony) ma więcej niż jedną literę")},
+        {"long value 5", "\"\",\"/dane\",\"\",\"\",\"1000\",\"1\",\"\"\r\n",
+         QStringLiteral("wartość 5 (rodzaj druku) ma więcej niż 3 znaki")},
+        {"long value 6", "\"\",\"/dane\",\"\",\"\",\"1\",\"abcd\",\"\"\r\n",
+         QStringLiteral("wartość 6 (ustawienie 6) ma więcej niż 3 znaki")},
+        {"cut inside a value", "\"\",\"/dane\",\"\",\"\",\"\",\"\",\"F-ra", QStringLiteral("urywa się")},
+        {"random bytes", QByteArray::fromHex("8f1a3c00ff2c2c2c2c2c2c81"), QStringLiteral("zawiera znak sterujący")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        dir.writeBytes(kPlikInstalka, c.bytes);
+        const UstawieniaOdczyt r = readInstalka(dir.path());
+        EXPECT_EQ(r.ok, c.fault.isEmpty());
+        if (c.fault.isEmpty())
+            continue;
+        EXPECT_TRUE(r.error.startsWith(QStringLiteral("Plik ") + dir.file(kPlikInstalka))) << r.error.toStdString();
+        EXPECT_TRUE(r.error.contains(c.fault)) << r.error.toStdString();
+        EXPECT_EQ(dir.readBytes(kPlikInstalka), c.bytes);
+    }
+}
+
+// Files saved as UTF-8 by another tool read right, and are written back in
+// the program's own encoding.
+TEST(SettingsCheck, Utf8FilesReadRightAndAreWrittenAsWindows1250)
+{
+    TempFolder dir;
+    dir.writeBytes(kPlikInstalka,
+                   QStringLiteral("\"hasłożółć\",\"/dane\",\"L\",\"\",\"1\",\"1\",\"F-RA NR.\"\r\n").toUtf8());
+    Session s;
+    s.SciezkaProgramu = dir.path();
+    ASSERT_EQ(wczytajUstawienia(s, nullptr), StanUstawien::Wczytane);
+    EXPECT_EQ(s.HasloZapisane, QStringLiteral("hasłożółć"));
+    s.HasloWpisane = s.HasloZapisane;
+    ASSERT_EQ(zmienOpisSeryjny(s, QStringLiteral("wpłata"), nullptr), WynikZmiany::Zmieniono);
+    EXPECT_EQ(dir.readBytes(kPlikInstalka),
+              QByteArray("\"has\xB3o\xBF\xF3\xB3\xE6\",\"/dane\",\"L\",\"\",\"1\",\"1\",\"WP\xA3\x41TA\"\r\n"));
+
+    dir.writeBytes(QStringLiteral("MojaFirma.txt"),
+                   QByteArray("\xEF\xBB\xBF") + QStringLiteral("\"1\"\r\n\"ŻUK\"\r\n\"Zakład Ślusarski\"\r\n").toUtf8()
+                       + QByteArray("\"\"\r\n").repeated(13));
+    const MojaFirmaOdczyt f = readMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")));
+    ASSERT_TRUE(f.ok) << f.error.toStdString();
+    EXPECT_EQ(f.firmy[0].skrot, QStringLiteral("ŻUK"));
+    EXPECT_EQ(f.firmy[0].nazwa, QStringLiteral("Zakład Ślusarski"));
+}

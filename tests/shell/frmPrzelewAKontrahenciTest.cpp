@@ -1,10 +1,12 @@
-// "&Kontrahenci" of the main window opens the contractor list.
+// "&Kontrahenci" of the main window opens the transfer window, from which the
+// contractor list is opened.
 #include "contractors/frmKontrahenci.h"
 #include "contractors/Kontrahent.h"
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
+#include "transfers/frmPrzelewB.h"
 #include "ui/Grid.h"
 
 #include "KontrahenciPliki.h"
@@ -12,6 +14,9 @@
 #include "TempFolder.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -20,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace remitto {
 namespace {
 
-TEST(MenuKontrahenci, OpensTheContractorListOrEndsWithoutThePassword)
+TEST(MenuKontrahenci, OpensTheTransferWindowAndItsContractorListOrEndsWithoutThePassword)
 {
     for (const QString& haslo : {QString(), u"tajne"_s}) {
         test::TempFolder dir;
@@ -41,12 +46,22 @@ TEST(MenuKontrahenci, OpensTheContractorListOrEndsWithoutThePassword)
         EXPECT_TRUE(kotr->isEnabled());
         kotr->trigger();
         if (haslo.isEmpty()) {
-            ASSERT_NE(okno.oknoKontrahentow(), nullptr);
-            EXPECT_TRUE(okno.oknoKontrahentow()->isVisible());
-            EXPECT_EQ(okno.oknoKontrahentow()->siatka()->text(1, 1), u"Alfa"_s);
+            frmPrzelewB* przelew = okno.oknoPrzelewu();
+            ASSERT_NE(przelew, nullptr);
+            EXPECT_TRUE(przelew->isVisible());
             EXPECT_EQ(koniec.size(), 0);
+            QTest::mouseClick(przelew->findChild<QPushButton*>(u"cmdPodglad"_s), Qt::LeftButton);
+            frmKontrahenci* lista = przelew->findChild<frmKontrahenci*>();
+            ASSERT_NE(lista, nullptr);
+            EXPECT_TRUE(lista->isVisible());
+            EXPECT_EQ(lista->siatka()->text(1, 1), u"Alfa"_s);
+            // The list's "&Do przelewu" fills the transfer window.
+            lista->siatka()->setCurrentCell(1, 1);
+            QTest::mouseClick(lista->findChild<QPushButton*>(u"cmdZakup"_s), Qt::LeftButton);
+            EXPECT_FALSE(lista->isVisible());
+            EXPECT_EQ(przelew->findChild<QLineEdit*>(u"txtNazwa1K"_s)->text(), u"Alfa"_s);
         } else {
-            EXPECT_EQ(okno.oknoKontrahentow(), nullptr);
+            EXPECT_EQ(okno.oknoPrzelewu(), nullptr);
             EXPECT_EQ(koniec.size(), 1);
         }
     }

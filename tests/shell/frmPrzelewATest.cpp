@@ -10,6 +10,7 @@
 #include "shell/frmPrzelewA.h"
 #include "shell/frmSplash.h"
 #include "shell/frmUstawieniaDrukarki.h"
+#include "transfers/frmPrzelewB.h"
 #include "transfers/frmNumeracjaMM.h"
 
 #include <QAction>
@@ -158,6 +159,33 @@ TEST_F(MainWindowTest, GuardedEntryBeforePasswordEndsProgram)
     EXPECT_EQ(ended->count(), 1);
     EXPECT_FALSE(companyWindowOpen());
     EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, ContractorsEntryOpensTransferWindowBehindThePassword)
+{
+    zapiszUstawienia(dir, QStringLiteral("Tajne"));
+    start(dir.path());
+    trigger(QStringLiteral("kotr"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_EQ(window->oknoPrzelewu(), nullptr);
+
+    child<QLineEdit>(QStringLiteral("txtHasło"))->setText(QStringLiteral("Tajne"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdZatwierdz")), Qt::LeftButton);
+    trigger(QStringLiteral("kotr"));
+    frmPrzelewB* przelew = window->oknoPrzelewu();
+    ASSERT_NE(przelew, nullptr);
+    EXPECT_TRUE(przelew->isVisible());
+    EXPECT_EQ(przelew->windowTitle(), QStringLiteral("Przelew z ALFA Nr konta ") + kKonto1
+                                          + QStringLiteral(" Data przelewu 08-07-2020"));
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    // K&Oniec closes it; the menu opens the same window again.
+    QTest::mouseClick(przelew->findChild<QPushButton*>(QStringLiteral("wyjscie")), Qt::LeftButton);
+    EXPECT_FALSE(przelew->isVisible());
+    trigger(QStringLiteral("kotr"));
+    EXPECT_EQ(window->oknoPrzelewu(), przelew);
+    EXPECT_TRUE(przelew->isVisible());
 }
 
 TEST_F(MainWindowTest, PasswordComparisonIsExact)
@@ -434,6 +462,28 @@ TEST_F(MainWindowTest, FolderDialogOnDamagedCompanyFileReportsAndKeepsFile)
     EXPECT_TRUE(dialogs.shown()[1].text.contains(QStringLiteral("MojaFirma.txt")));
     EXPECT_EQ(dir.readBytes(QStringLiteral("MojaFirma.txt")), before);
     EXPECT_EQ(session.SciezkaKramix, QStringLiteral("/kramix"));
+}
+
+// A damaged settings file is named in a message and the start goes on as
+// without one: no password from it is asked, nothing is written on No.
+TEST_F(MainWindowTest, DamagedSettingsAreReportedAndStartGoesOnAsWithoutThem)
+{
+    const QByteArray damaged("\"\x8F\x01garbage\",\"/dane\",\"Laserowa\",\"\",\"1\",\"1\",\"\"\r\n");
+    dir.writeBytes(QStringLiteral("instalka.dat"), damaged);
+    dialogs.answer(Answer::Ok);
+    dialogs.answer(Answer::No);
+    start(dir.path());
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(dir.file(QStringLiteral("instalka.dat"))))
+        << dialogs.shown()[0].text.toStdString();
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("wartość 1 (hasło)")));
+    EXPECT_EQ(dialogs.shown()[1].text,
+              QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"));
+    EXPECT_TRUE(foldersVisible());
+    EXPECT_TRUE(session.HasloZapisane.isEmpty());
+    EXPECT_EQ(dir.readBytes(QStringLiteral("instalka.dat")), damaged);
+    EXPECT_EQ(ended->count(), 0);
 }
 
 TEST_F(MainWindowTest, NewPasswordWithAQuoteIsRefusedAndTheOldOneKept)

@@ -125,6 +125,11 @@ TEST_F(GridTest, CellStylesTravelWithTheirRowsAndBoldClears)
     EXPECT_FALSE(g.cellBold(2, 1));
     g.clearBold();
     EXPECT_FALSE(g.cellBold(2, 0));
+    g.setCellsBold({1, 2, 9}, 0, true);  // a row out of range is left out
+    EXPECT_TRUE(g.cellBold(1, 0));
+    EXPECT_TRUE(g.cellBold(2, 0));
+    g.setCellsBold({2}, 0, false);
+    EXPECT_FALSE(g.cellBold(2, 0));
     EXPECT_EQ(g.cellBackground(2, 1), QColor(0xC0FFC0));
 }
 
@@ -222,7 +227,10 @@ TEST_F(GridTest, HundredThousandRowsFillScrollAndSortWithoutAPause)
     const qint64 fill = t.elapsed();
     EXPECT_EQ(g.rowCount(), 100001);
     EXPECT_EQ(g.text(100000, 1), u"Nazwa 0"_s);
-    EXPECT_LT(fill, 3000);
+    // Bounds far above the usual half second: they catch work per row that
+    // grows with the row count, not a slow or busy machine.
+    RecordProperty("fill_ms", int(fill));
+    EXPECT_LT(fill, 15000);
 
     g.scrollToRow(50000);
     QApplication::processEvents();
@@ -230,7 +238,7 @@ TEST_F(GridTest, HundredThousandRowsFillScrollAndSortWithoutAPause)
 
     t.restart();
     g.sortRows(1, 100000, 2);
-    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_LT(t.elapsed(), 30000);
     EXPECT_EQ(g.text(1, 2), u"0"_s);
     EXPECT_EQ(g.text(100000, 2), u"96"_s);
 }

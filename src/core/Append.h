@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace remitto {
+
+/// The end of a file of quote-delimited records, as found before appending.
+struct RecordTail {
+    enum class State {
+        Missing,  ///< no file yet
+        Whole,    ///< whole records only
+        Torn,     ///< a write was cut short: values after the last whole record
+        Unreadable,
+    };
+    State state = State::Missing;
+    qsizetype records = 0;     ///< whole records in the file
+    qsizetype tornValues = 0;  ///< values after them, a value cut inside its quotes included
+    QString message;           ///< Polish, naming the file, when Torn or Unreadable
+};
+
+/// Looks at the end of a file of records of `recordSize` values. A write cut
+/// short (a killed program, a crash) leaves values after the last whole
+/// record or a last value cut inside its quotes; both are a torn tail.
+RecordTail checkRecordTail(const QString& path, int recordSize);
+
+/// checkRecordTail() of text already read; `path` only names the file in the
+/// message. `wholeEnd` gets the offset just past the last whole record.
+RecordTail recordTailOfText(const QString& text, int recordSize, const QString& path = {},
+                            qsizetype* wholeEnd = nullptr);
+
+enum class AppendResult { Appended, TornTail, Failed };
+
+/// Appends `records` (whole quote-delimited records, each ending in a line
+/// end) to a file of records of `recordSize` values, creating it when
+/// missing. The records go out in one write and are synced to disk, so a
+/// kill leaves the old records plus zero or more whole new ones.
+///
+/// Before writing, the file's end is checked: with a torn tail nothing is
+/// written, TornTail is returned and `message` names the file; the caller
+/// asks the user and only on a yes calls cutTornTail() and appends again.
+/// A last line without a line end gets one first. A file another tool saved
+/// as UTF-8 is written back whole in Windows-1250 with the records added,
+/// so the file never mixes two encodings. A failed write takes back what it
+/// wrote.
+AppendResult appendRecords(const QString& path, int recordSize, const QString& records, QString* message = nullptr);
+
+/// Cuts a torn tail back to the end of the last whole record, through the
+/// atomic rewrite. Call only after the user confirmed; a file without a torn
+/// tail is left as it is.
+bool cutTornTail(const QString& path, int recordSize, QString* error = nullptr);
+
+/// The question asked before cutTornTail(): the tail's message followed by
+/// the offer to cut it back.
+QString cutTornTailQuestion(const RecordTail& tail);
+
+} // namespace remitto

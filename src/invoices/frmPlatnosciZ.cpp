@@ -1,0 +1,416 @@
+#include "invoices/frmPlatnosciZ.h"
+
+#include "core/Amount.h"
+#include "core/Session.h"
+#include "invoices/frmKorektaFakturyZ.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace remitto {
+
+namespace {
+
+const QString kTytulListy = QStringLiteral("Faktury zakupu z Kramix");
+
+const QColor kCzerwony(255, 0, 0);
+const QColor kJasnoZielony(128, 255, 128);
+const QColor kZielony(0, 255, 0);
+
+QLabel* etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
+{
+    auto* l = new QLabel(tekst, rodzic);
+    if (!nazwa.isEmpty())
+        l->setObjectName(nazwa);
+    return l;
+}
+
+QLineEdit* pole(const QString& nazwa, int znakow, QWidget* rodzic)
+{
+    auto* e = new QLineEdit(rodzic);
+    e->setObjectName(nazwa);
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QString(znakow, QLatin1Char('0'))) + 16);
+    return e;
+}
+
+QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
+{
+    auto* b = new QPushButton(tekst, rodzic);
+    b->setObjectName(nazwa);
+    b->setAutoDefault(false);
+    return b;
+}
+
+/// Headings of the transfer list: the package grid of the transfer window.
+const QStringList& naglowkiPrzelewow()
+{
+    static const QStringList n = {
+        QStringLiteral("Nrkol"), QStringLiteral("Nazwa Kontrahenta "), QStringLiteral("Imie Kontrahenta "),
+        QStringLiteral("Konto"), QStringLiteral("KwotaN"), QStringLiteral("VAT"), QStringLiteral("KwotaB"),
+        QStringLiteral("Tytulem"), QStringLiteral("DataZakup"), QStringLiteral("Spłacono"),
+        QStringLiteral("KwDoSplaty"), QStringLiteral("TerminSpla"), QStringLiteral("DataSplaty"),
+        QStringLiteral("OznPrz"), QStringLiteral("Ulica"), QStringLiteral("NrDomu"), QStringLiteral("Adres"),
+        QStringLiteral("Kod"), QStringLiteral(" Skrót "), QStringLiteral("Bank"), QStringLiteral("NrKolFakt"),
+        QStringLiteral("NrPaczk"), QStringLiteral("NrPrzel"), QStringLiteral("Nip "), QStringLiteral("Status"),
+        QStringLiteral("TypZlec"), QStringLiteral("TypDok"), QStringLiteral("KodIden"),
+    };
+    return n;
+}
+
+const QList<int>& szerokosciPrzelewow()
+{
+    static const QList<int> s = {400, 3000, 2000, 2500, 950, 800, 1000, 4500, 900, 900, 900, 900, 900, 1100,
+                                 1500, 600, 1500, 600, 1200, 2500, 1200, 600, 600, 1200, 800, 500, 500, 800};
+    return s;
+}
+
+} // namespace
+
+frmPlatnosciZ::frmPlatnosciZ(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmPlatnosciZ"));
+    setWindowTitle(QStringLiteral("Płatności własne z faktur zakupu"));
+    zbudujOkno();
+}
+
+frmPlatnosciZ::~frmPlatnosciZ() = default;
+
+frmKorektaFakturyZ* frmPlatnosciZ::podglad() const
+{
+    return m_podglad;
+}
+
+void frmPlatnosciZ::zbudujOkno()
+{
+    // The year, months and search word.
+    m_lbSciezkadoKramix = etykieta(QString(), QStringLiteral("lbSciezkadoKramix"), this);
+    m_Label13 = etykieta(QString(), QStringLiteral("Label13"), this);
+    m_txtRokFr = pole(QStringLiteral("txtRokFr"), 5, this);
+    m_cmbMiesiacFr = new QComboBox(this);
+    m_cmbMiesiacFr->setObjectName(QStringLiteral("cmbMiesiacFr"));
+    for (int m = 1; m <= 12; ++m)
+        m_cmbMiesiacFr->addItem(QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')));
+    m_txtMiesiacZ = pole(QStringLiteral("txtMiesiacZ"), 3, this);
+    m_txtSlowo = pole(QStringLiteral("txtSlowo"), 14, this);
+    m_txtDoSplatyOD = pole(QStringLiteral("txtDoSplatyOD"), 8, this);
+    m_txtDoSplatyOD->setEnabled(false);  // no action reads it
+
+    auto* gora = new QHBoxLayout;
+    gora->addWidget(etykieta(QStringLiteral("Ścieżka do Kramix"), QString(), this));
+    gora->addWidget(m_lbSciezkadoKramix, 1);
+    gora->addWidget(etykieta(QStringLiteral("Data Akt"), QString(), this));
+    gora->addWidget(m_Label13);
+    gora->addSpacing(12);
+    auto* lbRok = etykieta(QStringLiteral("RRRR"), QString(), this);
+    lbRok->setBuddy(m_txtRokFr);
+    gora->addWidget(lbRok);
+    gora->addWidget(m_txtRokFr);
+    gora->addWidget(m_cmbMiesiacFr);
+    gora->addWidget(m_txtMiesiacZ);
+    gora->addWidget(m_txtDoSplatyOD);
+    gora->addWidget(etykieta(QStringLiteral("Skrót"), QString(), this));
+    gora->addWidget(m_txtSlowo);
+
+    // The list actions.
+    auto* cmdNaDzis = przycisk(QStringLiteral("&NaDziś"), QStringLiteral("cmdNaDzis"), this);
+    auto* cmdNiesplacone = przycisk(QStringLiteral("&Tylko niespłacone"), QStringLiteral("CmdTylkoNieSplacone"), this);
+    auto* cmdWszystkie = przycisk(QStringLiteral("&Wszystkie"), QStringLiteral("cmdWszystkie"), this);
+    auto* cmdZmiany = przycisk(QStringLiteral("&Pokaż tylko miesiąc "), QStringLiteral("cmdZmiany"), this);
+    auto* cmdKontrahent = przycisk(QStringLiteral("&Tylko wybrany kontrahent"), QStringLiteral("cmdTylkoKontrahent"), this);
+    auto* cmdFaktura = przycisk(QStringLiteral("&Wyświetl wybraną fakturę"), QStringLiteral("CmdFaktura"), this);
+    auto* cmdHistoria = przycisk(QStringLiteral("&Historia przelewów"), QStringLiteral("cmdHistoriaPrzelewow"), this);
+    cmdHistoria->setEnabled(false);  // the history window comes with a later version
+    auto* cmdAktualne = przycisk(QStringLiteral("Aktualne na dziś"), QStringLiteral("cmdPrzelewyAktualne"), this);
+    cmdAktualne->setEnabled(false);  // has no effect
+    auto* cmdKoniec = przycisk(QStringLiteral("&Koniec"), QStringLiteral("cmdKoniec"), this);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("&Sortuj według"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    m_Option1 = new QRadioButton(QStringLiteral("Daty &Zakupu"), Frame1);
+    m_Option1->setObjectName(QStringLiteral("Option1"));
+    m_Option2 = new QRadioButton(QStringLiteral("Terminu &Płatności"), Frame1);
+    m_Option2->setObjectName(QStringLiteral("Option2"));
+    auto* sortowanie = new QHBoxLayout(Frame1);
+    sortowanie->addWidget(m_Option1);
+    sortowanie->addWidget(m_Option2);
+
+    auto* przyciski = new QHBoxLayout;
+    for (QPushButton* b : {cmdNaDzis, cmdNiesplacone, cmdWszystkie, cmdZmiany, cmdKontrahent})
+        przyciski->addWidget(b);
+    przyciski->addWidget(Frame1);
+    przyciski->addWidget(cmdFaktura);
+    przyciski->addWidget(cmdHistoria);
+    przyciski->addWidget(cmdAktualne);
+    przyciski->addStretch(1);
+    przyciski->addWidget(cmdKoniec);
+
+    m_MSFlexGrid11 = new Grid(this);
+    m_MSFlexGrid11->setObjectName(QStringLiteral("MSFlexGrid11"));
+
+    // Totals and the progress of a loading.
+    m_postep = new QProgressBar(this);
+    m_postep->setObjectName(QStringLiteral("prgWczytywanie"));
+    m_postep->setFormat(QStringLiteral("Wczytywanie faktur %v z %m"));
+    m_postep->setVisible(false);
+    m_LbRazemNetto = etykieta(QStringLiteral("0"), QStringLiteral("LbRazemNetto"), this);
+    m_lbRazemVat = etykieta(QStringLiteral("0"), QStringLiteral("lbRazemVat"), this);
+    m_lbRazemBrutto = etykieta(QStringLiteral("0"), QStringLiteral("lbRazemBrutto"), this);
+    m_lbWplaty = etykieta(QStringLiteral("0"), QStringLiteral("lbWplaty"), this);
+    m_lbZadluzenie = etykieta(QStringLiteral("0"), QStringLiteral("lbZadluzenie"), this);
+    auto* sumy = new QHBoxLayout;
+    const QList<std::pair<QString, QLabel*>> opisy = {
+        {QStringLiteral("Netto zakupu"), m_LbRazemNetto}, {QStringLiteral(" VAT zakupu"), m_lbRazemVat},
+        {QStringLiteral("Brutto zakupu"), m_lbRazemBrutto}, {QStringLiteral("Spłacono"), m_lbWplaty},
+        {QStringLiteral("Do spłaty"), m_lbZadluzenie}};
+    for (const auto& [opis, l] : opisy) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000000000,00")));
+        sumy->addWidget(etykieta(opis, QString(), this));
+        sumy->addWidget(l);
+    }
+    sumy->addStretch(1);
+    sumy->addWidget(m_postep, 1);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(gora);
+    uklad->addLayout(przyciski);
+    uklad->addWidget(m_MSFlexGrid11, 3);
+    uklad->addLayout(sumy);
+    uklad->addWidget(zbudujPrzelewy(), 1);
+    resize(1200, 760);
+
+    connect(cmdNaDzis, &QPushButton::clicked, this, &frmPlatnosciZ::naDzis);
+    connect(cmdNiesplacone, &QPushButton::clicked, this, &frmPlatnosciZ::tylkoNiesplacone);
+    connect(cmdWszystkie, &QPushButton::clicked, this, &frmPlatnosciZ::wszystkie);
+    connect(cmdZmiany, &QPushButton::clicked, this, &frmPlatnosciZ::pokazMiesiac);
+    connect(cmdKontrahent, &QPushButton::clicked, this, &frmPlatnosciZ::tylkoKontrahent);
+    connect(cmdFaktura, &QPushButton::clicked, this, &frmPlatnosciZ::wyswietlFakture);
+    connect(cmdKoniec, &QPushButton::clicked, this, &frmPlatnosciZ::koniec);
+    connect(m_Option1, &QRadioButton::clicked, this, [this] { sortuj(kol::DataZakupu); });
+    connect(m_Option2, &QRadioButton::clicked, this, [this] { sortuj(kol::Termin); });
+}
+
+QWidget* frmPlatnosciZ::zbudujPrzelewy()
+{
+    auto* rama = new QGroupBox(QStringLiteral("Przelewy do paczki"), this);
+    rama->setObjectName(QStringLiteral("framePrzelewyDoPaczki"));
+    m_MSFlexGrid1 = new Grid(rama);
+    m_MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_txtRazemKwota = new QLineEdit(rama);
+    m_txtRazemKwota->setObjectName(QStringLiteral("txtRazemKwota"));
+    m_txtRazemKwota->setReadOnly(true);
+    m_txtRazemKwota->setAlignment(Qt::AlignRight);
+    m_txtRazemKwota->setMaximumWidth(m_txtRazemKwota->fontMetrics().horizontalAdvance(QStringLiteral("000000000,00")) + 16);
+
+    // Paying invoices into this list comes with a later version: until then
+    // its buttons stay disabled rather than do nothing.
+    auto* cmdZapisz = przycisk(QStringLiteral("&Zapisz Paczkę"), QStringLiteral("cmdZapiszPaczke"), rama);
+    auto* cmdDoPrzelewu = przycisk(QStringLiteral("&Przenieś paczkę do Ecorponet"), QStringLiteral("cmdDoPrzelewu"), rama);
+    auto* cmdUsun = przycisk(QStringLiteral("&Usuń Przelew"), QStringLiteral("cmdUsunPlatnosc"), rama);
+    for (QPushButton* b : {cmdZapisz, cmdDoPrzelewu, cmdUsun})
+        b->setEnabled(false);
+
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(etykieta(QStringLiteral("Kwota paczki Razem "), QString(), rama));
+    dol->addWidget(m_txtRazemKwota);
+    dol->addStretch(1);
+    dol->addWidget(cmdZapisz);
+    dol->addWidget(cmdDoPrzelewu);
+    dol->addWidget(cmdUsun);
+    auto* uklad = new QVBoxLayout(rama);
+    uklad->addWidget(m_MSFlexGrid1, 1);
+    uklad->addLayout(dol);
+    return rama;
+}
+
+void frmPlatnosciZ::otworz()
+{
+    const QDate dzis = m_session.clock.today();
+    m_session.DataDzis = dzis.toString(QStringLiteral("dd-MM-yyyy"));
+    m_session.DataDzisKlucz = dzis.toString(QStringLiteral("yyyyMMdd"));
+    if (m_session.DataRobocza.isEmpty())
+        m_session.DataRobocza = m_session.DataDzis;
+    m_Label13->setText(m_session.DataRobocza);
+    m_txtRokFr->setText(m_session.DataDzis.right(4));
+    const QString miesiac = m_session.DataDzis.mid(3, 2);
+    m_txtMiesiacZ->setText(miesiac);
+    m_cmbMiesiacFr->setCurrentText(miesiac);
+    m_lbSciezkadoKramix->setText(m_session.SciezkaKramix);
+
+    m_MSFlexGrid11->setColumns(naglowkiListyFaktur(), szerokosciListyFaktur());
+    m_MSFlexGrid1->setColumns(naglowkiPrzelewow(), szerokosciPrzelewow());
+    m_MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
+    m_txtRazemKwota->setText(formatAmount(0));
+
+    show();
+    raise();
+    activateWindow();
+    wczytaj(RodzajListy::Otwarcie);
+}
+
+void frmPlatnosciZ::naDzis()
+{
+    wczytaj(RodzajListy::NaDzis);
+}
+
+void frmPlatnosciZ::tylkoNiesplacone()
+{
+    wczytaj(RodzajListy::Niesplacone);
+}
+
+void frmPlatnosciZ::wszystkie()
+{
+    wczytaj(RodzajListy::Wszystkie);
+}
+
+void frmPlatnosciZ::pokazMiesiac()
+{
+    wczytaj(RodzajListy::Miesiac);
+}
+
+void frmPlatnosciZ::wczytaj(RodzajListy rodzaj)
+{
+    if (m_wczytywanie)
+        return;
+    m_wczytywanie = true;
+    ZapytanieListy z;
+    z.rodzaj = rodzaj;
+    z.rok = m_txtRokFr->text();
+    const bool odMiesiaca = rodzaj == RodzajListy::Wszystkie || rodzaj == RodzajListy::Niesplacone;
+    z.miesiac = (odMiesiaca ? m_txtMiesiacZ->text() : m_cmbMiesiacFr->currentText()).trimmed().toInt();
+    z.dataRobocza = m_session.DataRobocza;
+
+    m_MSFlexGrid11->clearRows();
+    pokazSumy({});
+    m_postep->setRange(0, 0);
+    m_postep->setValue(0);
+    m_postep->setVisible(true);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    // The window goes on painting while the files are read; what the user
+    // types meanwhile waits until the list stands.
+    QElapsedTimer odMalowania;
+    odMalowania.start();
+    WynikListy w = wczytajListeFaktur(m_session.SciezkaKramix, m_session.FolderFirmyKramix, z,
+                                      [&](int zrobione, int wszystkie) {
+                                          if (odMalowania.elapsed() < 40)
+                                              return;
+                                          m_postep->setRange(0, wszystkie);
+                                          m_postep->setValue(zrobione);
+                                          QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                                          odMalowania.restart();
+                                      });
+    m_postep->setVisible(false);
+    m_wczytywanie = false;
+
+    if (w.stan != WynikListy::Stan::Ok) {
+        m_dialogs.messageBox(w.blad, kTytulListy, Icon::Critical);
+        return;
+    }
+    wstawWiersze(std::move(w.wiersze));
+    pokazSumy(w.sumy);
+}
+
+QList<QStringList> frmPlatnosciZ::wiersze() const
+{
+    QList<QStringList> w;
+    const int n = m_MSFlexGrid11->rowCount();
+    w.reserve(n);
+    for (int r = 1; r < n; ++r)
+        w.append(m_MSFlexGrid11->rowTexts(r));
+    return w;
+}
+
+void frmPlatnosciZ::wstawWiersze(QList<QStringList> wiersze)
+{
+    m_MSFlexGrid11->setRows(std::move(wiersze));
+    pokoloruj();
+}
+
+void frmPlatnosciZ::pokoloruj()
+{
+    const int n = m_MSFlexGrid11->rowCount();
+    for (int r = 1; r < n; ++r) {
+        const QString stan = m_MSFlexGrid11->text(r, kol::Stan);
+        const bool splacona = stan == kStanSplacona;
+        const bool gotowka = stan == kStanGotowka;
+        if (!splacona && !gotowka) {
+            m_MSFlexGrid11->setCellBackground(r, kol::Brutto, kCzerwony);
+            continue;
+        }
+        for (int c = kol::Brutto; c <= kol::Stan; ++c)
+            m_MSFlexGrid11->setCellBackground(r, c, splacona ? kJasnoZielony : kZielony);
+    }
+}
+
+void frmPlatnosciZ::pokazSumy(const SumyFaktur& s)
+{
+    m_LbRazemNetto->setText(formatAmount(s.netto));
+    m_lbRazemVat->setText(formatAmount(s.vat));
+    m_lbRazemBrutto->setText(formatAmount(s.brutto));
+    m_lbWplaty->setText(formatAmount(s.splacono));
+    m_lbZadluzenie->setText(formatAmount(s.doSplaty));
+}
+
+void frmPlatnosciZ::tylkoKontrahent()
+{
+    const QString slowo = m_txtSlowo->text().toUpper();
+    m_txtSlowo->setText(slowo);
+    if (slowo.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral(" Nie wybrałeś słowa do wyszukania !?"), kAppTitle, Icon::Exclamation);
+        return;
+    }
+    QList<QStringList> w = remitto::tylkoKontrahent(wiersze(), slowo);
+    const SumyFaktur s = zsumujWiersze(w);
+    wstawWiersze(std::move(w));
+    pokazSumy(s);
+}
+
+void frmPlatnosciZ::sortuj(int kolumna)
+{
+    QList<QStringList> w = wiersze();
+    sortujWgDaty(w, kolumna);
+    wstawWiersze(std::move(w));
+}
+
+void frmPlatnosciZ::wyswietlFakture()
+{
+    const int r = m_MSFlexGrid11->currentRow();
+    if (r <= 0) {
+        m_dialogs.messageBox(QStringLiteral("Wybierz fakturę z listy."), QStringLiteral("Podgląd Faktury zakupu"),
+                             Icon::Exclamation);
+        return;
+    }
+    m_session.PlikFakturyZ = m_MSFlexGrid11->text(r, kol::Plik);
+    if (!m_podglad) {
+        m_podglad = new frmKorektaFakturyZ(m_session, m_dialogs, this);
+        m_podglad->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_podglad->otworz();
+}
+
+void frmPlatnosciZ::koniec()
+{
+    close();
+    if (QWidget* p = parentWidget()) {
+        p->raise();
+        p->activateWindow();
+    }
+}
+
+} // namespace remitto

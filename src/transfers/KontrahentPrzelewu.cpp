@@ -1,0 +1,159 @@
+#include "transfers/KontrahentPrzelewu.h"
+
+#include "contractors/KontrahenciOperacje.h"
+#include "core/Amount.h"
+#include "core/QuoteFormat.h"
+#include "core/TextFile.h"
+#include "core/modZmiene.h"
+#include "transfers/KwotaPrzelewu.h"
+
+namespace remitto {
+
+using namespace kontrahenci;
+
+WpisPrzelewu poPrzekazaniu(WpisPrzelewu w, const KontrahentDoPrzelewu& d)
+{
+    w.nazwa1 = d.txtNazwa1K;
+    w.nazwa2 = d.txtNazwa2K;
+    w.skrot = d.txtSkrotK;
+    w.kod = d.txtKODK;
+    w.adres = d.txtAdresK;
+    w.ulica = d.txtUlicaK;
+    w.numerDomu = d.txtNumerDomuK;
+    w.nrLok = d.txtNrLok;
+    w.bank = d.txtBankK;
+    w.konto = d.txtKontoK;
+    w.tytul = d.txtTytulem1;
+    w.kwota = d.txtKwotaK;
+    w.kodIden = d.txtKodIden;
+    w.nip = d.txtNIPK;
+    w.nrKol = d.txtNrKol;
+    w.vat = d.txtVat.value_or(w.vat);
+    w.telefon = d.txtTelefon.value_or(w.telefon);
+    w.mail = d.txtMail.value_or(w.mail);
+    w.poczta = d.txtPoczta.value_or(w.poczta);
+    w.rodzajPlatnika = d.txtRodzKl.value_or(w.rodzajPlatnika);
+    // The gross amount belongs to this net amount and VAT, never to the
+    // previous transfer.
+    const Brutto b = bruttoZVat(w.kwota, w.vat);
+    w.brutto = b.ok ? b.brutto : d.txtKwotaBrutto.value_or(QString());
+    return w;
+}
+
+KontrahentDoPrzelewu doPrzelewuZeSkrotu(const Kontrahent& k)
+{
+    KontrahentDoPrzelewu d = doPrzelewuZListy(k);
+    d.txtPoczta = k[Poczta];
+    return d;
+}
+
+WynikSzukania znajdzPoSkrocie(const QString& sciezka, const QString& skrot)
+{
+    WynikSzukania w;
+    const OdczytKontrahentow o = czytajKontrahentow(sciezka);
+    if (!o.ok && !o.brak && !o.uszkodzony) {
+        w.blad = o.blad;
+        return w;
+    }
+    w.ok = true;
+    if (skrot.isEmpty())
+        return w;
+    qsizetype i = indeksPoSkrocie(o.lista, skrot);
+    for (qsizetype j = 0; i < 0 && j < o.lista.size(); ++j)
+        if (o.lista[j][SkrotK].compare(skrot, Qt::CaseInsensitive) == 0)
+            i = j;
+    if (i >= 0)
+        w.kontrahent = o.lista[i];
+    return w;
+}
+
+Kontrahent zapisanyZWpisu(Kontrahent k, const WpisPrzelewu& w)
+{
+    k[NazwaKontrahenta] = ZamienCudzyslow(w.nazwa1);
+    k[ImieKontrahenta] = ZamienCudzyslow(w.nazwa2);
+    k[Miejscowosc] = ZamienCudzyslow(w.adres);
+    k[Ulica] = ZamienCudzyslow(w.ulica);
+    k[Telefon] = ZamienCudzyslow(w.telefon);
+    k[Kod] = ZamienCudzyslow(w.kod);
+    k[NipKontr] = ZamienCudzyslow(w.nip);
+    k[Poczta] = ZamienCudzyslow(w.poczta);
+    k[NrDomu] = ZamienCudzyslow(w.numerDomu);
+    k[NrRachunku1K] = ZamienCudzyslow(w.konto);
+    k[SkrotK] = ZamienCudzyslow(w.skrot).toUpper();
+    k[KodIden] = ZamienCudzyslow(w.kodIden);
+    k[BankK] = ZamienCudzyslow(w.bank);
+    k[OstVatK] = ZamienCudzyslow(w.vat);
+    k[MailK] = ZamienCudzyslow(w.mail);
+    k[OstKwotaK] = ZamienCudzyslow(KropkaNaPrzecinekWszystkie(w.kwota));
+    k[NrLokaluK] = ZamienCudzyslow(w.nrLok);
+
+    QString tytul = ZamienCudzyslow(w.tytul);
+    const QString kod = k[KodIden];
+    const QString przedrostek = QStringLiteral("NRID=") + kod + QLatin1Char(' ');
+    if (!kod.isEmpty() && !kod.startsWith(QLatin1String("NRID")) && !tytul.startsWith(przedrostek))
+        tytul.prepend(przedrostek);
+    k[TytulK] = (tytul + QString(105, QLatin1Char(' '))).left(105);
+    return k;
+}
+
+ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzelewu& w)
+{
+    ZapisKontrahenta z;
+    if (zsumujKwote(w.kwota).wynik != Suma::BezDzialan && !parseAmount(w.kwota)) {
+        z.wynik = WynikZapisu::KwotaNieobliczona;
+        return z;
+    }
+    bool liczba = false;
+    const qint64 nr = w.nrKol.trimmed().toLongLong(&liczba);
+    if (!liczba) {
+        z.wynik = WynikZapisu::BrakKontrahenta;
+        return z;
+    }
+
+    const FileText plik = readTextFile(sciezka);
+    if (!plik.ok) {
+        z.wynik = WynikZapisu::BladOdczytu;
+        z.blad = plik.error;
+        return z;
+    }
+    // Walk the records, remembering where the one to change starts and ends
+    // in the text, so that everything around it is written back untouched.
+    QuoteReader czytnik(plik.text);
+    qsizetype poczatek = -1;
+    qsizetype koniec = -1;
+    Kontrahent stary;
+    qsizetype liczbaWartosci = 0;
+    QStringList wartosci;
+    while (!czytnik.atEnd()) {
+        const qsizetype start = czytnik.position();
+        wartosci.clear();
+        for (int i = 0; i < kWartosciKontrahenta && !czytnik.atEnd(); ++i)
+            wartosci.append(czytnik.next());
+        liczbaWartosci += wartosci.size();
+        bool ok = false;
+        if (poczatek < 0 && wartosci.size() == kWartosciKontrahenta
+            && wartosci[NrKol].trimmed().toLongLong(&ok) == nr && ok) {
+            poczatek = start;
+            koniec = czytnik.position();
+            stary = Kontrahent::zWartosci(wartosci);
+        }
+    }
+    if (czytnik.truncated() || liczbaWartosci % kWartosciKontrahenta != 0) {
+        z.wynik = WynikZapisu::BladOdczytu;
+        z.blad = czytnik.truncated()
+                     ? QStringLiteral("Plik %1 jest uszkodzony: urywa się w środku wartości.").arg(sciezka)
+                     : damagedFileMessage(sciezka, kWartosciKontrahenta);
+        return z;
+    }
+    if (poczatek < 0) {
+        z.wynik = WynikZapisu::NieZnaleziono;
+        return z;
+    }
+    QString tekst = plik.text;
+    tekst.replace(poczatek, koniec - poczatek, tekstPliku({zapisanyZWpisu(stary, w)}));
+    if (!rewriteTextFile(sciezka, tekst, &z.blad))
+        z.wynik = WynikZapisu::BladZapisu;
+    return z;
+}
+
+} // namespace remitto

@@ -1,0 +1,386 @@
+// Transfer window: building the entry area and the opening steps.
+#include "transfers/frmPrzelewB.h"
+
+#include "core/Session.h"
+#include "shell/Instalka.h"
+#include "transfers/Banknoty.h"
+#include "transfers/frmPrzelewBKontrolki.h"
+#include "ui/Dialogs.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace remitto {
+
+using namespace kontrolki;
+
+frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmPrzelewB"));
+    setWindowTitle(QStringLiteral("Przelew"));
+    zbudujOkno();
+    polacz();
+    polaczPaczki();
+}
+
+void frmPrzelewB::zbudujOkno()
+{
+    auto* prawa = new QVBoxLayout;
+    prawa->addWidget(zbudujRodzaje());
+    prawa->addWidget(zbudujPodatkowe());
+    prawa->addWidget(zbudujBanknoty());
+    prawa->addWidget(zbudujMojaFirma());
+    prawa->addWidget(zbudujDrukarke());
+    prawa->addStretch(1);
+
+    auto* gora = new QHBoxLayout;
+    gora->addWidget(zbudujWpis(), 3);
+    gora->addLayout(prawa, 2);
+
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(zbudujPaczki(), 3);
+    dol->addWidget(zbudujEksport(), 1);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(gora);
+    uklad->addLayout(dol, 1);
+
+    // After the amounts the keyboard goes on to the kind, the tax fields and
+    // the banknotes, then to the contractor buttons.
+    QList<QWidget*> dalej = {txtKwotaBrutto};
+    for (QAbstractButton* b : m_rodzaje->buttons())
+        dalej.append(b);
+    dalej << txtRok << txtOkres << txtNrOkresu << txtSymbol;
+    for (QLineEdit* e : m_ilosci)
+        dalej.append(e);
+    for (const char* nazwa : {"cmdZnajd", "cmdZmianyK", "cmdDodaj", "cmdPodglad", "wyjscie"})
+        dalej.append(findChild<QPushButton*>(QString::fromLatin1(nazwa)));
+    for (qsizetype i = 1; i < dalej.size(); ++i)
+        setTabOrder(dalej[i - 1], dalej[i]);
+}
+
+QWidget* frmPrzelewB::zbudujWpis()
+{
+    auto* w = new QGroupBox(QStringLiteral("Przelew"), this);
+    w->setObjectName(QStringLiteral("frWpis"));
+
+    txtNazwa1K = pole(QStringLiteral("txtNazwa1K"), w, 36);
+    txtNazwa2K = pole(QStringLiteral("txtNazwa2K"), w, 36);
+    txtSkrotK = pole(QStringLiteral("txtSkrótK"), w, 10);
+    lbNazwaFirmy = etykieta(QString(), QStringLiteral("lbNazwaFirmy"), w);
+    QFont gruba = lbNazwaFirmy->font();
+    gruba.setBold(true);
+    lbNazwaFirmy->setFont(gruba);
+    txtNrKol = pole(QStringLiteral("txtNrKol"), w, 5);
+    txtNrKol->setReadOnly(true);  // the contractor shown: set by a search or a hand-over
+    txtNrKol->setFocusPolicy(Qt::NoFocus);
+    txtRodzKl = pole(QStringLiteral("txtRodzKl"), w, 2);
+    txtKODK = pole(QStringLiteral("txtKODK"), w, 6);
+    txtAdresK = pole(QStringLiteral("txtAdresK"), w);
+    txtPoczta = pole(QStringLiteral("txtPoczta"), w);
+    txtUlicaK = pole(QStringLiteral("txtUlicaK"), w);
+    txtNumerDomuK = pole(QStringLiteral("txtNumerDomuK"), w, 5);
+    txtNrLok = pole(QStringLiteral("txtNrLok"), w, 4);
+    txtBankK = pole(QStringLiteral("txtBankK"), w);
+    txtKontoK = pole(QStringLiteral("txtKontoK"), w, 34);
+    lbKontoNRB = etykieta(QString(), QStringLiteral("lbKontoNRB"), w);
+    lbKontoNRB->setMinimumWidth(lbKontoNRB->fontMetrics().horizontalAdvance(QStringLiteral("NRB błędny")));
+    txtNIPK = pole(QStringLiteral("txtNIPK"), w, 13);
+    txtKodIden = pole(QStringLiteral("txtKodIden"), w);
+    txtTelefon = pole(QStringLiteral("txtTelefon"), w);
+    txtMail = pole(QStringLiteral("txtMail"), w);
+    txtTytulem1 = pole(QStringLiteral("txtTytulem1"), w, 50);
+    txtTytulem1->setMaxLength(105);
+    txtKwotaK = pole(QStringLiteral("txtKwotaK"), w, 12);
+    txtKwotaK->setToolTip(QStringLiteral("Kwota z miejscami dz po przecinku np12,34"));
+    txtVat = pole(QStringLiteral("txtVat"), w, 5);
+    txtKwotaBrutto = pole(QStringLiteral("txtKwotaBrutto"), w, 12);
+
+    auto* cmdSprNIP = przycisk(QStringLiteral("&Sprawdź NIP"), QStringLiteral("cmdSprNIP"), w);
+    auto* CmdSeryjny = przycisk(QStringLiteral("&Wstaw opis seryjny"), QStringLiteral("CmdSeryjny"), w);
+    connect(cmdSprNIP, &QPushButton::clicked, this, &frmPrzelewB::sprawdzNIP);
+    connect(CmdSeryjny, &QPushButton::clicked, this, &frmPrzelewB::opisSeryjny);
+    lblTelefon = etykieta(QStringLiteral("Telefon"), QStringLiteral("lblTelefon"), w);
+    lblMail = etykieta(QStringLiteral("Mail"), QStringLiteral("lblMail"), w);
+
+    auto* g = new QGridLayout(w);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(3, 1);
+    g->setColumnStretch(5, 1);
+    int r = 0;
+    g->addWidget(etykieta(QStringLiteral("Nazwa Kontrahenta"), QStringLiteral("lblNazwa"), w), r, 0);
+    g->addWidget(txtNazwa1K, r, 1, 1, 5);
+    g->addWidget(txtNazwa2K, ++r, 1, 1, 5);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Skrót"), QStringLiteral("lblSkrot"), w), r, 0);
+    g->addWidget(txtSkrotK, r, 1);
+    g->addWidget(lbNazwaFirmy, r, 2, 1, 2);
+    auto* nr = new QHBoxLayout;
+    nr->addWidget(etykieta(QStringLiteral("Nr kol"), QStringLiteral("lblNrKol"), w));
+    nr->addWidget(txtNrKol);
+    nr->addWidget(etykieta(QStringLiteral("Płatnik"), QStringLiteral("lblRodzKl"), w));
+    nr->addWidget(txtRodzKl);
+    g->addLayout(nr, r, 4, 1, 2);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Kod"), QStringLiteral("lblKod"), w), r, 0);
+    g->addWidget(txtKODK, r, 1, Qt::AlignLeft);
+    g->addWidget(etykieta(QStringLiteral("Miejscowość"), QStringLiteral("lblAdres"), w), r, 2);
+    g->addWidget(txtAdresK, r, 3);
+    g->addWidget(etykieta(QStringLiteral("Poczta"), QStringLiteral("lblPoczta"), w), r, 4);
+    g->addWidget(txtPoczta, r, 5);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Ulica"), QStringLiteral("lblUlica"), w), r, 0);
+    g->addWidget(txtUlicaK, r, 1);
+    g->addWidget(etykieta(QStringLiteral("Nr domu"), QStringLiteral("lblNrDomu"), w), r, 2);
+    g->addWidget(txtNumerDomuK, r, 3, Qt::AlignLeft);
+    g->addWidget(etykieta(QStringLiteral("Lokal"), QStringLiteral("lblNrLok"), w), r, 4);
+    g->addWidget(txtNrLok, r, 5, Qt::AlignLeft);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Bank"), QStringLiteral("lblBank"), w), r, 0);
+    g->addWidget(txtBankK, r, 1, 1, 5);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Konto"), QStringLiteral("lblKonto"), w), r, 0);
+    g->addWidget(txtKontoK, r, 1, 1, 3);
+    g->addWidget(lbKontoNRB, r, 4, 1, 2);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("NIP"), QStringLiteral("lblNIP"), w), r, 0);
+    g->addWidget(txtNIPK, r, 1);
+    g->addWidget(cmdSprNIP, r, 2);
+    g->addWidget(etykieta(QStringLiteral("Kod Identyfikacyjny Klienta"), QStringLiteral("lblKodIden"), w), r, 3);
+    g->addWidget(txtKodIden, r, 4, 1, 2);
+    ++r;
+    g->addWidget(lblTelefon, r, 0);
+    g->addWidget(txtTelefon, r, 1);
+    g->addWidget(lblMail, r, 2);
+    g->addWidget(txtMail, r, 3, 1, 3);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Max105znakow"), QStringLiteral("lblTytulem"), w), r, 0);
+    g->addWidget(txtTytulem1, r, 1, 1, 4);
+    g->addWidget(CmdSeryjny, r, 5);
+    ++r;
+    g->addWidget(etykieta(QStringLiteral("Pole sumowania kwot +/ - (Enter)"), QStringLiteral("lblKwotaK"), w), r, 0, 1,
+                 2);
+    g->addWidget(etykieta(QStringLiteral("VAT(%)"), QStringLiteral("lblVat"), w), r, 2);
+    g->addWidget(etykieta(QStringLiteral("Kwota Brutto przelewu"), QStringLiteral("lblKwotaBrutto"), w), r, 3, 1, 2);
+    ++r;
+    g->addWidget(txtKwotaK, r, 0, 1, 2);
+    g->addWidget(txtVat, r, 2);
+    g->addWidget(txtKwotaBrutto, r, 3, 1, 2);
+
+    // The contractor buttons and the way back.
+    auto* cmdZnajd = przycisk(QStringLiteral("z&Nnajdź skrót"), QStringLiteral("cmdZnajd"), w);
+    auto* cmdZmianyK = przycisk(QStringLiteral("&Zapisz Zmiany"), QStringLiteral("cmdZmianyK"), w);
+    auto* cmdDodaj = przycisk(QStringLiteral("&Dodaj"), QStringLiteral("cmdDodaj"), w);
+    auto* cmdPodglad = przycisk(QStringLiteral("&Podglad +sortowanie"), QStringLiteral("cmdPodglad"), w);
+    auto* wyjscieB = przycisk(QStringLiteral("K&Oniec"), QStringLiteral("wyjscie"), w);
+    connect(cmdZnajd, &QPushButton::clicked, this, &frmPrzelewB::znajdzSkrot);
+    connect(cmdZmianyK, &QPushButton::clicked, this, &frmPrzelewB::zapiszKontrahenta);
+    connect(cmdDodaj, &QPushButton::clicked, this, &frmPrzelewB::dodajKontrahenta);
+    connect(cmdPodglad, &QPushButton::clicked, this, &frmPrzelewB::podgladKontrahentow);
+    connect(wyjscieB, &QPushButton::clicked, this, &frmPrzelewB::wyjscie);
+    auto* przyciski = new QHBoxLayout;
+    for (QPushButton* b : {cmdZnajd, cmdZmianyK, cmdDodaj, cmdPodglad})
+        przyciski->addWidget(b);
+    przyciski->addStretch(1);
+    przyciski->addWidget(wyjscieB);
+    g->addLayout(przyciski, ++r, 0, 1, 6);
+
+    // Typing order: the title's Enter leads to the amount, the amount to VAT.
+    const QList<QWidget*> kolejnosc = {txtNazwa1K, txtNazwa2K, txtSkrotK, txtRodzKl,     txtKODK,    txtAdresK,
+                                       txtPoczta,  txtUlicaK,  txtNumerDomuK, txtNrLok,  txtBankK,   txtKontoK,
+                                       txtNIPK,    cmdSprNIP,  txtKodIden, txtTelefon,   txtMail,    txtTytulem1,
+                                       CmdSeryjny, txtKwotaK,  txtVat,     txtKwotaBrutto};
+    for (qsizetype i = 1; i < kolejnosc.size(); ++i)
+        setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+    return w;
+}
+
+QWidget* frmPrzelewB::zbudujRodzaje()
+{
+    auto* w = new QGroupBox(QStringLiteral("Rodzaj przelewu"), this);
+    w->setObjectName(QStringLiteral("frRodzaj"));
+    m_rodzaje = new QButtonGroup(this);
+    auto* g = new QGridLayout(w);
+    int i = 0;
+    for (const OpisRodzaju& r : rodzajePrzelewu()) {
+        auto* b = new QRadioButton(r.napis, w);
+        b->setObjectName(r.nazwaOpcji);
+        m_rodzaje->addButton(b, int(r.rodzaj));
+        g->addWidget(b, i / 3, i % 3);
+        ++i;
+    }
+    m_rodzaje->button(int(Rodzaj::Przelew))->setChecked(true);
+    return w;
+}
+
+QWidget* frmPrzelewB::zbudujPodatkowe()
+{
+    auto* w = new QWidget(this);
+    w->setObjectName(QStringLiteral("frPodatkowe"));
+    lbskarbowy = etykieta(QStringLiteral("Rok  |Okres|  NrOkr  |Symbol płatności"), QStringLiteral("lbskarbowy"), w);
+    lbskarbowy->installEventFilter(this);
+    txtRok = pole(QStringLiteral("txtRok"), w, 3);
+    txtOkres = pole(QStringLiteral("txtOkres"), w, 3);
+    txtOkres->setToolTip(QStringLiteral("np. M lub R lub P orocze"));
+    txtNrOkresu = pole(QStringLiteral("txtNrOkresu"), w, 3);
+    txtSymbol = pole(QStringLiteral("txtSymbol"), w, 6);
+    txtSymbol->setToolTip(QStringLiteral("Symbol płatności np. VAT7, PIT4, PIT5"));
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(lbskarbowy);
+    auto* h = new QHBoxLayout;
+    for (QLineEdit* e : {txtRok, txtOkres, txtNrOkresu, txtSymbol})
+        h->addWidget(e);
+    h->addStretch(1);
+    v->addLayout(h);
+    return w;
+}
+
+QWidget* frmPrzelewB::zbudujBanknoty()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Specyfikacja banknotów"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* g = new QGridLayout(Frame1);
+    for (size_t i = 0; i < kNominaly.size(); ++i) {
+        const int zl = kNominaly[i];
+        const int kol = int(i / 4) * 3;
+        const int wiersz = int(i % 4);
+        m_ilosci[i] = pole(QStringLiteral("txt%1zl").arg(zl), Frame1, 4);
+        m_kwoty[i] = etykieta(QStringLiteral("0"), QStringLiteral("lbKwota%1zl").arg(zl), Frame1);
+        m_kwoty[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->addWidget(etykieta(QStringLiteral("%1 zł x").arg(zl), QStringLiteral("lbl%1zl").arg(zl), Frame1), wiersz,
+                     kol);
+        g->addWidget(m_ilosci[i], wiersz, kol + 1);
+        g->addWidget(m_kwoty[i], wiersz, kol + 2);
+        connect(m_ilosci[i], &QLineEdit::textChanged, this, &frmPrzelewB::przeliczBanknoty);
+    }
+    lbRazemSzt = etykieta(QStringLiteral("0"), QStringLiteral("lbRazemSzt"), Frame1);
+    lbRazemKwotaWplaty = etykieta(QStringLiteral("0,00"), QStringLiteral("lbRazemKwotaWplaty"), Frame1);
+    g->addWidget(etykieta(QStringLiteral("Razem sztuk"), QStringLiteral("lblRazemSzt"), Frame1), 4, 0);
+    g->addWidget(lbRazemSzt, 4, 1);
+    g->addWidget(etykieta(QStringLiteral("Razem kwota"), QStringLiteral("lblRazemKwota"), Frame1), 4, 3);
+    g->addWidget(lbRazemKwotaWplaty, 4, 4, 1, 2);
+    return Frame1;
+}
+
+QWidget* frmPrzelewB::zbudujMojaFirma()
+{
+    auto* w = new QGroupBox(QStringLiteral("Moja firma"), this);
+    w->setObjectName(QStringLiteral("frMojaFirma"));
+    lbNIP = etykieta(QString(), QStringLiteral("lbNIP"), w);
+    lbKonto1 = etykieta(QString(), QStringLiteral("lbKonto1"), w);
+    lbKonto2 = etykieta(QString(), QStringLiteral("lbKonto2"), w);
+    lbMikroPodatkowy = etykieta(QString(), QStringLiteral("lbMikroPodatkowy"), w);
+    lbdata = etykieta(QString(), QStringLiteral("lbdata"), w);
+    for (QLabel* l : {lbNIP, lbKonto1, lbKonto2, lbMikroPodatkowy})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* g = new QGridLayout(w);
+    g->addWidget(etykieta(QStringLiteral("Mój Identyfikator"), QStringLiteral("lblNIP"), w), 0, 0);
+    g->addWidget(lbNIP, 0, 1);
+    g->addWidget(etykieta(QStringLiteral("NrKonta 1"), QStringLiteral("lblKonto1"), w), 1, 0);
+    g->addWidget(lbKonto1, 1, 1);
+    g->addWidget(etykieta(QStringLiteral("NrKonta2"), QStringLiteral("lblKonto2"), w), 2, 0);
+    g->addWidget(lbKonto2, 2, 1);
+    g->addWidget(etykieta(QStringLiteral("MiPodatkowy"), QStringLiteral("lblMikroPodatkowy"), w), 3, 0);
+    g->addWidget(lbMikroPodatkowy, 3, 1);
+    g->addWidget(etykieta(QStringLiteral("Data"), QStringLiteral("lbldata"), w), 4, 0);
+    g->addWidget(lbdata, 4, 1);
+    g->setColumnStretch(1, 1);
+    return w;
+}
+
+QWidget* frmPrzelewB::zbudujDrukarke()
+{
+    Frame3 = new QGroupBox(QStringLiteral("Drukarka-"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    optdruk1 = new QRadioButton(QStringLiteral("Zwykły"), Frame3);
+    optdruk1->setObjectName(QStringLiteral("optdruk1"));
+    optdruk2 = new QRadioButton(QStringLiteral("Gruby"), Frame3);
+    optdruk2->setObjectName(QStringLiteral("optdruk2"));
+    optdruk1->setChecked(true);
+    // Printing of the forms comes with a later version of the window.
+    auto* cmdDRUKUJ = przycisk(QStringLiteral("D&Rukuj x4 lub wpłata"), QStringLiteral("cmdDRUKUJ"), Frame3, false);
+    auto* h = new QHBoxLayout(Frame3);
+    h->addWidget(optdruk1);
+    h->addWidget(optdruk2);
+    h->addStretch(1);
+    h->addWidget(cmdDRUKUJ);
+    return Frame3;
+}
+
+bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lbskarbowy && event->type() == QEvent::MouseButtonRelease)
+        kliknietoSkarbowy();
+    filtrSiatekPaczek(watched, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPrzelewB::otworz()
+{
+    Session& s = m_session;
+    s.TrybKontrahenta = 0;
+    txtMiesiac->setText(s.DataDzis.mid(3, 2));
+    txtROKA->setText(s.DataDzis.mid(6, 4));
+    const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
+    setWindowTitle(QStringLiteral("Przelew z ") + s.SkrotFirmy + QStringLiteral(" Nr konta ") + konta.value(0)
+                   + QStringLiteral(" Data przelewu ") + s.DataDzis);
+    pokazMojaFirme();
+    lbSciezkaEcorponet->setText(s.dataPath(QStringLiteral("DoECorponet")));
+    lbSciezkaPaczek->setText(s.dataPath(QStringLiteral("Paczki")));
+    lbdata->setText(s.DataRobocza);
+    txtVat->clear();
+    // The kind shown and the kind code start as the ordinary transfer.
+    m_rodzaje->button(int(Rodzaj::Przelew))->setChecked(true);
+    wybranoRodzaj(int(Rodzaj::Przelew));
+    if (pokazDrukarke()) {
+        zmienMiesiac();
+        pokazEksport();
+    }
+    show();
+    raise();
+    activateWindow();
+    txtNazwa1K->setFocus();
+}
+
+void frmPrzelewB::pokazMojaFirme()
+{
+    const Session& s = m_session;
+    const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
+    lbNIP->setText(s.NipFirmy);
+    lbKonto1->setText(konta.value(0));
+    lbKonto2->setText(konta.value(1));
+    lbMikroPodatkowy->setText(s.Konto4Firmy);
+}
+
+bool frmPrzelewB::pokazDrukarke()
+{
+    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
+    Frame3->setTitle(QStringLiteral("Drukarka-") + nazwaDrukarki(r.u.rodzajDrukarki));
+    (r.u.rodzajDruku == QLatin1String("2") ? optdruk2 : optdruk1)->setChecked(true);
+    if (!r.ok || r.u.rodzajDruku.isEmpty() || r.u.ustawienie6.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Ustaw drukarke i druk !"),
+                             QStringLiteral("Zle wybrana ściezka do przelewów "), Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void frmPrzelewB::wyjscie()
+{
+    close();
+}
+
+void frmPrzelewB::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit zamknieto();
+}
+
+} // namespace remitto

@@ -1,0 +1,198 @@
+#pragma once
+
+#include "contractors/Kontrahent.h"
+#include "transfers/RodzajPrzelewu.h"
+#include "transfers/WpisPrzelewu.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace remitto {
+
+class Dialogs;
+class Grid;
+class frmKontrahenci;
+struct Session;
+
+/// The transfer window: the entry area for one transfer (contractor, account,
+/// amounts, title, kind), the package area (this month's packages and the
+/// contents of one) and the export area (files already sent to Ecorponet).
+///
+/// The constructor builds the controls and reads nothing; otworz() runs the
+/// opening steps each time the window is shown. Controls carry their names as
+/// objectName. The window is split by area: frmPrzelewB.cpp (building and
+/// opening), frmPrzelewBWpis.cpp (entry area handlers), frmPrzelewBKontrahent.cpp
+/// (the contractor shown), frmPrzelewBPaczki.cpp (package and export area).
+class frmPrzelewB : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    /// Opening: caption, own company labels, printer frame, dates, kind code;
+    /// then shows and raises the window.
+    void otworz();
+
+    /// Fills the entry area with a contractor (hand-over from the contractor
+    /// list or card, or a search); its ordinal becomes the contractor shown.
+    void wstawKontrahenta(const WpisPrzelewu& w);
+
+    /// "&Do przelewu" of the contractor list or card, and a search by short
+    /// name: the entry area takes the contractor handed over.
+    void przyjmijKontrahenta(const kontrahenci::KontrahentDoPrzelewu& d);
+
+    /// The entry area as it stands.
+    WpisPrzelewu wpis() const;
+    /// The kind selected by the option buttons.
+    Rodzaj rodzaj() const;
+
+signals:
+    /// The window closed ("K&Oniec" or the window's close box); the main
+    /// window comes forward.
+    void zamknieto();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building (frmPrzelewB.cpp, frmPrzelewBPaczki.cpp)
+    void zbudujOkno();
+    QWidget* zbudujWpis();
+    QWidget* zbudujRodzaje();
+    QWidget* zbudujPodatkowe();
+    QWidget* zbudujBanknoty();
+    QWidget* zbudujMojaFirma();
+    QWidget* zbudujDrukarke();
+    QWidget* zbudujPaczki();
+    QWidget* zbudujEksport();
+    void polacz();
+
+    // Opening (frmPrzelewB.cpp)
+    void pokazMojaFirme();
+    bool pokazDrukarke();
+    void pokazEksport();
+    void wyjscie();
+
+    // Entry area handlers, one per user action (frmPrzelewBWpis.cpp)
+    void nazwaZmieniona(QLineEdit* pole);
+    void kodEnter();
+    void kwotaEnter();
+    void vatEnter();
+    void tytulEdytowany();
+    void tytulEnter();
+    void wybranoRodzaj(int id);
+    void kliknietoSkarbowy();
+    void sprawdzNIP();
+    void opisSeryjny();
+    void znajdzSkrot();
+    void zapiszKontrahenta();
+    void dodajKontrahenta();
+    void podgladKontrahentow();
+    void przeliczBanknoty();
+
+    // The contractor shown (frmPrzelewBKontrahent.cpp)
+    QString plikKontrahentow() const;
+    frmKontrahenci* oknoKontrahentow();
+    void kontoZmienione();
+
+    // Package area actions (frmPrzelewBPaczkiAkcje.cpp)
+    void polaczPaczki();
+    bool filtrSiatekPaczek(QObject* watched, QEvent* event);
+    QString statusWidoku() const;
+    void ustawStatus(const QString& status);
+    void przygotujWidok();
+    void wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj);
+    void przeliczRazem();
+    void pokazPaczke(const QString& sciezka, int nr);
+    void pokazPaczkeZListy(int wiersz);
+    void pokazPaczkeZPliku(const QString& nazwaPliku);
+    void wyczyscZawartosc();
+    void doPaczki();
+    void zmienMiesiac();
+    void sortujPaczki();
+    void usunRekordZPaczki();
+    void usunWskazanaPaczke();
+    void edytujKomorkePaczki(int wiersz, int kolumna);
+
+    Session& m_session;
+    Dialogs& m_dialogs;
+    QPointer<frmKontrahenci> m_kontrahenci;
+
+    // Entry area
+    QLineEdit* txtNazwa1K = nullptr;
+    QLineEdit* txtNazwa2K = nullptr;
+    QLineEdit* txtSkrotK = nullptr;  ///< "txtSkrótK"
+    QLineEdit* txtKODK = nullptr;
+    QLineEdit* txtAdresK = nullptr;
+    QLineEdit* txtUlicaK = nullptr;
+    QLineEdit* txtNumerDomuK = nullptr;
+    QLineEdit* txtNrLok = nullptr;
+    QLineEdit* txtPoczta = nullptr;
+    QLineEdit* txtBankK = nullptr;
+    QLineEdit* txtKontoK = nullptr;
+    QLabel* lbKontoNRB = nullptr;
+    QLineEdit* txtNIPK = nullptr;
+    QLineEdit* txtKodIden = nullptr;
+    QLineEdit* txtTelefon = nullptr;
+    QLineEdit* txtMail = nullptr;
+    QLineEdit* txtKwotaK = nullptr;
+    QLineEdit* txtVat = nullptr;
+    QLineEdit* txtKwotaBrutto = nullptr;
+    QLineEdit* txtTytulem1 = nullptr;
+    QLineEdit* txtNrKol = nullptr;
+    QLineEdit* txtRodzKl = nullptr;
+    QLabel* lbNazwaFirmy = nullptr;
+    QLabel* lblTelefon = nullptr;
+    QLabel* lblMail = nullptr;
+
+    // Kinds and tax fields
+    QButtonGroup* m_rodzaje = nullptr;
+    QLabel* lbskarbowy = nullptr;
+    QLineEdit* txtRok = nullptr;
+    QLineEdit* txtOkres = nullptr;
+    QLineEdit* txtNrOkresu = nullptr;
+    QLineEdit* txtSymbol = nullptr;
+
+    // Banknote frame, counts and value labels from 200 zł down to 1 zł
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLineEdit*, 8> m_ilosci{};
+    std::array<QLabel*, 8> m_kwoty{};
+    QLabel* lbRazemSzt = nullptr;
+    QLabel* lbRazemKwotaWplaty = nullptr;
+
+    // Own company, dates, printer
+    QLabel* lbNIP = nullptr;
+    QLabel* lbKonto1 = nullptr;
+    QLabel* lbKonto2 = nullptr;
+    QLabel* lbMikroPodatkowy = nullptr;
+    QLabel* lbdata = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QRadioButton* optdruk1 = nullptr;
+    QRadioButton* optdruk2 = nullptr;
+
+    // Package and export area
+    QGroupBox* Frame2 = nullptr;
+    Grid* MSFlexGrid1 = nullptr;
+    Grid* MSFlexGrid2 = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtMiesiac = nullptr;
+    QLineEdit* txtROKA = nullptr;
+    QLabel* lbSciezkaPaczek = nullptr;
+    QLabel* lbSciezkaEcorponet = nullptr;
+    QListWidget* FileList1 = nullptr;
+    bool m_klikListy = false;   ///< a mouse press on the package list
+    bool m_klikPaczki = false;  ///< a mouse press on the package view
+};
+
+} // namespace remitto

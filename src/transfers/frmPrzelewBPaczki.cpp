@@ -1,0 +1,105 @@
+// Transfer window: the package area (this month's packages and the contents
+// of one package) and the export area (files already sent to Ecorponet).
+// The actions on packages, the export and the invoice payments come with later
+// versions of the window: their buttons are laid out disabled.
+#include "transfers/frmPrzelewB.h"
+
+#include "core/Session.h"
+#include "transfers/Przelew.h"
+#include "transfers/frmPrzelewBKontrolki.h"
+#include "ui/Grid.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace remitto {
+
+using namespace kontrolki;
+
+QWidget* frmPrzelewB::zbudujPaczki()
+{
+    Frame2 = new QGroupBox(QStringLiteral("Zawartość paczki nr "), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+
+    Label31 = etykieta(QStringLiteral("Otwarta"), QStringLiteral("Label31"), Frame2);
+    Label3 = etykieta(QString(), QStringLiteral("Label3"), Frame2);
+    auto* stan = new QHBoxLayout;
+    stan->addWidget(etykieta(QStringLiteral("Status Paczki ="), QStringLiteral("lblStatus"), Frame2));
+    stan->addWidget(Label31);
+    stan->addStretch(1);
+    stan->addWidget(etykieta(QStringLiteral("Razem kwota przelewów ="), QStringLiteral("lblRazem"), Frame2));
+    stan->addWidget(Label3);
+
+    auto* przyciski = new QHBoxLayout;
+    for (const auto& [napis, nazwa] : {std::pair{QStringLiteral("Do &Paczki"), QStringLiteral("cmdDoPaczki")},
+                                       {QStringLiteral("Usuń &Rekord z Paczki"), QStringLiteral("cmdUsunRekord")},
+                                       {QStringLiteral("&Usuń Paczkę"), QStringLiteral("CmdUsunpaczke")},
+                                       {QStringLiteral("Wyczyść Zawartość"), QStringLiteral("CmdWyczyscM1")}})
+        przyciski->addWidget(przycisk(napis, nazwa, Frame2, false));
+    przyciski->addStretch(1);
+
+    txtMiesiac = pole(QStringLiteral("txtMiesiac"), Frame2, 3);
+    txtROKA = pole(QStringLiteral("txtROKA"), Frame2, 5);
+    auto* lista = new QHBoxLayout;
+    lista->addWidget(etykieta(QStringLiteral("Paczki miesiąca"), QStringLiteral("lblMiesiac"), Frame2));
+    lista->addWidget(txtMiesiac);
+    lista->addWidget(txtROKA);
+    lista->addWidget(przycisk(QStringLiteral("&Zmnień"), QStringLiteral("cmdZmien"), Frame2, false));
+    lista->addWidget(przycisk(QStringLiteral("Sortuj"), QStringLiteral("cmdSortuj"), Frame2, false));
+    lista->addStretch(1);
+    lbSciezkaPaczek = etykieta(QString(), QStringLiteral("lbSciezkaPaczek"), Frame2);
+    lista->addWidget(lbSciezkaPaczek);
+
+    // The contents of one package, and the packages of the month.
+    MSFlexGrid1 = new Grid(Frame2);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
+    MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
+    MSFlexGrid2 = new Grid(Frame2);
+    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid2->setColumns({QStringLiteral("Nrkol"), QStringLiteral("Nazwa Paczki"), QStringLiteral("TerminSplaty"),
+                             QStringLiteral("KwotaNetto"), QStringLiteral("KwotaVat"), QStringLiteral("KwotaBrutto"),
+                             QStringLiteral("Spłacono"), QStringLiteral("DataSplaty"), QStringLiteral("StatusP"),
+                             QStringLiteral("ilPrzel")});
+
+    auto* v = new QVBoxLayout(Frame2);
+    v->addLayout(stan);
+    v->addWidget(MSFlexGrid1, 2);
+    v->addLayout(przyciski);
+    v->addLayout(lista);
+    v->addWidget(MSFlexGrid2, 1);
+    return Frame2;
+}
+
+QWidget* frmPrzelewB::zbudujEksport()
+{
+    auto* w = new QGroupBox(QStringLiteral("Ecorponet"), this);
+    w->setObjectName(QStringLiteral("frEksport"));
+    lbSciezkaEcorponet = etykieta(QString(), QStringLiteral("lbSciezkaEcorponet"), w);
+    lbSciezkaEcorponet->setWordWrap(true);
+    FileList1 = new QListWidget(w);
+    FileList1->setObjectName(QStringLiteral("FileList1"));
+    FileList1->setEnabled(false);
+    auto* v = new QVBoxLayout(w);
+    v->addWidget(lbSciezkaEcorponet);
+    v->addWidget(FileList1, 1);
+    v->addWidget(przycisk(QStringLiteral("Paczka &Do Ecorponet"), QStringLiteral("cmdDoEcorponet"), w, false));
+    v->addWidget(przycisk(QStringLiteral("Usuń wskazaną paczkę z Ecoropnet"), QStringLiteral("CmdUsunWskazanPaczke"),
+                          w, false));
+    v->addWidget(przycisk(QStringLiteral("Płatnosci &fakturowe ze sklepu"), QStringLiteral("cmdPlatnosci"), w, false));
+    return w;
+}
+
+void frmPrzelewB::pokazEksport()
+{
+    // The export files of the data folder's DoECorponet folder.
+    FileList1->clear();
+    const QDir folder(m_session.dataPath(QStringLiteral("DoECorponet")));
+    FileList1->addItems(folder.entryList({QStringLiteral("*.TXT"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
+}
+
+} // namespace remitto

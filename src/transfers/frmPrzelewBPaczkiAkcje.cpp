@@ -1,0 +1,429 @@
+// Transfer window: the actions of the package area. Adding the entered
+// transfer, listing and sorting the month's packages, showing one package,
+// removing a record, deleting a package, clearing the view and editing the
+// package shown cell by cell. The rules live in Paczki.h; this file reads the
+// controls, asks and shows.
+#include "transfers/frmPrzelewB.h"
+
+#include "core/Amount.h"
+#include "core/Session.h"
+#include "transfers/Paczki.h"
+#include "transfers/Przelew.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace remitto {
+
+namespace {
+
+const QColor kJasnoczerwony(0xFF, 0xC0, 0xC0);  // paid cell of an added row
+const QColor kZielony(0x00, 0xFF, 0x00);        // gross cells of a package shown
+const QColor kCzerwony(0xFF, 0x00, 0x00);       // paid cells of a package shown
+
+constexpr int kKolumnaBrutto = 6;
+constexpr int kKolumnaSplacono = 9;
+
+QDate dzienZDaty(const QString& ddmmrrrr)
+{
+    return QDate::fromString(ddmmrrrr, QStringLiteral("dd-MM-yyyy"));
+}
+
+} // namespace
+
+void frmPrzelewB::polaczPaczki()
+{
+    const auto wlacz = [this](const char* nazwa, void (frmPrzelewB::*akcja)()) {
+        auto* b = findChild<QPushButton*>(QString::fromLatin1(nazwa));
+        b->setEnabled(true);
+        connect(b, &QPushButton::clicked, this, akcja);
+    };
+    wlacz("cmdDoPaczki", &frmPrzelewB::doPaczki);
+    wlacz("cmdUsunRekord", &frmPrzelewB::usunRekordZPaczki);
+    wlacz("CmdUsunpaczke", &frmPrzelewB::usunWskazanaPaczke);
+    wlacz("CmdWyczyscM1", &frmPrzelewB::wyczyscZawartosc);
+    wlacz("cmdZmien", &frmPrzelewB::zmienMiesiac);
+    wlacz("cmdSortuj", &frmPrzelewB::sortujPaczki);
+
+    // A click shows or edits; Enter does the same from the keyboard. Moving
+    // with the arrow keys only moves.
+    for (Grid* g : {MSFlexGrid1, MSFlexGrid2})
+        g->viewport()->installEventFilter(this);
+    connect(MSFlexGrid2, &Grid::cellClicked, this, [this](int wiersz, int) {
+        if (std::exchange(m_klikListy, false))
+            pokazPaczkeZListy(wiersz);
+    });
+    connect(MSFlexGrid2, &Grid::cellActivated, this, [this](int wiersz, int) { pokazPaczkeZListy(wiersz); });
+    connect(MSFlexGrid1, &Grid::cellClicked, this, [this](int wiersz, int kolumna) {
+        if (std::exchange(m_klikPaczki, false))
+            edytujKomorkePaczki(wiersz, kolumna);
+    });
+    connect(MSFlexGrid1, &Grid::cellActivated, this, &frmPrzelewB::edytujKomorkePaczki);
+    FileList1->setEnabled(true);
+    connect(FileList1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { pokazPaczkeZPliku(item->text()); });
+    connect(FileList1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { pokazPaczkeZPliku(item->text()); });
+}
+
+bool frmPrzelewB::filtrSiatekPaczek(QObject* watched, QEvent* event)
+{
+    const bool paczka = watched == MSFlexGrid1->viewport();
+    if (!paczka && watched != MSFlexGrid2->viewport())
+        return false;
+    bool& klik = paczka ? m_klikPaczki : m_klikListy;
+    // The grid reports a click on press (a new cell) or on release (the
+    // current cell); the mark lasts until the release has been handled.
+    if (event->type() == QEvent::MouseButtonPress)
+        klik = true;
+    else if (event->type() == QEvent::MouseButtonRelease)
+        QTimer::singleShot(0, this, [&klik] { klik = false; });
+    return false;
+}
+
+// ---- The view of one package -----------------------------------------------
+
+QString frmPrzelewB::statusWidoku() const
+{
+    return Label31->text();
+}
+
+void frmPrzelewB::ustawStatus(const QString& status)
+{
+    Label31->setText(status);
+    Frame2->setTitle(QStringLiteral("Zawartość paczki nr ") + m_session.PlikPaczki
+                     + QStringLiteral("     Status Paczki = ") + status);
+}
+
+void frmPrzelewB::przygotujWidok()
+{
+    MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
+    MSFlexGrid1->setHeaderForeground(kCzerwony);
+}
+
+void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
+{
+    QList<QStringList> wiersze;
+    wiersze.reserve(rekordy.size());
+    for (qsizetype i = 0; i < rekordy.size(); ++i)
+        wiersze.append(rekordy[i].wierszSiatki(int(i + 1)));
+    przygotujWidok();
+    MSFlexGrid1->setRows(wiersze);
+    if (koloruj) {
+        for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
+            MSFlexGrid1->setCellBackground(r, kKolumnaBrutto, kZielony);
+            MSFlexGrid1->setCellBackground(r, kKolumnaSplacono, kCzerwony);
+        }
+    }
+    przeliczRazem();
+}
+
+void frmPrzelewB::przeliczRazem()
+{
+    qint64 razem = 0;
+    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r)
+        razem += parseAmount(MSFlexGrid1->text(r, kKolumnaBrutto)).value_or(0);
+    Label3->setText(formatAmount(razem));
+}
+
+void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
+{
+    m_session.PlikPaczki = sciezka;
+    m_session.NrPaczkiAktualnej = nr;
+    const OdczytPaczki p = czytajPaczke(sciezka);
+    wypelnijWidok(p.rekordy, true);
+    ustawStatus(p.rekordy.isEmpty() ? (p.ok() ? kOtwarta : Label31->text()) : p.rekordy.last().status);
+    if (!p.ok())
+        m_dialogs.messageBox(p.blad, QStringLiteral("Błąd"), Icon::Critical);
+}
+
+void frmPrzelewB::pokazPaczkeZListy(int wiersz)
+{
+    if (wiersz < 1 || wiersz >= MSFlexGrid2->rowCount())
+        return;
+    pokazPaczke(MSFlexGrid2->text(wiersz, 1), MSFlexGrid2->text(wiersz, 0).toInt());
+}
+
+void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
+{
+    int rok = 0, miesiac = 0, nr = 0;
+    if (!rozpoznajNazwePaczki(nazwaPliku, &rok, &miesiac, &nr)) {
+        m_dialogs.messageBox(QStringLiteral("Nazwa pliku ") + nazwaPliku
+                                 + QStringLiteral(" nie kończy się numerem paczki (rrrrmm_NN)."),
+                             QStringLiteral("Błąd"), Icon::Critical);
+        return;
+    }
+    pokazPaczke(sciezkaPaczki(m_session.SciezkaProgramu, rok, miesiac, nr), nr);
+}
+
+void frmPrzelewB::wyczyscZawartosc()
+{
+    przygotujWidok();
+    Label3->clear();
+    ustawStatus(Label31->text());
+}
+
+// ---- Adding the entered transfer ------------------------------------------------
+
+void frmPrzelewB::doPaczki()
+{
+    const QDate dzien = dzienZDaty(m_session.DataDzis);
+    const Rodzaj r = rodzaj();
+    const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
+    DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, statusWidoku(), wpisany,
+                                      !opisRodzaju(r).doPaczki);
+    if (w.wynik == WynikDodania::UszkodzonaPaczka) {
+        const Answer a = m_dialogs.messageBox(
+            w.blad + QStringLiteral("\nObciąć plik do ostatniego całego przelewu i dopisać nowy?"),
+            QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNo);
+        if (a != Answer::Yes)
+            return;
+        QString blad;
+        if (!przytnijPaczke(w.sciezka, &blad)) {
+            m_dialogs.messageBox(blad, QStringLiteral("Błąd"), Icon::Critical);
+            return;
+        }
+        w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, statusWidoku(), wpisany, !opisRodzaju(r).doPaczki);
+    }
+    m_session.PlikNumeracji = w.sciezkaNumeracji;
+    switch (w.wynik) {
+    case WynikDodania::ZleKonto: {
+        QString tytul = QStringLiteral(" Konto nieprawidlowe");
+        if (!w.decyzja.poZamknietejWidoku)
+            tytul += QStringLiteral(" Ilość znaków =") + QString::number(txtKontoK->text().size());
+        m_dialogs.messageBox(QStringLiteral("Konto nieprawidłowe "), tytul, Icon::Critical);
+        return;
+    }
+    case WynikDodania::BrakKwoty:
+        m_dialogs.messageBox(QStringLiteral("Brak wpisanej kwoty przelewu brutto "), QStringLiteral(" Brak Kwoty"),
+                             Icon::Critical);
+        return;
+    case WynikDodania::BrakNazwy:
+        m_dialogs.messageBox(QStringLiteral(" Brak nazwy beneficjenta "), QStringLiteral(" Wpisz Nazwę"),
+                             Icon::Critical);
+        return;
+    case WynikDodania::Wplata:
+        return;
+    case WynikDodania::LimitPaczek:
+        m_dialogs.messageBox(QStringLiteral("W tym miesiącu jest już paczka nr 99 - następnej nie można założyć !"),
+                             QStringLiteral(" Błąd"), Icon::Critical);
+        return;
+    case WynikDodania::UszkodzonaPaczka:
+    case WynikDodania::BladNumeracji:
+    case WynikDodania::BladZapisu:
+        m_dialogs.messageBox(w.blad, QStringLiteral("Błąd"), Icon::Critical);
+        return;
+    case WynikDodania::Dodano:
+        break;
+    }
+
+    m_session.PlikPaczki = w.sciezka;
+    m_session.NrPaczkiAktualnej = w.decyzja.nr;
+    wypelnijWidok(w.rekordy, false);
+    MSFlexGrid1->setCellBackground(MSFlexGrid1->rowCount() - 1, kKolumnaSplacono, kJasnoczerwony);
+    ustawStatus(kOtwarta);
+    m_dialogs.messageBox(QStringLiteral("Paczka została uzupełniona"),
+                         QStringLiteral("Dopisanie do paczki ") + w.nn + QStringLiteral(" na  dzien "),
+                         Icon::Exclamation);
+    zmienMiesiac();
+}
+
+// ---- The month's package list -----------------------------------------------------
+
+void frmPrzelewB::zmienMiesiac()
+{
+    MSFlexGrid2->clearRows();
+    const ListaPaczek lista = listaPaczek(m_session.SciezkaProgramu, txtROKA->text().trimmed().toInt(),
+                                          txtMiesiac->text().trimmed().toInt());
+    QList<QStringList> wiersze;
+    wiersze.reserve(lista.wiersze.size());
+    for (const WierszPaczki& w : lista.wiersze)
+        wiersze.append(w.komorki());
+    MSFlexGrid2->setRows(wiersze);
+    // With no package in view, the last one listed becomes the current one.
+    if (MSFlexGrid1->rowCount() <= 1 && !lista.wiersze.isEmpty()) {
+        m_session.PlikPaczki = lista.wiersze.last().sciezka;
+        m_session.NrPaczkiAktualnej = lista.wiersze.last().nr;
+    }
+    ustawStatus(lista.status == kZamknieta ? kZamknieta : kOtwarta);
+    if (MSFlexGrid2->rowCount() > 1)
+        MSFlexGrid2->scrollToRow(MSFlexGrid2->rowCount() - 1);
+    if (!lista.blad.isEmpty())
+        m_dialogs.messageBox(lista.blad, QStringLiteral("Błąd"), Icon::Critical);
+}
+
+void frmPrzelewB::sortujPaczki()
+{
+    const Answer a = m_dialogs.messageBox(QStringLiteral("Sortowanie od Ostatniej= Yes, Od Pierwszej =No "),
+                                          QStringLiteral("Sortowanie"), Icon::Question, Buttons::YesNo);
+    if (MSFlexGrid2->rowCount() > 2)
+        MSFlexGrid2->sortRows(1, MSFlexGrid2->rowCount() - 1, 1, a == Answer::Yes);
+}
+
+// ---- Removing a record, deleting a package ----------------------------------------------
+
+void frmPrzelewB::usunRekordZPaczki()
+{
+    if (MSFlexGrid1->rowCount() <= 2) {
+        m_dialogs.messageBox(QStringLiteral("Wstaw drugą pozycję wówczas możesz usunąć pierwszą!"),
+                             QStringLiteral("Błąd- nie można usunać jedynej pozycji z paczki - mozesz usunąć paczkę"),
+                             Icon::Critical);
+        return;
+    }
+    if (statusWidoku() != kOtwarta) {
+        m_dialogs.messageBox(QStringLiteral("Ta paczka jest już zamknięta - Nie można usunąć z niej rekordu ! "),
+                             QStringLiteral(" Błąd"), Icon::Critical);
+        return;
+    }
+    const int wiersz = MSFlexGrid1->currentRow();
+    if (wiersz < 1)
+        return;
+    const UsuniecieRekordu u = usunRekord(m_session.SciezkaProgramu, m_session.PlikPaczki, wiersz - 1);
+    switch (u.wynik) {
+    case WynikUsuniecia::JedynaPozycja:
+        m_dialogs.messageBox(QStringLiteral("Wstaw drugą pozycję wówczas możesz usunąć pierwszą!"),
+                             QStringLiteral("Błąd- nie można usunać jedynej pozycji z paczki - mozesz usunąć paczkę"),
+                             Icon::Critical);
+        return;
+    case WynikUsuniecia::Zamknieta:
+        m_dialogs.messageBox(QStringLiteral("Ta paczka jest już zamknięta - Nie można usunąć z niej rekordu ! "),
+                             QStringLiteral(" Błąd"), Icon::Critical);
+        return;
+    case WynikUsuniecia::Usunieto:
+        break;
+    default:
+        m_dialogs.messageBox(u.blad.isEmpty() ? QStringLiteral("Nie usunięto rekordu z paczki ") + m_session.PlikPaczki
+                                              : u.blad,
+                             QStringLiteral("Błąd"), Icon::Critical);
+        return;
+    }
+    wypelnijWidok(u.rekordy, true);
+    m_dialogs.messageBox(QStringLiteral("Rekord zostal usuniety z Paczki"),
+                         QStringLiteral("Korekta paczki ") + nrPaczkiTekst(m_session.NrPaczkiAktualnej)
+                             + QStringLiteral(" na  dzien "),
+                         Icon::Exclamation);
+}
+
+void frmPrzelewB::usunWskazanaPaczke()
+{
+    const int wiersz = MSFlexGrid2->currentRow();
+    if (wiersz < 1)
+        return;
+    const Answer a = m_dialogs.messageBox(QStringLiteral("Czy napewno chcesz usunąć wskazaną paczkę z aktualnych wpisów ?"),
+                                          QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel);
+    if (a != Answer::Ok)
+        return;
+    const auto zamknieta = [this] {
+        m_dialogs.messageBox(QStringLiteral("Paczka zamknieta i wysłana do Ecorponet - nie można usunąć!"),
+                             QStringLiteral(" Bład !"), Icon::Critical);
+    };
+    if (MSFlexGrid2->text(wiersz, 8) == kZamknieta) {
+        zamknieta();
+        return;
+    }
+    QString blad;
+    switch (usunPaczke(MSFlexGrid2->text(wiersz, 1), &blad)) {
+    case WynikUsunieciaPaczki::Zamknieta:
+        zamknieta();
+        return;
+    case WynikUsunieciaPaczki::BladZapisu:
+        m_dialogs.messageBox(blad, QStringLiteral("Błąd"), Icon::Critical);
+        return;
+    case WynikUsunieciaPaczki::Usunieto:
+    case WynikUsunieciaPaczki::BrakPliku:
+        break;
+    }
+    MSFlexGrid2->removeRow(wiersz);
+    m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
+    wyczyscZawartosc();
+}
+
+// ---- Editing the package shown ------------------------------------------------------------
+
+void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
+{
+    if (wiersz < 1 || wiersz >= MSFlexGrid1->rowCount())
+        return;
+    if (statusWidoku() != kOtwarta) {
+        m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
+                                            "zaimportowaniu "),
+                             QStringLiteral(" Paczka zamknieta"), Icon::Critical);
+        return;
+    }
+    if (!kolumnaEdytowalna(kolumna))
+        return;
+    const QString wartosc = MSFlexGrid1->text(wiersz, kolumna);
+    const QString poz = QString::number(wiersz);
+    QString prompt;
+    QString tytul;
+    switch (kolumna) {
+    case 1:
+    case 2:
+        prompt = QStringLiteral("Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = ") + wartosc;
+        tytul = QStringLiteral(" Zmiana Kontrahenta poz.") + poz;
+        break;
+    case 3:
+        prompt = QStringLiteral("Wpisz nową nowe konto!\n.Aktualny nr Konta = ") + wartosc;
+        tytul = QStringLiteral(" Zmiana Konta poz.") + poz;
+        break;
+    case 4:
+        prompt = QStringLiteral("Wpisz nową kwote netto!\n") + wartosc;
+        tytul = QStringLiteral(" Zmiana kwoty netto.") + poz;
+        break;
+    case 5:
+        prompt = QStringLiteral("Wpisz nową stawke VAT !\n") + wartosc;
+        tytul = QStringLiteral(" Zmiana stawki VATa poz.") + poz;
+        break;
+    default:
+        prompt = QStringLiteral("Wpisz nową tytuł przelewu \n.Aktualny tytuł przelewu = ") + wartosc;
+        tytul = QStringLiteral(" Zmiana tytułu przelewu poz.") + poz;
+        break;
+    }
+    const std::optional<QString> odp = m_dialogs.inputBox(prompt, tytul);
+    if (!odp)
+        return;
+    Przelew p = Przelew::zWierszaSiatki(MSFlexGrid1->rowTexts(wiersz));
+    switch (zmienWartosc(p, kolumna, *odp)) {
+    case WynikEdycji::Anulowano:
+        return;
+    case WynikEdycji::ZlaKwota:
+        m_dialogs.messageBox(QStringLiteral(" Błąd wpisanej kwoty "), QStringLiteral(" Popraw"), Icon::Critical);
+        return;
+    default:
+        break;
+    }
+    QString blad;
+    switch (zapiszRekord(m_session.PlikPaczki, wiersz - 1, p, &blad)) {
+    case WynikEdycji::Zmieniono:
+        break;
+    case WynikEdycji::Zamknieta:
+        ustawStatus(kZamknieta);
+        m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
+                                            "zaimportowaniu "),
+                             QStringLiteral(" Paczka zamknieta"), Icon::Critical);
+        return;
+    default:
+        m_dialogs.messageBox(blad.isEmpty() ? QStringLiteral("Nie zapisano zmiany w paczce ") + m_session.PlikPaczki
+                                            : blad,
+                             QStringLiteral("Błąd"), Icon::Critical);
+        return;
+    }
+    const QStringList komorki = p.wierszSiatki(wiersz);
+    for (int k = 1; k < komorki.size(); ++k)
+        MSFlexGrid1->setText(wiersz, k, komorki[k]);
+    przeliczRazem();
+    m_dialogs.messageBox(QStringLiteral("Dane w paczce zostaly zmienione"), QStringLiteral(" Sukces"),
+                         Icon::Information);
+}
+
+} // namespace remitto

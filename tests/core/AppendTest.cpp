@@ -1,0 +1,329 @@
+// Appending records so that a kill at any moment loses no whole record and
+// never leaves a torn one that reads as whole.
+#include "TempFolder.h"
+
+#include "core/Append.h"
+#include "core/QuoteFormat.h"
+#include "core/TextFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QList>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <iostream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace remitto;
+using remitto::test::TempFolder;
+
+namespace {
+
+using State = RecordTail::State;
+
+QList<QStringList> recordsOf(const QString& path, int size)
+{
+    if (!QFileInfo::exists(path))
+        return {};  // killed before its first write
+    const QuoteFile f = readQuoteFile(path);
+    EXPECT_TRUE(f.ok) << f.error.toStdString();
+    QList<QStringList> records;
+    EXPECT_TRUE(splitRecords(f.values, size, &records)) << path.toStdString();
+    return records;
+}
+
+TEST(Append, FileEndIsMadeReadyForTheNextRecord)
+{
+    const QString rec = QStringLiteral("\"Żuk\",\"12,50\"\r\n");
+    const struct {
+        const char* name;
+        QByteArray before;  ///< nothing: no file
+        QByteArray after;
+    } cases[] = {
+        {"no file", {}, "\"\xAFuk\",\"12,50\"\r\n"},
+        {"empty file", "", "\"\xAFuk\",\"12,50\"\r\n"},
+        {"whole records", "\"a\",\"1\"\r\n", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"one value per line", "\"a\"\r\n\"1\"\r\n", "\"a\"\r\n\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"no final line end", "\"a\",\"1\"", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"bare last value, no line end", "\"a\",1", "\"a\",1\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"empty last value, no line end", "\"a\",\"\"", "\"a\",\"\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"line feed only", "\"a\",\"1\"\n", "\"a\",\"1\"\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"cut after the carriage return", "\"a\",\"1\"\r", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"an editor's empty last line", "\"a\",\"1\"\r\n\r\n", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"end-of-file mark", "\"a\",\"1\"\r\n\x1A", "\"a\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+        {"saved as UTF-8", "\xEF\xBB\xBF\"\xC5\x81\xC3\xB3\x64\xC5\xBA\",\"1\"\r\n",
+         "\"\xA3\xF3\x64\x9F\",\"1\"\r\n\"\xAFuk\",\"12,50\"\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        if (!c.before.isNull())
+            dir.writeBytes(QStringLiteral("ZUK.dat"), c.before);
+        QString message;
+        EXPECT_EQ(appendRecords(dir.file(QStringLiteral("ZUK.dat")), 2, rec, &message), AppendResult::Appended)
+            << message.toStdString();
+        EXPECT_EQ(dir.readBytes(QStringLiteral("ZUK.dat")), c.after);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ZUK.dat")});
+    }
+}
+
+TEST(Append, TornTailIsReportedAndCutOnlyWhenAsked)
+{
+    const struct {
+        const char* name;
+        QByteArray torn;
+        qsizetype records;
+        qsizetype tornValues;
+    } cases[] = {
+        {"values after the last record", "\"a\",\"1\"\r\n\"b\",", 1, 2},
+        {"half a record on one line", "\"a\",\"1\"\r\n\"b\"", 1, 1},
+        {"last value cut inside its quotes", "\"a\",\"1\"\r\n\"b\",\"2", 1, 2},
+        {"only record cut", "\"a\",\"1", 0, 2},
+        {"one value per line, cut", "\"a\"\r\n\"1\"\r\n\"b\"\r\n", 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        const QString path = dir.file(QStringLiteral("ZUK.dat"));
+        dir.writeBytes(QStringLiteral("ZUK.dat"), c.torn);
+        const RecordTail tail = checkRecordTail(path, 2);
+        EXPECT_EQ(tail.state, State::Torn);
+        EXPECT_EQ(tail.records, c.records);
+        EXPECT_EQ(tail.tornValues, c.tornValues);
+        EXPECT_TRUE(tail.message.contains(path)) << tail.message.toStdString();
+        EXPECT_TRUE(cutTornTailQuestion(tail).startsWith(tail.message));
+
+        QString message;
+        EXPECT_EQ(appendRecords(path, 2, QStringLiteral("\"c\",\"3\"\r\n"), &message), AppendResult::TornTail);
+        EXPECT_EQ(message, tail.message);
+        EXPECT_EQ(dir.readBytes(QStringLiteral("ZUK.dat")), c.torn);
+
+        ASSERT_TRUE(cutTornTail(path, 2));
+        EXPECT_EQ(checkRecordTail(path, 2).state, State::Whole);
+        ASSERT_EQ(appendRecords(path, 2, QStringLiteral("\"c\",\"3\"\r\n")), AppendResult::Appended);
+        QList<QStringList> expected;
+        if (c.records)
+            expected.append({QStringLiteral("a"), QStringLiteral("1")});
+        expected.append({QStringLiteral("c"), QStringLiteral("3")});
+        EXPECT_EQ(recordsOf(path, 2), expected);
+    }
+}
+
+// Three records as the program writes them: one per line, one value per line.
+QString record(int seq, int bodyLength)
+{
+    QuoteWriter w;
+    const QString body = QStringLiteral("Zażółć %1 ").arg(seq).leftJustified(bodyLength, QLatin1Char('x'));
+    if (seq % 2 == 0) {
+        w.number(seq).text(body).text(QStringLiteral("Koniec")).endLine();
+    } else {
+        w.number(seq).endLine().text(body).endLine().text(QStringLiteral("Koniec")).endLine();
+    }
+    return w.result();
+}
+
+QStringList recordValues(int seq, int bodyLength)
+{
+    return QuoteReader(record(seq, bodyLength)).readAll();
+}
+
+// A kill can stop a write after any byte. Every such cut of an append of two
+// records is found, cut back to whole records, and the next append reads
+// back with nothing torn read as whole.
+TEST(Append, EveryCutOfAnAppendIsFoundAndMended)
+{
+    const QString old = record(0, 30) + record(1, 30);
+    const QString added = record(2, 20) + record(3, 20);
+    const QByteArray oldBytes = toCp1250(old);
+    const QByteArray addedBytes = toCp1250(added);
+    // Where each new record's last value is complete.
+    const qsizetype ends[] = {addedBytes.indexOf("Koniec\"") + 7, addedBytes.lastIndexOf("Koniec\"") + 7};
+
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("ZUK.dat"));
+    for (qsizetype cut = 0; cut <= addedBytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        dir.writeBytes(QStringLiteral("ZUK.dat"), oldBytes + addedBytes.left(cut));
+        const int whole = int(cut >= ends[0]) + int(cut >= ends[1]);
+        const qsizetype lastEnd = whole ? ends[whole - 1] : 0;
+        const QByteArray rest = addedBytes.mid(lastEnd, cut - lastEnd);
+        const bool torn = !(rest.isEmpty() || rest == "\r" || rest == "\r\n");
+
+        const RecordTail tail = checkRecordTail(path, 3);
+        ASSERT_EQ(tail.state, torn ? State::Torn : State::Whole);
+        ASSERT_EQ(tail.records, 2 + whole);
+        if (torn) {
+            ASSERT_TRUE(cutTornTail(path, 3));
+        }
+        ASSERT_EQ(appendRecords(path, 3, record(4, 10)), AppendResult::Appended);
+
+        QList<QStringList> expected = {recordValues(0, 30), recordValues(1, 30)};
+        for (int i = 0; i < whole; ++i)
+            expected.append(recordValues(2 + i, 20));
+        expected.append(recordValues(4, 10));
+        ASSERT_EQ(recordsOf(path, 3), expected);
+    }
+}
+
+
+// Waits about `micros` microseconds without giving the processor away, so
+// that the kill lands where it was aimed even on a busy machine.
+void spin(int micros)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.nsecsElapsed() < qint64(micros) * 1000) {
+    }
+}
+
+// Records of the kill test: short ones and long ones whose one write spans
+// hundreds of pages of the file, where a kill can cut it.
+int bodyLength(int seq)
+{
+    return seq % 2 == 0 ? 40 + seq % 13 * 50 : 250000 + seq % 7 * 25000;
+}
+
+// Each round a child appends to a file holding two records, in a loop,
+// telling over a pipe when each append starts (minus the record number) and
+// when it has returned (the new count), and is killed at a random moment
+// inside its second or third append. Then the file holds every record the
+// child saw written, plus at most the batch in flight, all whole once a torn
+// tail is cut back, and takes the next append.
+TEST(Append, KilledAppendsLoseNoRecordAndLeaveNoTornOne)
+{
+    // A memory file system, when there is one, keeps the disk out of the
+    // timing: the kills land in the writes rather than in the syncs.
+    QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/remitto-XXXXXX")
+                                                                 : QString());
+    ASSERT_TRUE(dir.isValid());
+    QRandomGenerator random(7);
+    int tornTails = 0;
+    const int kills = 200;
+    for (int round = 0; round < kills; ++round) {
+        const QString path = dir.filePath(QStringLiteral("H%1.dat").arg(round));
+        ASSERT_EQ(appendRecords(path, 3, record(0, 30) + record(1, 30)), AppendResult::Appended);
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(fds[0]);
+            for (int seq = 2;;) {
+                // Every third append writes two records at once.
+                QString batch = record(seq, bodyLength(seq));
+                int n = 1;
+                if (seq % 3 == 0) {
+                    batch += record(seq + 1, bodyLength(seq + 1));
+                    n = 2;
+                }
+                const int starting = -seq;
+                if (write(fds[1], &starting, sizeof starting) != sizeof starting)
+                    _exit(4);
+                if (appendRecords(path, 3, batch) != AppendResult::Appended)
+                    _exit(3);
+                seq += n;
+                if (write(fds[1], &seq, sizeof seq) != sizeof seq)
+                    _exit(4);
+            }
+        }
+        close(fds[1]);
+        // The child's second or third append is killed at a random moment
+        // within the time its previous one took.
+        int confirmed = 2;
+        int message = 0;
+        QElapsedTimer took;
+        qint64 lastAppend = 0;
+        for (int starts = 2 + int(random.bounded(2)); starts > 0;) {
+            ASSERT_EQ(read(fds[0], &message, sizeof message), ssize_t(sizeof message)) << "the child ended";
+            if (message < 0) {
+                --starts;
+                took.start();
+            } else {
+                confirmed = message;
+                lastAppend = took.nsecsElapsed() / 1000;
+            }
+        }
+        spin(int(random.bounded(lastAppend + 1)));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself with " << WEXITSTATUS(status);
+        while (read(fds[0], &message, sizeof message) == sizeof message)
+            if (message > 0)
+                confirmed = message;
+        close(fds[0]);
+
+        // The user says yes to cutting a torn tail back.
+        if (checkRecordTail(path, 3).state == State::Torn) {
+            ++tornTails;
+            ASSERT_TRUE(cutTornTail(path, 3));
+        }
+        const int count = int(recordsOf(path, 3).size());
+        ASSERT_GE(count, confirmed) << "round " << round;
+        ASSERT_LE(count, confirmed + 2) << "round " << round;
+        ASSERT_EQ(appendRecords(path, 3, record(count, 20)), AppendResult::Appended);
+        const QList<QStringList> records = recordsOf(path, 3);
+        ASSERT_EQ(records.size(), count + 1);
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const int length = i < 2 ? 30 : i == count ? 20 : bodyLength(int(i));
+            ASSERT_EQ(records[i], recordValues(int(i), length)) << "round " << round << ", record " << i;
+        }
+        QFile::remove(path);
+    }
+    std::cout << "[          ] torn tails found and cut back: " << tornTails << " of " << kills << " kills\n";
+}
+
+TEST(Append, KilledRewritesLeaveTheOldOrTheNewFile)
+{
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("kontrah.dta"));
+    auto content = [](int version) {
+        QString text;
+        for (int i = 0; i < 20; ++i)
+            text += record(version * 100 + i, 2000 + version % 7 * 3000);
+        return text;
+    };
+    ASSERT_TRUE(rewriteTextFile(path, content(0)));
+    QRandomGenerator random(11);
+    int version = 0;
+    for (int round = 0; round < 100; ++round) {
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(fds[0]);
+            for (int v = version + 1;; ++v) {
+                if (!rewriteTextFile(path, content(v)))
+                    _exit(3);
+                if (write(fds[1], &v, sizeof v) != sizeof v)
+                    _exit(4);
+            }
+        }
+        close(fds[1]);
+        usleep(random.bounded(3000));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        int confirmed = version;
+        for (int v = 0; read(fds[0], &v, sizeof v) == sizeof v;)
+            confirmed = v;
+        close(fds[0]);
+
+        const QString text = readTextFile(path).text;
+        if (text == content(confirmed + 1)) {
+            version = confirmed + 1;
+        } else {
+            ASSERT_EQ(text, content(confirmed)) << "round " << round;
+            version = confirmed;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,416 @@
+// The package area of the transfer window: adding, listing, showing,
+// removing, deleting, clearing and editing, checked on the files on disk.
+#include "transfers/frmPrzelewB.h"
+
+#include "core/Session.h"
+#include "shell/Instalka.h"
+#include "transfers/Paczki.h"
+#include "ui/Grid.h"
+#include "ui/QtDialogs.h"
+
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace remitto;
+using remitto::test::ScriptedDialogs;
+using remitto::test::ShownBox;
+using remitto::test::TempFolder;
+
+namespace {
+
+const QString kKonto = QStringLiteral("12345678901234567890123456");
+const QString kNaDzien = QStringLiteral(" na  dzien ");
+
+void przygotujFolder(const TempFolder& dir, Session& s)
+{
+    s.SciezkaProgramu = dir.path();
+    s.DataDzis = QStringLiteral("09-12-2026");
+    s.DataDzisKlucz = QStringLiteral("20261209");
+    s.DataRobocza = QStringLiteral("09-12-2026");
+    s.SkrotFirmy = QStringLiteral("ALFA");
+    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
+                               QStringLiteral("1"), QStringLiteral("F-RA")});
+}
+
+class OknoPaczek : public ::testing::Test {
+protected:
+    OknoPaczek() { przygotujFolder(dir, s); }
+    ~OknoPaczek() override { EXPECT_TRUE(d.allAnswersUsed()); }
+
+    template <typename W = QLineEdit>
+    W* w(const char* nazwa)
+    {
+        W* widget = okno.findChild<W*>(QString::fromUtf8(nazwa));
+        EXPECT_NE(widget, nullptr) << nazwa;
+        return widget;
+    }
+    Grid* paczka() { return w<Grid>("MSFlexGrid1"); }
+    Grid* lista() { return w<Grid>("MSFlexGrid2"); }
+    QString status() { return w<QLabel>("Label31")->text(); }
+    void kliknij(const char* nazwa) { QTest::mouseClick(w<QAbstractButton>(nazwa), Qt::LeftButton); }
+    void wpisz(const QString& nazwa, const QString& konto = kKonto, const QString& brutto = QStringLiteral("123,00"))
+    {
+        w("txtNazwa1K")->setText(nazwa);
+        w("txtNazwa2K")->setText(QStringLiteral("Handel"));
+        w("txtKontoK")->setText(konto);
+        w("txtKwotaK")->setText(QStringLiteral("100"));
+        w("txtVat")->setText(QStringLiteral("23"));
+        w("txtKwotaBrutto")->setText(brutto);
+        w("txtTytulem1")->setText(QStringLiteral("FV 1"));
+    }
+    /// Enters and adds a transfer; the confirmation needs no answer.
+    void dodaj(const QString& nazwa, const QString& brutto = QStringLiteral("123,00"))
+    {
+        wpisz(nazwa, kKonto, brutto);
+        kliknij("cmdDoPaczki");
+    }
+    QString plik(int nr) const { return QStringLiteral("Paczki/Paczka202612_%1.dta").arg(nrPaczkiTekst(nr)); }
+    QList<Przelew> rekordy(int nr) const { return czytajPaczke(dir.file(plik(nr))).rekordy; }
+    NumeracjaMiesiaca grudzien() const { return czytajNumeracje(dir.file(QStringLiteral("NumP26.dat"))).miesiace.value(11); }
+    void zamknij(int nr)
+    {
+        QList<Przelew> r = rekordy(nr);
+        for (Przelew& p : r)
+            p.status = kZamknieta;
+        ASSERT_TRUE(przepiszPaczke(dir.file(plik(nr)), r));
+    }
+    void kliknijKomorke(Grid* g, int wiersz, int kolumna)
+    {
+        g->setCurrentCell(wiersz, kolumna);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->currentIndex()).center());
+    }
+
+    TempFolder dir;
+    Session s;
+    ScriptedDialogs d;
+    frmPrzelewB okno{s, d};
+};
+
+} // namespace
+
+TEST_F(OknoPaczek, AddingFillsPackageNumberingViewAndList)
+{
+    okno.otworz();
+    EXPECT_EQ(lista()->rowCount(), 1);  // no numbering file yet: an empty list
+    EXPECT_EQ(status(), kOtwarta);
+
+    dodaj(QStringLiteral("Kowalski \"Hurt\""));
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Paczka została uzupełniona"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
+    EXPECT_EQ(d.shown()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(dir.readText(plik(1)),
+              QStringLiteral("\"Kowalski ''Hurt''\",\"Handel\",\"12345678901234567890123456\",\"100\",\"23\",\"123,00\","
+                             "\"FV 1\",\"2026-12-09\",\"123,00\",0,\"2026-12-09\",\"Spłacona\",\"\",\"\",\"\",\"\",\"\","
+                             "\"\",\"\",\"01\",1,\"\",\"\",\"Otwarta\",\"110\",\"51\",\"\"\r\n"));
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
+    EXPECT_EQ(s.NrPaczkiAktualnej, 1);
+
+    dodaj(QStringLiteral("Nowak"), QStringLiteral("10,50"));
+    EXPECT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(rekordy(1).size(), 2);
+    EXPECT_EQ(rekordy(1)[1].nrPrzel, QStringLiteral("2"));
+    const NumeracjaMiesiaca m = grudzien();
+    EXPECT_EQ(m.poczatPaczk, 1);
+    EXPECT_EQ(m.koniecPacz, 1);
+    EXPECT_EQ(m.poczatPrzel, 1);
+    EXPECT_EQ(m.koniecPrzel, 2);
+
+    // The view holds the whole package; the new row's paid cell is light red.
+    ASSERT_EQ(paczka()->rowCount(), 3);
+    EXPECT_EQ(paczka()->text(1, 0), QStringLiteral("1"));
+    EXPECT_EQ(paczka()->text(2, 1), QStringLiteral("Nowak"));
+    EXPECT_EQ(paczka()->text(2, 22), QStringLiteral("2"));
+    EXPECT_EQ(paczka()->cellBackground(2, 9), QColor(0xFF, 0xC0, 0xC0));
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("133,50"));
+    EXPECT_EQ(w<QGroupBox>("Frame2")->title(),
+              QStringLiteral("Zawartość paczki nr ") + dir.file(plik(1)) + QStringLiteral("     Status Paczki = Otwarta"));
+    ASSERT_EQ(lista()->rowCount(), 2);
+    EXPECT_EQ(lista()->rowTexts(1),
+              (QStringList{QStringLiteral("1"), dir.file(plik(1)), QStringLiteral("2026-12-09"), QStringLiteral("200,00"),
+                           QStringLiteral("46,00"), QStringLiteral("133,50"), QStringLiteral("133,50"),
+                           QStringLiteral("2026-12-09"), kOtwarta, QStringLiteral("2")}));
+}
+
+TEST_F(OknoPaczek, RefusedEntriesAndDepositWriteNothing)
+{
+    okno.otworz();
+    const struct {
+        const char* opis;
+        QString nazwa, konto, brutto;
+        QString tekst, tytul;
+    } przypadki[] = {
+        {"short account", QStringLiteral("A"), QStringLiteral("1234 5678"), QStringLiteral("1"),
+         QStringLiteral("Konto nieprawidłowe "), QStringLiteral(" Konto nieprawidlowe Ilość znaków =9")},
+        {"no gross", QStringLiteral("A"), kKonto, QString(), QStringLiteral("Brak wpisanej kwoty przelewu brutto "),
+         QStringLiteral(" Brak Kwoty")},
+        {"no name", QString(), kKonto, QStringLiteral("1"), QStringLiteral(" Brak nazwy beneficjenta "),
+         QStringLiteral(" Wpisz Nazwę")},
+    };
+    for (const auto& c : przypadki) {
+        d.clear();
+        wpisz(c.nazwa, c.konto, c.brutto);
+        kliknij("cmdDoPaczki");
+        ASSERT_EQ(d.shown().size(), 1) << c.opis;
+        EXPECT_EQ(d.shown()[0].text, c.tekst) << c.opis;
+        EXPECT_EQ(d.shown()[0].title, c.tytul) << c.opis;
+        EXPECT_EQ(d.shown()[0].icon, Icon::Critical) << c.opis;
+    }
+    d.clear();
+    kliknij("opRodzaj3");
+    wpisz(QStringLiteral("Wpłata"));
+    kliknij("cmdDoPaczki");
+    EXPECT_TRUE(d.shown().isEmpty());
+    EXPECT_FALSE(dir.exists(QStringLiteral("NumP26.dat")));
+    EXPECT_FALSE(dir.exists(plik(1)));
+}
+
+TEST_F(OknoPaczek, ClosedPackageInViewStartsTheNextAndTheAccountTitleIsShort)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    zamknij(1);
+    kliknij("cmdZmien");
+    EXPECT_EQ(status(), kZamknieta);
+
+    d.clear();
+    wpisz(QStringLiteral("B"), QStringLiteral("123"));
+    kliknij("cmdDoPaczki");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral(" Konto nieprawidlowe"));
+
+    dodaj(QStringLiteral("B"));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral("Dopisanie do paczki 02") + kNaDzien);
+    EXPECT_EQ(rekordy(2).size(), 1);
+    EXPECT_EQ(grudzien().koniecPacz, 2);
+    EXPECT_EQ(status(), kOtwarta);
+    EXPECT_EQ(lista()->rowCount(), 3);
+}
+
+TEST_F(OknoPaczek, SortedListClickedShowsThatPackage)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    dodaj(QStringLiteral("B"));
+    zamknij(1);
+    kliknij("cmdZmien");
+    dodaj(QStringLiteral("C"));
+    d.clear();
+
+    d.answer(Answer::Yes);
+    kliknij("cmdSortuj");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Sortowanie od Ostatniej= Yes, Od Pierwszej =No "));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Sortowanie"));
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(lista()->text(1, 0), QStringLiteral("2"));
+    EXPECT_EQ(lista()->text(2, 0), QStringLiteral("1"));
+
+    kliknijKomorke(lista(), 2, 3);
+    EXPECT_EQ(s.NrPaczkiAktualnej, 1);
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
+    ASSERT_EQ(paczka()->rowCount(), 3);
+    EXPECT_EQ(paczka()->text(2, 1), QStringLiteral("B"));
+    EXPECT_EQ(paczka()->cellBackground(1, 6), QColor(0, 0xFF, 0));
+    EXPECT_EQ(paczka()->cellBackground(2, 9), QColor(0xFF, 0, 0));
+    EXPECT_EQ(status(), kZamknieta);
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("246,00"));
+
+    d.answer(Answer::No);
+    kliknij("cmdSortuj");
+    EXPECT_EQ(lista()->text(1, 0), QStringLiteral("1"));
+}
+
+TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    d.clear();
+    kliknij("cmdUsunRekord");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Wstaw drugą pozycję wówczas możesz usunąć pierwszą!"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Błąd- nie można usunać jedynej pozycji z paczki - mozesz usunąć paczkę"));
+
+    dodaj(QStringLiteral("B"));
+    dodaj(QStringLiteral("C"));
+    d.clear();
+    paczka()->setCurrentCell(1, 1);
+    kliknij("cmdUsunRekord");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
+    const QList<Przelew> po = rekordy(1);
+    ASSERT_EQ(po.size(), 2);
+    EXPECT_EQ(po[0].nazwaKontrahenta, QStringLiteral("B"));
+    EXPECT_EQ(po[0].nrPrzel, QStringLiteral("1"));
+    EXPECT_EQ(po[1].nrPrzel, QStringLiteral("2"));
+    EXPECT_EQ(dir.readBytes(plik(1)).count("\r\n"), 54);  // one value per line
+    EXPECT_EQ(grudzien().koniecPrzel, 2);
+    EXPECT_EQ(paczka()->rowCount(), 3);
+    EXPECT_EQ(paczka()->text(1, 22), QStringLiteral("1"));
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("246,00"));
+
+    // Closed: neither a record nor the package goes.
+    zamknij(1);
+    kliknijKomorke(lista(), 1, 1);
+    d.clear();
+    paczka()->setCurrentCell(1, 1);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Ta paczka jest już zamknięta - Nie można usunąć z niej rekordu ! ")});
+    kliknij("cmdZmien");
+    lista()->setCurrentCell(1, 1);
+    d.clear();
+    d.answer(Answer::Ok);
+    kliknij("CmdUsunpaczke");
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Czy napewno chcesz usunąć wskazaną paczkę z aktualnych wpisów ?"));
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(d.shown()[1].text, QStringLiteral("Paczka zamknieta i wysłana do Ecorponet - nie można usunąć!"));
+    EXPECT_EQ(d.shown()[1].title, QStringLiteral(" Bład !"));
+    EXPECT_TRUE(dir.exists(plik(1)));
+
+    // An open package: Cancel keeps it, OK deletes it and keeps its number used.
+    dodaj(QStringLiteral("D"));
+    lista()->setCurrentCell(2, 1);
+    d.clear();
+    d.answer(Answer::Cancel);
+    kliknij("CmdUsunpaczke");
+    EXPECT_TRUE(dir.exists(plik(2)));
+    d.answer(Answer::Ok);
+    kliknij("CmdUsunpaczke");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral(" Paczkę usunięto !"));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral("Pytanie"));
+    EXPECT_EQ(d.shown().last().icon, Icon::Information);
+    EXPECT_FALSE(dir.exists(plik(2)));
+    EXPECT_EQ(lista()->rowCount(), 2);
+    EXPECT_EQ(paczka()->rowCount(), 1);
+    EXPECT_EQ(grudzien().koniecPacz, 2);
+    dodaj(QStringLiteral("E"));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral("Dopisanie do paczki 03") + kNaDzien);
+}
+
+TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    dodaj(QStringLiteral("B"));
+    d.clear();
+    const struct {
+        int kolumna;
+        const char* prompt;
+        const char* tytul;
+    } pytania[] = {
+        {1, "Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = B", " Zmiana Kontrahenta poz.2"},
+        {2, "Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = Handel", " Zmiana Kontrahenta poz.2"},
+        {3, "Wpisz nową nowe konto!\n.Aktualny nr Konta = 12345678901234567890123456", " Zmiana Konta poz.2"},
+        {4, "Wpisz nową kwote netto!\n100", " Zmiana kwoty netto.2"},
+        {5, "Wpisz nową stawke VAT !\n23", " Zmiana stawki VATa poz.2"},
+        {7, "Wpisz nową tytuł przelewu \n.Aktualny tytuł przelewu = FV 1", " Zmiana tytułu przelewu poz.2"},
+    };
+    for (const auto& p : pytania) {
+        d.clear();
+        d.type(QStringLiteral("0"));  // "0" cancels
+        kliknijKomorke(paczka(), 2, p.kolumna);
+        ASSERT_EQ(d.shown().size(), 1) << p.kolumna;
+        EXPECT_EQ(d.shown()[0].text, QString::fromUtf8(p.prompt));
+        EXPECT_EQ(d.shown()[0].title, QString::fromUtf8(p.tytul));
+    }
+    const QByteArray przed = dir.readBytes(plik(1));
+    d.clear();
+    d.cancelInput();
+    kliknijKomorke(paczka(), 2, 4);
+    d.type(QStringLiteral("abc"));
+    kliknijKomorke(paczka(), 2, 4);
+    EXPECT_EQ(d.shown().last().text, QStringLiteral(" Błąd wpisanej kwoty "));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral(" Popraw"));
+    kliknijKomorke(paczka(), 2, 6);  // gross is not edited
+    EXPECT_EQ(d.shown().size(), 3);
+    EXPECT_EQ(dir.readBytes(plik(1)), przed);
+
+    d.type(QStringLiteral("200"));
+    kliknijKomorke(paczka(), 2, 4);
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Dane w paczce zostaly zmienione"));
+    EXPECT_EQ(d.shown().last().title, QStringLiteral(" Sukces"));
+    EXPECT_EQ(paczka()->text(2, 6), QStringLiteral("246,00"));
+    EXPECT_EQ(paczka()->text(2, 9), QStringLiteral("246,00"));
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("369,00"));
+    const QList<Przelew> po = rekordy(1);
+    ASSERT_EQ(po.size(), 2);
+    EXPECT_EQ(po[1].kwotaN, QStringLiteral("200"));
+    EXPECT_EQ(po[1].kwotaB, QStringLiteral("246,00"));
+    EXPECT_EQ(po[1].kwDoSplaty, QStringLiteral("0"));
+    EXPECT_EQ(po[0].kwotaB, QStringLiteral("123,00"));
+
+    // No edit of a closed package.
+    zamknij(1);
+    kliknijKomorke(lista(), 1, 1);
+    d.clear();
+    kliknijKomorke(paczka(), 1, 1);
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text,
+              QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po zaimportowaniu "));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral(" Paczka zamknieta"));
+}
+
+TEST_F(OknoPaczek, ExportFileShowsItsPackageAndClearingEmptiesTheView)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    dir.writeBytes(QStringLiteral("DoECorponet/ALFA202612_01.TXT"), "x\r\n");
+    okno.otworz();  // lists the export folder again
+    kliknij("CmdWyczyscM1");
+    EXPECT_EQ(paczka()->rowCount(), 1);
+    EXPECT_EQ(paczka()->columnCount(), 28);
+    s.NrPaczkiAktualnej = 0;
+    QListWidget* pliki = w<QListWidget>("FileList1");
+    ASSERT_EQ(pliki->count(), 1);
+    QTest::mouseClick(pliki->viewport(), Qt::LeftButton, {}, pliki->visualItemRect(pliki->item(0)).center());
+    EXPECT_EQ(s.NrPaczkiAktualnej, 1);
+    EXPECT_EQ(paczka()->rowCount(), 2);
+
+    // A listed package whose file is gone shows a row saying so; showing it reports it.
+    ASSERT_TRUE(QFile::remove(dir.file(plik(1))));
+    kliknij("cmdZmien");
+    EXPECT_EQ(lista()->text(1, 8), kBrakPliku);
+    d.clear();
+    kliknijKomorke(lista(), 1, 1);
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_TRUE(d.shown()[0].text.contains(QStringLiteral("Paczka202612_01.dta")));
+    EXPECT_EQ(paczka()->rowCount(), 1);
+}
+
+TEST(OknoPaczekQt, AddingWithRealBoxes)
+{
+    TempFolder dir;
+    Session s;
+    przygotujFolder(dir, s);
+    QtDialogs dialogs;
+    frmPrzelewB okno(s, dialogs);
+    okno.otworz();
+    okno.findChild<QLineEdit*>(QStringLiteral("txtNazwa1K"))->setText(QStringLiteral("Nowak"));
+    okno.findChild<QLineEdit*>(QStringLiteral("txtKontoK"))->setText(kKonto);
+    okno.findChild<QLineEdit*>(QStringLiteral("txtKwotaBrutto"))->setText(QStringLiteral("5,00"));
+    QString tytul;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        tytul = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdDoPaczki")), Qt::LeftButton);
+    EXPECT_EQ(tytul, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
+    EXPECT_EQ(czytajPaczke(dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"))).rekordy.size(), 1);
+}
