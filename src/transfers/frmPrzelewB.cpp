@@ -27,6 +27,7 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     zbudujOkno();
     polacz();
     polaczPaczki();
+    polaczEksport();
 }
 
 void frmPrzelewB::zbudujOkno()

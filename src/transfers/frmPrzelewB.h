@@ -124,6 +124,11 @@ private:
     void usunWskazanaPaczke();
     void edytujKomorkePaczki(int wiersz, int kolumna);
 
+    // Export area actions (frmPrzelewBEksport.cpp)
+    void polaczEksport();
+    void doEcorponet();
+    void usunZEcorponet();
+
     Session& m_session;
     Dialogs& m_dialogs;
     QPointer<frmKontrahenci> m_kontrahenci;

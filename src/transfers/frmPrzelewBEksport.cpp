@@ -1,7 +1,13 @@
 #include "transfers/frmPrzelewBEksport.h"
 
 #include "core/Session.h"
+#include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 namespace remitto {
 
@@ -82,7 +88,7 @@ WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezka
     return w;
 }
 
-bool usunWskazanaPaczke(const Session& s, Dialogs& d, const QString& nazwa)
+bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa)
 {
     if (nazwa.isEmpty())
         return false;
@@ -97,6 +103,47 @@ bool usunWskazanaPaczke(const Session& s, Dialogs& d, const QString& nazwa)
     }
     d.messageBox(QStringLiteral("Paczkę usunieto !"), QStringLiteral(" Usuwanie"), Icon::Information);
     return true;
+}
+
+// ---- The export area of the transfer window -----------------------------------
+
+void frmPrzelewB::polaczEksport()
+{
+    for (const auto& [nazwa, akcja] : {std::pair{"cmdDoEcorponet", &frmPrzelewB::doEcorponet},
+                                       std::pair{"CmdUsunWskazanPaczke", &frmPrzelewB::usunZEcorponet}}) {
+        auto* b = findChild<QPushButton*>(QString::fromLatin1(nazwa));
+        b->setEnabled(true);
+        connect(b, &QPushButton::clicked, this, akcja);
+    }
+}
+
+void frmPrzelewB::doEcorponet()
+{
+    QList<Przelew> widok;
+    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
+        QStringList komorki;
+        for (int k = 0; k < kKolumnyPaczki; ++k)
+            komorki.append(MSFlexGrid1->text(r, k));
+        widok.append(Przelew::zWierszaSiatki(komorki));
+    }
+    const WynikEksportu w = przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, widok, rodzaj());
+    if (w.odmowiono())
+        return;
+    pokazEksport();
+    // Once the package is closed, the view shows it closed.
+    if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
+        pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
+}
+
+void frmPrzelewB::usunZEcorponet()
+{
+    const QListWidgetItem* item = FileList1->currentItem();
+    if (!usunPaczkeZEcorponet(m_session, m_dialogs, item ? item->text() : QString()))
+        return;
+    pokazEksport();
+    przygotujWidok();
+    Label3->clear();
+    ustawStatus(Label31->text());
 }
 
 } // namespace remitto

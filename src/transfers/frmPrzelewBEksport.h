@@ -25,6 +25,6 @@ WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezka
 /// "Usuń wskazaną paczkę z Ecoropnet": asks, deletes the export file `nazwa`
 /// of the export folder and says so. True when the file was deleted; an
 /// empty name (nothing selected) asks nothing.
-bool usunWskazanaPaczke(const Session& s, Dialogs& d, const QString& nazwa);
+bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa);
 
 } // namespace remitto

@@ -153,15 +153,15 @@ TEST_F(ExportButtonTest, DeletingAsksFirstAndKeepsThePackageClosed)
     ASSERT_TRUE(przeniesDoEcorponet(s, dialogs, paczka(), widok, Rodzaj::Przelew).wykonano());
     dialogs.clear();
 
-    EXPECT_FALSE(usunWskazanaPaczke(s, dialogs, QString()));  // nothing selected: nothing asked
+    EXPECT_FALSE(usunPaczkeZEcorponet(s, dialogs, QString()));  // nothing selected: nothing asked
     EXPECT_TRUE(dialogs.shown().isEmpty());
 
     dialogs.answer(Answer::Cancel);
-    EXPECT_FALSE(usunWskazanaPaczke(s, dialogs, QStringLiteral("KLOS202612_02.TXT")));
+    EXPECT_FALSE(usunPaczkeZEcorponet(s, dialogs, QStringLiteral("KLOS202612_02.TXT")));
     EXPECT_TRUE(QFile::exists(eksport()));
 
     dialogs.answer(Answer::Ok);
-    EXPECT_TRUE(usunWskazanaPaczke(s, dialogs, QStringLiteral("KLOS202612_02.TXT")));
+    EXPECT_TRUE(usunPaczkeZEcorponet(s, dialogs, QStringLiteral("KLOS202612_02.TXT")));
     EXPECT_FALSE(QFile::exists(eksport()));
     const auto pytanie = std::make_tuple(QStringLiteral("Czy napewno chcesz usunąć wskazaną paczkę z Katalogu Paczek  ?"),
                                          QStringLiteral("Pytanie"), Icon::Question);
