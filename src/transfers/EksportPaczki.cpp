@@ -80,17 +80,9 @@ bool zapiszPlikEksportu(const QString& sciezka, const QString& tekst, QString* b
     return true;
 }
 
-bool dopiszDoHistorii(const QString& sciezka, QString tekst, QString* blad)
+bool dopiszDoHistorii(const QString& sciezka, const QString& tekst, QString* blad)
 {
-    QFile f(sciezka);
-    // A last line without its line end (a file edited by hand) gets one.
-    if (f.open(QIODevice::ReadOnly) && f.size() > 0) {
-        f.seek(f.size() - 1);
-        char c = 0;
-        if (f.getChar(&c) && c != '\n' && c != '\r')
-            tekst.prepend(QStringLiteral("\r\n"));
-    }
-    f.close();
+    // The append itself adds the line end a hand-edited last line may lack.
     return appendTextFile(sciezka, tekst, blad);
 }
 
