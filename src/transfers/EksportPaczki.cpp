@@ -1,6 +1,7 @@
 #include "transfers/EksportPaczki.h"
 
 #include "core/Amount.h"
+#include "core/Append.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 #include "invoices/OznaczenieFaktury.h"
@@ -36,19 +37,11 @@ QString opisWiersza(int nr, const Przelew& p)
 // added to it.
 bool historiaCala(const QString& sciezka, QString* blad)
 {
-    const QuoteFile plik = readQuoteFile(sciezka);
-    if (plik.missing)
+    const RecordTail koniec = checkRecordTail(sciezka, kWartosciPrzelewu);
+    if (koniec.state == RecordTail::State::Missing || koniec.state == RecordTail::State::Whole)
         return true;
-    if (!plik.ok) {
-        *blad = plik.error;
-        return false;
-    }
-    QList<QStringList> rekordy;
-    if (!splitRecords(plik, kWartosciPrzelewu, &rekordy)) {
-        *blad = damagedFileMessage(sciezka, kWartosciPrzelewu);
-        return false;
-    }
-    return true;
+    *blad = koniec.message;
+    return false;
 }
 
 // Writes the whole export file under a work name in the same folder and
@@ -82,8 +75,8 @@ bool zapiszPlikEksportu(const QString& sciezka, const QString& tekst, QString* b
 
 bool dopiszDoHistorii(const QString& sciezka, const QString& tekst, QString* blad)
 {
-    // The append itself adds the line end a hand-edited last line may lack.
-    return appendTextFile(sciezka, tekst, blad);
+    // One write of whole records; a missing last line end is added first.
+    return appendRecords(sciezka, kWartosciPrzelewu, tekst, blad) == AppendResult::Appended;
 }
 
 } // namespace

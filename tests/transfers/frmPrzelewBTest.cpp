@@ -132,8 +132,7 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
     EXPECT_EQ(w<QGroupBox>("Frame1")->title(), QStringLiteral("Specyfikacja banknotów"));
     EXPECT_EQ(w<QLabel>("lbskarbowy")->text(), QStringLiteral("Rok  |Okres|  NrOkr  |Symbol płatności"));
 
-    // Buttons: caption, and whether they act already. The export, print and
-    // payment actions come later and are laid out disabled.
+    // Buttons: caption, and whether they can be pressed.
     const struct {
         const char* nazwa;
         const char* napis;
