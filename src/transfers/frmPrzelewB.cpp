@@ -30,6 +30,7 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     zbudujOkno();
     polacz();
     polaczPaczki();
+    polaczEksport();
 }
 
 frmPrzelewB::~frmPrzelewB() = default;

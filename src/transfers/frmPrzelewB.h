@@ -134,6 +134,11 @@ private:
     void usunWskazanaPaczke();
     void edytujKomorkePaczki(int wiersz, int kolumna);
 
+    // Export area actions (frmPrzelewBEksport.cpp)
+    void polaczEksport();
+    void doEcorponet();
+    void usunZEcorponet();
+
     Session& m_session;
     Dialogs& m_dialogs;
     QPointer<frmKontrahenci> m_kontrahenci;

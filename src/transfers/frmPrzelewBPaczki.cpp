@@ -1,7 +1,6 @@
 // Transfer window: the package area (this month's packages and the contents
 // of one package) and the export area (files already sent to Ecorponet).
-// The export actions come with a later version of the window: their buttons
-// are laid out disabled.
+// The export buttons are laid out here and wired in frmPrzelewBEksport.cpp.
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"

@@ -132,8 +132,7 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
     EXPECT_EQ(w<QGroupBox>("Frame1")->title(), QStringLiteral("Specyfikacja banknotów"));
     EXPECT_EQ(w<QLabel>("lbskarbowy")->text(), QStringLiteral("Rok  |Okres|  NrOkr  |Symbol płatności"));
 
-    // Buttons: caption, and whether they act already. The export, print and
-    // payment actions come later and are laid out disabled.
+    // Buttons: caption, and whether they can be pressed.
     const struct {
         const char* nazwa;
         const char* napis;
@@ -145,8 +144,8 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
         {"CmdWyczyscM1", "Wyczyść Zawartość", true},
         {"cmdZmien", "&Zmnień", true},
         {"cmdSortuj", "Sortuj", true},
-        {"cmdDoEcorponet", "Paczka &Do Ecorponet", false},
-        {"CmdUsunWskazanPaczke", "Usuń wskazaną paczkę z Ecoropnet", false},
+        {"cmdDoEcorponet", "Paczka &Do Ecorponet", true},
+        {"CmdUsunWskazanPaczke", "Usuń wskazaną paczkę z Ecoropnet", true},
         {"cmdDRUKUJ", "D&Rukuj x4 lub wpłata", true},
         {"cmdPlatnosci", "Płatnosci &fakturowe ze sklepu", true},
         {"cmdSprNIP", "&Sprawdź NIP", true},

@@ -1,0 +1,149 @@
+#include "transfers/frmPrzelewBEksport.h"
+
+#include "core/Session.h"
+#include "transfers/frmPrzelewB.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace remitto {
+
+namespace {
+
+const QString kZastanowSie = QStringLiteral("Zastanów się co chcesz zrobić !!");
+const QString kSprawdzNumeracje = QStringLiteral("Sprawdź numeracje paczek");
+
+} // namespace
+
+DaneEksportu daneEksportu(const Session& s)
+{
+    DaneEksportu d;
+    d.folder = s.SciezkaProgramu;
+    d.skrotFirmy = s.SkrotFirmy;
+    d.nadawca = {s.KontoWybrane, s.DaneFirmy};
+    d.sciezkaKramix = s.SciezkaKramix;
+    d.folderFirmyKramix = s.FolderFirmyKramix;
+    d.dzis = QDate::fromString(s.DataDzis, QStringLiteral("dd-MM-yyyy"));
+    if (!d.dzis.isValid())
+        d.dzis = s.clock.today();
+    return d;
+}
+
+WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezkaPaczki,
+                                  const QList<Przelew>& przelewy, Rodzaj rodzaj)
+{
+    if (rodzaj == Rodzaj::Wplata) {
+        d.messageBox(QStringLiteral("Wybrany jest rodzaj \"Wpłata\" - wpłaty gotówkowej nie przenosi się do "
+                                    "Ecorponet. Wybierz rodzaj przelewu i przenieś paczkę ponownie."),
+                     kZastanowSie, Icon::Critical);
+        WynikEksportu w;
+        w.odmowa = OdmowaEksportu::Wplata;
+        return w;
+    }
+    d.messageBox(QStringLiteral("Czy napewno chcesz przenieść płatność z tych faktur do przelewu ?"),
+                 QStringLiteral(" Faktury z przelewów z Paczki nr ") + QString::number(s.NrPaczkiAktualnej)
+                     + QStringLiteral(" oznaczone zostaną jako zapłacone !"),
+                 Icon::Information);
+
+    const WynikEksportu w = eksportujPaczke(daneEksportu(s), sciezkaPaczki, przelewy, rodzaj);
+    switch (w.odmowa) {
+    case OdmowaEksportu::Brak:
+        break;
+    case OdmowaEksportu::Wplata:
+        return w;
+    case OdmowaEksportu::BrakPrzelewow:
+        d.messageBox(QStringLiteral("Paczka nie zawiera przelewów"), kZastanowSie, Icon::Critical);
+        return w;
+    case OdmowaEksportu::Zamknieta:
+        d.messageBox(QStringLiteral("Paczka ") + w.sciezkaEksportu
+                         + QStringLiteral(" już została zmknięta i przeniesiona do Ecoponet ") + w.sciezkaEksportu
+                         + QStringLiteral(" już istnieje w w Ecorponet "),
+                     kSprawdzNumeracje, Icon::Critical);
+        return w;
+    case OdmowaEksportu::PlikIstnieje:
+        d.messageBox(QStringLiteral(" Ten numer paczki ") + w.sciezkaEksportu + QStringLiteral(" już istnieje w systemie "),
+                     kSprawdzNumeracje, Icon::Critical);
+        return w;
+    default:
+        d.messageBox(w.blad + QStringLiteral("\nNic nie zostało zmienione."),
+                     QStringLiteral("Paczka nie została przeniesiona do Ecorponet"), Icon::Critical);
+        return w;
+    }
+
+    for (const QString& nazwa : w.podejrzaneKonta)
+        d.messageBox(QStringLiteral("Sprawdź konto beneficjenta do przelewu ") + nazwa
+                         + QStringLiteral(" - wydaje się błędne!"),
+                     QString(), Icon::Critical);
+    if (w.przerwanyKrok != KrokEksportu::PlikEksportu && w.przerwanyKrok != KrokEksportu::Historia)
+        s.PlikPaczki = sciezkaPaczki;
+    if (!w.wykonano()) {
+        d.messageBox(opisPrzerwania(w), QStringLiteral("Paczka nie została przeniesiona w całości"), Icon::Critical);
+        return w;
+    }
+    d.messageBox(QStringLiteral("Paczka została przeniesiona"), QStringLiteral("Wpisanie paczki do ECorponet na dzien "),
+                 Icon::Exclamation);
+    return w;
+}
+
+bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa)
+{
+    if (nazwa.isEmpty())
+        return false;
+    if (d.messageBox(QStringLiteral("Czy napewno chcesz usunąć wskazaną paczkę z Katalogu Paczek  ?"),
+                     QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel)
+        != Answer::Ok)
+        return false;
+    QString blad;
+    if (!usunPlikEksportu(s.SciezkaProgramu, nazwa, &blad)) {
+        d.messageBox(blad, QStringLiteral(" Usuwanie"), Icon::Critical);
+        return false;
+    }
+    d.messageBox(QStringLiteral("Paczkę usunieto !"), QStringLiteral(" Usuwanie"), Icon::Information);
+    return true;
+}
+
+// ---- The export area of the transfer window -----------------------------------
+
+void frmPrzelewB::polaczEksport()
+{
+    for (const auto& [nazwa, akcja] : {std::pair{"cmdDoEcorponet", &frmPrzelewB::doEcorponet},
+                                       std::pair{"CmdUsunWskazanPaczke", &frmPrzelewB::usunZEcorponet}}) {
+        auto* b = findChild<QPushButton*>(QString::fromLatin1(nazwa));
+        b->setEnabled(true);
+        connect(b, &QPushButton::clicked, this, akcja);
+    }
+}
+
+void frmPrzelewB::doEcorponet()
+{
+    QList<Przelew> widok;
+    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
+        QStringList komorki;
+        for (int k = 0; k < kKolumnyPaczki; ++k)
+            komorki.append(MSFlexGrid1->text(r, k));
+        widok.append(Przelew::zWierszaSiatki(komorki));
+    }
+    const WynikEksportu w = przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, widok, rodzaj());
+    if (w.odmowiono())
+        return;
+    pokazEksport();
+    // Once the package is closed, the view shows it closed.
+    if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
+        pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
+}
+
+void frmPrzelewB::usunZEcorponet()
+{
+    const QListWidgetItem* item = FileList1->currentItem();
+    if (!usunPaczkeZEcorponet(m_session, m_dialogs, item ? item->text() : QString()))
+        return;
+    pokazEksport();
+    przygotujWidok();
+    Label3->clear();
+    ustawStatus(Label31->text());
+}
+
+} // namespace remitto
