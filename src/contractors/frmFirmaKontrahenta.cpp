@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "core/modZmiene.h"
 #include "ui/Dialogs.h"
+#include "ui/Kontrolki.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -17,26 +18,9 @@
 
 namespace remitto {
 
+using namespace kontrolki;
+
 using namespace kontrahenci;
-
-namespace {
-
-QLineEdit* pole(const QString& nazwa, QWidget* rodzic)
-{
-    auto* e = new QLineEdit(rodzic);
-    e->setObjectName(nazwa);
-    return e;
-}
-
-QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* b = new QPushButton(tekst, rodzic);
-    b->setObjectName(nazwa);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 KontekstListy KontekstListy::zPliku(const QString& sciezka)
 {

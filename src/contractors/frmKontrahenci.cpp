@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Kontrolki.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,19 +12,14 @@
 
 namespace remitto {
 
+using namespace kontrolki;
+
 using namespace kontrahenci;
 
 namespace {
 
 const QColor kJasnaZielen(0xC0, 0xFF, 0xC0);
 
-QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* b = new QPushButton(tekst, rodzic);
-    b->setObjectName(nazwa);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Kontrolki.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -23,6 +24,8 @@
 
 namespace remitto {
 
+using namespace kontrolki;
+
 namespace {
 
 const QString kTytulListy = QStringLiteral("Faktury zakupu z Kramix");
@@ -31,13 +34,6 @@ const QColor kCzerwony(255, 0, 0);
 const QColor kJasnoZielony(128, 255, 128);
 const QColor kZielony(0, 255, 0);
 
-QLabel* etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* l = new QLabel(tekst, rodzic);
-    if (!nazwa.isEmpty())
-        l->setObjectName(nazwa);
-    return l;
-}
 
 QLineEdit* pole(const QString& nazwa, int znakow, QWidget* rodzic)
 {
@@ -47,13 +43,6 @@ QLineEdit* pole(const QString& nazwa, int znakow, QWidget* rodzic)
     return e;
 }
 
-QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* b = new QPushButton(tekst, rodzic);
-    b->setObjectName(nazwa);
-    b->setAutoDefault(false);
-    return b;
-}
 
 const QList<int>& szerokosciPrzelewow()
 {

@@ -4,6 +4,7 @@
 #include "core/modZmiene.h"
 #include "shell/MojaFirmaRekordy.h"
 #include "ui/Dialogs.h"
+#include "ui/Kontrolki.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -17,31 +18,14 @@
 
 namespace remitto {
 
+using namespace kontrolki;
+
 namespace {
 
 const QString kTytulBledu = QStringLiteral("Błąd");
 
-QLabel* etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* l = new QLabel(tekst, rodzic);
-    l->setObjectName(nazwa);
-    return l;
-}
 
-QLineEdit* pole(const QString& nazwa, QWidget* rodzic)
-{
-    auto* e = new QLineEdit(rodzic);
-    e->setObjectName(nazwa);
-    return e;
-}
 
-QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* b = new QPushButton(tekst, rodzic);
-    b->setObjectName(nazwa);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

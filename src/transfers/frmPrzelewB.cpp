@@ -4,8 +4,8 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
-#include "transfers/frmPrzelewBKontrolki.h"
 #include "ui/Dialogs.h"
+#include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
 
 #include <QButtonGroup>

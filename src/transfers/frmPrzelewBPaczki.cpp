@@ -6,8 +6,8 @@
 #include "core/Session.h"
 #include "invoices/frmPlatnosciZ.h"
 #include "transfers/Przelew.h"
-#include "transfers/frmPrzelewBKontrolki.h"
 #include "ui/Grid.h"
+#include "ui/Kontrolki.h"
 
 #include <QDir>
 #include <QGridLayout>

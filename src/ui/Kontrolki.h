@@ -1,7 +1,7 @@
 #pragma once
 
-// Small builders of the transfer window's controls: each control gets its
-// name as objectName so that tests and tools find it.
+// Small builders of the windows' controls: each control gets its name as
+// objectName so that tests and tools find it.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +26,8 @@ inline QLineEdit* pole(const QString& nazwa, QWidget* rodzic, int znaki = 0)
     return e;
 }
 
-/// A button; `aktywny` false lays it out disabled (its action comes with a
-/// later version of the window).
+/// A button that Enter does not press by default; `aktywny` false lays it
+/// out disabled.
 inline QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic, bool aktywny = true)
 {
     auto* b = new QPushButton(tekst, rodzic);
