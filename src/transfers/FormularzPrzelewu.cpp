@@ -179,14 +179,12 @@ Formularz formularzDruku(const PolaPrzelewu& p, const Session& s)
     return f;
 }
 
-PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
-{
-    const Drukarka d = drukarka(s);
-    const Wartosci w = wartosci(p, s);
-    const bool podatek = p.rodzajPrzelewu == 2;
-    PrintJob job(d.gruby, PrintJob::Orientation::Landscape);
+namespace {
 
-    // Upper form
+/// The upper form's first lines, the same on the transfer and the deposit
+/// form: beneficiary name, address and account, then the amount line.
+void gornyPoczatek(PrintJob& job, const Wartosci& w, const Drukarka& d)
+{
     job.gap(4);
     job.line(obieKopie(w.nazwa));
     job.gap(10);
@@ -197,6 +195,19 @@ PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
     job.line(liniaKwoty(w, kPrzedX));
     job.gap(d.gruby ? 6 : 7);
     job.gap(5);
+}
+
+} // namespace
+
+PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
+{
+    const Drukarka d = drukarka(s);
+    const Wartosci w = wartosci(p, s);
+    const bool podatek = p.rodzajPrzelewu == 2;
+    PrintJob job(d.gruby, PrintJob::Orientation::Landscape);
+
+    // Upper form
+    gornyPoczatek(job, w, d);
     job.line(obieKopie(w.kontoPlatnika));
     job.gap(10);
     job.line(obieKopie(w.nazwaPlatnika));
@@ -260,16 +271,7 @@ PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s)
 
     // Upper form: the deposit slip in both copies. The payer account is not
     // printed; the amount in words (small type) takes its place.
-    job.gap(4);
-    job.line(obieKopie(w.nazwa));
-    job.gap(10);
-    job.line(obieKopie(w.adres));
-    job.gap(9);
-    job.line(obieKopie(w.konto));
-    job.gap(d.igla || d.gruby ? 7 : 11);
-    job.line(liniaKwoty(w, kPrzedX));
-    job.gap(d.gruby ? 6 : 7);
-    job.gap(5);
+    gornyPoczatek(job, w, d);
     job.line(obieKopie(slowa), 8);
     job.gap(4);
     job.gap(10);
