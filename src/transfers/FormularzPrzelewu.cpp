@@ -197,6 +197,22 @@ void gornyPoczatek(PrintJob& job, const Wartosci& w, const Drukarka& d)
     job.gap(5);
 }
 
+/// The last lines of a transfer form: the tax identification and symbol
+/// lines of a tax transfer, otherwise the payer's address and the title
+/// `odstep` points apart.
+void adresLubPodatek(PrintJob& job, const Wartosci& w, bool podatek, int odstep)
+{
+    if (podatek) {
+        job.line(w.liniaPodatku);
+        job.gap(12);
+        job.line(w.liniaSymbolu);
+    } else {
+        job.line(obieKopie(w.adresPlatnika));
+        job.gap(odstep);
+        job.line(obieKopie(w.tytul));
+    }
+}
+
 } // namespace
 
 PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
@@ -214,15 +230,7 @@ PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
     job.gap(9);
     job.line(obieKopie(w.nazwa2Platnika));
     job.gap(d.igla ? 6 : 9);
-    if (podatek) {
-        job.line(w.liniaPodatku);
-        job.gap(12);
-        job.line(w.liniaSymbolu);
-    } else {
-        job.line(obieKopie(w.adresPlatnika));
-        job.gap(d.igla || d.gruby ? 9 : 12);
-        job.line(obieKopie(w.tytul));
-    }
+    adresLubPodatek(job, w, podatek, d.igla || d.gruby ? 9 : 12);
     job.gap(10);
     if (d.gruby) {
         job.gap(7);
@@ -249,15 +257,7 @@ PrintJob formularzPrzelewu(const PolaPrzelewu& p, const Session& s)
     job.gap(d.laser ? 8 : 10);
     job.line(obieKopie(w.nazwa2Platnika));
     job.gap(d.laser ? 8 : 10);
-    if (podatek) {
-        job.line(w.liniaPodatku);
-        job.gap(12);
-        job.line(w.liniaSymbolu);
-    } else {
-        job.line(obieKopie(w.adresPlatnika));
-        job.gap(d.laser || d.gruby ? 8 : 10);
-        job.line(obieKopie(w.tytul));
-    }
+    adresLubPodatek(job, w, podatek, d.laser || d.gruby ? 8 : 10);
     job.endPage();
     return job;
 }
