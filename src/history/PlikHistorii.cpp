@@ -104,8 +104,7 @@ int kluczDowolnejDaty(const QString& tekst)
 
 PlikHistorii PlikHistorii::wczytaj(const QString& sciezka, const UkladHistorii& uklad)
 {
-    QFile f(sciezka);
-    if (!f.exists()) {
+    if (!QFile::exists(sciezka)) {
         PlikHistorii p;
         p.m_uklad = uklad;
         p.m_sciezka = sciezka;
@@ -114,16 +113,19 @@ PlikHistorii PlikHistorii::wczytaj(const QString& sciezka, const UkladHistorii& 
         p.m_blad = QStringLiteral("Brak pliku %1").arg(sciezka);
         return p;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
+    CalyPlik caly = czytajCalyPlik(sciezka);
+    if (!caly.ok) {
         PlikHistorii p;
         p.m_uklad = uklad;
         p.m_sciezka = sciezka;
         p.m_poczatkiRekordow = {0};
         p.m_stan = Stan::BladOdczytu;
-        p.m_blad = QStringLiteral("Nie można odczytać pliku %1: %2").arg(sciezka, f.errorString());
+        p.m_blad = QStringLiteral("Nie można odczytać pliku %1: %2").arg(sciezka, caly.blad);
         return p;
     }
-    return zBajtow(f.readAll(), uklad, sciezka);
+    PlikHistorii p = zBajtow(caly.bajty, uklad, sciezka);
+    p.m_wlasciciel = std::move(caly.wlasciciel);
+    return p;
 }
 
 PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad, const QString& sciezka)
@@ -218,8 +220,12 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     const bool calosc = !uciety && wartosci % rozmiar == 0;
     p.m_poczatki.resize(wartosci - wartosci % rozmiar);
     p.m_konce.resize(p.m_poczatki.size());
-    p.m_poczatki.shrink_to_fit();
-    p.m_konce.shrink_to_fit();
+    // The estimate above is close for transfer records; give back only a
+    // gross over-estimate (short records), as the copy costs time.
+    if (p.m_poczatki.capacity() > 2 * p.m_poczatki.size() + 1024) {
+        p.m_poczatki.shrink_to_fit();
+        p.m_konce.shrink_to_fit();
+    }
     if (!calosc) {
         p.m_ogon = true;
         p.m_stan = Stan::Uszkodzony;

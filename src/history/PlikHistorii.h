@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/DuzaPamiec.h"
+
+#include <memory>
 #include <vector>
 
 namespace remitto {
@@ -78,9 +81,10 @@ private:
     QString dekoduj(QByteArrayView b) const;
 
     QByteArray m_bajty;
-    std::vector<quint32> m_poczatki;          ///< value start, per value
-    std::vector<quint32> m_konce;             ///< value end, per value
-    std::vector<quint32> m_poczatkiRekordow;  ///< record spans; one more than records
+    std::shared_ptr<const char> m_wlasciciel;  ///< owns m_bajty's memory when read from a file
+    DuzyWektor<quint32> m_poczatki;            ///< value start, per value
+    DuzyWektor<quint32> m_konce;               ///< value end, per value
+    DuzyWektor<quint32> m_poczatkiRekordow;    ///< record spans; one more than records
     UkladHistorii m_uklad = kUkladPrzelewu;
     Stan m_stan = Stan::Ok;
     QString m_blad;
