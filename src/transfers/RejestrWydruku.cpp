@@ -4,6 +4,7 @@
 #include "core/Append.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
+#include "transfers/LiniaEksportu.h"
 
 #include <QFile>
 
@@ -24,11 +25,6 @@ Przelew przelewWydruku(const PolaPrzelewu& p, const QString& dataDzis)
     return r;
 }
 
-QString plikPrzelewowWyslanych(const Session& s)
-{
-    return s.dataPath(s.SkrotFirmy + QStringLiteral(".dat"));
-}
-
 bool zapiszWydruk(const Session& s, const Przelew& p, QString* error)
 {
     if (s.SkrotFirmy.trimmed().isEmpty()) {
@@ -38,7 +34,7 @@ bool zapiszWydruk(const Session& s, const Przelew& p, QString* error)
     }
     // One whole record in one write; a missing last line end is added first
     // and a torn end of the file is reported, not written after.
-    return appendRecords(plikPrzelewowWyslanych(s), kWartosciPrzelewu, liniaPrzelewu(p), error)
+    return appendRecords(sciezkaHistorii(s.SciezkaProgramu, s.SkrotFirmy), kWartosciPrzelewu, liniaPrzelewu(p), error)
            == AppendResult::Appended;
 }
 

@@ -20,10 +20,6 @@ inline const QString kWydruk = QStringLiteral("Wydruk");
 /// none, is that amount too.
 Przelew przelewWydruku(const PolaPrzelewu& p, const QString& dataDzis);
 
-/// The sent-transfers file of the current own company: SkrotFirmy + ".dat"
-/// in the data folder.
-QString plikPrzelewowWyslanych(const Session& s);
-
 /// Appends the record as one line to the sent-transfers file (created when
 /// missing; a last line without its line end gets one first). False with a
 /// Polish message when no own company is chosen or the file cannot be written.
