@@ -192,7 +192,9 @@ ListaPaczek listaPaczek(const QString& folder, int rok, int miesiac)
         const OdczytPaczki p = czytajPaczke(w.sciezka);
         for (const Przelew& r : p.rekordy) {
             w.netto += kwota(r.kwotaN);
-            w.vat += kwota(r.vat);
+            // A VAT typed as a rate ("23%") is no amount: the record's
+            // gross minus net is.
+            w.vat += r.vat.trimmed().endsWith(QLatin1Char('%')) ? kwota(r.kwotaB) - kwota(r.kwotaN) : kwota(r.vat);
             w.brutto += kwota(r.kwotaB);
             w.splacono += kwota(r.splacono);
         }

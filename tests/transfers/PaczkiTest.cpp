@@ -308,6 +308,11 @@ TEST_F(Paczki, ListShowsSumsAndLastRecordAndSurvivesBadFiles)
     drugi.kwotaN = QStringLiteral("0.04");
     drugi.vat = QStringLiteral("zw");
     ASSERT_EQ(dodaj(kOtwarta, drugi).wynik, WynikDodania::Dodano);
+    // A VAT written as a rate counts as gross minus net.
+    Przelew trzeci = wpis(QStringLiteral("C"), QStringLiteral("24,60"));
+    trzeci.kwotaN = QStringLiteral("20,00");
+    trzeci.vat = QStringLiteral("23%");
+    ASSERT_EQ(dodaj(kOtwarta, trzeci).wynik, WynikDodania::Dodano);
     zamknij(1);
     ASSERT_EQ(dodaj(kZamknieta).wynik, WynikDodania::Dodano);
     dir.writeBytes(QStringLiteral("Paczki/Paczka202612_02.dta"), "\"torn");
@@ -318,9 +323,9 @@ TEST_F(Paczki, ListShowsSumsAndLastRecordAndSurvivesBadFiles)
     const ListaPaczek lista = listaPaczek(dir.path(), 2026, 12);
     ASSERT_EQ(lista.wiersze.size(), 3);
     EXPECT_EQ(lista.wiersze[0].komorki(),
-              (QStringList{QStringLiteral("1"), paczka(1), QStringLiteral("2026-12-10"), QStringLiteral("100,04"),
-                           QStringLiteral("23,00"), QStringLiteral("123,05"), QStringLiteral("123,05"),
-                           QStringLiteral("2026-12-10"), kZamknieta, QStringLiteral("2")}));
+              (QStringList{QStringLiteral("1"), paczka(1), QStringLiteral("2026-12-10"), QStringLiteral("120,04"),
+                           QStringLiteral("27,60"), QStringLiteral("147,65"), QStringLiteral("147,65"),
+                           QStringLiteral("2026-12-10"), kZamknieta, QStringLiteral("3")}));
     EXPECT_EQ(lista.wiersze[1].status, kUszkodzona);
     EXPECT_EQ(lista.wiersze[2].status, kBrakPliku);
     EXPECT_EQ(lista.status, kBrakPliku);
