@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "core/modZmiene.h"
 #include "shell/Instalka.h"
+#include "transfers/LiniaEksportu.h"
 #include "shell/MojaFirma.h"
 
 #include <QDir>
@@ -782,12 +783,14 @@ bool Generator::zapiszWszystko()
     QList<NumeracjaPaczek> numeracja(12);
     for (int m = 1; m <= 12; ++m)
         numeracja[m - 1].miesiac = m;
-    const Nadawca nadawca{m_firmy[0].konto[0], daneFirmy(m_firmy[0])};
+    const NadawcaEksportu nadawca{m_firmy[0].konto[0], daneFirmy(m_firmy[0])};
+    const KodyEksportu kody = *kodyEksportu(Rodzaj::Przelew);
     for (const Paczka& p : m_paczki) {
-        QuoteWriter w;
+        // A closed package has been rewritten by the program: one value a line.
+        QString w;
         for (const Przelew& t : p.przelewy)
-            zapiszPrzelew(w, t, p.zamknieta ? Uklad::WartoscNaLinie : Uklad::JednaLinia);
-        if (!zapisz(dane + QStringLiteral("/Paczki/") + nazwaPlikuPaczki(p.rok, p.miesiac, p.nr), w.result()))
+            w += p.zamknieta ? wartosciPrzelewuWLiniach(rekordPrzelewu(t)) : liniaPrzelewu(rekordPrzelewu(t));
+        if (!zapisz(dane + QStringLiteral("/Paczki/") + nazwaPlikuPaczki(p.rok, p.miesiac, p.nr), w))
             return false;
         NumeracjaPaczek& n = numeracja[p.miesiac - 1];
         n.poczatPaczk = 1;
@@ -797,14 +800,14 @@ bool Generator::zapiszWszystko()
         ++m_summary.paczki;
         if (!p.zamknieta)
             continue;
-        QuoteWriter e;
+        QString e;
         for (const Przelew& t : p.przelewy)
-            zapiszLinieEksportu(e, t, nadawca, p.data);
+            e += liniaEksportu(rekordPrzelewu(t), parseAmount(t.splacono).value_or(0), kody, nadawca, p.data);
         const QString eksport = dane + QStringLiteral("/DoECorponet/") + kSkrotFirmy
                               + QStringLiteral("%1%2_").arg(p.rok, 4, 10, QLatin1Char('0'))
                                     .arg(p.miesiac, 2, 10, QLatin1Char('0'))
                               + nrPaczkiTekst(p.nr) + QStringLiteral(".TXT");
-        if (!zapisz(eksport, e.result()))
+        if (!zapisz(eksport, e))
             return false;
         ++m_summary.plikiEksportu;
     }
@@ -839,7 +842,7 @@ bool Generator::zapiszHistorie()
         ++starszych;
     const int doRozdania = std::max(0, m_r.wyslane - tegoroczne);
 
-    QuoteWriter w;
+    QString w;
     int zapisane = 0;
     int miesiac = 0;
     for (QDate m = poczatek; m <= biezacy; m = m.addMonths(1)) {
@@ -848,7 +851,7 @@ bool Generator::zapiszHistorie()
                 if (p.miesiac != m.month() || !p.zamknieta)
                     continue;
                 for (const Przelew& t : p.przelewy)
-                    zapiszPrzelew(w, doHistorii(t), Uklad::JednaLinia);
+                    w += liniaPrzelewu(rekordPrzelewu(doHistorii(t)));
                 zapisane += static_cast<int>(p.przelewy.size());
             }
             continue;
@@ -876,12 +879,12 @@ bool Generator::zapiszHistorie()
             }
             ponumeruj(p);
             for (const Przelew& t : p.przelewy)
-                zapiszPrzelew(w, doHistorii(t), Uklad::JednaLinia);
+                w += liniaPrzelewu(rekordPrzelewu(doHistorii(t)));
             zapisane += wPaczce;
         }
     }
     m_summary.przelewyWyslane = zapisane;
-    return zapisz(m_folder + QLatin1Char('/') + kSkrotFirmy + QStringLiteral(".dat"), w.result());
+    return zapisz(m_folder + QLatin1Char('/') + kSkrotFirmy + QStringLiteral(".dat"), w);
 }
 
 bool Generator::run(QString* error, DemoSummary* summary)

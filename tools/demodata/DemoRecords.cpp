@@ -97,31 +97,37 @@ void zapiszKontrahenta(QuoteWriter& w, const Kontrahent& k)
     w.text(k.waluta).endLine();
 }
 
-void zapiszPrzelew(QuoteWriter& w, const Przelew& p, Uklad uklad)
+remitto::Przelew rekordPrzelewu(const Przelew& p)
 {
-    const bool kazdaOsobno = uklad == Uklad::WartoscNaLinie;
-    auto tekst = [&](const QString& s) {
-        w.text(s);
-        if (kazdaOsobno)
-            w.endLine();
-    };
-    auto liczba = [&](const QString& s) {
-        w.number(s);
-        if (kazdaOsobno)
-            w.endLine();
-    };
-    for (const QString* s : {&p.nazwa, &p.imie, &p.konto, &p.kwotaN, &p.vat, &p.kwotaB, &p.tytul,
-                             &p.terminSpla, &p.splacono})
-        tekst(*s);
-    liczba(p.kwDoSplaty);
-    for (const QString* s : {&p.dataSplaty, &p.oznPrz, &p.ulica, &p.nrDomu, &p.adres, &p.kod,
-                             &p.skrot, &p.bank, &p.nrKolFakt, &p.nrPaczk})
-        tekst(*s);
-    liczba(QString::number(p.nrPrzel));
-    for (const QString* s : {&p.dataZakup, &p.nip, &p.status, &p.typZlec, &p.typDok, &p.kodIden})
-        tekst(*s);
-    if (!kazdaOsobno)
-        w.endLine();
+    remitto::Przelew r;
+    r.nazwaKontrahenta = p.nazwa;
+    r.imieKontrahenta = p.imie;
+    r.konto = p.konto;
+    r.kwotaN = p.kwotaN;
+    r.vat = p.vat;
+    r.kwotaB = p.kwotaB;
+    r.tytulem = p.tytul;
+    r.terminSpla = p.terminSpla;
+    r.splacono = p.splacono;
+    r.kwDoSplaty = p.kwDoSplaty;
+    r.dataSplaty = p.dataSplaty;
+    r.oznPrz = p.oznPrz;
+    r.ulica = p.ulica;
+    r.nrDomu = p.nrDomu;
+    r.adres = p.adres;
+    r.kod = p.kod;
+    r.skrot = p.skrot;
+    r.bank = p.bank;
+    r.nrKolFakt = p.nrKolFakt;
+    r.nrPaczk = p.nrPaczk;
+    r.nrPrzel = QString::number(p.nrPrzel);
+    r.dataZakup = p.dataZakup;
+    r.nip = p.nip;
+    r.status = p.status;
+    r.typZlec = p.typZlec;
+    r.typDok = p.typDok;
+    r.kodIden = p.kodIden;
+    return r;
 }
 
 void zapiszFakture(QuoteWriter& w, const NaglowekFaktury& h, const QList<PozycjaFaktury>& pozycje)
@@ -160,34 +166,6 @@ void zapiszNumeracjePaczek(QuoteWriter& w, const NumeracjaPaczek& n)
 void zapiszNumeracjeFaktur(QuoteWriter& w, int miesiac, int liczbaFaktur)
 {
     w.number(miesiac).number(0).number(liczbaFaktur).endLine();
-}
-
-void zapiszLinieEksportu(QuoteWriter& w, const Przelew& p, const Nadawca& nadawca,
-                         const QDate& dataWykonania)
-{
-    const qint64 grosze = parseAmount(p.splacono).value_or(0);
-    const QString tytul = doLewej(ZamienCudzyslow(p.tytul).toUpper(), 105);
-    const QString tytulWLiniach = tytul.left(35) + QLatin1Char('|') + tytul.mid(35, 35)
-                                + QLatin1Char('|') + tytul.mid(70, 35);
-    const QString odbiorca = p.nazwa + QLatin1Char('|') + p.imie + QLatin1Char('|') + p.kod
-                           + QLatin1Char(' ') + p.adres + QLatin1Char(' ') + p.ulica
-                           + QLatin1Char(' ') + p.nrDomu;
-    w.number(QStringLiteral("110"))
-        .number(dataWykonania.toString(QStringLiteral("yyyyMMdd")))
-        .number(QStringLiteral("%1").arg(grosze, 17, 10, QLatin1Char('0')))
-        .number(QStringLiteral("86020000"))
-        .number(0)
-        .text(nadawca.konto)
-        .text(p.konto.trimmed())
-        .text(nadawca.daneFirmy)
-        .text(odbiorca)
-        .number(0)
-        .number(0)
-        .text(tytulWLiniach)
-        .text(QString())
-        .text(QString())
-        .text(QStringLiteral("51"))
-        .endLine();
 }
 
 } // namespace remitto::demo

@@ -1,12 +1,14 @@
 #pragma once
 
 // Record layouts of the data files as the demo data generator writes them.
-// They stand in for the subsystems' own record code until that exists; each
-// builder writes one record through QuoteWriter, in file order.
+// Each builder writes one record through QuoteWriter, in file order; transfer
+// records and export lines go through the program's own writers.
 
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include "transfers/Przelew.h"
 
 namespace remitto {
 class QuoteWriter;
@@ -93,7 +95,9 @@ struct Przelew {
     QString kodIden;      ///< 27
 };
 
-void zapiszPrzelew(QuoteWriter& w, const Przelew& p, Uklad uklad);
+/// The program's own transfer record of the demo transfer, so that package,
+/// sent-transfers and export files are written by the program's writers.
+remitto::Przelew rekordPrzelewu(const Przelew& p);
 
 /// Header of a purchase invoice file of the shop program (line 1).
 struct NaglowekFaktury {
@@ -164,17 +168,6 @@ void zapiszNumeracjePaczek(QuoteWriter& w, const NumeracjaPaczek& n);
 
 /// One month line of the shop program's invoice numbering file NumZyy.dat.
 void zapiszNumeracjeFaktur(QuoteWriter& w, int miesiac, int liczbaFaktur);
-
-/// What an export line needs beyond the transfer record.
-struct Nadawca {
-    QString konto;      ///< the own account chosen for transfers
-    QString daneFirmy;  ///< names and address joined with "|"
-};
-
-/// One line of an Ecorponet export file for an ordinary transfer ("Przelew"):
-/// order type 110, bank code 0, classification 51.
-void zapiszLinieEksportu(QuoteWriter& w, const Przelew& p, const Nadawca& nadawca,
-                         const QDate& dataWykonania);
 
 /// Package file name "Paczka" + yyyy + mm + "_" + NN + ".dta".
 QString nazwaPlikuPaczki(int rok, int miesiac, int nr);
