@@ -14,7 +14,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace remitto {
 
@@ -57,8 +60,11 @@ void frmPrzelewB::zbudujOkno()
     uklad->addLayout(gora);
     uklad->addLayout(dol, 1);
 
-    // Kinds show and hide fields; the places stay, so the window keeps its shape.
-    for (QWidget* k : std::initializer_list<QWidget*>{lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol, Frame1,
+    // Kinds show and hide fields; the places stay, so the window keeps its
+    // shape. The banknote frame is the exception: kept empty it would take
+    // the package grids' rows for good, so it pushes the frames below it
+    // down only while a cash deposit is chosen.
+    for (QWidget* k : std::initializer_list<QWidget*>{lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol,
                                                       txtTelefon, txtMail, lblTelefon, lblMail}) {
         QSizePolicy p = k->sizePolicy();
         p.setRetainSizeWhenHidden(true);
@@ -203,6 +209,8 @@ QWidget* frmPrzelewB::zbudujWpis()
         przyciski->addWidget(b);
     przyciski->addStretch(1);
     przyciski->addWidget(wyjscieB);
+    // Height to spare goes above the buttons, the rows stay together.
+    g->setRowStretch(++r, 1);
     g->addLayout(przyciski, ++r, 0, 1, 6);
 
     // Typing order: the title's Enter leads to the amount, the amount to VAT.
@@ -347,6 +355,7 @@ void frmPrzelewB::otworz()
                    + QStringLiteral(" Data przelewu ") + s.DataDzis);
     pokazMojaFirme();
     lbSciezkaEcorponet->setText(s.dataPath(QStringLiteral("DoECorponet")));
+    lbSciezkaEcorponet->setToolTip(lbSciezkaEcorponet->text());
     lbSciezkaPaczek->setText(s.dataPath(QStringLiteral("Paczki")));
     lbdata->setText(s.DataRobocza);
     txtVat->clear();
@@ -356,6 +365,17 @@ void frmPrzelewB::otworz()
     if (pokazDrukarke()) {
         zmienMiesiac();
         pokazEksport();
+    }
+    if (!m_rozmiarUstalony) {
+        // First opening: as tall as the screen allows (up to 960 points), so
+        // the package grids show a good number of rows.
+        m_rozmiarUstalony = true;
+        if (const QScreen* ekran = screen()) {
+            const QRect obszar = ekran->availableGeometry();
+            const QSize najmniej = minimumSizeHint();
+            resize(std::max(std::min(obszar.width(), 1100), najmniej.width()),
+                   std::max(std::min(obszar.height() - 60, 960), najmniej.height()));
+        }
     }
     show();
     raise();

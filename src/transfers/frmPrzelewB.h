@@ -211,6 +211,7 @@ private:
     QListWidget* FileList1 = nullptr;
     bool m_klikListy = false;   ///< a mouse press on the package list
     bool m_klikPaczki = false;  ///< a mouse press on the package view
+    bool m_rozmiarUstalony = false;  ///< the first opening has sized the window
 };
 
 } // namespace remitto

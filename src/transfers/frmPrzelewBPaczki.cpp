@@ -80,7 +80,10 @@ QWidget* frmPrzelewB::zbudujEksport()
     auto* w = new QGroupBox(QStringLiteral("Ecorponet"), this);
     w->setObjectName(QStringLiteral("frEksport"));
     lbSciezkaEcorponet = etykieta(QString(), QStringLiteral("lbSciezkaEcorponet"), w);
-    lbSciezkaEcorponet->setWordWrap(true);
+    // One line, its end in view when the path is long: a wrapping label would
+    // make the lower half claim its full height and squeeze the upper frames.
+    lbSciezkaEcorponet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbSciezkaEcorponet->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     FileList1 = new QListWidget(w);
     FileList1->setObjectName(QStringLiteral("FileList1"));
     FileList1->setEnabled(false);

@@ -496,3 +496,18 @@ TEST_F(OknoPrzelewu, PaymentsButtonOpensThePaymentsWindowOnce)
     kliknij("cmdPlatnosci");
     EXPECT_EQ(okno.findChildren<QWidget*>(QStringLiteral("frmPlatnosciZ")).size(), 1);
 }
+
+// A long data folder path in the lower half must not squeeze the frames of
+// the upper half below the height their lines need.
+TEST_F(OknoPrzelewu, EveryFrameGetsTheHeightItNeeds)
+{
+    s.SciezkaProgramu = dir.path() + QStringLiteral("/") + QString(120, QLatin1Char('x'));
+    otworz();
+    okno.show();
+    QCoreApplication::processEvents();
+    for (const char* n : {"frWpis", "frRodzaj", "frMojaFirma", "Frame3", "frEksport"}) {
+        QWidget* f = w<QWidget>(n);
+        EXPECT_GE(f->height(), f->minimumSizeHint().height()) << n;
+    }
+    EXPECT_EQ(w<QLabel>("lbSciezkaEcorponet")->toolTip(), s.SciezkaProgramu + QStringLiteral("/DoECorponet"));
+}
