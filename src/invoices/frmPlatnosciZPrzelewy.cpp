@@ -208,10 +208,6 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
         m_dialogs.messageBox(tekst + QStringLiteral("\nFaktura nie została opłacona."), kTytulKwoty, Icon::Critical);
         return;
     }
-    // A list already saved (or moved) lives on as its package: a payment
-    // starts the next list, in the next package.
-    if (!m_paczkaListy.isEmpty())
-        zacznijNowaListe();
     const NumerPaczkiListy numer = numerPaczkiListy(m_session.SciezkaProgramu, dzis());
     if (!numer.ok()) {
         m_dialogs.messageBox(numer.blad,
@@ -219,6 +215,10 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
                              Icon::Critical);
         return;
     }
+    // A list already saved (or moved) lives on as its package: a payment
+    // starts the next list, in the next package.
+    if (!m_paczkaListy.isEmpty())
+        zacznijNowaListe();
     if (kwota != sprawdzenie.brutto)
         m_dialogs.messageBox(QStringLiteral("Wpłacasz kwotę inną niż w fakturze"),
                              QStringLiteral("Wstaw dodatkowy opis"), Icon::Information);
