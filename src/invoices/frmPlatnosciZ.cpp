@@ -3,6 +3,7 @@
 #include "core/Amount.h"
 #include "core/Session.h"
 #include "history/frmHistoria.h"
+#include "invoices/PlatnoscFaktury.h"
 #include "invoices/frmKorektaFakturyZ.h"
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
@@ -178,6 +179,7 @@ void frmPlatnosciZ::zbudujOkno()
     connect(cmdHistoria, &QPushButton::clicked, this, &frmPlatnosciZ::historia);
     connect(m_Option1, &QRadioButton::clicked, this, [this] { sortuj(kol::DataZakupu); });
     connect(m_Option2, &QRadioButton::clicked, this, [this] { sortuj(kol::Termin); });
+    polaczPrzelewy();
 }
 
 QWidget* frmPlatnosciZ::zbudujPrzelewy()
@@ -192,13 +194,12 @@ QWidget* frmPlatnosciZ::zbudujPrzelewy()
     m_txtRazemKwota->setAlignment(Qt::AlignRight);
     m_txtRazemKwota->setMaximumWidth(m_txtRazemKwota->fontMetrics().horizontalAdvance(QStringLiteral("000000000,00")) + 16);
 
-    // Paying invoices into this list comes with a later version: until then
-    // its buttons stay disabled rather than do nothing.
     auto* cmdZapisz = przycisk(QStringLiteral("&Zapisz Paczkę"), QStringLiteral("cmdZapiszPaczke"), rama);
     auto* cmdDoPrzelewu = przycisk(QStringLiteral("&Przenieś paczkę do Ecorponet"), QStringLiteral("cmdDoPrzelewu"), rama);
     auto* cmdUsun = przycisk(QStringLiteral("&Usuń Przelew"), QStringLiteral("cmdUsunPlatnosc"), rama);
-    for (QPushButton* b : {cmdZapisz, cmdDoPrzelewu, cmdUsun})
-        b->setEnabled(false);
+    m_cmdZapiszPaczke = cmdZapisz;
+    m_cmdDoPrzelewu = cmdDoPrzelewu;
+    m_cmdUsunPlatnosc = cmdUsun;
 
     auto* dol = new QHBoxLayout;
     dol->addWidget(etykieta(QStringLiteral("Kwota paczki Razem "), QString(), rama));
@@ -229,9 +230,12 @@ void frmPlatnosciZ::otworz()
 
     m_MSFlexGrid11->setColumns(naglowkiListyFaktur(), szerokosciListyFaktur());
     // The transfer list has the package grid's columns, with widths of its own.
-    m_MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPrzelewow());
-    m_MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
-    m_txtRazemKwota->setText(formatAmount(0));
+    // The list lives while the window does: opening it again keeps it.
+    if (m_MSFlexGrid1->columnCount() != kKolumnyPaczki) {
+        m_MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPrzelewow());
+        m_MSFlexGrid1->setHeaderForeground(QColor(255, 0, 0));
+        m_txtRazemKwota->setText(formatAmount(0));
+    }
 
     show();
     raise();
@@ -300,6 +304,7 @@ void frmPlatnosciZ::wczytaj(RodzajListy rodzaj)
     }
     wstawWiersze(std::move(w.wiersze));
     pokazSumy(w.sumy);
+    przywrocZaplaty();
 }
 
 QList<QStringList> frmPlatnosciZ::wiersze() const
@@ -321,17 +326,26 @@ void frmPlatnosciZ::wstawWiersze(QList<QStringList> wiersze)
 void frmPlatnosciZ::pokoloruj()
 {
     const int n = m_MSFlexGrid11->rowCount();
-    for (int r = 1; r < n; ++r) {
-        const QString stan = m_MSFlexGrid11->text(r, kol::Stan);
-        const bool splacona = stan == kStanSplacona;
-        const bool gotowka = stan == kStanGotowka;
-        if (!splacona && !gotowka) {
-            m_MSFlexGrid11->setCellBackground(r, kol::Brutto, kCzerwony);
-            continue;
-        }
-        for (int c = kol::Brutto; c <= kol::Stan; ++c)
-            m_MSFlexGrid11->setCellBackground(r, c, splacona ? kJasnoZielony : kZielony);
+    for (int r = 1; r < n; ++r)
+        pokolorujWiersz(r);
+}
+
+void frmPlatnosciZ::pokolorujWiersz(int r)
+{
+    const QString stan = m_MSFlexGrid11->text(r, kol::Stan);
+    const bool splacona = stan == kStanSplacona;
+    const bool gotowka = stan == kStanGotowka;
+    if (!splacona && !gotowka) {
+        // Paid in this window: the paid columns turn green.
+        const bool zaplacona = stan == kStanSplacono || stan == kStanSplCz;
+        m_MSFlexGrid11->setCellBackground(r, kol::Brutto, kCzerwony);
+        if (zaplacona)
+            for (int c = kol::Termin; c <= kol::Stan; ++c)
+                m_MSFlexGrid11->setCellBackground(r, c, kZielony);
+        return;
     }
+    for (int c = kol::Brutto; c <= kol::Stan; ++c)
+        m_MSFlexGrid11->setCellBackground(r, c, splacona ? kJasnoZielony : kZielony);
 }
 
 void frmPlatnosciZ::pokazSumy(const SumyFaktur& s)
@@ -382,7 +396,8 @@ void frmPlatnosciZ::wyswietlFakture()
 
 void frmPlatnosciZ::koniec()
 {
-    close();
+    if (!close())
+        return;
     if (QWidget* p = parentWidget()) {
         p->raise();
         p->activateWindow();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "invoices/ListaFaktur.h"
+#include "transfers/Przelew.h"
+
+#include <QDate>
 
 #include <QPointer>
 #include <QWidget>
@@ -29,9 +32,16 @@ struct Session;
 /// time the window is to be shown. It takes today's date into the session,
 /// fills the year and month boxes and lists the invoices of this month.
 ///
+/// Paying: a click (or Enter) on an invoice's gross amount asks for the
+/// amount and adds an ordinary transfer to the list MSFlexGrid1; the list is
+/// saved as a new package of the month ("&Zapisz Paczkę") or saved and
+/// exported at once ("&Przenieś paczkę do Ecorponet", through the transfer
+/// window's export, which marks the invoices paid). Closing the window with
+/// transfers neither saved nor moved asks first.
+///
 /// Every control carries its name as objectName. Loading a list shows the
 /// progress bar "prgWczytywanie" and keeps the window repainting; the shop
-/// program's files are only read.
+/// program's files are read, and written only by the export.
 class frmPlatnosciZ : public QWidget {
     Q_OBJECT
 
@@ -44,6 +54,15 @@ public:
 
     /// The invoice view, once opened.
     frmKorektaFakturyZ* podglad() const;
+
+signals:
+    /// The list was saved as package `nr` (file `sciezka`), or that package
+    /// was moved to Ecorponet: the transfer window shows it.
+    void paczkaZmieniona(const QString& sciezka, int nr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void zbudujOkno();
@@ -59,6 +78,29 @@ private:
     void wyswietlFakture();
     void koniec();
     void historia();
+
+    // Paying and the transfer list (frmPlatnosciZPrzelewy.cpp).
+    void polaczPrzelewy();
+    void kliknietoFakture(int wiersz, int kolumna, bool zaplac);
+    void usunPrzelew();
+    void zapiszPaczke();
+    void doEcorponet();
+    /// The transfers of the list as records.
+    QList<Przelew> przelewyListy() const;
+    /// Totals of the list into txtRazemKwota, lbWplaty and lbZadluzenie.
+    void przeliczRazem();
+    /// Saves the list as a package and says what went wrong; true when the
+    /// package was written.
+    bool zapiszListe();
+    /// The list after it was saved or moved: a new payment starts a new one.
+    void zacznijNowaListe();
+    /// Puts the payments of the list back into freshly loaded invoice rows.
+    void przywrocZaplaty();
+    void pokolorujWiersz(int r);
+    /// Invoice row paid by transfer `i` of the list (0-based), 0 when none
+    /// shows that payment any more.
+    int wierszFaktury(int i) const;
+    QDate dzis() const;
 
     /// The loading procedure shared by the opening and the list buttons.
     void wczytaj(RodzajListy rodzaj);
@@ -78,6 +120,19 @@ private:
     /// does waits until the list stands.
     bool m_wczytywanie = false;
 
+    /// One payment of the list: the invoice row's paid columns before and
+    /// after it, so a removal or a reload can put them right.
+    struct Zaplata {
+        QString plik;
+        QStringList przed;
+        QStringList po;
+    };
+    QList<Zaplata> m_zaplaty;  ///< parallel to the rows of MSFlexGrid1
+    int m_wierszPrzelewu = 0;  ///< the transfer clicked last, 0 for none
+    QString m_paczkaListy;     ///< the package the list was saved as
+    bool m_przeniesiona = false;  ///< ... and moved to Ecorponet
+    bool m_klikFaktury = false;   ///< a mouse press on the invoice grid
+
     QLabel* m_lbSciezkadoKramix = nullptr;
     QLabel* m_Label13 = nullptr;
     QLineEdit* m_txtRokFr = nullptr;
@@ -90,6 +145,9 @@ private:
     Grid* m_MSFlexGrid11 = nullptr;
     Grid* m_MSFlexGrid1 = nullptr;
     QLineEdit* m_txtRazemKwota = nullptr;
+    QPushButton* m_cmdZapiszPaczke = nullptr;
+    QPushButton* m_cmdDoPrzelewu = nullptr;
+    QPushButton* m_cmdUsunPlatnosc = nullptr;
     QProgressBar* m_postep = nullptr;
     QLabel* m_LbRazemNetto = nullptr;
     QLabel* m_lbRazemVat = nullptr;

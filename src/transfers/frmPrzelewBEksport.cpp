@@ -49,28 +49,37 @@ WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezka
                  Icon::Information);
 
     const WynikEksportu w = eksportujPaczke(daneEksportu(s), sciezkaPaczki, przelewy, rodzaj);
+    if (!pokazWynikEksportu(s, d, w, sciezkaPaczki))
+        return w;
+    d.messageBox(QStringLiteral("Paczka została przeniesiona"), QStringLiteral("Wpisanie paczki do ECorponet na dzien "),
+                 Icon::Exclamation);
+    return w;
+}
+
+bool pokazWynikEksportu(Session& s, Dialogs& d, const WynikEksportu& w, const QString& sciezkaPaczki)
+{
     switch (w.odmowa) {
     case OdmowaEksportu::Brak:
         break;
     case OdmowaEksportu::Wplata:
-        return w;
+        return false;
     case OdmowaEksportu::BrakPrzelewow:
         d.messageBox(QStringLiteral("Paczka nie zawiera przelewów"), kZastanowSie, Icon::Critical);
-        return w;
+        return false;
     case OdmowaEksportu::Zamknieta:
         d.messageBox(QStringLiteral("Paczka ") + w.sciezkaEksportu
                          + QStringLiteral(" już została zmknięta i przeniesiona do Ecoponet ") + w.sciezkaEksportu
                          + QStringLiteral(" już istnieje w w Ecorponet "),
                      kSprawdzNumeracje, Icon::Critical);
-        return w;
+        return false;
     case OdmowaEksportu::PlikIstnieje:
         d.messageBox(QStringLiteral(" Ten numer paczki ") + w.sciezkaEksportu + QStringLiteral(" już istnieje w systemie "),
                      kSprawdzNumeracje, Icon::Critical);
-        return w;
+        return false;
     default:
         d.messageBox(w.blad + QStringLiteral("\nNic nie zostało zmienione."),
                      QStringLiteral("Paczka nie została przeniesiona do Ecorponet"), Icon::Critical);
-        return w;
+        return false;
     }
 
     for (const QString& nazwa : w.podejrzaneKonta)
@@ -81,11 +90,9 @@ WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezka
         s.PlikPaczki = sciezkaPaczki;
     if (!w.wykonano()) {
         d.messageBox(opisPrzerwania(w), QStringLiteral("Paczka nie została przeniesiona w całości"), Icon::Critical);
-        return w;
+        return false;
     }
-    d.messageBox(QStringLiteral("Paczka została przeniesiona"), QStringLiteral("Wpisanie paczki do ECorponet na dzien "),
-                 Icon::Exclamation);
-    return w;
+    return true;
 }
 
 bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa)

@@ -22,6 +22,12 @@ DaneEksportu daneEksportu(const Session& s);
 WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezkaPaczki,
                                   const QList<Przelew>& przelewy, Rodzaj rodzaj);
 
+/// Shows what an export returned, in the transfer window's words: a refusal,
+/// every account that looks wrong, a step that failed. True when every step
+/// was done; the caller then says so itself. Points PlikPaczki at the package
+/// once it is closed.
+bool pokazWynikEksportu(Session& s, Dialogs& d, const WynikEksportu& w, const QString& sciezkaPaczki);
+
 /// "Usuń wskazaną paczkę z Ecoropnet": asks, deletes the export file `nazwa`
 /// of the export folder and says so. True when the file was deleted; an
 /// empty name (nothing selected) asks nothing.

@@ -6,6 +6,7 @@
 #include "core/Session.h"
 #include "invoices/frmPlatnosciZ.h"
 #include "transfers/Przelew.h"
+#include "transfers/PlikPaczki.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
 
@@ -113,6 +114,18 @@ void frmPrzelewB::platnosci()
     if (!m_platnosci) {
         m_platnosci = new frmPlatnosciZ(m_session, m_dialogs, this);
         m_platnosci->setAttribute(Qt::WA_DeleteOnClose);
+        // A list of payments saved as a package, or moved to Ecorponet: the
+        // package list and the view show it.
+        connect(m_platnosci, &frmPlatnosciZ::paczkaZmieniona, this, [this](const QString& sciezka, int nr) {
+            int rok = 0, miesiac = 0, numer = 0;
+            if (rozpoznajNazwePaczki(sciezka, &rok, &miesiac, &numer)) {
+                txtMiesiac->setText(QStringLiteral("%1").arg(miesiac, 2, 10, QLatin1Char('0')));
+                txtROKA->setText(QString::number(rok));
+            }
+            zmienMiesiac();
+            pokazPaczke(sciezka, nr);
+            pokazEksport();
+        });
     }
     m_platnosci->otworz();
 }

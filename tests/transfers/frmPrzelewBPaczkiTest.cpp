@@ -2,6 +2,8 @@
 // removing, deleting, clearing and editing, checked on the files on disk.
 #include "transfers/frmPrzelewB.h"
 
+#include "invoices/frmPlatnosciZ.h"
+
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "transfers/Paczki.h"
@@ -413,4 +415,33 @@ TEST(OknoPaczekQt, AddingWithRealBoxes)
     QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdDoPaczki")), Qt::LeftButton);
     EXPECT_EQ(tytul, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
     EXPECT_EQ(czytajPaczke(dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"))).rekordy.size(), 1);
+}
+
+TEST_F(OknoPaczek, PackageSavedInThePaymentsWindowIsShownHere)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("Alfa"));  // package 01
+    // The payments window saves its list as package 02 and says so.
+    Przelew p = rekordy(1).first();
+    p.nazwaKontrahenta = QStringLiteral("Kowalski");
+    p.nrPaczk = QStringLiteral("02");
+    ASSERT_TRUE(zapiszPaczke(dir.file(plik(2)), {p}));
+    NumeracjaRoku n = czytajNumeracje(dir.file(QStringLiteral("NumP26.dat"))).miesiace;
+    n[11].koniecPacz = 2;
+    ASSERT_TRUE(zapiszNumeracje(dir.file(QStringLiteral("NumP26.dat")), n));
+    w("txtMiesiac")->setText(QStringLiteral("11"));
+
+    kliknij("cmdPlatnosci");
+    auto* platnosci = okno.findChild<frmPlatnosciZ*>(QStringLiteral("frmPlatnosciZ"));
+    ASSERT_NE(platnosci, nullptr);
+    emit platnosci->paczkaZmieniona(dir.file(plik(2)), 2);
+
+    EXPECT_EQ(w("txtMiesiac")->text(), QStringLiteral("12"));
+    EXPECT_EQ(lista()->rowCount(), 3);
+    ASSERT_EQ(paczka()->rowCount(), 2);
+    EXPECT_EQ(paczka()->text(1, 1), QStringLiteral("Kowalski"));
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(2)));
+    EXPECT_EQ(s.NrPaczkiAktualnej, 2);
+    platnosci->close();
+    d.clear();
 }

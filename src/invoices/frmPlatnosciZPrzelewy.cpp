@@ -1,0 +1,394 @@
+// Paying invoices in the payments window: the transfer list, saving it as a
+// package and moving it to Ecorponet.
+
+#include "invoices/frmPlatnosciZ.h"
+
+#include "core/Amount.h"
+#include "core/Session.h"
+#include "invoices/OznaczenieFaktury.h"
+#include "invoices/PlatnoscFaktury.h"
+#include "transfers/EksportPaczki.h"
+#include "transfers/PlikPaczki.h"
+#include "transfers/frmPrzelewBEksport.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace remitto {
+
+namespace {
+
+const QString kTytulKwoty = QStringLiteral("Kwota do przelania");
+const QString kTytulNumeracji = QStringLiteral("Numeracja paczek");
+const QString kTytulZapisu = QStringLiteral("Zapis paczki");
+const QColor kZielonyPrzelew(0, 255, 0);
+
+// The invoice row's columns a payment changes.
+const QList<int>& kolumnyZaplaty()
+{
+    static const QList<int> k = {kol::Splacono, kol::DoSplaty, kol::DataSplaty, kol::Stan, kol::NrPaczki,
+                                 kol::NrPrzelewu};
+    return k;
+}
+
+} // namespace
+
+void frmPlatnosciZ::polaczPrzelewy()
+{
+    connect(m_cmdZapiszPaczke, &QPushButton::clicked, this, &frmPlatnosciZ::zapiszPaczke);
+    connect(m_cmdDoPrzelewu, &QPushButton::clicked, this, &frmPlatnosciZ::doEcorponet);
+    connect(m_cmdUsunPlatnosc, &QPushButton::clicked, this, &frmPlatnosciZ::usunPrzelew);
+
+    // A mouse click on the gross amount pays, and so does Enter on it; moving
+    // over it with the arrow keys only moves.
+    m_MSFlexGrid11->viewport()->installEventFilter(this);
+    connect(m_MSFlexGrid11, &Grid::cellClicked, this, [this](int wiersz, int kolumna) {
+        kliknietoFakture(wiersz, kolumna, std::exchange(m_klikFaktury, false));
+    });
+    connect(m_MSFlexGrid11, &Grid::cellActivated, this,
+            [this](int wiersz, int kolumna) { kliknietoFakture(wiersz, kolumna, true); });
+    connect(m_MSFlexGrid1, &Grid::cellClicked, this, [this](int wiersz, int) { m_wierszPrzelewu = wiersz; });
+}
+
+bool frmPlatnosciZ::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_MSFlexGrid11->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_klikFaktury = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, [this] { m_klikFaktury = false; });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QDate frmPlatnosciZ::dzis() const
+{
+    const QDate d = QDate::fromString(m_session.DataDzis, QStringLiteral("dd-MM-yyyy"));
+    return d.isValid() ? d : m_session.clock.today();
+}
+
+QList<Przelew> frmPlatnosciZ::przelewyListy() const
+{
+    QList<Przelew> lista;
+    for (int r = 1; r < m_MSFlexGrid1->rowCount(); ++r)
+        lista.append(Przelew::zWierszaSiatki(m_MSFlexGrid1->rowTexts(r)));
+    return lista;
+}
+
+void frmPlatnosciZ::przeliczRazem()
+{
+    const qint64 razem = sumaListy(przelewyListy());
+    m_txtRazemKwota->setText(formatAmount(razem));
+    m_lbWplaty->setText(formatAmount(razem));
+    m_lbZadluzenie->setText(formatAmount(parseAmount(m_lbRazemBrutto->text()).value_or(0) - razem));
+}
+
+int frmPlatnosciZ::wierszFaktury(int i) const
+{
+    if (i < 0 || i >= m_zaplaty.size())
+        return 0;
+    const Zaplata& z = m_zaplaty[i];
+    for (int r = 1; r < m_MSFlexGrid11->rowCount(); ++r) {
+        if (m_MSFlexGrid11->text(r, kol::Plik) != z.plik)
+            continue;
+        bool taSama = true;
+        for (int j = 0; j < kolumnyZaplaty().size() && taSama; ++j)
+            taSama = m_MSFlexGrid11->text(r, kolumnyZaplaty()[j]) == z.po.value(j);
+        if (taSama)
+            return r;
+    }
+    return 0;
+}
+
+void frmPlatnosciZ::przywrocZaplaty()
+{
+    // A list that went to Ecorponet is in the invoice files themselves.
+    if (m_przeniesiona)
+        return;
+    for (const Zaplata& z : std::as_const(m_zaplaty)) {
+        for (int r = 1; r < m_MSFlexGrid11->rowCount(); ++r) {
+            if (m_MSFlexGrid11->text(r, kol::Plik) != z.plik)
+                continue;
+            for (int j = 0; j < kolumnyZaplaty().size(); ++j)
+                m_MSFlexGrid11->setText(r, kolumnyZaplaty()[j], z.po.value(j));
+            pokolorujWiersz(r);
+        }
+    }
+}
+
+void frmPlatnosciZ::zacznijNowaListe()
+{
+    m_MSFlexGrid1->clearRows();
+    m_zaplaty.clear();
+    m_wierszPrzelewu = 0;
+    m_paczkaListy.clear();
+    m_przeniesiona = false;
+    m_txtRazemKwota->setText(formatAmount(0));
+}
+
+void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
+{
+    if (m_wczytywanie || wiersz < 1 || wiersz >= m_MSFlexGrid11->rowCount())
+        return;
+    m_txtSlowo->setText(m_MSFlexGrid11->text(wiersz, kol::Skrot));
+    if (!zaplac || kolumna != kol::Brutto)
+        return;
+
+    const QStringList w = m_MSFlexGrid11->rowTexts(wiersz);
+    const WierszDoZaplaty sprawdzenie = sprawdzWierszDoZaplaty(w);
+    switch (sprawdzenie.stan) {
+    case WierszDoZaplaty::Stan::Ok:
+        break;
+    case WierszDoZaplaty::Stan::ZleKonto:
+        m_dialogs.messageBox(QStringLiteral("Konto wydaje się być nieprawidłowe - przelew nie zostanie zaimportowany do Eliksir"),
+                             QStringLiteral("Popraw kontow fakturze"), Icon::Critical);
+        return;
+    case WierszDoZaplaty::Stan::Splacona:
+        m_dialogs.messageBox(QStringLiteral("Należności z tej faktury zostały spłacone w dniu ")
+                                 + w.value(kol::DataSplaty),
+                             QStringLiteral(" Zastanów się co robisz !"), Icon::Critical);
+        return;
+    case WierszDoZaplaty::Stan::ZlaKwota:
+        m_dialogs.messageBox(QStringLiteral("Kwot tej faktury nie da się odczytać - sprawdź plik faktury ")
+                                 + w.value(kol::Plik) + QLatin1Char('.'),
+                             kTytulKwoty, Icon::Critical);
+        return;
+    }
+
+    const std::optional<QString> odpowiedz =
+        m_dialogs.inputBox(QStringLiteral("Podaj kwotę do przelania "), kTytulKwoty, sprawdzenie.domyslnaKwota);
+    if (!odpowiedz || odpowiedz->trimmed().isEmpty())
+        return;
+    qint64 kwota = 0;
+    switch (sprawdzKwotePlatnosci(*odpowiedz, sprawdzenie.doSplaty, &kwota)) {
+    case KwotaPlatnosci::Ok:
+        break;
+    case KwotaPlatnosci::Nieczytelna:
+        m_dialogs.messageBox(QStringLiteral("\"") + odpowiedz->trimmed()
+                                 + QStringLiteral("\" nie jest kwotą - wpisz kwotę, np. 400,00."),
+                             kTytulKwoty, Icon::Critical);
+        return;
+    case KwotaPlatnosci::NieDodatnia:
+        m_dialogs.messageBox(QStringLiteral("Kwota do przelania musi być większa od zera."), kTytulKwoty,
+                             Icon::Critical);
+        return;
+    case KwotaPlatnosci::PonadReszte:
+        m_dialogs.messageBox(QStringLiteral("Kwota ") + odpowiedz->trimmed()
+                                 + QStringLiteral(" jest większa niż kwota do spłaty z tej faktury: ")
+                                 + sprawdzenie.domyslnaKwota,
+                             kTytulKwoty, Icon::Critical);
+        return;
+    }
+
+    // Everything is checked before the row changes.
+    if (m_session.SciezkaKramix.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Brak ustalonego dostepu do Kramix"),
+                             QStringLiteral("Wprowadź sciezke w Moja Firma"), Icon::Critical);
+        return;
+    }
+    const QString plik = w.value(kol::Plik);
+    const FakturaDoOznaczenia faktura = sprawdzFakture(m_session.SciezkaKramix, m_session.FolderFirmyKramix, plik);
+    if (faktura.stan != FakturaDoOznaczenia::Stan::Ok) {
+        QString tekst;
+        if (faktura.stan == FakturaDoOznaczenia::Stan::ZlaNazwa)
+            tekst = QStringLiteral("\"") + plik + QStringLiteral("\" nie jest nazwą pliku faktury (Fz + 9 cyfr + .dat).");
+        else if (faktura.stan == FakturaDoOznaczenia::Stan::Brak)
+            tekst = QStringLiteral("Brak pliku faktury ") + QDir::toNativeSeparators(faktura.sciezka);
+        else
+            tekst = QStringLiteral("Plik faktury ") + QDir::toNativeSeparators(faktura.sciezka)
+                  + QStringLiteral(" jest uszkodzony: ") + faktura.powod;
+        m_dialogs.messageBox(tekst + QStringLiteral("\nFaktura nie została opłacona."), kTytulKwoty, Icon::Critical);
+        return;
+    }
+    const NumerPaczkiListy numer = numerPaczkiListy(m_session.SciezkaProgramu, dzis());
+    if (!numer.ok()) {
+        m_dialogs.messageBox(numer.blad,
+                             numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
+                             Icon::Critical);
+        return;
+    }
+    // A list already saved (or moved) lives on as its package: a payment
+    // starts the next list, in the next package.
+    if (!m_paczkaListy.isEmpty())
+        zacznijNowaListe();
+    if (kwota != sprawdzenie.brutto)
+        m_dialogs.messageBox(QStringLiteral("Wpłacasz kwotę inną niż w fakturze"),
+                             QStringLiteral("Wstaw dodatkowy opis"), Icon::Information);
+
+    const int nrPrzelewu = m_MSFlexGrid1->rowCount();
+    const QStringList po = zaplaconyWiersz(w, kwota, m_session.DataDzis, numer.nn(), nrPrzelewu);
+    Zaplata z;
+    z.plik = plik;
+    for (int k : kolumnyZaplaty()) {
+        z.przed.append(w.value(k));
+        z.po.append(po.value(k));
+        m_MSFlexGrid11->setText(wiersz, k, po.value(k));
+    }
+    m_zaplaty.append(z);
+    pokolorujWiersz(wiersz);
+
+    const int r = m_MSFlexGrid1->addRow(przelewZFaktury(po, numer.nn(), nrPrzelewu).wierszSiatki(nrPrzelewu));
+    m_MSFlexGrid1->setCellBackground(r, 9, kZielonyPrzelew);
+    przeliczRazem();
+}
+
+void frmPlatnosciZ::usunPrzelew()
+{
+    const int r = m_wierszPrzelewu;
+    if (r < 1 || r >= m_MSFlexGrid1->rowCount())
+        return;
+    if (!m_paczkaListy.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Przelewy tej listy są już w paczce ") + m_paczkaListy
+                                 + QStringLiteral(" - przelew usuń z paczki w oknie przelewów."),
+                             QStringLiteral("Usuń Przelew"), Icon::Exclamation);
+        return;
+    }
+    // The invoice row shows the payment no more.
+    const int i = r - 1;
+    if (const int f = wierszFaktury(i)) {
+        for (int j = 0; j < kolumnyZaplaty().size(); ++j)
+            m_MSFlexGrid11->setText(f, kolumnyZaplaty()[j], m_zaplaty[i].przed.value(j));
+        for (int c = kol::Termin; c <= kol::Stan; ++c)
+            m_MSFlexGrid11->setCellBackground(f, c, QColor());
+        pokolorujWiersz(f);
+    }
+    m_MSFlexGrid1->removeRow(r);
+    m_zaplaty.removeAt(i);
+    m_wierszPrzelewu = 0;
+    // The transfers after it move up one place.
+    for (int k = i; k < m_zaplaty.size(); ++k) {
+        const int f = wierszFaktury(k);
+        const QString nr = QString::number(k + 1);
+        m_MSFlexGrid1->setText(k + 1, 0, nr);
+        m_MSFlexGrid1->setText(k + 1, 22, nr);
+        m_zaplaty[k].po.last() = nr;
+        if (f)
+            m_MSFlexGrid11->setText(f, kol::NrPrzelewu, nr);
+    }
+    przeliczRazem();
+}
+
+bool frmPlatnosciZ::zapiszListe()
+{
+    const ZapisListy z = zapiszListeJakoPaczke(m_session.SciezkaProgramu, dzis(), przelewyListy());
+    switch (z.stan) {
+    case ZapisListy::Stan::Zapisano:
+    case ZapisListy::Stan::BladNumeracji:
+        break;
+    case ZapisListy::Stan::Pusta:
+        return false;
+    case ZapisListy::Stan::Odmowa:
+        m_dialogs.messageBox(z.blad,
+                             z.numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
+                             Icon::Critical);
+        return false;
+    case ZapisListy::Stan::BladZapisu:
+        m_dialogs.messageBox(z.blad + QStringLiteral("\nPaczka nie została zapisana."), kTytulZapisu, Icon::Critical);
+        return false;
+    }
+
+    // The list now is the package: its rows and invoices carry its number.
+    m_paczkaListy = z.numer.sciezkaPaczki;
+    m_session.PlikPaczki = z.numer.sciezkaPaczki;
+    m_session.NrPaczkiAktualnej = z.numer.nr;
+    for (int i = 0; i < z.rekordy.size(); ++i) {
+        const QStringList komorki = z.rekordy[i].wierszSiatki(i + 1);
+        for (int k = 0; k < komorki.size(); ++k)
+            m_MSFlexGrid1->setText(i + 1, k, komorki[k]);
+        if (const int f = wierszFaktury(i))
+            m_MSFlexGrid11->setText(f, kol::NrPaczki, z.numer.nn());
+        m_zaplaty[i].po[kolumnyZaplaty().indexOf(kol::NrPaczki)] = z.numer.nn();
+    }
+    if (z.stan == ZapisListy::Stan::BladNumeracji)
+        m_dialogs.messageBox(QStringLiteral("Paczkę zapisano w pliku ") + QDir::toNativeSeparators(m_paczkaListy)
+                                 + QStringLiteral(", ale nie zmieniono numeracji paczek: ") + z.blad
+                                 + QStringLiteral("\nPopraw numerację w oknie numeracji paczek."),
+                             kTytulNumeracji, Icon::Critical);
+    emit paczkaZmieniona(m_paczkaListy, z.numer.nr);
+    return true;
+}
+
+void frmPlatnosciZ::zapiszPaczke()
+{
+    if (m_MSFlexGrid1->rowCount() <= 1) {
+        m_dialogs.messageBox(QStringLiteral("Paczka nie zawiera przelewów"),
+                             QStringLiteral("zastanów sie co chcesz zobić !!"), Icon::Critical);
+        return;
+    }
+    if (!m_paczkaListy.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Przelewy tej listy są już zapisane w paczce ") + m_paczkaListy,
+                             kTytulZapisu, Icon::Information);
+        return;
+    }
+    const NumerPaczkiListy numer = numerPaczkiListy(m_session.SciezkaProgramu, dzis());
+    if (!numer.ok()) {
+        m_dialogs.messageBox(numer.blad,
+                             numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
+                             Icon::Critical);
+        return;
+    }
+    if (m_dialogs.messageBox(QStringLiteral("Czy zapisać wybrane przelewy do dzisiejszej paczki ? "), kTytulZapisu,
+                             Icon::Question, Buttons::YesNo)
+        != Answer::Yes)
+        return;
+    if (!zapiszListe())
+        return;
+    m_dialogs.messageBox(QStringLiteral(" Paczka zapisana !"),
+                         QStringLiteral("Przelewy do paczki nr ") + nrPaczkiTekst(m_session.NrPaczkiAktualnej),
+                         Icon::Information);
+}
+
+void frmPlatnosciZ::doEcorponet()
+{
+    m_dialogs.messageBox(QStringLiteral("Czy napewno chcesz przenieść płatność z tych faktur do przelewu ?"),
+                         QStringLiteral(" Faktury oznaczone zostaną jako zapłacone !"), Icon::Information);
+    if (m_MSFlexGrid1->rowCount() <= 1) {
+        m_dialogs.messageBox(QStringLiteral("Paczka nie zawiera przelewów"),
+                             QStringLiteral("Zastanów się co chcesz zrobić !!"), Icon::Critical);
+        return;
+    }
+    // A list not saved yet becomes a package of this month first, so the
+    // export works on a package like any other.
+    if (m_paczkaListy.isEmpty() && !zapiszListe())
+        return;
+
+    const QString paczka = m_paczkaListy;
+    const WynikEksportu w = eksportujPaczke(daneEksportu(m_session), paczka, przelewyListy(), Rodzaj::Przelew);
+    const bool calosc = pokazWynikEksportu(m_session, m_dialogs, w, paczka);
+    if (!w.odmowiono() && (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)) {
+        // The package is closed: so are the transfers of the list.
+        m_przeniesiona = true;
+        for (int r = 1; r < m_MSFlexGrid1->rowCount(); ++r)
+            m_MSFlexGrid1->setText(r, 24, kZamknieta);
+        int rok = 0, miesiac = 0, nr = 0;
+        rozpoznajNazwePaczki(paczka, &rok, &miesiac, &nr);
+        emit paczkaZmieniona(paczka, nr);
+    }
+    if (calosc)
+        m_dialogs.messageBox(QStringLiteral("Paczka została uzupełniona"),
+                             QStringLiteral("Dopisanie paczki do ECorponet na dzien ") + m_session.DataDzis,
+                             Icon::Exclamation);
+}
+
+void frmPlatnosciZ::closeEvent(QCloseEvent* event)
+{
+    if (m_MSFlexGrid1->rowCount() > 1 && m_paczkaListy.isEmpty()
+        && m_dialogs.messageBox(QStringLiteral("Przelewy z listy nie zostały zapisane w paczce ani przeniesione do "
+                                               "Ecorponet. Czy zamknąć okno i porzucić te przelewy ?"),
+                                QStringLiteral("Przelewy do paczki"), Icon::Question, Buttons::YesNo)
+               != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace remitto
