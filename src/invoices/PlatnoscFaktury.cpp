@@ -17,12 +17,6 @@ QString komorka(const QStringList& wiersz, int k)
     return wiersz.value(k);
 }
 
-// An amount as a bare number of a record: "600.00".
-QString liczbaRekordu(qint64 grosze)
-{
-    return formatAmount(grosze).replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
 } // namespace
 
 // ---- Paying one invoice row --------------------------------------------------

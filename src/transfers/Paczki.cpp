@@ -10,19 +10,6 @@ namespace remitto {
 
 namespace {
 
-// A bare number of a record in grosze: "0", "12.5".
-QString liczbaRekordu(qint64 grosze)
-{
-    if (grosze == 0)
-        return QStringLiteral("0");
-    QString t = formatAmount(grosze).replace(QLatin1Char(','), QLatin1Char('.'));
-    while (t.endsWith(QLatin1Char('0')))
-        t.chop(1);
-    if (t.endsWith(QLatin1Char('.')))
-        t.chop(1);
-    return t;
-}
-
 qint64 kwota(const QString& t)
 {
     return parseAmount(t).value_or(0);

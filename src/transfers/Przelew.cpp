@@ -1,5 +1,6 @@
 #include "transfers/Przelew.h"
 
+#include "core/Amount.h"
 #include "core/QuoteFormat.h"
 
 #include <array>
@@ -145,6 +146,18 @@ QString dataRekordu(const QString& dataDzis)
     if (dataDzis.size() != 10 || dataDzis[2] != QLatin1Char('-') || dataDzis[5] != QLatin1Char('-'))
         return dataDzis;
     return dataDzis.mid(6, 4) + QLatin1Char('-') + dataDzis.mid(3, 2) + QLatin1Char('-') + dataDzis.left(2);
+}
+
+QString liczbaRekordu(qint64 grosze)
+{
+    if (grosze == 0)
+        return QStringLiteral("0");
+    QString t = formatAmount(grosze).replace(QLatin1Char(','), QLatin1Char('.'));
+    while (t.endsWith(QLatin1Char('0')))
+        t.chop(1);
+    if (t.endsWith(QLatin1Char('.')))
+        t.chop(1);
+    return t;
 }
 
 } // namespace remitto

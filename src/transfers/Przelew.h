@@ -77,4 +77,8 @@ bool przelewyZWartosci(const QStringList& wartosci, QList<Przelew>* przelewy);
 /// "yyyy-mm-dd" from a "dd-mm-yyyy" date (DataDzis); another text unchanged.
 QString dataRekordu(const QString& dataDzis);
 
+/// An amount in grosze as the bare number value 10 of a record holds it:
+/// "0", "600", "12.5" (a point, no trailing zeros).
+QString liczbaRekordu(qint64 grosze);
+
 } // namespace remitto

@@ -158,14 +158,14 @@ TEST(PlatnoscFaktury, TransferCarriesTheInvoiceRowInThePackageGridLayout)
     const QStringList oczekiwane = {
         QStringLiteral("2"), QStringLiteral("Kowalski"), QStringLiteral("Jan"), kKonto, QStringLiteral("813,01"),
         QStringLiteral("186,99"), QStringLiteral("1000,00"), QStringLiteral("FV/1/2026"),
-        QStringLiteral("2026-12-03"), QStringLiteral("400,00"), QStringLiteral("600.00"),
+        QStringLiteral("2026-12-03"), QStringLiteral("400,00"), QStringLiteral("600"),
         QStringLiteral("2026-12-17"), QStringLiteral("2026-12-10"), QStringLiteral("SplCz"), QStringLiteral("Rynek"),
         QStringLiteral("12/3"), QStringLiteral("Dobczyce"), QStringLiteral("32-410"), QStringLiteral("KOWAL"), kKonto,
         QStringLiteral("Fz261200001.dat"), QStringLiteral("05"), QStringLiteral("2"), QStringLiteral("6810001122"),
         QStringLiteral("Otwarta"), QStringLiteral("110"), QStringLiteral("51"), QString()};
     EXPECT_EQ(g, oczekiwane);
     // The rest is a bare number of the record.
-    EXPECT_TRUE(liniaPrzelewu(p).contains(QStringLiteral("\"400,00\",600.00,\"2026-12-10\"")));
+    EXPECT_TRUE(liniaPrzelewu(p).contains(QStringLiteral("\"400,00\",600,\"2026-12-10\"")));
 
     const QList<Przelew> lista = {p, przelewZFaktury(zaplaconyWiersz(wiersz(), 12345, {}, {}, 1), {}, 1)};
     EXPECT_EQ(sumaListy(lista), 52345);

@@ -371,7 +371,7 @@ TEST_F(Platnosci, PartPaymentMovedToEcorponetMarksTheInvoice)
     ASSERT_TRUE(historia.ok());
     ASSERT_EQ(historia.rekordy.size(), 1);
     EXPECT_EQ(historia.rekordy[0].splacono, QStringLiteral("400,00"));
-    EXPECT_EQ(historia.rekordy[0].kwDoSplaty, QStringLiteral("600.00"));
+    EXPECT_EQ(historia.rekordy[0].kwDoSplaty, QStringLiteral("600"));
     EXPECT_EQ(historia.rekordy[0].nrKolFakt, fz(1));
     EXPECT_EQ(historia.rekordy[0].status, QStringLiteral("Zamknieta"));
 

@@ -352,8 +352,9 @@ TEST_F(Eksport, RefusalsBeforeTheFirstByteChangeNothing)
         const WynikEksportu w = eksportujPaczke(dane, paczka(), l, rodzaj);
         EXPECT_EQ(w.odmowa, c.odmowa) << w.blad.toStdString();
         EXPECT_EQ(migawka(drzewo.dir.path()), przed);
-        if (c.odmowa != OdmowaEksportu::Wplata && c.odmowa != OdmowaEksportu::BrakPrzelewow)
+        if (c.odmowa != OdmowaEksportu::Wplata && c.odmowa != OdmowaEksportu::BrakPrzelewow) {
             EXPECT_FALSE(w.blad.isEmpty());
+        }
     }
 }
 

@@ -213,10 +213,10 @@ TEST_F(RenderFixture, OffsetMovesThePrintByMillimetres)
 TEST_F(RenderFixture, FixedPitchFontBoldWhenTheSettingsSaySo)
 {
     const auto fonts = [](const QString& pdf) {
-        QProcess p;
-        p.start(QStringLiteral("pdffonts"), {pdf});
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput());
+        QProcess pdffonts;
+        pdffonts.start(QStringLiteral("pdffonts"), {pdf});
+        pdffonts.waitForFinished(30000);
+        return QString::fromUtf8(pdffonts.readAllStandardOutput());
     };
     const QString normal = fonts(render(1));
     EXPECT_TRUE(normal.contains(QStringLiteral("Mono"))) << normal.toStdString();
