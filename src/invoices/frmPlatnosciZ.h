@@ -18,6 +18,7 @@ class QRadioButton;
 namespace remitto {
 
 class Dialogs;
+struct NumerPaczkiListy;
 class Grid;
 class frmHistoria;
 class frmKorektaFakturyZ;
@@ -82,6 +83,8 @@ private:
     // Paying and the transfer list (frmPlatnosciZPrzelewy.cpp).
     void polaczPrzelewy();
     void kliknietoFakture(int wiersz, int kolumna, bool zaplac);
+    /// Why the list can get no package number.
+    void pokazOdmoweNumeru(const NumerPaczkiListy& numer);
     void usunPrzelew();
     void zapiszPaczke();
     void doEcorponet();

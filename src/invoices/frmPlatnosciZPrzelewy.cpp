@@ -134,6 +134,12 @@ void frmPlatnosciZ::zacznijNowaListe()
     m_txtRazemKwota->setText(formatAmount(0));
 }
 
+void frmPlatnosciZ::pokazOdmoweNumeru(const NumerPaczkiListy& numer)
+{
+    m_dialogs.messageBox(numer.blad, numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
+                         Icon::Critical);
+}
+
 void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
 {
     if (m_wczytywanie || wiersz < 1 || wiersz >= m_MSFlexGrid11->rowCount())
@@ -210,9 +216,7 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
     }
     const NumerPaczkiListy numer = numerPaczkiListy(m_session.SciezkaProgramu, dzis());
     if (!numer.ok()) {
-        m_dialogs.messageBox(numer.blad,
-                             numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
-                             Icon::Critical);
+        pokazOdmoweNumeru(numer);
         return;
     }
     // A list already saved (or moved) lives on as its package: a payment
@@ -286,9 +290,7 @@ bool frmPlatnosciZ::zapiszListe()
     case ZapisListy::Stan::Pusta:
         return false;
     case ZapisListy::Stan::Odmowa:
-        m_dialogs.messageBox(z.blad,
-                             z.numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
-                             Icon::Critical);
+        pokazOdmoweNumeru(z.numer);
         return false;
     case ZapisListy::Stan::BladZapisu:
         m_dialogs.messageBox(z.blad + QStringLiteral("\nPaczka nie została zapisana."), kTytulZapisu, Icon::Critical);
@@ -330,9 +332,7 @@ void frmPlatnosciZ::zapiszPaczke()
     }
     const NumerPaczkiListy numer = numerPaczkiListy(m_session.SciezkaProgramu, dzis());
     if (!numer.ok()) {
-        m_dialogs.messageBox(numer.blad,
-                             numer.stan == NumerPaczkiListy::Stan::PlikIstnieje ? QString() : kTytulNumeracji,
-                             Icon::Critical);
+        pokazOdmoweNumeru(numer);
         return;
     }
     if (m_dialogs.messageBox(QStringLiteral("Czy zapisać wybrane przelewy do dzisiejszej paczki ? "), kTytulZapisu,
