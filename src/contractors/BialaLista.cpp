@@ -199,22 +199,38 @@ WynikBialejListy BialaLista::sprawdz(const QString& nip, const QString& konto) c
     return WynikBialejListy::NieFiguruje;
 }
 
-QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QString>>& pary) const
+QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QString>>& pary,
+                                            const std::function<bool(qint64, qint64)>& postep,
+                                            bool* przerwano) const
 {
     QList<WynikBialejListy> wyniki(pary.size(), WynikBialejListy::NieFiguruje);
+    if (przerwano)
+        *przerwano = false;
+    const qsizetype n = pary.size();
     const unsigned watki = std::clamp(std::thread::hardware_concurrency(), 1u, 64u);
     std::atomic<qsizetype> nastepny{0};
+    std::atomic<qsizetype> gotowe{0};
+    std::atomic<bool> stop{false};
     WynikBialejListy* out = wyniki.data();
-    auto praca = [&] {
-        for (qsizetype i = nastepny++; i < pary.size(); i = nastepny++)
+    auto praca = [&](bool wolajacy) {
+        for (qsizetype i = nastepny++; i < n && !stop; i = nastepny++) {
             out[i] = sprawdz(pary[i].first, pary[i].second);
+            const qsizetype g = ++gotowe;
+            if (wolajacy && postep && !postep(g, n)) {
+                stop = true;
+                if (przerwano)
+                    *przerwano = true;
+            }
+        }
     };
     std::vector<std::thread> pula;
-    for (unsigned i = 1; i < watki && i < unsigned(pary.size()); ++i)
-        pula.emplace_back(praca);
-    praca();
+    for (unsigned i = 1; i < watki && i < unsigned(n); ++i)
+        pula.emplace_back(praca, false);
+    praca(true);
     for (std::thread& t : pula)
         t.join();
+    if (postep && !stop)
+        postep(n, n);
     return wyniki;
 }
 

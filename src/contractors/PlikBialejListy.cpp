@@ -391,7 +391,48 @@ std::shared_ptr<BialaLista::Dane> mapujPamiec(const QString& sciezka, const Zrod
     return d;
 }
 
+// The first bytes of the JSON, straight or out of the archive.
+QByteArray poczatekPliku(const QString& plik, qint64 ile)
+{
+    if (QFileInfo(plik).suffix().compare(QStringLiteral("7z"), Qt::CaseInsensitive) != 0) {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.read(ile) : QByteArray();
+    }
+    QByteArray out;
+    archive* a = archive_read_new();
+    archive_read_support_format_7zip(a);
+    archive_read_support_filter_all(a);
+    archive_entry* wpis = nullptr;
+    if (archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 16) == ARCHIVE_OK) {
+        while (archive_read_next_header(a, &wpis) == ARCHIVE_OK) {
+            if (archive_entry_filetype(wpis) != AE_IFREG)
+                continue;
+            out.resize(ile);
+            const la_ssize_t n = archive_read_data(a, out.data(), size_t(ile));
+            out.resize(n > 0 ? n : 0);
+            break;
+        }
+    }
+    archive_read_free(a);
+    return out;
+}
+
 } // namespace
+
+QDate dataPlikuPlaskiego(const QString& plik)
+{
+    const QByteArray poczatek = poczatekPliku(plik, 64 * 1024);
+    const qsizetype klucz = poczatek.indexOf("\"dataGenerowaniaDanych\"");
+    if (klucz < 0)
+        return {};
+    qsizetype i = klucz + 23;
+    while (i < poczatek.size() && (poczatek[i] == ' ' || poczatek[i] == ':' || poczatek[i] == '\t'
+                                   || poczatek[i] == '\r' || poczatek[i] == '\n'))
+        ++i;
+    if (i >= poczatek.size() || poczatek[i] != '"')
+        return {};
+    return QDate::fromString(QString::fromLatin1(poczatek.mid(i + 1, 8)), QStringLiteral("yyyyMMdd"));
+}
 
 QString domyslnyFolderPamieci()
 {

@@ -148,6 +148,7 @@ TEST(BialaLista, ReadsTheJsonAndTheArchiveAndThenTheCache)
 
     for (const QString& nazwa : {u"20261210.json"_s, u"20261210.7z"_s}) {
         SCOPED_TRACE(qPrintable(nazwa));
+        EXPECT_EQ(dataPlikuPlaskiego(dir.file(nazwa)), QDate(2026, 12, 10));  // from the header alone
         qint64 ostatni = -1, wszystkie = -1;
         QString blad;
         const BialaLista pierwsza = BialaLista::otworz(dir.file(nazwa), pamiec,
@@ -210,6 +211,7 @@ TEST(BialaLista, ABrokenFileIsAnErrorNotAnEmptyList)
     }
     QString blad;
     EXPECT_FALSE(BialaLista::otworz(dir.file(u"brak.json"_s), {}, {}, &blad).wczytana());
+    EXPECT_FALSE(dataPlikuPlaskiego(dir.file(u"archiwum.7z"_s)).isValid());
     // A number without quotes is as good as text.
     dir.writeBytes(u"liczba.json"_s, plikPlaski(0, "3"));
     sprawdzWyniki(BialaLista::otworz(dir.file(u"liczba.json"_s), dir.file(u"pamiec"_s), {}, &blad));
