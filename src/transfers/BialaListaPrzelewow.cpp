@@ -17,7 +17,8 @@ bool tegoRodzaju(const Przelew& p, Rodzaj r)
 
 bool podlegaBialejLiscie(const Przelew& p)
 {
-    if (tegoRodzaju(p, Rodzaj::Podzielona) || tegoRodzaju(p, Rodzaj::Skarbowy) || tegoRodzaju(p, Rodzaj::ZUS))
+    if (tegoRodzaju(p, Rodzaj::Podzielona) || tegoRodzaju(p, Rodzaj::Skarbowy) || tegoRodzaju(p, Rodzaj::ZUS)
+        || tegoRodzaju(p, Rodzaj::Wplata))
         return false;
     const std::optional<qint64> kwota = parseAmount(p.splacono.trimmed());
     return kwota && *kwota >= kProgBialejListy;

@@ -17,7 +17,7 @@ inline constexpr qint64 kProgBialejListy = 1500000;
 
 /// The transfer's amount sent (Splacono) is 15 000,00 zł or more and its kind
 /// is one the white list concerns: split payment ("F-ra Podzielona Płayt"),
-/// tax office and social insurance transfers are exempt (kind told by the
+/// tax office, social insurance and cash deposits are exempt (kind told by the
 /// order and classification codes of the record).
 bool podlegaBialejLiscie(const Przelew& p);
 
