@@ -50,8 +50,10 @@ bool wykonajZPostepem(QWidget* parent, const QString& opis,
         petla.exec();
     watek->wait();
     zegar.stop();
+    const bool dokonczono = !przerwano.load();
+    dialog.disconnect();  // closing a progress dialog reports it as cancelled
     dialog.close();
-    return !przerwano.load();
+    return dokonczono;
 }
 
 BialaLista otworzZPostepem(QWidget* parent, const QString& plik, const QString& folderPamieci, QString* blad)
