@@ -3,10 +3,12 @@
 #include "contractors/BialaListaDane.h"
 
 #include <QCryptographicHash>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -124,21 +126,28 @@ bool samoHex(const char* p, qsizetype n)
 
 } // namespace
 
+namespace {
+
+// Eight hex digits (checked beforehand) as a number, the first digit the
+// highest: each byte's value, then pairs, fours and eights packed.
+quint64 osiemCyfrHex(const char* p)
+{
+    quint64 x = 0;
+    std::memcpy(&x, p, 8);
+    x = qFromLittleEndian(x);
+    x = (x & 0x0F0F0F0F0F0F0F0FULL) + 9 * ((x >> 6) & 0x0101010101010101ULL);
+    x = ((x & 0x000F000F000F000FULL) << 4) | ((x >> 8) & 0x000F000F000F000FULL);
+    x = ((x & 0x000000FF000000FFULL) << 8) | ((x >> 16) & 0x000000FF000000FFULL);
+    return ((x & 0xFFFFULL) << 16) | ((x >> 32) & 0xFFFFULL);
+}
+
+} // namespace
+
 bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
 {
-    if (hex.size() != 128)
+    if (hex.size() != 128 || !samoHex(hex.data(), 128))
         return false;
-    const char* p = hex.data();
-    quint64 w = 0;
-    int zle = 0;
-    for (int i = 0; i < 16; ++i) {
-        const int v = wartoscHex(p[i]);
-        zle |= v;
-        w = (w << 4) | quint64(v & 15);
-    }
-    if (zle < 0 || !samoHex(p + 16, 112))
-        return false;
-    *prefiks = w;
+    *prefiks = (osiemCyfrHex(hex.data()) << 32) | osiemCyfrHex(hex.data() + 8);
     return true;
 }
 
