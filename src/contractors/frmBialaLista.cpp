@@ -76,7 +76,7 @@ void frmBialaLista::zbudujOkno()
 
     auto* dol = new QHBoxLayout;
     cmdDrukuj = przycisk(QStringLiteral("&Drukuj"), QStringLiteral("cmdDrukuj"), this, false);
-    cmdPdf = przycisk(QStringLiteral("Zapisz P&DF..."), QStringLiteral("cmdPdf"), this, false);
+    cmdPdf = przycisk(QStringLiteral("Zapisz PD&F..."), QStringLiteral("cmdPdf"), this, false);
     cmdZamknij = przycisk(QStringLiteral("&Zamknij"), QStringLiteral("cmdZamknij"), this);
     dol->addWidget(cmdDrukuj);
     dol->addWidget(cmdPdf);

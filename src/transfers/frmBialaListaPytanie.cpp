@@ -69,13 +69,14 @@ bool potwierdzBialaLista(Session& s, Dialogs& d, const QList<Przelew>& przelewy,
     }
     for (const PytanieBialejListy& p : decyzja.pytania) {
         const Przelew& t = przelewy[p.indeks];
-        const QString kontrahent = (t.nazwaKontrahenta.trimmed() + QLatin1Char(' ') + t.imieKontrahenta.trimmed())
-                                       .trimmed();
+        QString kontrahent = (t.nazwaKontrahenta.trimmed() + QLatin1Char(' ') + t.imieKontrahenta.trimmed()).trimmed();
+        if (!t.skrot.trimmed().isEmpty())
+            kontrahent += QStringLiteral(" (") + t.skrot.trimmed() + QLatin1Char(')');
         const QString tekst =
-            QStringLiteral("Przelew %1 zł dla %2 (%3)\nNIP: %4, konto: %5\nwynik sprawdzenia na białej liście VAT z "
-                           "dnia %6: %7.\n\nCzy mimo to kontynuować?")
-                .arg(t.splacono.trimmed(), kontrahent, t.skrot.trimmed(), t.nip.trimmed(), t.konto.trimmed(),
-                     s.DataDzis, kontrahenci::opisWyniku(p.wynik));
+            QStringLiteral("Przelew %1 zł dla %2\nNIP: %3, konto: %4\nwynik sprawdzenia na białej liście VAT z dnia "
+                           "%5: %6.\n\nCzy mimo to kontynuować?")
+                .arg(t.splacono.trimmed(), kontrahent, t.nip.trimmed(), t.konto.trimmed(), s.DataDzis,
+                     kontrahenci::opisWyniku(p.wynik));
         if (d.messageBox(tekst, kTytul, Icon::Question, Buttons::YesNoDefaultNo) != Answer::Yes)
             return false;
     }
