@@ -3,12 +3,18 @@
 #include "contractors/BialaListaDane.h"
 
 #include <QCryptographicHash>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <thread>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace remitto::kontrahenci {
 
@@ -90,24 +96,108 @@ QByteArray skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb
     return QByteArray(hex, 128);
 }
 
+namespace {
+
+// Whether all `n` characters are hex digits (either case); 16 at a time
+// where the processor allows.
+bool samoHex(const char* p, qsizetype n)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    __m128i zle = _mm_setzero_si128();
+    const __m128i przed0 = _mm_set1_epi8('0' - 1), po9 = _mm_set1_epi8('9' + 1);
+    const __m128i przedA = _mm_set1_epi8('a' - 1), poF = _mm_set1_epi8('f' + 1), male = _mm_set1_epi8(0x20);
+    for (; i + 16 <= n; i += 16) {
+        // Bytes from 0x80 up compare as negative and fail both ranges.
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i cyfra = _mm_and_si128(_mm_cmpgt_epi8(c, przed0), _mm_cmplt_epi8(c, po9));
+        const __m128i m = _mm_or_si128(c, male);  // 'A'-'F' read as 'a'-'f'
+        const __m128i litera = _mm_and_si128(_mm_cmpgt_epi8(m, przedA), _mm_cmplt_epi8(m, poF));
+        zle = _mm_or_si128(zle, _mm_andnot_si128(_mm_or_si128(cyfra, litera), _mm_set1_epi8(-1)));
+    }
+    if (_mm_movemask_epi8(zle) != 0)
+        return false;
+#endif
+    int wynik = 0;
+    for (; i < n; ++i)
+        wynik |= wartoscHex(p[i]);
+    return wynik >= 0;
+}
+
+} // namespace
+
+namespace {
+
+// Eight hex digits (checked beforehand) as a number, the first digit the
+// highest: each byte's value, then pairs, fours and eights packed.
+quint64 osiemCyfrHex(const char* p)
+{
+    quint64 x = 0;
+    std::memcpy(&x, p, 8);
+    x = qFromLittleEndian(x);
+    x = (x & 0x0F0F0F0F0F0F0F0FULL) + 9 * ((x >> 6) & 0x0101010101010101ULL);
+    x = ((x & 0x000F000F000F000FULL) << 4) | ((x >> 8) & 0x000F000F000F000FULL);
+    x = ((x & 0x000000FF000000FFULL) << 8) | ((x >> 16) & 0x000000FF000000FFULL);
+    return ((x & 0xFFFFULL) << 16) | ((x >> 32) & 0xFFFFULL);
+}
+
+} // namespace
+
 bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
 {
-    if (hex.size() != 128)
+    if (hex.size() != 128 || !samoHex(hex.data(), 128))
         return false;
-    quint64 p = 0;
-    for (qsizetype i = 0; i < 16; ++i) {
-        const int v = wartoscHex(hex[i]);
-        if (v < 0)
-            return false;
-        p = (p << 4) | quint64(v);
-    }
-    int zle = 0;
-    for (qsizetype i = 16; i < 128; ++i)
-        zle |= wartoscHex(hex[i]);
-    if (zle < 0)
-        return false;
-    *prefiks = p;
+    *prefiks = (osiemCyfrHex(hex.data()) << 32) | osiemCyfrHex(hex.data() + 8);
     return true;
+}
+
+namespace {
+
+// In place, most significant byte first (American flag sort): the values
+// swapped into the 256 parts of the byte at `przesuniecie`, then each part by
+// the next byte; small parts by insertion. No second array: fresh memory
+// costs more than the sort on some machines.
+void sortujOdGory(quint64* a, size_t n, int przesuniecie)
+{
+    if (n <= 48) {
+        for (size_t i = 1; i < n; ++i) {
+            const quint64 x = a[i];
+            size_t j = i;
+            for (; j > 0 && a[j - 1] > x; --j)
+                a[j] = a[j - 1];
+            a[j] = x;
+        }
+        return;
+    }
+    size_t poczatek[257] = {};
+    for (size_t i = 0; i < n; ++i)
+        ++poczatek[((a[i] >> przesuniecie) & 255) + 1];
+    for (int k = 0; k < 256; ++k)
+        poczatek[k + 1] += poczatek[k];
+    size_t nastepny[256];
+    std::copy(poczatek, poczatek + 256, nastepny);
+    for (size_t k = 0; k < 256; ++k) {
+        while (nastepny[k] < poczatek[k + 1]) {
+            quint64 x = a[nastepny[k]];
+            size_t gdzie = (x >> przesuniecie) & 255;
+            while (gdzie != k) {
+                std::swap(x, a[nastepny[gdzie]++]);
+                gdzie = (x >> przesuniecie) & 255;
+            }
+            a[nastepny[k]++] = x;
+        }
+    }
+    if (przesuniecie == 0)
+        return;
+    for (int k = 0; k < 256; ++k)
+        sortujOdGory(a + poczatek[k], poczatek[k + 1] - poczatek[k], przesuniecie - 8);
+}
+
+} // namespace
+
+void sortujPrefiksy(std::vector<quint64>& v)
+{
+    sortujOdGory(v.data(), v.size(), 56);
 }
 
 bool poprawnaMaska(QByteArrayView maska)
@@ -199,22 +289,38 @@ WynikBialejListy BialaLista::sprawdz(const QString& nip, const QString& konto) c
     return WynikBialejListy::NieFiguruje;
 }
 
-QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QString>>& pary) const
+QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QString>>& pary,
+                                            const std::function<bool(qint64, qint64)>& postep,
+                                            bool* przerwano) const
 {
     QList<WynikBialejListy> wyniki(pary.size(), WynikBialejListy::NieFiguruje);
+    if (przerwano)
+        *przerwano = false;
+    const qsizetype n = pary.size();
     const unsigned watki = std::clamp(std::thread::hardware_concurrency(), 1u, 64u);
     std::atomic<qsizetype> nastepny{0};
+    std::atomic<qsizetype> gotowe{0};
+    std::atomic<bool> stop{false};
     WynikBialejListy* out = wyniki.data();
-    auto praca = [&] {
-        for (qsizetype i = nastepny++; i < pary.size(); i = nastepny++)
+    auto praca = [&](bool wolajacy) {
+        for (qsizetype i = nastepny++; i < n && !stop; i = nastepny++) {
             out[i] = sprawdz(pary[i].first, pary[i].second);
+            const qsizetype g = ++gotowe;
+            if (wolajacy && postep && !postep(g, n)) {
+                stop = true;
+                if (przerwano)
+                    *przerwano = true;
+            }
+        }
     };
     std::vector<std::thread> pula;
-    for (unsigned i = 1; i < watki && i < unsigned(pary.size()); ++i)
-        pula.emplace_back(praca);
-    praca();
+    for (unsigned i = 1; i < watki && i < unsigned(n); ++i)
+        pula.emplace_back(praca, false);
+    praca(true);
     for (std::thread& t : pula)
         t.join();
+    if (postep && !stop)
+        postep(n, n);
     return wyniki;
 }
 

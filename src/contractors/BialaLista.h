@@ -77,8 +77,12 @@ public:
     QString plikPamieci() const;
 
     WynikBialejListy sprawdz(const QString& nip, const QString& konto) const;
-    /// Checks many pairs with the hashing spread over every core.
-    QList<WynikBialejListy> sprawdz(const QList<std::pair<QString, QString>>& pary) const;
+    /// Checks many pairs with the hashing spread over every core. `postep`
+    /// (pairs done, all pairs) is called on the calling thread; returning
+    /// false stops the checks and sets `przerwano`.
+    QList<WynikBialejListy> sprawdz(const QList<std::pair<QString, QString>>& pary,
+                                    const std::function<bool(qint64, qint64)>& postep = {},
+                                    bool* przerwano = nullptr) const;
 
     /// Looks a hash (hex) up directly; used by checks and tests.
     WynikBialejListy szukajSkrotu(QByteArrayView hex) const;
@@ -88,6 +92,10 @@ public:
 private:
     std::shared_ptr<const Dane> m_dane;
 };
+
+/// The date of a flat file (dataGenerowaniaDanych) read from its header
+/// alone, without reading the hashes; invalid when it cannot be read.
+QDate dataPlikuPlaskiego(const QString& plik);
 
 /// The folder of the cache when none is given: the user's application data.
 QString domyslnyFolderPamieci();

@@ -27,4 +27,7 @@ struct BialaLista::Dane {
     QString plikPamieci;
 };
 
+/// Sorts hash prefixes (radix by the top bits, then small sorts).
+void sortujPrefiksy(std::vector<quint64>& v);
+
 } // namespace remitto::kontrahenci

@@ -21,6 +21,9 @@ namespace remitto::kontrahenci {
 
 namespace {
 
+// Read in pieces that stay in the processor's cache while they are scanned.
+constexpr size_t kKawalek = 256 * 1024;
+
 constexpr char kMagia[8] = {'R', 'M', 'B', 'L', 'V', 'A', 'T', '1'};
 
 // A streaming scanner of just enough JSON for the flat file: objects, arrays,
@@ -64,6 +67,12 @@ public:
     }
 
     QString blad() const { return m_blad; }
+    /// Room for every hash `bajty` of JSON can hold (pages untouched until used).
+    void zarezerwuj(qint64 bajty)
+    {
+        if (bajty > 0)
+            m_czynni.reserve(size_t(bajty / 130));
+    }
     QByteArray data;
     QByteArray transformacje;
     QList<QByteArray> maski;
@@ -160,6 +169,16 @@ private:
                 ++i;
                 break;
             case '"': {
+                // The bulk of the file: a hash of 128 characters in a list.
+                if (i + 129 < n && d[i + 129] == '"' && !m_stos.empty() && !m_stos.back().obiekt
+                    && (m_stos.back().lista == Lista::Czynni || m_stos.back().lista == Lista::Zwolnieni)) {
+                    quint64 prefiks = 0;
+                    if (prefiksSkrotu(QByteArrayView(d + i + 1, 128), &prefiks)) {
+                        (m_stos.back().lista == Lista::Czynni ? m_czynni : m_zwolnieni).push_back(prefiks);
+                        i += 130;
+                        break;
+                    }
+                }
                 const char* koniec = nullptr;
                 bool ucieczka = false;
                 for (const char* p = d + i + 1; p < d + n;) {
@@ -243,7 +262,8 @@ bool czytajJson(const QString& plik, Skaner& skaner, const PostepBialejListy& po
         return false;
     }
     const qint64 rozmiar = f.size();
-    std::vector<char> bufor(4 << 20);
+    skaner.zarezerwuj(rozmiar);
+    std::vector<char> bufor(kKawalek);
     qint64 zrobione = 0;
     for (;;) {
         const qint64 n = f.read(bufor.data(), qint64(bufor.size()));
@@ -290,7 +310,9 @@ bool czytaj7z(const QString& plik, Skaner& skaner, const PostepBialejListy& post
         if (archive_entry_filetype(wpis) != AE_IFREG)
             continue;
         znaleziony = true;
-        std::vector<char> bufor(4 << 20);
+        if (archive_entry_size_is_set(wpis))
+            skaner.zarezerwuj(archive_entry_size(wpis));
+        std::vector<char> bufor(kKawalek);
         ok = true;
         for (;;) {
             const la_ssize_t n = archive_read_data(a, bufor.data(), bufor.size());
@@ -391,7 +413,48 @@ std::shared_ptr<BialaLista::Dane> mapujPamiec(const QString& sciezka, const Zrod
     return d;
 }
 
+// The first bytes of the JSON, straight or out of the archive.
+QByteArray poczatekPliku(const QString& plik, qint64 ile)
+{
+    if (QFileInfo(plik).suffix().compare(QStringLiteral("7z"), Qt::CaseInsensitive) != 0) {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.read(ile) : QByteArray();
+    }
+    QByteArray out;
+    archive* a = archive_read_new();
+    archive_read_support_format_7zip(a);
+    archive_read_support_filter_all(a);
+    archive_entry* wpis = nullptr;
+    if (archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 16) == ARCHIVE_OK) {
+        while (archive_read_next_header(a, &wpis) == ARCHIVE_OK) {
+            if (archive_entry_filetype(wpis) != AE_IFREG)
+                continue;
+            out.resize(ile);
+            const la_ssize_t n = archive_read_data(a, out.data(), size_t(ile));
+            out.resize(n > 0 ? n : 0);
+            break;
+        }
+    }
+    archive_read_free(a);
+    return out;
+}
+
 } // namespace
+
+QDate dataPlikuPlaskiego(const QString& plik)
+{
+    const QByteArray poczatek = poczatekPliku(plik, 64 * 1024);
+    const qsizetype klucz = poczatek.indexOf("\"dataGenerowaniaDanych\"");
+    if (klucz < 0)
+        return {};
+    qsizetype i = klucz + 23;
+    while (i < poczatek.size() && (poczatek[i] == ' ' || poczatek[i] == ':' || poczatek[i] == '\t'
+                                   || poczatek[i] == '\r' || poczatek[i] == '\n'))
+        ++i;
+    if (i >= poczatek.size() || poczatek[i] != '"')
+        return {};
+    return QDate::fromString(QString::fromLatin1(poczatek.mid(i + 1, 8)), QStringLiteral("yyyyMMdd"));
+}
 
 QString domyslnyFolderPamieci()
 {
@@ -437,8 +500,8 @@ BialaLista BialaLista::otworz(const QString& plik, const QString& folderPamieci,
     d->data = skaner.data;
     d->transformacje = transformacje;
     d->maski = skaner.maski;
-    std::sort(d->wlasneCzynni.begin(), d->wlasneCzynni.end());
-    std::sort(d->wlasneZwolnieni.begin(), d->wlasneZwolnieni.end());
+    sortujPrefiksy(d->wlasneCzynni);
+    sortujPrefiksy(d->wlasneZwolnieni);
     d->czynni = d->wlasneCzynni.data();
     d->nCzynni = qsizetype(d->wlasneCzynni.size());
     d->zwolnieni = d->wlasneZwolnieni.data();

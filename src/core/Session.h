@@ -67,6 +67,9 @@ struct Session {
     QString SymbolUS;
     QString PlikFakturyZ;
 
+    /// The missing flat file of the VAT white list was told once this run.
+    bool BrakBialejListyZgloszony = false;
+
     // Postal-code lookup results
     QString MiejscowoscZKodu;
     QString PocztaZKodu;

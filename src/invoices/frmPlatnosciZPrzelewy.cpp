@@ -9,6 +9,7 @@
 #include "invoices/PlatnoscFaktury.h"
 #include "transfers/EksportPaczki.h"
 #include "transfers/PlikPaczki.h"
+#include "transfers/frmBialaListaPytanie.h"
 #include "transfers/frmPrzelewBEksport.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
@@ -355,6 +356,10 @@ void frmPlatnosciZ::doEcorponet()
                              QStringLiteral("Zastanów się co chcesz zrobić !!"), Icon::Critical);
         return;
     }
+    // Large payments to accounts the VAT white list does not hold are
+    // confirmed before anything is saved or sent.
+    if (!potwierdzBialaLista(m_session, m_dialogs, przelewyListy(), this))
+        return;
     // A list not saved yet becomes a package of this month first, so the
     // export works on a package like any other.
     if (m_paczkaListy.isEmpty() && !zapiszListe())

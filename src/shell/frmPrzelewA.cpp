@@ -247,6 +247,8 @@ void frmPrzelewA::budujMenu()
             &QAction::triggered, this, &frmPrzelewA::sciezkaKramix);
     connect(dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów")),
             &QAction::triggered, this, &frmPrzelewA::numeracja);
+    connect(dodajAkcje(globalne, QStringLiteral("mnuBialaLista"), QStringLiteral("Biała lista VAT...")),
+            &QAction::triggered, this, &frmPrzelewA::bialaLista);
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

@@ -26,6 +26,7 @@ class frmSplash;
 class SingleInstance;
 class frmNumeracjaMM;
 class frmHistoria;
+class frmBialaLista;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -90,6 +91,7 @@ private:
     void ustawienieDrukarki();
     void numeracja();
     void historia();
+    void bialaLista();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -121,6 +123,7 @@ private:
     QPointer<frmSplash> m_splash;
     QPointer<frmNumeracjaMM> m_numeracja;
     QPointer<frmHistoria> m_historia;
+    QPointer<frmBialaLista> m_bialaLista;
 };
 
 } // namespace remitto

@@ -1,7 +1,9 @@
 // The "Globalne" menu: program date and time, password, serial description,
-// the two folders of the current company, printer settings, about window.
+// the two folders of the current company, printer settings, the VAT white
+// list, about window.
 #include "shell/frmPrzelewA.h"
 
+#include "contractors/frmBialaLista.h"
 #include "core/Session.h"
 #include "history/frmHistoria.h"
 #include "shell/Instalka.h"
@@ -198,6 +200,16 @@ void frmPrzelewA::historia()
         m_historia->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_historia->otworz();
+}
+
+void frmPrzelewA::bialaLista()
+{
+    if (!m_bialaLista) {
+        m_bialaLista = new frmBialaLista(m_session, m_dialogs, this);
+        m_bialaLista->setWindowFlag(Qt::Window);
+        m_bialaLista->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_bialaLista->otworz();
 }
 
 void frmPrzelewA::pomoc()

@@ -35,6 +35,7 @@ enum class OdmowaEksportu {
     ZlaFaktura,          ///< an invoice named by a row cannot be marked
     UszkodzonaHistoria,  ///< the sent-transfers file ends in a torn record
     BladFolderu,         ///< the export folder cannot be made
+    Rezygnacja,          ///< the user stopped at the white-list question
 };
 
 /// The steps of the export, in the order they run.

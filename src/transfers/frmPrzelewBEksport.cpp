@@ -1,6 +1,8 @@
 #include "transfers/frmPrzelewBEksport.h"
 
 #include "core/Session.h"
+#include "transfers/LiniaEksportu.h"
+#include "transfers/frmBialaListaPytanie.h"
 #include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
@@ -43,6 +45,20 @@ WynikEksportu przeniesDoEcorponet(Session& s, Dialogs& d, const QString& sciezka
         w.odmowa = OdmowaEksportu::Wplata;
         return w;
     }
+    // The white list sees the transfers as they will be sent: of the kind
+    // chosen in the window.
+    QList<Przelew> wysylane = przelewy;
+    if (const std::optional<KodyEksportu> kody = kodyEksportu(rodzaj)) {
+        for (Przelew& p : wysylane) {
+            p.typZlec = kody->typZlec;
+            p.typDok = kody->typDok;
+        }
+    }
+    if (!potwierdzBialaLista(s, d, wysylane)) {
+        WynikEksportu w;
+        w.odmowa = OdmowaEksportu::Rezygnacja;
+        return w;
+    }
     d.messageBox(QStringLiteral("Czy napewno chcesz przenieść płatność z tych faktur do przelewu ?"),
                  QStringLiteral(" Faktury z przelewów z Paczki nr ") + QString::number(s.NrPaczkiAktualnej)
                      + QStringLiteral(" oznaczone zostaną jako zapłacone !"),
@@ -62,6 +78,7 @@ bool pokazWynikEksportu(Session& s, Dialogs& d, const WynikEksportu& w, const QS
     case OdmowaEksportu::Brak:
         break;
     case OdmowaEksportu::Wplata:
+    case OdmowaEksportu::Rezygnacja:
         return false;
     case OdmowaEksportu::BrakPrzelewow:
         d.messageBox(QStringLiteral("Paczka nie zawiera przelewów"), kZastanowSie, Icon::Critical);

@@ -8,6 +8,7 @@
 #include "core/Amount.h"
 #include "core/Session.h"
 #include "transfers/Paczki.h"
+#include "transfers/frmBialaListaPytanie.h"
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
@@ -180,6 +181,8 @@ void frmPrzelewB::doPaczki()
     const QDate dzien = dzienZDaty(m_session.DataDzis);
     const Rodzaj r = rodzaj();
     const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
+    if (opisRodzaju(r).doPaczki && !potwierdzBialaLista(m_session, m_dialogs, {wpisany}, this))
+        return;
     DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, statusWidoku(), wpisany,
                                       !opisRodzaju(r).doPaczki);
     if (w.wynik == WynikDodania::UszkodzonaPaczka) {

@@ -9,7 +9,8 @@ namespace remitto {
 inline const QString kAppTitle = QStringLiteral("Remitto");
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
-enum class Buttons { Ok, OkCancel, YesNo };
+/// YesNoDefaultNo: Yes and No with No as the default (Enter answers No).
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
 /// Every message and input box of the program goes through this interface, so

@@ -25,7 +25,8 @@ Answer escapeAnswer(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::OkCancel: return Answer::Cancel;
-    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo: return Answer::No;
     case Buttons::Ok: break;
     }
     return Answer::Ok;
@@ -50,6 +51,11 @@ Answer QtDialogs::messageBox(const QString& text, const QString& title, Icon ico
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
     }

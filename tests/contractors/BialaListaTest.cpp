@@ -1,4 +1,5 @@
 #include "contractors/BialaLista.h"
+#include "contractors/BialaListaDane.h"
 
 #include "TempFolder.h"
 
@@ -58,6 +59,19 @@ TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
     EXPECT_FALSE(pasujeDoMaski("61102055561234000000000987", kMaska));  // one digit differs
     EXPECT_FALSE(pasujeDoMaski("6110205555123400000000098", kMaska));
     EXPECT_EQ(kontoZamaskowane("61102055551234000000000987", kMaska), QByteArray("XX102055551234XXXXXXXXXXXX"));
+}
+
+TEST(BialaLista, PrefixesSortAsStdSortDoes)
+{
+    for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(5000), size_t(300000)}) {
+        std::vector<quint64> v(n);
+        for (size_t i = 0; i < n; ++i)  // random, with runs of equal values and equal top bytes
+            v[i] = i % 7 == 0 ? quint64(i % 3) : QRandomGenerator::global()->generate64() >> (i % 5 == 0 ? 20 : 0);
+        std::vector<quint64> oczekiwane = v;
+        std::sort(oczekiwane.begin(), oczekiwane.end());
+        sortujPrefiksy(v);
+        EXPECT_EQ(v, oczekiwane) << n;
+    }
 }
 
 QByteArray losowySkrot()
@@ -148,6 +162,7 @@ TEST(BialaLista, ReadsTheJsonAndTheArchiveAndThenTheCache)
 
     for (const QString& nazwa : {u"20261210.json"_s, u"20261210.7z"_s}) {
         SCOPED_TRACE(qPrintable(nazwa));
+        EXPECT_EQ(dataPlikuPlaskiego(dir.file(nazwa)), QDate(2026, 12, 10));  // from the header alone
         qint64 ostatni = -1, wszystkie = -1;
         QString blad;
         const BialaLista pierwsza = BialaLista::otworz(dir.file(nazwa), pamiec,
@@ -210,6 +225,7 @@ TEST(BialaLista, ABrokenFileIsAnErrorNotAnEmptyList)
     }
     QString blad;
     EXPECT_FALSE(BialaLista::otworz(dir.file(u"brak.json"_s), {}, {}, &blad).wczytana());
+    EXPECT_FALSE(dataPlikuPlaskiego(dir.file(u"archiwum.7z"_s)).isValid());
     // A number without quotes is as good as text.
     dir.writeBytes(u"liczba.json"_s, plikPlaski(0, "3"));
     sprawdzWyniki(BialaLista::otworz(dir.file(u"liczba.json"_s), dir.file(u"pamiec"_s), {}, &blad));

@@ -1,5 +1,6 @@
 #include "invoices/frmPlatnosciZ.h"
 
+#include "contractors/RaportBialejListy.h"
 #include "core/Session.h"
 #include "invoices/ListaFaktur.h"
 #include "transfers/NumeracjaPaczek.h"
@@ -9,13 +10,16 @@
 
 #include "DrzewoFaktur.h"
 #include "KeyboardAnswers.h"
+#include "PlikPlaski.h"
 #include "ScriptedDialogs.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -336,6 +340,38 @@ TEST_F(Platnosci, ClosingWithTransfersNotSavedAsksFirst)
     d.answer(Answer::Yes);
     EXPECT_TRUE(okno.close());
     EXPECT_FALSE(okno.isVisible());
+}
+
+// A payment of 15 000,00 zł or more to a pair the flat file of the day does
+// not hold is confirmed before the list is saved or sent; No keeps all as it was.
+TEST_F(Platnosci, LargePaymentNotOnTheWhiteListAsksBeforeTheMove)
+{
+    QStringList h = naglowek(fz(1));
+    h[14] = kKonto;
+    h[16] = QStringLiteral("01-12-2026");
+    h[18] = QStringLiteral("15-12-2026");
+    DrzewoFaktur::faktura(fz(1), h,
+                          {pozycja(QStringLiteral("16260.16"), QStringLiteral("1"), QStringLiteral("16260.16"),
+                                   QStringLiteral("23"), QStringLiteral("20000.00"))});
+    dir.writeBytes(QStringLiteral("20261210.json"), test::plikPlaski("20261210", {}));
+    {
+        QSettings settings;
+        kontrahenci::zapamietajPlikBialejListy(settings, dir.file(QStringLiteral("20261210.json")));
+    }
+    s.DataDzis = QStringLiteral("10-12-2026");
+    okno.otworz();
+    zaplac(1, QStringLiteral("20000"));
+    d.clear();
+    d.answer(Answer::Ok);  // "Czy napewno chcesz przenieść..."
+    d.answer(Answer::No);
+    kliknij("cmdDoPrzelewu");
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(d.shown()[1].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_TRUE(d.shown()[1].text.contains(QStringLiteral("20000,00"))) << qPrintable(d.shown()[1].text);
+    EXPECT_FALSE(QFileInfo::exists(s.SciezkaProgramu + QStringLiteral("/Paczki")));
+    EXPECT_FALSE(QFileInfo::exists(s.SciezkaProgramu + QStringLiteral("/DoECorponet")));
+    EXPECT_EQ(przelewy()->rowCount(), 2);
+    QSettings().remove(QStringLiteral("bialaLista"));
 }
 
 // The whole road of a part payment: paid in the window, moved to Ecorponet

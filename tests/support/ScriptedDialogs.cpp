@@ -15,7 +15,7 @@ Answer ScriptedDialogs::messageBox(const QString& text, const QString& title, Ic
     }
     if (buttons != Buttons::Ok)
         ADD_FAILURE() << "unanswered question: " << text.toStdString();
-    return buttons == Buttons::YesNo ? Answer::No
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No
          : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
 }
 

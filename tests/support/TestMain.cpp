@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,6 +17,11 @@ int main(int argc, char** argv)
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
+    // Every test program keeps its settings (printer offset, white-list file)
+    // to itself: ctest runs several at once.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Remitto"));

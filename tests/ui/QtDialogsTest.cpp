@@ -55,6 +55,8 @@ TEST(QtDialogs, MessageBoxReturnsTheButtonPressed)
         {"YesNo", Buttons::YesNo, "Tab Space", otherButton, Answer::No},
         {"YesNo", Buttons::YesNo, "Escape", escape, Answer::No},
         {"YesNo", Buttons::YesNo, "close", {}, Answer::No},
+        {"YesNoDefaultNo", Buttons::YesNoDefaultNo, "Enter", enter, Answer::No},
+        {"YesNoDefaultNo", Buttons::YesNoDefaultNo, "Escape", escape, Answer::No},
     };
     QtDialogs dialogs;
     for (const auto& c : cases) {

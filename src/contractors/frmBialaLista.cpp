@@ -1,0 +1,268 @@
+#include "contractors/frmBialaLista.h"
+
+#include "contractors/frmBialaListaPostep.h"
+#include "core/Session.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontrolki.h"
+#include "ui/PrintRenderer.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace remitto {
+
+using namespace kontrahenci;
+using namespace kontrolki;
+
+namespace {
+
+const QString kTytul = QStringLiteral("Biała lista VAT");
+
+} // namespace
+
+frmBialaLista::frmBialaLista(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_wlasneDrukowanie(std::make_unique<QtDrukowanie>(this))
+{
+    m_drukowanie = m_wlasneDrukowanie.get();
+    zbudujOkno();
+}
+
+frmBialaLista::frmBialaLista(Session& session, Dialogs& dialogs, Drukowanie& drukowanie, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_drukowanie(&drukowanie)
+{
+    zbudujOkno();
+}
+
+frmBialaLista::~frmBialaLista() = default;
+
+void frmBialaLista::zbudujOkno()
+{
+    setObjectName(QStringLiteral("frmBialaLista"));
+    setWindowTitle(QStringLiteral("Biała lista VAT - sprawdzenie kontrahentów"));
+    resize(900, 560);
+
+    auto* glowny = new QVBoxLayout(this);
+    auto* wiersz = new QHBoxLayout;
+    lblPlik = etykieta(QStringLiteral("&Plik płaski (.7z lub .json):"), QStringLiteral("lblPlik"), this);
+    txtPlik = pole(QStringLiteral("txtPlik"), this, 40);
+    lblPlik->setBuddy(txtPlik);
+    cmdWybierz = przycisk(QStringLiteral("&Wybierz..."), QStringLiteral("cmdWybierz"), this);
+    cmdSprawdz = przycisk(QStringLiteral("&Sprawdź kontrahentów"), QStringLiteral("cmdSprawdz"), this);
+    wiersz->addWidget(lblPlik);
+    wiersz->addWidget(txtPlik, 1);
+    wiersz->addWidget(cmdWybierz);
+    wiersz->addWidget(cmdSprawdz);
+    glowny->addLayout(wiersz);
+
+    lblInformacja = etykieta(QString(), QStringLiteral("lblInformacja"), this);
+    lblInformacja->setWordWrap(true);
+    lblInformacja->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    glowny->addWidget(lblInformacja);
+
+    grdWyniki = new QTableWidget(0, 5, this);
+    grdWyniki->setObjectName(QStringLiteral("grdWyniki"));
+    grdWyniki->setHorizontalHeaderLabels({QStringLiteral("Skrót"), QStringLiteral("Nazwa"), QStringLiteral("NIP"),
+                                          QStringLiteral("Numer konta"), QStringLiteral("Wynik")});
+    grdWyniki->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdWyniki->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdWyniki->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdWyniki->verticalHeader()->setVisible(false);
+    glowny->addWidget(grdWyniki, 1);
+
+    auto* dol = new QHBoxLayout;
+    cmdDrukuj = przycisk(QStringLiteral("&Drukuj"), QStringLiteral("cmdDrukuj"), this, false);
+    cmdPdf = przycisk(QStringLiteral("Zapisz PD&F..."), QStringLiteral("cmdPdf"), this, false);
+    cmdZamknij = przycisk(QStringLiteral("&Zamknij"), QStringLiteral("cmdZamknij"), this);
+    dol->addWidget(cmdDrukuj);
+    dol->addWidget(cmdPdf);
+    dol->addStretch(1);
+    dol->addWidget(cmdZamknij);
+    glowny->addLayout(dol);
+
+    connect(cmdWybierz, &QPushButton::clicked, this, &frmBialaLista::wybierzPlik);
+    connect(cmdSprawdz, &QPushButton::clicked, this, &frmBialaLista::sprawdz);
+    connect(txtPlik, &QLineEdit::returnPressed, this, &frmBialaLista::sprawdz);
+    connect(cmdDrukuj, &QPushButton::clicked, this, &frmBialaLista::drukuj);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmBialaLista::zapiszPdfRaportu);
+    connect(cmdZamknij, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmBialaLista::otworz()
+{
+    if (txtPlik->text().isEmpty()) {
+        if (m_settings) {
+            txtPlik->setText(zapamietanyPlikBialejListy(*m_settings));
+        } else {
+            const QSettings settings;
+            txtPlik->setText(zapamietanyPlikBialejListy(settings));
+        }
+    }
+    if (lblInformacja->text().isEmpty())
+        lblInformacja->setText(QStringLiteral("Wybierz plik płaski z dnia %1 (plik .7z z serwisu Ministerstwa "
+                                              "Finansów lub rozpakowany .json) i naciśnij \"Sprawdź kontrahentów\".")
+                                   .arg(m_session.DataDzis));
+    show();
+    raise();
+    activateWindow();
+    txtPlik->setFocus();
+}
+
+QString frmBialaLista::wybierz(bool zapis, const QString& proponowany)
+{
+    if (m_wybor)
+        return m_wybor(zapis, proponowany);
+    if (zapis)
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz listę jako PDF"), proponowany,
+                                            QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Plik płaski białej listy VAT"), proponowany,
+                                        QStringLiteral("Plik płaski (*.7z *.json);;Wszystkie pliki (*)"));
+}
+
+void frmBialaLista::wybierzPlik()
+{
+    const QString plik = wybierz(false, txtPlik->text().trimmed());
+    if (plik.isEmpty())
+        return;
+    txtPlik->setText(QDir::toNativeSeparators(plik));
+    cmdSprawdz->setFocus();
+}
+
+void frmBialaLista::sprawdz()
+{
+    const QString plik = QDir::fromNativeSeparators(txtPlik->text().trimmed());
+    if (plik.isEmpty() || !QFileInfo(plik).isFile()) {
+        m_dialogs.messageBox(plik.isEmpty() ? QStringLiteral("Wybierz plik płaski białej listy VAT.")
+                                            : QStringLiteral("Nie ma pliku %1.").arg(plik),
+                             kTytul, Icon::Exclamation);
+        return;
+    }
+    if (m_settings) {
+        zapamietajPlikBialejListy(*m_settings, plik);
+    } else {
+        QSettings settings;
+        zapamietajPlikBialejListy(settings, plik);
+    }
+
+    const OdczytKontrahentow odczyt = czytajKontrahentow(m_session.dataPath(kPlikKontrahentow));
+    if (!odczyt.ok && !odczyt.brak) {
+        m_dialogs.messageBox(odczyt.blad, kTytul, Icon::Critical);
+        return;
+    }
+    const QList<Kontrahent> kontrahenci = kontrahenciDoSprawdzenia(odczyt.lista);
+    if (kontrahenci.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Żaden kontrahent nie ma wpisanego NIP ani numeru konta."), kTytul,
+                             Icon::Information);
+        return;
+    }
+
+    QString blad;
+    const BialaLista lista = otworzZPostepem(this, plik, m_folderPamieci, &blad);
+    if (!lista.wczytana()) {
+        if (blad.isEmpty()) {
+            lblInformacja->setText(QStringLiteral("Czytanie pliku przerwano."));
+            return;
+        }
+        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
+        return;
+    }
+
+    RaportBialejListy r;
+    r.dataPliku = lista.dataTekst();
+    r.plik = QFileInfo(plik).absoluteFilePath();
+    r.sprawdzono = m_session.DataDzis + QLatin1Char(' ') + m_session.clock.now().toString(QStringLiteral("HH:mm"));
+    const bool dokonczono = wykonajZPostepem(
+        this, QStringLiteral("Sprawdzanie %1 kontrahentów...").arg(kontrahenci.size()),
+        [&](const PostepBialejListy& postep) { r.pozycje = sprawdzKontrahentow(lista, kontrahenci, postep); });
+    if (!dokonczono || r.pozycje.size() != kontrahenci.size()) {
+        lblInformacja->setText(QStringLiteral("Sprawdzanie przerwano."));
+        return;
+    }
+
+    QString sciezka;
+    if (!zapiszRaport(m_session.SciezkaProgramu, r, &sciezka, &blad))
+        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
+    m_raport = std::move(r);
+    pokazRaport(blad.isEmpty() ? sciezka : QString());
+}
+
+void frmBialaLista::pokazRaport(const QString& sciezkaRaportu)
+{
+    const RaportBialejListy& r = *m_raport;
+    grdWyniki->setRowCount(int(r.pozycje.size()));
+    QList<int> ile(5, 0);
+    for (int i = 0; i < r.pozycje.size(); ++i) {
+        const PozycjaRaportu& p = r.pozycje[i];
+        ++ile[int(p.wynik)];
+        const QStringList komorki = {p.skrot, p.nazwa, p.nip, p.konto, opisWyniku(p.wynik)};
+        for (int k = 0; k < komorki.size(); ++k)
+            grdWyniki->setItem(i, k, new QTableWidgetItem(komorki[k]));
+    }
+    grdWyniki->resizeColumnToContents(0);
+    grdWyniki->resizeColumnToContents(2);
+    grdWyniki->resizeColumnToContents(3);
+
+    const QDate dataPliku = QDate::fromString(QString::fromLatin1(r.dataPliku), QStringLiteral("yyyyMMdd"));
+    QString tekst = QStringLiteral("Plik płaski z dnia %1: sprawdzono %2 kontrahentów - czynny %3, zwolniony %4, "
+                                   "nie figuruje %5, brak NIP lub konta %6, konto niepełne %7.")
+                        .arg(dataPliku.toString(QStringLiteral("dd-MM-yyyy")))
+                        .arg(r.pozycje.size())
+                        .arg(ile[0])
+                        .arg(ile[1])
+                        .arg(ile[2])
+                        .arg(ile[3])
+                        .arg(ile[4]);
+    if (dataPliku.toString(QStringLiteral("dd-MM-yyyy")) != m_session.DataDzis)
+        tekst += QStringLiteral(" Uwaga: plik nie jest z dnia %1.").arg(m_session.DataDzis);
+    if (!sciezkaRaportu.isEmpty())
+        tekst += QStringLiteral("\nRaport zapisano w pliku %1").arg(QDir::toNativeSeparators(sciezkaRaportu));
+    lblInformacja->setText(tekst);
+    cmdDrukuj->setEnabled(true);
+    cmdPdf->setEnabled(true);
+    grdWyniki->setFocus();
+}
+
+void frmBialaLista::drukuj()
+{
+    if (!m_raport)
+        return;
+    QString blad;
+    switch (m_drukowanie->drukuj(wydrukRaportu(*m_raport, m_session.DrukPogrubiony == QLatin1String("G")), &blad)) {
+    case WynikWydruku::Rezygnacja:
+        return;
+    case WynikWydruku::Blad:
+        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
+        return;
+    case WynikWydruku::Wydrukowano:
+        m_dialogs.messageBox(QStringLiteral("Drukowanie zakończone !"), kTytul, Icon::Information);
+        return;
+    }
+}
+
+void frmBialaLista::zapiszPdfRaportu()
+{
+    if (!m_raport)
+        return;
+    const QString proponowany = QFileInfo(sciezkaRaportu(m_session.SciezkaProgramu, m_raport->dataPliku))
+                                    .path()
+        + QLatin1Char('/') + QString::fromLatin1(m_raport->dataPliku) + QStringLiteral(".pdf");
+    QString plik = wybierz(true, proponowany);
+    if (plik.isEmpty())
+        return;
+    if (QFileInfo(plik).suffix().isEmpty())
+        plik += QStringLiteral(".pdf");
+    QString blad;
+    if (!zapiszPdf(wydrukRaportu(*m_raport, m_session.DrukPogrubiony == QLatin1String("G")), plik,
+                   PrzesuniecieDruku{}, &blad)) {
+        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
+        return;
+    }
+    m_dialogs.messageBox(QStringLiteral("Zapisano %1").arg(QDir::toNativeSeparators(plik)), kTytul,
+                         Icon::Information);
+}
+
+} // namespace remitto
