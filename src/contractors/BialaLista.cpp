@@ -195,7 +195,7 @@ void sortujOdGory(quint64* a, size_t n, int przesuniecie)
 
 } // namespace
 
-void sortujPrefiksy(std::vector<quint64>& v)
+void sortujPrefiksy(DuzyWektor<quint64>& v)
 {
     sortujOdGory(v.data(), v.size(), 56);
 }

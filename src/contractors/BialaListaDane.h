@@ -4,6 +4,7 @@
 // prefixes, either in memory or in the mapped cache file.
 
 #include "contractors/BialaLista.h"
+#include "core/DuzaPamiec.h"
 
 #include <QFile>
 
@@ -20,14 +21,14 @@ struct BialaLista::Dane {
     qsizetype nCzynni = 0;
     const quint64* zwolnieni = nullptr;
     qsizetype nZwolnieni = 0;
-    std::vector<quint64> wlasneCzynni;     // when not mapped
-    std::vector<quint64> wlasneZwolnieni;
+    DuzyWektor<quint64> wlasneCzynni;     // when not mapped
+    DuzyWektor<quint64> wlasneZwolnieni;
     std::unique_ptr<QFile> pamiec;         // the mapped cache
     bool zPamieci = false;
     QString plikPamieci;
 };
 
 /// Sorts hash prefixes (radix by the top bits, then small sorts).
-void sortujPrefiksy(std::vector<quint64>& v);
+void sortujPrefiksy(DuzyWektor<quint64>& v);
 
 } // namespace remitto::kontrahenci

@@ -30,7 +30,7 @@ constexpr char kMagia[8] = {'R', 'M', 'B', 'L', 'V', 'A', 'T', '1'};
 // strings and bare scalars. It keeps only the unfinished tail of a chunk.
 class Skaner {
 public:
-    explicit Skaner(std::vector<quint64>& czynni, std::vector<quint64>& zwolnieni)
+    explicit Skaner(DuzyWektor<quint64>& czynni, DuzyWektor<quint64>& zwolnieni)
         : m_czynni(czynni), m_zwolnieni(zwolnieni) {}
 
     bool podaj(const char* dane, size_t n)
@@ -228,8 +228,8 @@ private:
         return i;
     }
 
-    std::vector<quint64>& m_czynni;
-    std::vector<quint64>& m_zwolnieni;
+    DuzyWektor<quint64>& m_czynni;
+    DuzyWektor<quint64>& m_zwolnieni;
     std::vector<Ramka> m_stos;
     std::string m_klucz;
     std::string m_reszta;

@@ -64,10 +64,10 @@ TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
 TEST(BialaLista, PrefixesSortAsStdSortDoes)
 {
     for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(5000), size_t(300000)}) {
-        std::vector<quint64> v(n);
+        DuzyWektor<quint64> v(n);
         for (size_t i = 0; i < n; ++i)  // random, with runs of equal values and equal top bytes
             v[i] = i % 7 == 0 ? quint64(i % 3) : QRandomGenerator::global()->generate64() >> (i % 5 == 0 ? 20 : 0);
-        std::vector<quint64> oczekiwane = v;
+        DuzyWektor<quint64> oczekiwane = v;
         std::sort(oczekiwane.begin(), oczekiwane.end());
         sortujPrefiksy(v);
         EXPECT_EQ(v, oczekiwane) << n;
