@@ -3,15 +3,14 @@
 #include "contractors/frmBialaListaPostep.h"
 #include "core/Session.h"
 #include "ui/Dialogs.h"
+#include "ui/Grid.h"
 #include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QSettings>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace remitto {
@@ -64,14 +63,12 @@ void frmBialaLista::zbudujOkno()
     lblInformacja->setTextInteractionFlags(Qt::TextSelectableByMouse);
     glowny->addWidget(lblInformacja);
 
-    grdWyniki = new QTableWidget(0, 5, this);
+    grdWyniki = new Grid(this);
     grdWyniki->setObjectName(QStringLiteral("grdWyniki"));
-    grdWyniki->setHorizontalHeaderLabels({QStringLiteral("Skrót"), QStringLiteral("Nazwa"), QStringLiteral("NIP"),
-                                          QStringLiteral("Numer konta"), QStringLiteral("Wynik")});
-    grdWyniki->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdWyniki->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdWyniki->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grdWyniki->verticalHeader()->setVisible(false);
+    grdWyniki->setFixedFirstColumn(false);
+    grdWyniki->setColumns({QStringLiteral("Skrót"), QStringLiteral("Nazwa"), QStringLiteral("NIP"),
+                           QStringLiteral("Numer konta"), QStringLiteral("Wynik")},
+                          {1800, 5400, 1650, 4200, 1900});
     glowny->addWidget(grdWyniki, 1);
 
     auto* dol = new QHBoxLayout;
@@ -193,18 +190,14 @@ void frmBialaLista::sprawdz()
 void frmBialaLista::pokazRaport(const QString& sciezkaRaportu)
 {
     const RaportBialejListy& r = *m_raport;
-    grdWyniki->setRowCount(int(r.pozycje.size()));
     QList<int> ile(5, 0);
-    for (int i = 0; i < r.pozycje.size(); ++i) {
-        const PozycjaRaportu& p = r.pozycje[i];
+    QList<QStringList> wiersze;
+    wiersze.reserve(r.pozycje.size());
+    for (const PozycjaRaportu& p : r.pozycje) {
         ++ile[int(p.wynik)];
-        const QStringList komorki = {p.skrot, p.nazwa, p.nip, p.konto, opisWyniku(p.wynik)};
-        for (int k = 0; k < komorki.size(); ++k)
-            grdWyniki->setItem(i, k, new QTableWidgetItem(komorki[k]));
+        wiersze.append({p.skrot, p.nazwa, p.nip, p.konto, opisWyniku(p.wynik)});
     }
-    grdWyniki->resizeColumnToContents(0);
-    grdWyniki->resizeColumnToContents(2);
-    grdWyniki->resizeColumnToContents(3);
+    grdWyniki->setRows(std::move(wiersze));
 
     const QDate dataPliku = QDate::fromString(QString::fromLatin1(r.dataPliku), QStringLiteral("yyyyMMdd"));
     QString tekst = QStringLiteral("Plik płaski z dnia %1: sprawdzono %2 kontrahentów - czynny %3, zwolniony %4, "

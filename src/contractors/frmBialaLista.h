@@ -12,12 +12,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSettings;
-class QTableWidget;
 
 namespace remitto {
 
 struct Session;
 class Dialogs;
+class Grid;
+class Grid;
 class Drukowanie;
 
 /// "Biała lista VAT...": the flat file of the day chosen (and remembered),
@@ -72,7 +73,7 @@ private:
     QPushButton* cmdWybierz = nullptr;
     QPushButton* cmdSprawdz = nullptr;
     QLabel* lblInformacja = nullptr;
-    QTableWidget* grdWyniki = nullptr;
+    Grid* grdWyniki = nullptr;
     QPushButton* cmdDrukuj = nullptr;
     QPushButton* cmdPdf = nullptr;
     QPushButton* cmdZamknij = nullptr;

@@ -12,12 +12,12 @@
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
+#include "ui/Grid.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -81,10 +81,10 @@ TEST(frmBialaLista, MenuEntryChecksTheContractorsKeepsTheReportAndSavesThePdf)
     QTest::mouseClick(okno->findChild<QPushButton*>(u"cmdWybierz"_s), Qt::LeftButton);
     QTest::mouseClick(okno->findChild<QPushButton*>(u"cmdSprawdz"_s), Qt::LeftButton);
     EXPECT_TRUE(dialogs.shown().isEmpty()) << qPrintable(dialogs.texts().join(u'\n'));
-    auto* grd = okno->findChild<QTableWidget*>(u"grdWyniki"_s);
-    ASSERT_EQ(grd->rowCount(), 2);  // the contractor with neither NIP nor account is left out
-    EXPECT_EQ(grd->item(0, 4)->text(), u"czynny"_s);
-    EXPECT_EQ(grd->item(1, 4)->text(), u"nie figuruje"_s);
+    auto* grd = okno->findChild<Grid*>(u"grdWyniki"_s);
+    ASSERT_EQ(grd->rowCount(), 3);  // the header and two rows: neither NIP nor account is left out
+    EXPECT_EQ(grd->text(1, 4), u"czynny"_s);
+    EXPECT_EQ(grd->text(2, 4), u"nie figuruje"_s);
     EXPECT_EQ(QSettings().value(u"bialaLista/plik"_s).toString(), dir.file(u"20261210.json"_s));  // remembered
 
     const QString raport = dir.readText(u"BialaLista/20261210.txt"_s);
