@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace remitto {
 
 namespace {
@@ -115,6 +117,29 @@ Przelew przelewZFaktury(const QStringList& wiersz, const QString& nn, int nrPrze
     p.typZlec = QStringLiteral("110");
     p.typDok = QStringLiteral("51");
     return p;
+}
+
+QStringList otwartePaczkiFaktury(const QString& folder, const QString& plik, const QDate& dzis)
+{
+    QStringList paczki;
+    if (plik.trimmed().isEmpty())
+        return paczki;
+    const QDir katalog(folderPaczek(folder));
+    const QStringList nazwy = katalog.entryList({QStringLiteral("Paczka*.dta")}, QDir::Files, QDir::Name);
+    for (const QString& nazwa : nazwy) {
+        int rok = 0, miesiac = 0, nr = 0;
+        if (!rozpoznajNazwePaczki(nazwa, &rok, &miesiac, &nr) || rok < dzis.year() - 1)
+            continue;
+        const QString sciezka = katalog.filePath(nazwa);
+        const OdczytPaczki p = czytajPaczke(sciezka);
+        const bool placi = std::any_of(p.rekordy.begin(), p.rekordy.end(), [&](const Przelew& r) {
+            return r.status.trimmed() != kZamknieta
+                && r.nrKolFakt.trimmed().compare(plik.trimmed(), Qt::CaseInsensitive) == 0;
+        });
+        if (placi)
+            paczki.append(sciezka);
+    }
+    return paczki;
 }
 
 qint64 sumaListy(const QList<Przelew>& przelewy)

@@ -52,6 +52,12 @@ QStringList zaplaconyWiersz(const QStringList& wiersz, qint64 kwota, const QStri
 /// records hold them (yyyy-mm-dd); the identification code stays empty.
 Przelew przelewZFaktury(const QStringList& wiersz, const QString& nn, int nrPrzelewu);
 
+/// The packages not yet sent to Ecorponet (this year's and last year's) that
+/// hold a transfer paying the invoice file `plik`, by file path. A payment
+/// saved into a package marks its invoice only when the package is exported,
+/// so until then the invoice still shows as unpaid.
+QStringList otwartePaczkiFaktury(const QString& folder, const QString& plik, const QDate& dzis);
+
 /// Sum of the paid values of the transfers, in grosze (unreadable ones count 0).
 qint64 sumaListy(const QList<Przelew>& przelewy);
 

@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +171,20 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
         return;
     }
 
+    // A payment saved into a package marks the invoice only when the package
+    // goes to Ecorponet: until then the invoice looks unpaid here.
+    const QStringList wPaczkach = otwartePaczkiFaktury(m_session.SciezkaProgramu, w.value(kol::Plik), dzis());
+    if (!wPaczkach.isEmpty()) {
+        QStringList nazwy;
+        for (const QString& p : wPaczkach)
+            nazwy.append(QFileInfo(p).fileName());
+        if (m_dialogs.messageBox(QStringLiteral("Faktura %1 (%2) jest już w paczce nie przeniesionej do Ecorponet: "
+                                                "%3.\nCzy mimo to zapłacić ją jeszcze raz ?")
+                                     .arg(w.value(kol::Tytulem), w.value(kol::Plik), nazwy.join(QStringLiteral(", "))),
+                                 kTytulKwoty, Icon::Question, Buttons::YesNoDefaultNo)
+            != Answer::Yes)
+            return;
+    }
     const std::optional<QString> odpowiedz =
         m_dialogs.inputBox(QStringLiteral("Podaj kwotę do przelania "), kTytulKwoty, sprawdzenie.domyslnaKwota);
     if (!odpowiedz || odpowiedz->trimmed().isEmpty())

@@ -327,6 +327,43 @@ TEST_F(Platnosci, SavingTheListMakesTheNextPackageOfTheMonth)
     EXPECT_FALSE(okno.isVisible());
 }
 
+// An invoice paid into a package that has not gone to Ecorponet yet still
+// looks unpaid: paying it again asks first (default No); a closed package's
+// invoices are marked and do not ask.
+TEST_F(Platnosci, InvoiceInAnOpenPackageAsksBeforeItIsPaidAgain)
+{
+    Przelew otwarty;
+    otwarty.nrKolFakt = fz(1).toLower();
+    otwarty.status = kOtwarta;
+    Przelew zamkniety;
+    zamkniety.nrKolFakt = fz(2);
+    zamkniety.status = kZamknieta;
+    ASSERT_TRUE(utworzFolderyPaczek(s.SciezkaProgramu));
+    ASSERT_TRUE(zapiszPaczke(sciezkaPaczki(s.SciezkaProgramu, 2026, 11, 3), {otwarty}));
+    ASSERT_TRUE(zapiszPaczke(sciezkaPaczki(s.SciezkaProgramu, 2026, 12, 1), {zamkniety}));
+    numerujPaczki(numeracjaPaczek(1, 1, 1));
+    okno.otworz();
+
+    d.answer(Answer::No);
+    kliknijKomorke(faktury(), 1, kol::Brutto);
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_TRUE(d.shown()[0].text.contains(QStringLiteral("Paczka202611_03.dta"))) << qPrintable(d.shown()[0].text);
+    EXPECT_EQ(przelewy()->rowCount(), 1);
+    EXPECT_EQ(zaplata(1)[0], QStringLiteral("0,00"));
+
+    d.clear();
+    d.answer(Answer::Yes);
+    zaplac(1, QStringLiteral("1000"));
+    EXPECT_EQ(d.shown().size(), 2);  // the question, then the amount
+    EXPECT_EQ(przelewy()->rowCount(), 2);
+
+    d.clear();
+    zaplac(2, QStringLiteral("1000"));
+    EXPECT_EQ(d.shown().size(), 1);  // the amount only
+    EXPECT_EQ(przelewy()->rowCount(), 3);
+}
+
 TEST_F(Platnosci, ClosingWithTransfersNotSavedAsksFirst)
 {
     okno.otworz();
