@@ -267,6 +267,11 @@ WynikBialejListy BialaLista::szukajSkrotu(QByteArrayView hex) const
 
 WynikBialejListy BialaLista::sprawdz(const QString& nip, const QString& konto) const
 {
+    return sprawdzPare(nip, konto, true);
+}
+
+WynikBialejListy BialaLista::sprawdzPare(const QString& nip, const QString& konto, bool rownolegle) const
+{
     const QByteArray n = nipDoSprawdzenia(nip);
     const QByteArray k = kontoDoSprawdzenia(konto);
     if (n.isEmpty() || k.isEmpty())
@@ -275,14 +280,36 @@ WynikBialejListy BialaLista::sprawdz(const QString& nip, const QString& konto) c
         return WynikBialejListy::KontoNiepelne;
     if (!m_dane)
         return WynikBialejListy::NieFiguruje;
-    const WynikBialejListy wprost = szukajSkrotu(skrotPary(m_dane->data, n, k, m_dane->transformacje));
-    if (wprost != WynikBialejListy::NieFiguruje)
-        return wprost;
-    for (const QByteArray& maska : m_dane->maski) {
-        if (!pasujeDoMaski(k, maska))
-            continue;
-        const WynikBialejListy w =
-            szukajSkrotu(skrotPary(m_dane->data, n, kontoZamaskowane(k, maska), m_dane->transformacje));
+    // The account itself first, then its form under every mask it fits.
+    QList<QByteArray> konta{k};
+    for (const QByteArray& maska : m_dane->maski)
+        if (pasujeDoMaski(k, maska))
+            konta.append(kontoZamaskowane(k, maska));
+    const auto skrot = [&](const QByteArray& kk) { return skrotPary(m_dane->data, n, kk, m_dane->transformacje); };
+
+    const unsigned rdzenie = std::clamp(std::thread::hardware_concurrency(), 1u, 64u);
+    if (!rownolegle || konta.size() == 1 || rdzenie == 1) {
+        for (const QByteArray& kk : std::as_const(konta)) {
+            const WynikBialejListy w = szukajSkrotu(skrot(kk));
+            if (w != WynikBialejListy::NieFiguruje)
+                return w;
+        }
+        return WynikBialejListy::NieFiguruje;
+    }
+    QList<QByteArray> skroty(konta.size());
+    std::atomic<qsizetype> nastepny{0};
+    const auto praca = [&] {
+        for (qsizetype i = nastepny++; i < konta.size(); i = nastepny++)
+            skroty[i] = skrot(konta[i]);
+    };
+    std::vector<std::thread> pula;
+    for (unsigned i = 1; i < rdzenie && i < unsigned(konta.size()); ++i)
+        pula.emplace_back(praca);
+    praca();
+    for (std::thread& t : pula)
+        t.join();
+    for (const QByteArray& h : std::as_const(skroty)) {
+        const WynikBialejListy w = szukajSkrotu(h);
         if (w != WynikBialejListy::NieFiguruje)
             return w;
     }
@@ -304,7 +331,7 @@ QList<WynikBialejListy> BialaLista::sprawdz(const QList<std::pair<QString, QStri
     WynikBialejListy* out = wyniki.data();
     auto praca = [&](bool wolajacy) {
         for (qsizetype i = nastepny++; i < n && !stop; i = nastepny++) {
-            out[i] = sprawdz(pary[i].first, pary[i].second);
+            out[i] = sprawdzPare(pary[i].first, pary[i].second, false);
             const qsizetype g = ++gotowe;
             if (wolajacy && postep && !postep(g, n)) {
                 stop = true;

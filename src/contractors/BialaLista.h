@@ -76,6 +76,8 @@ public:
     bool zPamieci() const;
     QString plikPamieci() const;
 
+    /// One pair. When the account fits masks, the hash chains of the account
+    /// and of its masked forms run side by side on the cores.
     WynikBialejListy sprawdz(const QString& nip, const QString& konto) const;
     /// Checks many pairs with the hashing spread over every core. `postep`
     /// (pairs done, all pairs) is called on the calling thread; returning
@@ -90,6 +92,8 @@ public:
     struct Dane;
 
 private:
+    WynikBialejListy sprawdzPare(const QString& nip, const QString& konto, bool rownolegle) const;
+
     std::shared_ptr<const Dane> m_dane;
 };
 
