@@ -4,6 +4,7 @@
 // over the same file in the same run; then a filter and the memory the rows
 // take.
 // Usage: remitto_bench_historia DIR-or-FILE
+#include "Pomiar.h"
 #include "history/Historia.h"
 #include "history/frmHistoriaWiersze.h"
 #include "ui/Grid.h"
@@ -19,21 +20,9 @@
 #include <functional>
 
 using namespace remitto;
+using remitto::bench::najlepszy;
 
 namespace {
-
-qint64 najlepszy(int razy, const std::function<void()>& praca)
-{
-    qint64 best = -1;
-    for (int i = 0; i < razy; ++i) {
-        QElapsedTimer t;
-        t.start();
-        praca();
-        const qint64 ns = t.nsecsElapsed();
-        best = best < 0 ? ns : std::min(best, ns);
-    }
-    return best;
-}
 
 qint64 proces(const QString& program, const QStringList& argumenty)
 {

@@ -2,6 +2,7 @@
 // hold) with thousands of transfers, listed as the transfer window lists them,
 // against `cat` of the same files in the same run.
 // Usage: remitto_bench_paczki [transfers per package, default 60]
+#include "Pomiar.h"
 #include "transfers/NumeracjaPaczek.h"
 #include "transfers/Paczki.h"
 #include "transfers/PlikPaczki.h"
@@ -18,6 +19,7 @@
 #include <functional>
 
 using namespace remitto;
+using remitto::bench::najlepszy;
 
 namespace {
 
@@ -50,19 +52,6 @@ Przelew przelew(int paczka, int nr)
     if (paczka < 99)
         r.status = kZamknieta;
     return r;
-}
-
-qint64 najlepszy(int razy, const std::function<void()>& praca)
-{
-    qint64 best = -1;
-    for (int i = 0; i < razy; ++i) {
-        QElapsedTimer t;
-        t.start();
-        praca();
-        const qint64 ns = t.nsecsElapsed();
-        best = best < 0 ? ns : std::min(best, ns);
-    }
-    return best;
 }
 
 } // namespace

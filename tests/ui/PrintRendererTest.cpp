@@ -1,4 +1,5 @@
 // Forms drawn into PDF files and read back with pdftotext.
+#include "FormularzDane.h"
 #include "TempFolder.h"
 
 #include "core/Session.h"
@@ -100,25 +101,10 @@ struct RenderFixture : ::testing::Test {
 
     void SetUp() override
     {
-        s.NazwaFirmy = QStringLiteral("Piekarnia Kłos");
-        s.Nazwa2Firmy = QStringLiteral("Sp. z o.o.");
-        s.KodFirmy = QStringLiteral("00-950");
-        s.MiastoFirmy = QStringLiteral("Warszawa");
-        s.UlicaFirmy = QStringLiteral("Polna");
-        s.NumerDomuFirmy = QStringLiteral("12");
+        test::wypelnijFormularz(s, p);
         s.KontoWybrane = QStringLiteral("11102010260000040200001234");
-        s.NipFirmy = QStringLiteral("5260250274");
-        s.IdnFirmy = QStringLiteral("N");
         s.RodzajDrukarki = QStringLiteral("L");
-        p.wpis.nazwa1 = QStringLiteral("Hurtownia Zboże");
-        p.wpis.nazwa2 = QStringLiteral("Jan Nowak");
-        p.wpis.kod = QStringLiteral("31-154");
-        p.wpis.adres = QStringLiteral("Kraków");
-        p.wpis.ulica = QStringLiteral("Długa");
-        p.wpis.numerDomu = QStringLiteral("7a");
-        p.wpis.konto = QStringLiteral("61109010140000071219812874");
         p.wpis.kwota = QStringLiteral("2500000,5");
-        p.wpis.tytul = QStringLiteral("F-ra nr. 12/2026");
     }
 
     PrintJob job(int kind)
