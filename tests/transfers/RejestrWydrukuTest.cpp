@@ -1,4 +1,5 @@
 // The record a printed form leaves in the sent-transfers file.
+#include "FormularzDane.h"
 #include "TempFolder.h"
 
 #include "core/QuoteFormat.h"
@@ -14,21 +15,15 @@ namespace {
 
 PolaPrzelewu pola()
 {
+    Session s;
     PolaPrzelewu p;
+    test::wypelnijFormularz(s, p);
     p.wpis.nazwa1 = QStringLiteral("Hurtownia \"Zboże\"");
-    p.wpis.nazwa2 = QStringLiteral("Jan Nowak");
-    p.wpis.skrot = QStringLiteral("ZBOZE");
-    p.wpis.kod = QStringLiteral("31-154");
-    p.wpis.adres = QStringLiteral("Kraków");
-    p.wpis.ulica = QStringLiteral("Długa");
-    p.wpis.numerDomu = QStringLiteral("7a");
     p.wpis.bank = QStringLiteral("Bank Polski");
-    p.wpis.konto = QStringLiteral("61109010140000071219812874");
     p.wpis.nip = QStringLiteral("5260250274");
     p.wpis.kodIden = QStringLiteral("K12");
     p.wpis.kwota = QStringLiteral("1234.5");
     p.wpis.vat = QStringLiteral("23");
-    p.wpis.tytul = QStringLiteral("F-ra nr. 12/2026");
     return p;
 }
 
