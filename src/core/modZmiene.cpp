@@ -76,7 +76,6 @@ constexpr Slowa kJednosci = {u"", u"jeden", u"dwa", u"trzy", u"cztery", u"pięć
                              u"sześć", u"siedem", u"osiem", u"dziewięć"};
 
 constexpr qsizetype kDlugoscSlownie = 94;
-constexpr qint64 kGroszeMiliona = Q_INT64_C(100000000);
 constexpr qint64 kGroszeMiliarda = Q_INT64_C(100000000000);
 
 /// The hundreds, tens and units slot of one group of three digits.

@@ -1,6 +1,7 @@
 // Amount parser and formatter: whatever the parser accepts, the formatter
 // writes and the parser reads back; every amount of fifteen integer digits
 // is written and read back exactly.
+#include "FuzzCheck.h"
 #include "core/Amount.h"
 
 #include <QString>
@@ -13,15 +14,6 @@
 using namespace remitto;
 
 namespace {
-
-// A failed property names itself before the fuzzer keeps the input.
-#define check(condition)                                                          \
-    do {                                                                          \
-        if (!(condition)) {                                                       \
-            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                         \
-        }                                                                         \
-    } while (false)
 
 constexpr qint64 kMaxGrosze = Q_INT64_C(99999999999999999);
 

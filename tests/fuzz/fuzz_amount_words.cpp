@@ -1,6 +1,7 @@
 // Amount in words on any text and any amount: never a crash, always at least
 // the 94 characters of the printed line, exactly 94 below a million złoty,
 // and the same words for a text and for the amount it parses to.
+#include "FuzzCheck.h"
 #include "core/Amount.h"
 #include "core/modZmiene.h"
 
@@ -14,15 +15,6 @@
 using namespace remitto;
 
 namespace {
-
-// A failed property names itself before the fuzzer keeps the input.
-#define check(condition)                                                          \
-    do {                                                                          \
-        if (!(condition)) {                                                       \
-            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                         \
-        }                                                                         \
-    } while (false)
 
 void checkWords(const QString& words, qint64 grosze)
 {

@@ -5,6 +5,7 @@
 // then written as records and the file is cut at a position taken from the
 // input: the torn-tail check must count exactly the records that lie whole
 // before the cut, so that no cut record is ever taken for a whole one.
+#include "FuzzCheck.h"
 #include "core/Append.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
@@ -17,19 +18,6 @@
 #include <cstdlib>
 
 using namespace remitto;
-
-namespace {
-
-// A failed property names itself before the fuzzer keeps the input.
-#define check(condition)                                                          \
-    do {                                                                          \
-        if (!(condition)) {                                                       \
-            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                         \
-        }                                                                         \
-    } while (false)
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
