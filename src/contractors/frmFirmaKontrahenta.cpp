@@ -1,5 +1,6 @@
 #include "contractors/frmFirmaKontrahenta.h"
 
+#include "contractors/frmKontrahenci.h"
 #include "core/Nrb.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
@@ -391,15 +392,9 @@ void frmFirmaKontrahenta::otworz(const KontekstListy& lista)
 
 bool frmFirmaKontrahenta::wykonaj(const std::function<WynikOperacji(bool nadpisz)>& operacja)
 {
-    WynikOperacji w = operacja(false);
-    if (w.wynik == Wynik::WymagaZgody) {
-        const Answer a = m_dialogs.messageBox(
-            w.blad + QStringLiteral("\nZapisać zbiór od nowa z rekordów, które udało się odczytać?"),
-            QStringLiteral("Uszkodzony zbiór kontrahentów"), Icon::Exclamation, Buttons::YesNo);
-        if (a != Answer::Yes)
-            return false;
-        w = operacja(true);
-    }
+    const WynikOperacji w = wykonajZaZgoda(m_dialogs, operacja);
+    if (w.wynik == Wynik::WymagaZgody)
+        return false;
     if (w.wynik != Wynik::Gotowe) {
         m_dialogs.messageBox(w.blad, QStringLiteral("Błąd"), Icon::Critical);
         return false;

@@ -15,6 +15,12 @@ struct Session;
 
 class frmFirmaKontrahenta;
 
+/// Runs an operation on the contractor file; when the file turns out damaged
+/// it asks whether to rewrite it from the records that could be read and, on
+/// Yes, runs it again allowing that. A refusal comes back as WymagaZgody.
+kontrahenci::WynikOperacji wykonajZaZgoda(Dialogs& dialogs,
+                                          const std::function<kontrahenci::WynikOperacji(bool nadpisz)>& operacja);
+
 /// Contractor list window ("Kontrahenci"): shows kontrah.dta in the grid
 /// MSFlexGrid4 and finds, sorts, adds, edits, deletes and de-duplicates
 /// contractors, imports those of the shop program, and hands the chosen one

@@ -10,17 +10,23 @@ namespace remitto {
 
 using namespace kontrahenci;
 
-bool frmKontrahenci::wykonaj(const std::function<WynikOperacji(bool nadpisz)>& operacja, WynikOperacji* wynik)
+kontrahenci::WynikOperacji wykonajZaZgoda(Dialogs& dialogs,
+                                          const std::function<kontrahenci::WynikOperacji(bool nadpisz)>& operacja)
 {
     WynikOperacji w = operacja(false);
-    if (w.wynik == Wynik::WymagaZgody) {
-        const Answer a = m_dialogs.messageBox(
-            w.blad + QStringLiteral("\nZapisać zbiór od nowa z rekordów, które udało się odczytać?"),
-            QStringLiteral("Uszkodzony zbiór kontrahentów"), Icon::Exclamation, Buttons::YesNo);
-        if (a != Answer::Yes)
-            return false;
+    if (w.wynik == Wynik::WymagaZgody
+        && dialogs.messageBox(w.blad + QStringLiteral("\nZapisać zbiór od nowa z rekordów, które udało się odczytać?"),
+                              QStringLiteral("Uszkodzony zbiór kontrahentów"), Icon::Exclamation, Buttons::YesNo)
+               == Answer::Yes)
         w = operacja(true);
-    }
+    return w;
+}
+
+bool frmKontrahenci::wykonaj(const std::function<WynikOperacji(bool nadpisz)>& operacja, WynikOperacji* wynik)
+{
+    const WynikOperacji w = wykonajZaZgoda(m_dialogs, operacja);
+    if (w.wynik == Wynik::WymagaZgody)
+        return false;
     if (wynik)
         *wynik = w;
     if (w.wynik == Wynik::InnaLiczba) {
