@@ -6,6 +6,7 @@
 #include "history/frmHistoriaWiersze.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
 #include "ui/modBledy.h"
 
@@ -368,11 +369,7 @@ void frmHistoria::usunWszystko()
 
 void frmHistoria::koniec()
 {
-    if (QWidget* glowne = parentWidget()) {
-        glowne->show();
-        glowne->raise();
-        glowne->activateWindow();
-    }
+    kontrolki::pokazRodzica(this);
     close();
 }
 

@@ -398,10 +398,7 @@ void frmPlatnosciZ::koniec()
 {
     if (!close())
         return;
-    if (QWidget* p = parentWidget()) {
-        p->raise();
-        p->activateWindow();
-    }
+    pokazRodzica(this);
 }
 
 void frmPlatnosciZ::historia()

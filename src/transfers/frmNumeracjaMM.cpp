@@ -3,6 +3,7 @@
 #include "core/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Kontrolki.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -206,11 +207,7 @@ void frmNumeracjaMM::zapiszZmiany()
 
 void frmNumeracjaMM::koniec()
 {
-    if (QWidget* glowne = parentWidget()) {
-        glowne->show();
-        glowne->raise();
-        glowne->activateWindow();
-    }
+    kontrolki::pokazRodzica(this);
     close();
 }
 

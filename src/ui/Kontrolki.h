@@ -37,4 +37,14 @@ inline QPushButton* przycisk(const QString& tekst, const QString& nazwa, QWidget
     return b;
 }
 
+/// Brings back to the front the window this one was opened from.
+inline void pokazRodzica(QWidget* okno)
+{
+    if (QWidget* rodzic = okno->parentWidget()) {
+        rodzic->show();
+        rodzic->raise();
+        rodzic->activateWindow();
+    }
+}
+
 } // namespace remitto::kontrolki
