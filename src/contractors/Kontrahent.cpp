@@ -171,6 +171,13 @@ KontrahentDoPrzelewu wspolne(const Kontrahent& k)
     d.txtKodIden = k[KodIden];
     d.txtNIPK = k[NipKontr];
     d.txtNrKol = k[NrKol];
+    // Every box of the entry area comes from this record, empty where the
+    // record is empty: nothing of the contractor shown before stays behind.
+    d.txtVat = k[OstVatK];
+    d.txtTelefon = k[Telefon];
+    d.txtMail = k[MailK];
+    d.txtPoczta = k[Poczta];
+    d.txtRodzKl = k[Svat];
     return d;
 }
 
@@ -180,18 +187,12 @@ KontrahentDoPrzelewu doPrzelewuZListy(const Kontrahent& k)
 {
     KontrahentDoPrzelewu d = wspolne(k);
     d.txtKwotaBrutto = k[OstKwotaK];
-    d.txtVat = k[OstVatK];
-    d.txtTelefon = k[Telefon];
-    d.txtMail = k[MailK];
     return d;
 }
 
 KontrahentDoPrzelewu doPrzelewuZKarty(const Kontrahent& k)
 {
-    KontrahentDoPrzelewu d = wspolne(k);
-    d.txtPoczta = k[Poczta];
-    d.txtRodzKl = k[Svat];
-    return d;
+    return wspolne(k);
 }
 
 } // namespace remitto::kontrahenci

@@ -35,4 +35,9 @@ StanNrb sprawdzNrb(const QString& konto)
     return reszta == 1 ? StanNrb::Poprawny : StanNrb::Bledny;
 }
 
+QString pytanieBlednegoNrb(const QString& coZrobic)
+{
+    return QStringLiteral("Numer konta ma błędne cyfry kontrolne. Czy mimo to ") + coZrobic + QLatin1Char('?');
+}
+
 } // namespace remitto

@@ -21,4 +21,8 @@ QString cyfryNrb(const QString& konto);
 /// with the country code PL).
 StanNrb sprawdzNrb(const QString& konto);
 
+/// The question asked before an account whose check digits are wrong is
+/// used: "Numer konta ma błędne cyfry kontrolne. Czy mimo to " + what + "?".
+QString pytanieBlednegoNrb(const QString& coZrobic);
+
 } // namespace remitto

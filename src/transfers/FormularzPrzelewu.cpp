@@ -1,5 +1,7 @@
 #include "transfers/FormularzPrzelewu.h"
 
+#include "transfers/KwotaPrzelewu.h"
+
 #include "core/Amount.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
@@ -123,7 +125,10 @@ QString poleKwoty(const QString& kwota)
 
 QString kwotaDoDruku(const PolaPrzelewu& p)
 {
-    return KropkaNaPrzecinekWszystkie(p.wpis.kwota.trimmed());
+    // The amount the transfer pays: the gross computed from a VAT, otherwise
+    // the amount field as typed.
+    const bool zVat = !bezVat(p.wpis.vat) && !p.wpis.brutto.trimmed().isEmpty();
+    return KropkaNaPrzecinekWszystkie((zVat ? p.wpis.brutto : p.wpis.kwota).trimmed());
 }
 
 QString liniaSpecyfikacji(const PolaPrzelewu& p, int lewy, int prawy)

@@ -76,7 +76,8 @@ QString dopelnij(const QString& tekst, int n);
 QString doPrawej(const QString& tekst, int n);
 /// "*", the amount and asterisks, 15 characters in all.
 QString poleKwoty(const QString& kwota);
-/// The amount as the forms print it: the amount field trimmed, points as commas.
+/// The amount as the forms print it, points as commas: the gross amount when
+/// it was computed from a VAT, otherwise the amount field, trimmed.
 QString kwotaDoDruku(const PolaPrzelewu& p);
 /// One banknote line of the deposit form: face values `lewy` and
 /// `prawy` (1, 2, 5, 10 on the left; 20, 50, 100, 200 on the right): counts right-aligned in 4 characters,

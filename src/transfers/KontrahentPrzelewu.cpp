@@ -28,11 +28,11 @@ WpisPrzelewu poPrzekazaniu(WpisPrzelewu w, const KontrahentDoPrzelewu& d)
     w.kodIden = d.txtKodIden;
     w.nip = d.txtNIPK;
     w.nrKol = d.txtNrKol;
-    w.vat = d.txtVat.value_or(w.vat);
-    w.telefon = d.txtTelefon.value_or(w.telefon);
-    w.mail = d.txtMail.value_or(w.mail);
-    w.poczta = d.txtPoczta.value_or(w.poczta);
-    w.rodzajPlatnika = d.txtRodzKl.value_or(w.rodzajPlatnika);
+    w.vat = d.txtVat.value_or(QString());
+    w.telefon = d.txtTelefon.value_or(QString());
+    w.mail = d.txtMail.value_or(QString());
+    w.poczta = d.txtPoczta.value_or(QString());
+    w.rodzajPlatnika = d.txtRodzKl.value_or(QString());
     // The gross amount belongs to this net amount and VAT, never to the
     // previous transfer.
     const Brutto b = bruttoZVat(w.kwota, w.vat);
@@ -42,9 +42,7 @@ WpisPrzelewu poPrzekazaniu(WpisPrzelewu w, const KontrahentDoPrzelewu& d)
 
 KontrahentDoPrzelewu doPrzelewuZeSkrotu(const Kontrahent& k)
 {
-    KontrahentDoPrzelewu d = doPrzelewuZListy(k);
-    d.txtPoczta = k[Poczta];
-    return d;
+    return doPrzelewuZListy(k);
 }
 
 WynikSzukania znajdzPoSkrocie(const QString& sciezka, const QString& skrot)
@@ -67,26 +65,33 @@ WynikSzukania znajdzPoSkrocie(const QString& sciezka, const QString& skrot)
     return w;
 }
 
-Kontrahent zapisanyZWpisu(Kontrahent k, const WpisPrzelewu& w)
+Kontrahent zapisanyZWpisu(Kontrahent k, const WpisPrzelewu& w, const WpisPrzelewu* przekazany)
 {
-    k[NazwaKontrahenta] = ZamienCudzyslow(w.nazwa1);
-    k[ImieKontrahenta] = ZamienCudzyslow(w.nazwa2);
-    k[Miejscowosc] = ZamienCudzyslow(w.adres);
-    k[Ulica] = ZamienCudzyslow(w.ulica);
-    k[Telefon] = ZamienCudzyslow(w.telefon);
-    k[Kod] = ZamienCudzyslow(w.kod);
-    k[NipKontr] = ZamienCudzyslow(w.nip);
-    k[Poczta] = ZamienCudzyslow(w.poczta);
-    k[NrDomu] = ZamienCudzyslow(w.numerDomu);
-    k[NrRachunku1K] = ZamienCudzyslow(w.konto);
-    k[SkrotK] = ZamienCudzyslow(w.skrot).toUpper();
-    k[KodIden] = ZamienCudzyslow(w.kodIden);
-    k[BankK] = ZamienCudzyslow(w.bank);
-    k[OstVatK] = ZamienCudzyslow(w.vat);
-    k[MailK] = ZamienCudzyslow(w.mail);
-    k[OstKwotaK] = ZamienCudzyslow(KropkaNaPrzecinekWszystkie(w.kwota));
-    k[NrLokaluK] = ZamienCudzyslow(w.nrLok);
+    // A box the user left as the hand-over filled it keeps the stored value.
+    const auto zapisz = [&](Pole wartosc, QString WpisPrzelewu::*pole, const QString& tekst) {
+        if (!przekazany || w.*pole != przekazany->*pole)
+            k[wartosc] = ZamienCudzyslow(tekst);
+    };
+    zapisz(NazwaKontrahenta, &WpisPrzelewu::nazwa1, w.nazwa1);
+    zapisz(ImieKontrahenta, &WpisPrzelewu::nazwa2, w.nazwa2);
+    zapisz(Miejscowosc, &WpisPrzelewu::adres, w.adres);
+    zapisz(Ulica, &WpisPrzelewu::ulica, w.ulica);
+    zapisz(Telefon, &WpisPrzelewu::telefon, w.telefon);
+    zapisz(Kod, &WpisPrzelewu::kod, w.kod);
+    zapisz(NipKontr, &WpisPrzelewu::nip, w.nip);
+    zapisz(Poczta, &WpisPrzelewu::poczta, w.poczta);
+    zapisz(NrDomu, &WpisPrzelewu::numerDomu, w.numerDomu);
+    zapisz(NrRachunku1K, &WpisPrzelewu::konto, w.konto);
+    zapisz(SkrotK, &WpisPrzelewu::skrot, w.skrot.toUpper());
+    zapisz(KodIden, &WpisPrzelewu::kodIden, w.kodIden);
+    zapisz(BankK, &WpisPrzelewu::bank, w.bank);
+    zapisz(OstVatK, &WpisPrzelewu::vat, w.vat);
+    zapisz(MailK, &WpisPrzelewu::mail, w.mail);
+    zapisz(OstKwotaK, &WpisPrzelewu::kwota, KropkaNaPrzecinekWszystkie(w.kwota));
+    zapisz(NrLokaluK, &WpisPrzelewu::nrLok, w.nrLok);
 
+    if (przekazany && w.tytul == przekazany->tytul && w.kodIden == przekazany->kodIden)
+        return k;
     QString tytul = ZamienCudzyslow(w.tytul);
     const QString kod = k[KodIden];
     const QString przedrostek = QStringLiteral("NRID=") + kod + QLatin1Char(' ');
@@ -96,7 +101,8 @@ Kontrahent zapisanyZWpisu(Kontrahent k, const WpisPrzelewu& w)
     return k;
 }
 
-ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzelewu& w)
+ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzelewu& w,
+                                         const WpisPrzelewu* przekazany)
 {
     ZapisKontrahenta z;
     if (zsumujKwote(w.kwota).wynik != Suma::BezDzialan && !parseAmount(w.kwota)) {
@@ -150,7 +156,7 @@ ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzel
         return z;
     }
     QString tekst = plik.text;
-    tekst.replace(poczatek, koniec - poczatek, tekstPliku({zapisanyZWpisu(stary, w)}));
+    tekst.replace(poczatek, koniec - poczatek, tekstPliku({zapisanyZWpisu(stary, w, przekazany)}));
     if (!rewriteTextFile(sciezka, tekst, &z.blad))
         z.wynik = WynikZapisu::BladZapisu;
     return z;

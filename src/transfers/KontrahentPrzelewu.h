@@ -12,8 +12,8 @@ namespace remitto {
 // contractor (hand-over or search by short name) and saving the entry area
 // back into the contractor's record of kontrah.dta.
 
-/// The entry area after a hand-over: the boxes the hand-over names take its
-/// values, the others keep theirs. The gross amount follows the net amount
+/// The entry area after a hand-over: every box takes the hand-over's value,
+/// empty where it carries none. The gross amount follows the net amount
 /// and the VAT text when they can be read (otherwise the gross handed over).
 WpisPrzelewu poPrzekazaniu(WpisPrzelewu w, const kontrahenci::KontrahentDoPrzelewu& d);
 
@@ -40,8 +40,11 @@ WynikSzukania znajdzPoSkrocie(const QString& sciezka, const QString& skrot);
 /// as commas), flat number, and the last title: "NRID=" + code + " " in front
 /// when there is a code that does not begin with "NRID" and the title does not
 /// carry it yet, then cut or padded with blanks to 105 characters. Every other
-/// value is kept.
-kontrahenci::Kontrahent zapisanyZWpisu(kontrahenci::Kontrahent k, const WpisPrzelewu& w);
+/// value is kept. With `przekazany` (the entry area as the hand-over of this
+/// contractor filled it), a box still holding what the hand-over put there
+/// keeps the stored value: only what the user changed is written.
+kontrahenci::Kontrahent zapisanyZWpisu(kontrahenci::Kontrahent k, const WpisPrzelewu& w,
+                                       const WpisPrzelewu* przekazany = nullptr);
 
 enum class WynikZapisu {
     Zapisano,
@@ -60,6 +63,7 @@ struct ZapisKontrahenta {
 /// Saves the entry area into the record whose ordinal (value 1, read as a
 /// number) equals the entry's ordinal. The file is rewritten atomically with
 /// that record replaced and every other character of the file kept as it was.
-ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzelewu& w);
+ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzelewu& w,
+                                         const WpisPrzelewu* przekazany = nullptr);
 
 } // namespace remitto

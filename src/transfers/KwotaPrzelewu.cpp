@@ -66,6 +66,12 @@ Suma zsumujKwote(const QString& tekst)
     return s;
 }
 
+bool bezVat(const QString& vat)
+{
+    const QString v = vat.trimmed().toLower();
+    return v.isEmpty() || v == QLatin1String("np") || v == QLatin1String("zw") || v == QLatin1String("0");
+}
+
 Brutto bruttoZVat(const QString& netto, const QString& vat)
 {
     Brutto b;
@@ -74,7 +80,7 @@ Brutto bruttoZVat(const QString& netto, const QString& vat)
     if (!n)
         return b;
     const QString v = vat.trimmed().toLower();
-    if (v.isEmpty() || v == QLatin1String("np") || v == QLatin1String("zw") || v == QLatin1String("0")) {
+    if (bezVat(v)) {
         b.ok = true;
         b.brutto = netto;
         if (v.isEmpty())
@@ -103,6 +109,22 @@ Brutto bruttoZVat(const QString& netto, const QString& vat)
     b.ok = true;
     b.brutto = formatAmount(brutto);
     return b;
+}
+
+KwotyWpisu ustalKwoty(const QString& kwota, const QString& vat, const QString& brutto)
+{
+    KwotyWpisu k{true, kwota, vat, brutto};
+    if (kwota.trimmed().isEmpty())
+        return k;
+    const Suma s = zsumujKwote(kwota);
+    if (s.wynik == Suma::Obliczono)
+        k.kwota = s.tekst;
+    const Brutto b = s.wynik == Suma::Blad ? Brutto{} : bruttoZVat(k.kwota, vat);
+    if (!b.ok)
+        return KwotyWpisu{false, kwota, vat, brutto};
+    k.vat = b.vat;
+    k.brutto = b.brutto;
+    return k;
 }
 
 } // namespace remitto

@@ -34,6 +34,9 @@ struct Brutto {
     QString vat;      ///< text for the VAT field afterwards
 };
 
+/// True for a VAT text that means no VAT: "np", "zw" (any case), "0" or empty.
+bool bezVat(const QString& vat);
+
 /// Gross amount from the net amount and the VAT text:
 /// - "np", "zw" (any case), "0" or an empty text: no VAT, the gross amount is
 ///   the net text as typed; an empty VAT text becomes "0";
@@ -41,5 +44,16 @@ struct Brutto {
 /// - any other number is the VAT amount.
 /// A computed gross amount has the form "#########0.00".
 Brutto bruttoZVat(const QString& netto, const QString& vat);
+
+/// The amount fields as Enter in the summing field and then Enter in the VAT
+/// field leave them, so that net, VAT and gross always agree before anything
+/// takes the amount. An empty summing field leaves the fields as they are.
+struct KwotyWpisu {
+    bool ok = false;  ///< false: the summing field or the VAT does not evaluate
+    QString kwota;    ///< summing field afterwards
+    QString vat;      ///< VAT field afterwards
+    QString brutto;   ///< gross amount field afterwards
+};
+KwotyWpisu ustalKwoty(const QString& kwota, const QString& vat, const QString& brutto);
 
 } // namespace remitto

@@ -358,6 +358,8 @@ void frmPrzelewB::otworz()
     lbSciezkaEcorponet->setToolTip(lbSciezkaEcorponet->text());
     lbSciezkaPaczek->setText(s.dataPath(QStringLiteral("Paczki")));
     lbdata->setText(s.DataRobocza);
+    if (!isVisible())
+        wyczyscWpis();
     txtVat->clear();
     // The kind shown and the kind code start as the ordinary transfer.
     m_rodzaje->button(int(Rodzaj::Przelew))->setChecked(true);

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -96,6 +97,9 @@ private:
     void kodEnter();
     void kwotaEnter();
     void vatEnter();
+    bool ustalKwotyWpisu();
+    bool kontoPotwierdzone(const QString& pytanie);
+    void wyczyscWpis();
     void tytulEdytowany();
     void tytulEnter();
     void wybranoRodzaj(int id);
@@ -212,6 +216,11 @@ private:
     bool m_klikListy = false;   ///< a mouse press on the package list
     bool m_klikPaczki = false;  ///< a mouse press on the package view
     bool m_rozmiarUstalony = false;  ///< the first opening has sized the window
+    /// The entry area as the last hand-over of a contractor filled it: saving
+    /// the contractor writes only the boxes the user changed since.
+    std::optional<WpisPrzelewu> m_przekazany;
+    /// The records shown in the package view, in the order of its rows.
+    QList<Przelew> m_rekordyWidoku;
 };
 
 } // namespace remitto

@@ -59,6 +59,8 @@ namespace remitto {
 // entry area, the tax fields and the banknote frame.
 void frmPrzelewB::drukuj()
 {
+    if (!ustalKwotyWpisu())
+        return;
     PolaPrzelewu pola;
     pola.wpis = wpis();
     pola.txtRok = txtRok->text();

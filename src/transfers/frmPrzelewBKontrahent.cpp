@@ -36,6 +36,7 @@ void frmPrzelewB::przyjmijKontrahenta(const KontrahentDoPrzelewu& d)
 {
     wstawKontrahenta(poPrzekazaniu(wpis(), d));
     lbNazwaFirmy->setText(d.lbNazwaFirmy);
+    m_przekazany = wpis();
     m_session.NrKolKontrahenta = d.txtNrKol;
     show();
     raise();
@@ -87,11 +88,15 @@ void frmPrzelewB::znajdzSkrot()
 
 void frmPrzelewB::zapiszKontrahenta()
 {
+    if (!ustalKwotyWpisu())
+        return;
     const WpisPrzelewu w = wpis();
-    const ZapisKontrahenta z = zapiszKontrahentaZWpisu(plikKontrahentow(), w);
+    const ZapisKontrahenta z =
+        zapiszKontrahentaZWpisu(plikKontrahentow(), w, m_przekazany ? &*m_przekazany : nullptr);
     const QString tytulBledu = QStringLiteral("Błąd");
     switch (z.wynik) {
     case WynikZapisu::Zapisano:
+        m_przekazany = w;
         m_dialogs.messageBox(QStringLiteral("Zmiany wprowadzono !"), QStringLiteral(" Zapis"), Icon::None);
         break;
     case WynikZapisu::KwotaNieobliczona:

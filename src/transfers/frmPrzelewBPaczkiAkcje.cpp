@@ -114,6 +114,7 @@ void frmPrzelewB::przygotujWidok()
 
 void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
 {
+    m_rekordyWidoku = rekordy;
     QList<QStringList> wiersze;
     wiersze.reserve(rekordy.size());
     for (qsizetype i = 0; i < rekordy.size(); ++i)
@@ -170,6 +171,7 @@ void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
 void frmPrzelewB::wyczyscZawartosc()
 {
     przygotujWidok();
+    m_rekordyWidoku.clear();
     Label3->clear();
     ustawStatus(Label31->text());
 }
@@ -178,8 +180,12 @@ void frmPrzelewB::wyczyscZawartosc()
 
 void frmPrzelewB::doPaczki()
 {
+    if (!ustalKwotyWpisu())
+        return;
     const QDate dzien = dzienZDaty(m_session.DataDzis);
     const Rodzaj r = rodzaj();
+    if (opisRodzaju(r).doPaczki && !kontoPotwierdzone(QStringLiteral("dodać przelew do paczki")))
+        return;
     const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
     if (opisRodzaju(r).doPaczki && !potwierdzBialaLista(m_session, m_dialogs, {wpisany}, this))
         return;
@@ -289,7 +295,18 @@ void frmPrzelewB::usunRekordZPaczki()
         return;
     }
     const int wiersz = MSFlexGrid1->currentRow();
-    if (wiersz < 1)
+    if (wiersz < 1 || wiersz > m_rekordyWidoku.size()) {
+        m_dialogs.messageBox(QStringLiteral("Wskaż w paczce przelew do usunięcia (kliknij jego wiersz)."),
+                             QStringLiteral("Usuń Rekord z Paczki"), Icon::Information);
+        return;
+    }
+    const Przelew& usuwany = m_rekordyWidoku[wiersz - 1];
+    const QString pytanie = QStringLiteral("Usunąć z paczki przelew nr %1: %2, %3 ?")
+                                .arg(QString::number(wiersz), usuwany.nazwaKontrahenta.trimmed(),
+                                     usuwany.kwotaB.trimmed());
+    if (m_dialogs.messageBox(pytanie, QStringLiteral("Usuń Rekord z Paczki"), Icon::Question,
+                             Buttons::YesNoDefaultNo)
+        != Answer::Yes)
         return;
     const UsuniecieRekordu u = usunRekord(m_session.SciezkaProgramu, m_session.PlikPaczki, wiersz - 1);
     switch (u.wynik) {
@@ -395,7 +412,9 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     const std::optional<QString> odp = m_dialogs.inputBox(prompt, tytul);
     if (!odp)
         return;
-    Przelew p = Przelew::zWierszaSiatki(MSFlexGrid1->rowTexts(wiersz));
+    if (wiersz > m_rekordyWidoku.size())
+        return;
+    Przelew p = m_rekordyWidoku[wiersz - 1];
     switch (zmienWartosc(p, kolumna, *odp)) {
     case WynikEdycji::Anulowano:
         return;
@@ -421,6 +440,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
                              QStringLiteral("Błąd"), Icon::Critical);
         return;
     }
+    m_rekordyWidoku[wiersz - 1] = p;
     const QStringList komorki = p.wierszSiatki(wiersz);
     for (int k = 1; k < komorki.size(); ++k)
         MSFlexGrid1->setText(wiersz, k, komorki[k]);

@@ -3,6 +3,7 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Amount.h"
+#include "core/Nrb.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
 #include "transfers/Banknoty.h"
@@ -162,6 +163,48 @@ void frmPrzelewB::vatEnter()
     txtKwotaBrutto->setFocus();
 }
 
+// Before anything takes the amount, the summing field and the VAT are
+// evaluated exactly as Enter would evaluate them.
+bool frmPrzelewB::ustalKwotyWpisu()
+{
+    const KwotyWpisu k = ustalKwoty(txtKwotaK->text(), txtVat->text(), txtKwotaBrutto->text());
+    if (!k.ok) {
+        m_dialogs.messageBox(QStringLiteral(" Błąd wpisanej kwoty "), QStringLiteral(" Popraw"), Icon::Critical);
+        return false;
+    }
+    if (txtKwotaK->text() != k.kwota)
+        txtKwotaK->setText(k.kwota);
+    if (txtVat->text() != k.vat)
+        txtVat->setText(k.vat);
+    if (txtKwotaBrutto->text() != k.brutto)
+        txtKwotaBrutto->setText(k.brutto);
+    return true;
+}
+
+// An account of 26 digits whose check digits are wrong goes on only when the
+// user says so; "No" is the default.
+bool frmPrzelewB::kontoPotwierdzone(const QString& pytanie)
+{
+    if (sprawdzNrb(txtKontoK->text()) != StanNrb::Bledny)
+        return true;
+    return m_dialogs.messageBox(pytanieBlednegoNrb(pytanie), QStringLiteral("Numer konta"), Icon::Question,
+                                Buttons::YesNoDefaultNo)
+           == Answer::Yes;
+}
+
+// A window opened again starts with an empty entry area: nothing of an
+// earlier transfer can be added by one click.
+void frmPrzelewB::wyczyscWpis()
+{
+    wstawKontrahenta(WpisPrzelewu{});
+    lbNazwaFirmy->clear();
+    m_przekazany.reset();
+    m_session.NrKolKontrahenta.clear();
+    for (QLineEdit* e : m_ilosci)
+        e->clear();
+    przeliczBanknoty();
+}
+
 void frmPrzelewB::tytulEdytowany()
 {
     txtKwotaBrutto->clear();
@@ -240,6 +283,8 @@ void frmPrzelewB::opisSeryjny()
         break;
     }
     case Rodzaj::Podzielona: {
+        if (!ustalKwotyWpisu())
+            return;
         const std::optional<QString> nr =
             m_dialogs.inputBox(QStringLiteral(" Podaj Numer faktury płaconej Metodą Podzielonej Płaności "),
                                QStringLiteral("Faktura VAT = Numer "));

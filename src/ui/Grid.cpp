@@ -359,7 +359,14 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(4);
-    verticalHeader()->setHighlightSections(false);
+    // The current row stays visible when the grid has no focus, and its row
+    // number is highlighted too.
+    verticalHeader()->setHighlightSections(true);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Inactive, QPalette::Highlight, paleta.color(QPalette::Active, QPalette::Highlight));
+    paleta.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    paleta.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(paleta);
     // Fixed row heights: no per-row measuring, whatever the row count.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

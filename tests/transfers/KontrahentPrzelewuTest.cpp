@@ -211,13 +211,18 @@ TEST(KontrahentPrzelewu, SearchByShortNameAndHandOver)
     EXPECT_EQ(po.brutto, QStringLiteral("123,00"));
     EXPECT_EQ(po.nrKol, QStringLiteral("1"));
 
-    // The card hands over no VAT, phone or gross: the boxes keep theirs.
+    // The card fills every box from the record too: nothing of the contractor
+    // shown before stays behind, and an empty value empties its box.
     przed.vat = QStringLiteral("zw");
+    przed.poczta = QStringLiteral("Żywiec");
+    k[Poczta].clear();
     po = poPrzekazaniu(przed, doPrzelewuZKarty(k));
-    EXPECT_EQ(po.telefon, QStringLiteral("stary"));
-    EXPECT_EQ(po.vat, QStringLiteral("zw"));
-    EXPECT_EQ(po.brutto, QStringLiteral("100"));
+    EXPECT_EQ(po.telefon, k[Telefon]);
+    EXPECT_EQ(po.vat, QStringLiteral("23"));
+    EXPECT_EQ(po.brutto, QStringLiteral("123,00"));
+    EXPECT_EQ(po.poczta, QString());
     EXPECT_EQ(po.rodzajPlatnika, k[Svat]);
+    EXPECT_EQ(poPrzekazaniu(przed, doPrzelewuZListy(k)).poczta, QString());
 
     // An amount that is not a number: the gross amount handed over, or nothing.
     k[OstKwotaK] = QStringLiteral("x");

@@ -40,10 +40,14 @@ TEST(PrintRecord, TransferRecordOfTwentySevenValuesMarkedAsPrinted)
                              "\"Długa\",\"7a\",\"Kraków\",\"31-154\",\"ZBOZE\",\"Bank Polski\",\"\",\"\",,\"\","
                              "\"5260250274\",\"Wydruk\",\"110\",\"51\",\"K12\"\r\n"));
 
-    // A gross amount of the window is kept; the amount paid is the one printed.
+    // A gross amount computed from a VAT is what the form prints and what the
+    // record says was paid; without a VAT the amount field is.
     p.wpis.brutto = QStringLiteral("1518,44");
     EXPECT_EQ(przelewWydruku(p, QStringLiteral("10-12-2026")).kwotaB, QStringLiteral("1518,44"));
-    EXPECT_EQ(przelewWydruku(p, QStringLiteral("10-12-2026")).splacono, QStringLiteral("1234,50"));
+    EXPECT_EQ(przelewWydruku(p, QStringLiteral("10-12-2026")).splacono, QStringLiteral("1518,44"));
+    EXPECT_EQ(kwotaDoDruku(p), QStringLiteral("1518,44"));
+    p.wpis.vat = QStringLiteral("zw");
+    EXPECT_EQ(kwotaDoDruku(p), QStringLiteral("1234,5"));
 }
 
 TEST(PrintRecord, CodesFollowTheKind)

@@ -82,7 +82,7 @@ TEST_F(PytanieDoPaczki, LargeTransferNotOnTheListOfTheDayAsksDefaultNo)
     okno.otworz();
 
     d.answer(Answer::No);
-    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"12345678901234567890123456"_s, u"15000,00"_s);
+    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"61109010140000071219812874"_s, u"15000,00"_s);
     ASSERT_EQ(d.shown().size(), 1);
     EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_TRUE(d.shown()[0].text.contains(u"Obca Sp. z o.o."_s)) << qPrintable(d.shown()[0].text);
@@ -91,14 +91,14 @@ TEST_F(PytanieDoPaczki, LargeTransferNotOnTheListOfTheDayAsksDefaultNo)
 
     d.clear();
     d.answer(Answer::Yes);
-    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"12345678901234567890123456"_s, u"15000,00"_s);
+    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"61109010140000071219812874"_s, u"15000,00"_s);
     EXPECT_EQ(d.shown().size(), 2);  // the question, then "Paczka została uzupełniona"
     EXPECT_EQ(wPaczce(), 1);
 
     // On the list, or under the limit: no question.
     d.clear();
     dodaj(u"Czynna"_s, kNipCzynny, kKontoCzynne, u"90000,00"_s);
-    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"12345678901234567890123456"_s, u"14999,99"_s);
+    dodaj(u"Obca Sp. z o.o."_s, u"1234563218"_s, u"61109010140000071219812874"_s, u"14999,99"_s);
     EXPECT_EQ(d.texts(), QStringList(2, u"Paczka została uzupełniona"_s));
     EXPECT_EQ(wPaczce(), 3);
 }
@@ -108,8 +108,8 @@ TEST_F(PytanieDoPaczki, NoFileOfTheDayIsToldOnceAndTheTransfersGoOn)
     wybierzPlik(u"lista/20261209.json"_s);
     QFile::remove(dir.file(u"lista/20261210.json"_s));
     okno.otworz();
-    dodaj(u"Obca"_s, u"1234563218"_s, u"12345678901234567890123456"_s, u"20000,00"_s);
-    dodaj(u"Obca"_s, u"1234563218"_s, u"12345678901234567890123456"_s, u"20000,00"_s);
+    dodaj(u"Obca"_s, u"1234563218"_s, u"61109010140000071219812874"_s, u"20000,00"_s);
+    dodaj(u"Obca"_s, u"1234563218"_s, u"61109010140000071219812874"_s, u"20000,00"_s);
     ASSERT_EQ(d.shown().size(), 3);
     EXPECT_TRUE(d.shown()[0].text.startsWith(u"Brak pliku płaskiego białej listy VAT z dnia 10-12-2026"_s))
         << qPrintable(d.shown()[0].text);

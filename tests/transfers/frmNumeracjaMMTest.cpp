@@ -210,7 +210,7 @@ TEST_F(OknoNumeracji, RaisedLastPackageNumberIsFollowedByTheNextTransfer)
 
     Przelew r;
     r.nazwaKontrahenta = QStringLiteral("Nowak");
-    r.konto = QStringLiteral("12345678901234567890123456");
+    r.konto = QStringLiteral("61109010140000071219812874");
     r.kwotaB = QStringLiteral("10,00");
     const DodaniePrzelewu w = dodajDoPaczki(dir.path(), QDate(2026, 12, 10), kZamknieta, r, false);
     ASSERT_EQ(w.wynik, WynikDodania::Dodano);

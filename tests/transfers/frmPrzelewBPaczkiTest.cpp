@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,7 @@ using remitto::test::TempFolder;
 
 namespace {
 
-const QString kKonto = QStringLiteral("12345678901234567890123456");
+const QString kKonto = QStringLiteral("61109010140000071219812874");
 const QString kNaDzien = QStringLiteral(" na  dzien ");
 
 void przygotujFolder(const TempFolder& dir, Session& s)
@@ -68,8 +69,11 @@ protected:
         w("txtNazwa1K")->setText(nazwa);
         w("txtNazwa2K")->setText(QStringLiteral("Handel"));
         w("txtKontoK")->setText(konto);
-        w("txtKwotaK")->setText(QStringLiteral("100"));
-        w("txtVat")->setText(QStringLiteral("23"));
+        // 100 net and a VAT amount of 23 make 123,00; any other gross is typed
+        // as the amount without VAT.
+        const bool zVat = brutto == QLatin1String("123,00");
+        w("txtKwotaK")->setText(zVat ? QStringLiteral("100") : brutto);
+        w("txtVat")->setText(zVat ? QStringLiteral("23") : QStringLiteral("0"));
         w("txtKwotaBrutto")->setText(brutto);
         w("txtTytulem1")->setText(QStringLiteral("FV 1"));
     }
@@ -88,6 +92,12 @@ protected:
         for (Przelew& p : r)
             p.status = kZamknieta;
         ASSERT_TRUE(przepiszPaczke(dir.file(plik(nr)), r));
+    }
+    /// A click on the row-number cell at the left of a data row.
+    void kliknijNumerWiersza(Grid* g, int wiersz)
+    {
+        QHeaderView* h = g->verticalHeader();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(4, h->sectionViewportPosition(wiersz - 1) + 4));
     }
     void kliknijKomorke(Grid* g, int wiersz, int kolumna)
     {
@@ -115,7 +125,7 @@ TEST_F(OknoPaczek, AddingFillsPackageNumberingViewAndList)
     EXPECT_EQ(d.shown()[0].title, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
     EXPECT_EQ(d.shown()[0].icon, Icon::Exclamation);
     EXPECT_EQ(dir.readText(plik(1)),
-              QStringLiteral("\"Kowalski ''Hurt''\",\"Handel\",\"12345678901234567890123456\",\"100\",\"23\",\"123,00\","
+              QStringLiteral("\"Kowalski ''Hurt''\",\"Handel\",\"61109010140000071219812874\",\"100\",\"23\",\"123,00\","
                              "\"FV 1\",\"2026-12-09\",\"123,00\",0,\"2026-12-09\",\"Spłacona\",\"\",\"\",\"\",\"\",\"\","
                              "\"\",\"\",\"01\",1,\"\",\"\",\"Otwarta\",\"110\",\"51\",\"\"\r\n"));
     EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
@@ -142,8 +152,8 @@ TEST_F(OknoPaczek, AddingFillsPackageNumberingViewAndList)
               QStringLiteral("Zawartość paczki nr ") + dir.file(plik(1)) + QStringLiteral("     Status Paczki = Otwarta"));
     ASSERT_EQ(lista()->rowCount(), 2);
     EXPECT_EQ(lista()->rowTexts(1),
-              (QStringList{QStringLiteral("1"), dir.file(plik(1)), QStringLiteral("2026-12-09"), QStringLiteral("200,00"),
-                           QStringLiteral("46,00"), QStringLiteral("133,50"), QStringLiteral("133,50"),
+              (QStringList{QStringLiteral("1"), dir.file(plik(1)), QStringLiteral("2026-12-09"), QStringLiteral("110,50"),
+                           QStringLiteral("23,00"), QStringLiteral("133,50"), QStringLiteral("133,50"),
                            QStringLiteral("2026-12-09"), kOtwarta, QStringLiteral("2")}));
 }
 
@@ -247,13 +257,29 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     EXPECT_EQ(d.shown()[0].title, QStringLiteral("Błąd- nie można usunać jedynej pozycji z paczki - mozesz usunąć paczkę"));
 
     dodaj(QStringLiteral("B"));
-    dodaj(QStringLiteral("C"));
+    dodaj(QStringLiteral("C"), QStringLiteral("45,10"));
+    // A click on a row number makes that row current; the removal names it
+    // and "No" keeps the package as it was.
+    const QByteArray trzy = dir.readBytes(plik(1));
+    kliknijNumerWiersza(paczka(), 3);
+    EXPECT_EQ(paczka()->currentRow(), 3);
+    EXPECT_EQ(paczka()->selectedRange().row1, 3);
     d.clear();
-    paczka()->setCurrentCell(1, 1);
+    d.answer(Answer::No);
     kliknij("cmdUsunRekord");
     ASSERT_EQ(d.shown().size(), 1);
-    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
-    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 3: C, 45,10 ?"));
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(dir.readBytes(plik(1)), trzy);
+
+    kliknijNumerWiersza(paczka(), 1);
+    d.clear();
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 1: A, 123,00 ?"));
+    EXPECT_EQ(d.shown()[1].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+    EXPECT_EQ(d.shown()[1].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
     const QList<Przelew> po = rekordy(1);
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[0].nazwaKontrahenta, QStringLiteral("B"));
@@ -263,7 +289,7 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     EXPECT_EQ(grudzien().koniecPrzel, 2);
     EXPECT_EQ(paczka()->rowCount(), 3);
     EXPECT_EQ(paczka()->text(1, 22), QStringLiteral("1"));
-    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("246,00"));
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("168,10"));
 
     // Closed: neither a record nor the package goes.
     zamknij(1);
@@ -317,7 +343,7 @@ TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
     } pytania[] = {
         {1, "Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = B", " Zmiana Kontrahenta poz.2"},
         {2, "Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = Handel", " Zmiana Kontrahenta poz.2"},
-        {3, "Wpisz nową nowe konto!\n.Aktualny nr Konta = 12345678901234567890123456", " Zmiana Konta poz.2"},
+        {3, "Wpisz nową nowe konto!\n.Aktualny nr Konta = 61109010140000071219812874", " Zmiana Konta poz.2"},
         {4, "Wpisz nową kwote netto!\n100", " Zmiana kwoty netto.2"},
         {5, "Wpisz nową stawke VAT !\n23", " Zmiana stawki VATa poz.2"},
         {7, "Wpisz nową tytuł przelewu \n.Aktualny tytuł przelewu = FV 1", " Zmiana tytułu przelewu poz.2"},
