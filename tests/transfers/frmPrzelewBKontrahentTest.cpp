@@ -197,3 +197,41 @@ TEST_F(KontrahentWPrzelewie, ListAndCardHandTheContractorOver)
     EXPECT_EQ(tekst("txtTelefon"), QString());  // nothing of Apteka stays behind
     EXPECT_TRUE(d.shown().isEmpty());
 }
+
+// A hand-over after another contractor leaves nothing of that one on screen,
+// and saving writes into the record only what the user changed.
+TEST_F(KontrahentWPrzelewie, SavingAfterAHandOverWritesOnlyWhatTheUserChanged)
+{
+    lista[1][Poczta].clear();
+    lista[1][Telefon] = QStringLiteral("601 200 300");
+    lista[1][NrRachunku1K] = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
+    lista[1][OstVatK] = QStringLiteral("0");
+    ASSERT_TRUE(zapiszKontrahentow(plik(), lista));
+    d.type(QStringLiteral("BRO"));
+    kliknij(&okno, "cmdZnajd");
+    EXPECT_EQ(tekst("txtPoczta"), lista[2][Poczta]);
+
+    kliknij(&okno, "cmdPodglad");
+    QWidget* listaOkno = okienko("frmKontrahenci");
+    ASSERT_NE(listaOkno, nullptr);
+    Grid* g = w<Grid>(listaOkno, "MSFlexGrid4");
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(1, 1)).center());
+    kliknij(listaOkno, "cmdZakup");
+    EXPECT_EQ(tekst("txtNazwa1K"), QStringLiteral("Apteka"));
+    EXPECT_EQ(tekst("txtPoczta"), QString());  // Browar's post office is gone
+
+    QLineEdit* suma = w(&okno, "txtKwotaK");
+    suma->setFocus();
+    suma->selectAll();
+    QTest::keyClicks(suma, QStringLiteral("250"));
+    d.clear();
+    kliknij(&okno, "cmdZmianyK");
+    EXPECT_EQ(ostatni().text, QStringLiteral("Zmiany wprowadzono !"));
+
+    QList<Kontrahent> oczekiwane = lista;
+    oczekiwane[1][OstKwotaK] = QStringLiteral("250");
+    QList<Kontrahent> zapisane = czytajKontrahentow(plik()).lista;
+    ASSERT_EQ(zapisane.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(zapisane[i].w, oczekiwane[i].w) << i;
+}
