@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contractors/Kontrahent.h"
+#include "transfers/Paczki.h"
 #include "transfers/RodzajPrzelewu.h"
 #include "transfers/WpisPrzelewu.h"
 
@@ -133,6 +134,7 @@ private:
     void wyczyscZawartosc();
     void doPaczki();
     void zmienMiesiac();
+    ListaPaczek odswiezListePaczek();
     void sortujPaczki();
     void usunRekordZPaczki();
     void usunWskazanaPaczke();

@@ -143,17 +143,12 @@ void frmPrzelewB::polaczEksport()
 
 void frmPrzelewB::doEcorponet()
 {
-    QList<Przelew> widok;
-    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
-        QStringList komorki;
-        for (int k = 0; k < kKolumnyPaczki; ++k)
-            komorki.append(MSFlexGrid1->text(r, k));
-        widok.append(Przelew::zWierszaSiatki(komorki));
-    }
-    const WynikEksportu w = przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, widok, rodzaj());
+    const WynikEksportu w =
+        przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_rekordyWidoku, rodzaj());
     if (w.odmowiono())
         return;
     pokazEksport();
+    odswiezListePaczek();
     // Once the package is closed, the view shows it closed.
     if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
         pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);

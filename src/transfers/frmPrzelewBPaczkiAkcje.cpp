@@ -249,8 +249,9 @@ void frmPrzelewB::doPaczki()
 
 // ---- The month's package list -----------------------------------------------------
 
-void frmPrzelewB::zmienMiesiac()
+ListaPaczek frmPrzelewB::odswiezListePaczek()
 {
+    const int biezacy = MSFlexGrid2->currentRow();
     MSFlexGrid2->clearRows();
     const ListaPaczek lista = listaPaczek(m_session.SciezkaProgramu, txtROKA->text().trimmed().toInt(),
                                           txtMiesiac->text().trimmed().toInt());
@@ -259,6 +260,14 @@ void frmPrzelewB::zmienMiesiac()
     for (const WierszPaczki& w : lista.wiersze)
         wiersze.append(w.komorki());
     MSFlexGrid2->setRows(wiersze);
+    if (biezacy >= 1 && biezacy < MSFlexGrid2->rowCount())
+        MSFlexGrid2->setCurrentCell(biezacy, 1);
+    return lista;
+}
+
+void frmPrzelewB::zmienMiesiac()
+{
+    const ListaPaczek lista = odswiezListePaczek();
     // With no package in view, the last one listed becomes the current one.
     if (MSFlexGrid1->rowCount() <= 1 && !lista.wiersze.isEmpty()) {
         m_session.PlikPaczki = lista.wiersze.last().sciezka;
@@ -328,6 +337,7 @@ void frmPrzelewB::usunRekordZPaczki()
         return;
     }
     wypelnijWidok(u.rekordy, true);
+    odswiezListePaczek();
     m_dialogs.messageBox(QStringLiteral("Rekord zostal usuniety z Paczki"),
                          QStringLiteral("Korekta paczki ") + nrPaczkiTekst(m_session.NrPaczkiAktualnej)
                              + QStringLiteral(" na  dzien "),
@@ -363,7 +373,7 @@ void frmPrzelewB::usunWskazanaPaczke()
     case WynikUsunieciaPaczki::BrakPliku:
         break;
     }
-    MSFlexGrid2->removeRow(wiersz);
+    odswiezListePaczek();
     m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
     wyczyscZawartosc();
 }
@@ -445,6 +455,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     for (int k = 1; k < komorki.size(); ++k)
         MSFlexGrid1->setText(wiersz, k, komorki[k]);
     przeliczRazem();
+    odswiezListePaczek();
     m_dialogs.messageBox(QStringLiteral("Dane w paczce zostaly zmienione"), QStringLiteral(" Sukces"),
                          Icon::Information);
 }

@@ -323,7 +323,9 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     EXPECT_EQ(d.shown().last().title, QStringLiteral("Pytanie"));
     EXPECT_EQ(d.shown().last().icon, Icon::Information);
     EXPECT_FALSE(dir.exists(plik(2)));
-    EXPECT_EQ(lista()->rowCount(), 2);
+    // The list is read again: the number stays used, its file is gone.
+    ASSERT_EQ(lista()->rowCount(), 3);
+    EXPECT_EQ(lista()->text(2, 8), kBrakPliku);
     EXPECT_EQ(paczka()->rowCount(), 1);
     EXPECT_EQ(grudzien().koniecPacz, 2);
     dodaj(QStringLiteral("E"));
@@ -529,4 +531,21 @@ TEST_F(OknoPaczek, AccountWithWrongCheckDigitsIsAddedOnlyWhenTheUserSaysSo)
     kliknij("cmdDoPaczki");
     ASSERT_EQ(rekordy(1).size(), 1);
     EXPECT_EQ(rekordy(1)[0].konto, zle);
+}
+
+// The package list shows the files as they are after each action, without
+// "Zmnień" being pressed.
+TEST_F(OknoPaczek, PackageListFollowsRemovalsAndEdits)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    dodaj(QStringLiteral("B"), QStringLiteral("10,00"));
+    ASSERT_EQ(lista()->rowCount(), 2);
+    EXPECT_EQ(lista()->text(1, 5), QStringLiteral("133,00"));
+    d.clear();
+    d.answer(Answer::Yes);
+    paczka()->selectRow(2);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(lista()->text(1, 5), QStringLiteral("123,00"));
+    EXPECT_EQ(lista()->text(1, 9), QStringLiteral("1"));
 }
