@@ -2,7 +2,10 @@
 
 #include "core/Amount.h"
 #include "core/modZmiene.h"
+#include "invoices/OznaczenieFaktury.h"
 #include "invoices/PlikiKramix.h"
+
+#include <QFileInfo>
 
 namespace remitto {
 
@@ -70,6 +73,11 @@ PodgladFaktury wczytajPodglad(const QString& sciezkaKramix, const QString& folde
     if (p.sciezka.isEmpty()) {
         p.stan = PodgladFaktury::Stan::BrakPliku;
         p.blad = QStringLiteral("Brak folderu faktur zakupu w %1").arg(drzewo.oczekiwanyFolderFirmy());
+        return p;
+    }
+    if (QFileInfo(p.sciezka).isDir()) {
+        p.stan = PodgladFaktury::Stan::BrakPliku;
+        p.blad = komunikatFolderu(p.sciezka);
         return p;
     }
     const PlikFaktury f = odczytajPlikFaktury(p.sciezka);

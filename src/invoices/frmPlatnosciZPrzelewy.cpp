@@ -224,6 +224,8 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
             tekst = QStringLiteral("\"") + plik + QStringLiteral("\" nie jest nazwą pliku faktury (Fz + 9 cyfr + .dat).");
         else if (faktura.stan == FakturaDoOznaczenia::Stan::Brak)
             tekst = QStringLiteral("Brak pliku faktury ") + QDir::toNativeSeparators(faktura.sciezka);
+        else if (faktura.stan == FakturaDoOznaczenia::Stan::Folder)
+            tekst = komunikatFolderu(faktura.sciezka);
         else
             tekst = QStringLiteral("Plik faktury ") + QDir::toNativeSeparators(faktura.sciezka)
                   + QStringLiteral(" jest uszkodzony: ") + faktura.powod;

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 
 #include <unistd.h>
@@ -132,6 +133,7 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
     // Amounts, accounts and the invoices to mark, row by row.
     QList<qint64> kwoty;
     QList<FakturaWiersza> faktury;
+    QHash<QString, qint64> zaplaconoFaktur;
     for (int i = 0; i < przelewy.size(); ++i) {
         const Przelew& p = przelewy[i];
         const std::optional<qint64> grosze = parseAmount(p.splacono);
@@ -157,17 +159,33 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
         case FakturaDoOznaczenia::Stan::Brak:
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: brak pliku faktury %2.").arg(opisWiersza(i + 1, p), f.sciezka));
+        case FakturaDoOznaczenia::Stan::Folder:
+            return odmowa(OdmowaEksportu::ZlaFaktura,
+                          QStringLiteral("%1: %2").arg(opisWiersza(i + 1, p), komunikatFolderu(f.sciezka)));
         case FakturaDoOznaczenia::Stan::Uszkodzona:
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: plik faktury %2 jest uszkodzony: %3.")
                               .arg(opisWiersza(i + 1, p), f.sciezka, f.powod));
         }
-        const std::optional<QString> znacznik = znacznikZaplaty(nr, *grosze, dane.dzis);
+        // The mark holds the total paid so far: what earlier packages paid
+        // and what this one pays (also by several of its rows).
+        if (!zaplaconoFaktur.contains(f.sciezka))
+            zaplaconoFaktur.insert(f.sciezka, f.zaplaconoWczesniej);
+        qint64& zaplacono = zaplaconoFaktur[f.sciezka];
+        zaplacono += *grosze;
+        const std::optional<QString> znacznik = znacznikZaplaty(nr, zaplacono, dane.dzis);
         if (!znacznik)
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: kwota %2 nie mieści się w znaczniku zapłaty faktury %3.")
                               .arg(opisWiersza(i + 1, p), formatAmount(*grosze), nazwa));
-        faktury.append({f.sciezka, *znacznik});
+        bool byla = false;
+        for (FakturaWiersza& fw : faktury)
+            if (fw.sciezka == f.sciezka) {
+                fw.znacznik = *znacznik;
+                byla = true;
+            }
+        if (!byla)
+            faktury.append({f.sciezka, *znacznik});
     }
 
     QString blad;

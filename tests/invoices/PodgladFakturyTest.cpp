@@ -78,6 +78,17 @@ TEST_F(PodgladTest, BadNameMissingAndDamagedFiles)
     EXPECT_TRUE(brak.nazwa.isEmpty());
 
     surowa(kPlik, "\"\",\"Nowak\",\"Anna\",\"123\"\r\n");
+    {
+        // A folder in the file's place is named as a folder.
+        const PodgladFaktury jest = wczytaj();
+        QFile::remove(jest.sciezka);
+        ASSERT_TRUE(QDir().mkpath(jest.sciezka));
+        const PodgladFaktury folder = wczytaj();
+        EXPECT_EQ(folder.stan, PodgladFaktury::Stan::BrakPliku);
+        EXPECT_TRUE(folder.blad.endsWith(QStringLiteral("jest folderem, nie plikiem faktury."))) << folder.blad.toStdString();
+        QDir().rmdir(jest.sciezka);
+        surowa(kPlik, "\"\",\"Nowak\",\"Anna\",\"123\"\r\n");
+    }
     const PodgladFaktury uszkodzony = wczytaj();
     EXPECT_EQ(uszkodzony.stan, PodgladFaktury::Stan::Uszkodzony);
     EXPECT_EQ(uszkodzony.nazwa, QStringLiteral("Nowak"));

@@ -188,7 +188,11 @@ TEST(ZnacznikFaktury, MarkReplacesTheFirstValueOnly)
 {
     EXPECT_EQ(znacznikZaplaty(3, 12345, kDzis), QStringLiteral("03    123,4520261210  "));
     EXPECT_EQ(znacznikZaplaty(1, 999999999, kDzis)->size(), 22);
-    EXPECT_FALSE(znacznikZaplaty(1, 1000000000, kDzis));  // 10000000,00 needs 11 characters
+    // Ten million and more: the whole zloty part, right-aligned.
+    EXPECT_EQ(znacznikZaplaty(1, 1000000000, kDzis), QStringLiteral("01  1000000020261210  "));
+    EXPECT_EQ(znacznikZaplaty(1, 1234567890, kDzis), QStringLiteral("01  1234567820261210  "));
+    EXPECT_EQ(znacznikZaplaty(1, 999999999999, kDzis), QStringLiteral("01999999999920261210  "));
+    EXPECT_FALSE(znacznikZaplaty(1, 1000000000000, kDzis));  // 11 digits of zloty
 
     const QString z = QStringLiteral("03    123,4520261210  ");
     const QByteArray reszta = ", \"Kowalski\" ,12.5,,\"x\"\r\n\"Mąka\",1\r\n";
@@ -270,6 +274,33 @@ TEST_F(Eksport, TwoTransfersGoOutWithHistoryClosedPackageAndMarkedInvoice)
     EXPECT_EQ(w.oznaczoneFaktury, QStringList{faktura(fv)});
     // The row without an invoice marks nothing.
     EXPECT_EQ(bajty(faktura(inna)), innaPrzed);
+}
+
+TEST_F(Eksport, MarkHoldsTheTotalPaidSoFarAndFolderInsteadOfInvoiceIsNamed)
+{
+    // Paid 100,00 by an earlier package; this one pays 50,00 and 25,00 more.
+    const QString fv = QStringLiteral("Fz261200007.dat");
+    QStringList h = DrzewoFaktur::naglowek(fv);
+    h[0] = QStringLiteral("07    100,0020261101  ");
+    drzewo.faktura(fv, h);
+    const QByteArray przed = bajty(faktura(fv));
+    const QList<Przelew> rekordy = zapisz({przelew(QStringLiteral("Kowalski"), QStringLiteral("50,00"),
+                                                   QStringLiteral("FV 1/12"), fv),
+                                           przelew(QStringLiteral("Kowalski"), QStringLiteral("25,00"),
+                                                   QStringLiteral("FV 1/12"), fv)});
+    const WynikEksportu w = eksportujPaczke(dane, paczka(), rekordy, Rodzaj::Przelew);
+    ASSERT_TRUE(w.wykonano()) << w.blad.toStdString();
+    EXPECT_EQ(bajty(faktura(fv)), "\"01    175,0020261210  \"" + przed.mid(przed.indexOf(',')));
+
+    // An invoice file replaced by a folder is named as a folder.
+    const QString folder = QStringLiteral("Fz261200009.dat");
+    drzewo.faktura(folder, DrzewoFaktur::naglowek(folder));
+    QFile::remove(faktura(folder));
+    ASSERT_TRUE(QDir().mkpath(faktura(folder)));
+    const QList<Przelew> druga = {przelew(QStringLiteral("Nowak"), QStringLiteral("5,00"), QStringLiteral("FV"), folder)};
+    const WynikEksportu o = eksportujPaczke(dane, paczka(2), zapisz(druga, 2), Rodzaj::Przelew);
+    EXPECT_EQ(o.odmowa, OdmowaEksportu::ZlaFaktura);
+    EXPECT_TRUE(o.blad.contains(QStringLiteral("jest folderem, nie plikiem faktury"))) << o.blad.toStdString();
 }
 
 TEST_F(Eksport, SelectedKindGivesTheCodesOfEveryLineAndOfTheHistory)
