@@ -9,8 +9,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QFileInfo>
+#include <QHash>
 
 #include <unistd.h>
 
@@ -92,8 +92,11 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
         return w;
     };
 
-    const std::optional<KodyEksportu> kody = kodyEksportu(rodzaj);
-    if (!kody)
+    // The cash deposit selected stops the export, as does any row that would
+    // take it; every other row goes out in the kind it was added as, from
+    // its stored codes, and only a row without such codes takes the kind
+    // selected.
+    if (!kodyEksportu(rodzaj))
         return odmowa(OdmowaEksportu::Wplata);
     if (przelewy.isEmpty())
         return odmowa(OdmowaEksportu::BrakPrzelewow);
@@ -132,6 +135,7 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
 
     // Amounts, accounts and the invoices to mark, row by row.
     QList<qint64> kwoty;
+    QList<KodyEksportu> kodyWierszy;
     QList<FakturaWiersza> faktury;
     QHash<QString, qint64> zaplaconoFaktur;
     for (int i = 0; i < przelewy.size(); ++i) {
@@ -142,6 +146,10 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
                           QStringLiteral("%1: kwota spłacona \"%2\" nie jest kwotą większą od zera.")
                               .arg(opisWiersza(i + 1, p), p.splacono));
         kwoty.append(*grosze);
+        const std::optional<KodyEksportu> kody = kodyEksportu(rodzajZKodow(p.typZlec, p.typDok).value_or(rodzaj));
+        if (!kody)
+            return odmowa(OdmowaEksportu::Wplata);
+        kodyWierszy.append(*kody);
         if (!kontoDoEksportu(p.konto.trimmed()))
             w.podejrzaneKonta.append(p.nazwaKontrahenta);
 
@@ -200,11 +208,12 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
     QString historia;
     QList<Przelew> zamknieta = paczka.rekordy;
     for (int i = 0; i < przelewy.size(); ++i) {
-        eksport += liniaEksportu(przelewy[i], kwoty[i], *kody, dane.nadawca, dane.dzis);
+        const KodyEksportu& kody = kodyWierszy[i];
+        eksport += liniaEksportu(przelewy[i], kwoty[i], kody, dane.nadawca, dane.dzis);
         Przelew wyslany = przelewy[i];
         wyslany.status = kZamknieta;
-        wyslany.typZlec = kody->typZlec;
-        wyslany.typDok = kody->typDok;
+        wyslany.typZlec = kody.typZlec;
+        wyslany.typDok = kody.typDok;
         historia += liniaPrzelewu(wyslany);
         zamknieta[i].status = kZamknieta;
     }
