@@ -4,6 +4,7 @@
 #include "invoices/frmPlatnosciZ.h"
 
 #include "core/Amount.h"
+#include "core/Nrb.h"
 #include "core/Session.h"
 #include "invoices/OznaczenieFaktury.h"
 #include "invoices/PlatnoscFaktury.h"
@@ -185,6 +186,13 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
             != Answer::Yes)
             return;
     }
+    // 26 digits are the only hard rule; wrong check digits are asked about.
+    if (sprawdzNrb(w.value(kol::Konto)) == StanNrb::Bledny
+        && m_dialogs.messageBox(QStringLiteral("Numer konta ma błędne cyfry kontrolne. Czy mimo to dodać płatność do "
+                                               "listy?"),
+                                kTytulKwoty, Icon::Question, Buttons::YesNoDefaultNo)
+               != Answer::Yes)
+        return;
     const std::optional<QString> odpowiedz =
         m_dialogs.inputBox(QStringLiteral("Podaj kwotę do przelania "), kTytulKwoty, sprawdzenie.domyslnaKwota);
     if (!odpowiedz || odpowiedz->trimmed().isEmpty())
