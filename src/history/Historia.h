@@ -49,7 +49,7 @@ std::vector<int> filtrujHistorie(const PlikHistorii& plik, const FiltrHistorii& 
 /// Every record.
 std::vector<int> wszystkieRekordy(const PlikHistorii& plik);
 
-/// Sum of the gross amounts of the records, in grosze.
+/// Sum of what the records paid (their paid value), in grosze.
 qint64 sumaKwot(const PlikHistorii& plik, const std::vector<int>& rekordy);
 
 /// "###,##0.00": thousands grouped with a blank, decimal comma.

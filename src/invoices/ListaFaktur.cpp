@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "core/modZmiene.h"
+#include "invoices/PlatnoscFaktury.h"
 #include "invoices/PlikiKramix.h"
 
 #include <QFile>
@@ -138,11 +139,17 @@ Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodz
         stan = kStanDoPrzelewu;
         k.splacono = z.kwota;
         dataSplaty = z.data;
+        // A mark written without grosze pays the grosze it could not hold.
+        if (z.bezGroszy && z.kwota < k.brutto && k.brutto - z.kwota < 100)
+            k.splacono = k.brutto;
+        if (z.paczka > 0 && z.maKwote && k.splacono > 0 && k.splacono < k.brutto)
+            stan = kStanSplCz;
     }
     if (rodzaj != RodzajListy::Niesplacone && rodzaj != RodzajListy::NaDzis) {
         const bool stary = rodzaj == RodzajListy::Otwarcie && !f.klucTerminu.isEmpty()
                         && f.klucTerminu < kOplaconeDo;
-        if (z.paczka > 0 || stary) {
+        // A mark of a part payment keeps the rest to pay.
+        if (stan != kStanSplCz && (z.paczka > 0 || stary)) {
             stan = kStanSplacona;
             k.splacono = k.brutto;
             dataSplaty = dataZakupu;

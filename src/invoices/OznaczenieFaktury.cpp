@@ -4,14 +4,20 @@
 #include "core/TextFile.h"
 #include "invoices/PlikiKramix.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace remitto {
 
 std::optional<QString> znacznikZaplaty(int nrPaczki, qint64 grosze, const QDate& data)
 {
-    const QString kwota = formatAmount(grosze);
-    if (kwota.size() > 10 || nrPaczki < 0 || nrPaczki > 99)
+    QString kwota = formatAmount(grosze);
+    // Amounts of ten million and more lose their grosze: the whole zloty
+    // part still fits and reads back as a number.
+    if (kwota.size() > 10 && grosze >= 0)
+        kwota = QString::number(grosze / 100);
+    if (kwota.size() > 10 || grosze < 0 || nrPaczki < 0 || nrPaczki > 99)
         return std::nullopt;
     return QStringLiteral("%1").arg(nrPaczki, 2, 10, QLatin1Char('0')) + kwota.rightJustified(10, QLatin1Char(' '))
          + data.toString(QStringLiteral("yyyyMMdd")).leftJustified(10, QLatin1Char(' '));
@@ -31,6 +37,10 @@ FakturaDoOznaczenia sprawdzFakture(const QString& sciezkaKramix, const QString& 
         f.stan = FakturaDoOznaczenia::Stan::Brak;
         return f;
     }
+    if (QFileInfo(f.sciezka).isDir()) {
+        f.stan = FakturaDoOznaczenia::Stan::Folder;
+        return f;
+    }
     QFile plik(f.sciezka);
     if (!plik.open(QIODevice::ReadOnly)) {
         f.stan = FakturaDoOznaczenia::Stan::Brak;
@@ -39,9 +49,16 @@ FakturaDoOznaczenia sprawdzFakture(const QString& sciezkaKramix, const QString& 
     WartosciPliku w;
     w.bajty = plik.readAll();
     w.podziel();
-    f.powod = sprawdzWartosciFaktury(w, odczytajZnacznik(w.tekst(0)));
+    const ZnacznikZaplaty z = odczytajZnacznik(w.tekst(0));
+    f.powod = sprawdzWartosciFaktury(w, z);
+    f.zaplaconoWczesniej = z.kwota;
     f.stan = f.powod.isEmpty() ? FakturaDoOznaczenia::Stan::Ok : FakturaDoOznaczenia::Stan::Uszkodzona;
     return f;
+}
+
+QString komunikatFolderu(const QString& sciezka)
+{
+    return QStringLiteral("%1 jest folderem, nie plikiem faktury.").arg(QDir::toNativeSeparators(sciezka));
 }
 
 std::optional<QByteArray> zZnacznikiem(const QByteArray& bajty, const QString& znacznik)

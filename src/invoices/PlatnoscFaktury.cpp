@@ -86,6 +86,30 @@ QStringList zaplaconyWiersz(const QStringList& wiersz, qint64 kwota, const QStri
     return w;
 }
 
+QString kwotaNaEkran(const QString& tekst)
+{
+    const QString t = tekst.trimmed();
+    if (!parseAmount(t))
+        return tekst;
+    // A price with more than two decimals keeps all of them.
+    const qsizetype kropka = t.indexOf(QLatin1Char('.'));
+    if (kropka >= 0 && t.size() - kropka - 1 > 2)
+        return QString(t).replace(QLatin1Char('.'), QLatin1Char(','));
+    return formatAmount(*parseAmount(t));
+}
+
+QStringList wierszListyPrzelewow(const Przelew& p, int nrWiersza)
+{
+    QStringList w = p.wierszSiatki(nrWiersza);
+    // Net, gross, paid and rest (record values 4, 6, 9, 10).
+    for (int k = 1; k < w.size(); ++k) {
+        const int v = wartoscKolumnyPaczki(k);
+        if (v == 4 || v == 6 || v == 9 || v == 10)
+            w[k] = kwotaNaEkran(w[k]);
+    }
+    return w;
+}
+
 Przelew przelewZFaktury(const QStringList& wiersz, const QString& nn, int nrPrzelewu)
 {
     const auto g = [&](int k) { return komorka(wiersz, k); };

@@ -52,6 +52,15 @@ QStringList zaplaconyWiersz(const QStringList& wiersz, qint64 kwota, const QStri
 /// records hold them (yyyy-mm-dd); the identification code stays empty.
 Przelew przelewZFaktury(const QStringList& wiersz, const QString& nn, int nrPrzelewu);
 
+/// The cells of a transfer in the payments window's transfer list: the
+/// package grid's row with its amounts in the screen's form (decimal comma);
+/// the record keeps its own.
+QStringList wierszListyPrzelewow(const Przelew& p, int nrWiersza);
+
+/// An amount for the screen: decimal comma and two decimals (a price with
+/// more keeps them); a text that is no amount as it is.
+QString kwotaNaEkran(const QString& tekst);
+
 /// The packages not yet sent to Ecorponet (this year's and last year's) that
 /// hold a transfer paying the invoice file `plik`, by file path. A payment
 /// saved into a package marks its invoice only when the package is exported,

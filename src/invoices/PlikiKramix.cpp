@@ -154,6 +154,8 @@ ZnacznikZaplaty odczytajZnacznik(const QString& znacznik)
             return z;
         }
         z.kwota = *g;
+        z.maKwote = true;
+        z.bezGroszy = !kwota.contains(QLatin1Char('.')) && !kwota.contains(QLatin1Char(','));
     }
     z.data = znacznik.mid(12, 10).trimmed();
     return z;

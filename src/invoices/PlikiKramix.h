@@ -57,6 +57,8 @@ struct ZnacznikZaplaty {
     QString nrPaczki;        ///< characters 1-2 as written
     int paczka = 0;          ///< their numeric value (0 when blank or not a number)
     qint64 kwota = 0;        ///< characters 3-12 in grosze (0 when blank)
+    bool maKwote = false;    ///< characters 3-12 hold a readable amount
+    bool bezGroszy = false;  ///< ... written as whole zloty (ten million and more)
     QString data;            ///< characters 13-22 without the padding blanks
 };
 ZnacznikZaplaty odczytajZnacznik(const QString& znacznik);

@@ -2,7 +2,11 @@
 
 #include "core/Amount.h"
 #include "core/modZmiene.h"
+#include "invoices/OznaczenieFaktury.h"
+#include "invoices/PlatnoscFaktury.h"
 #include "invoices/PlikiKramix.h"
+
+#include <QFileInfo>
 
 namespace remitto {
 
@@ -72,6 +76,11 @@ PodgladFaktury wczytajPodglad(const QString& sciezkaKramix, const QString& folde
         p.blad = QStringLiteral("Brak folderu faktur zakupu w %1").arg(drzewo.oczekiwanyFolderFirmy());
         return p;
     }
+    if (QFileInfo(p.sciezka).isDir()) {
+        p.stan = PodgladFaktury::Stan::BrakPliku;
+        p.blad = komunikatFolderu(p.sciezka);
+        return p;
+    }
     const PlikFaktury f = odczytajPlikFaktury(p.sciezka);
     if (f.stan == PlikFaktury::Stan::Brak) {
         p.stan = PodgladFaktury::Stan::BrakPliku;
@@ -109,6 +118,9 @@ PodgladFaktury wczytajPodglad(const QString& sciezkaKramix, const QString& folde
         w << QString::number(++nr) << v[0] << v[1] << v[2] << v[3] << v[4] << v[5]
           << marzaPozycji(v[1], v[9]) << v[7] << v[8] << v[9] << v[10] << v[11] << v[12] << v[13]
           << v[14] << v[15] << v[16] << v[17] << v[6] << v[18];
+        // Amounts on screen take the decimal comma, whatever the file holds.
+        for (int k : {2, 4, 6, 10, 11, 19})
+            w[k] = kwotaNaEkran(w[k]);
         p.wiersze.append(w);
         netto += toGrosze(liczba(v[3]));
         brutto += toGrosze(liczba(v[5]));

@@ -129,6 +129,7 @@ private:
         QString plik;
         QStringList przed;
         QStringList po;
+        Przelew przelew;  ///< the transfer of the list's row
     };
     QList<Zaplata> m_zaplaty;  ///< parallel to the rows of MSFlexGrid1
     int m_wierszPrzelewu = 0;  ///< the transfer clicked last, 0 for none

@@ -4,6 +4,7 @@
 #include "invoices/frmPlatnosciZ.h"
 
 #include "core/Amount.h"
+#include "core/Nrb.h"
 #include "core/Session.h"
 #include "invoices/OznaczenieFaktury.h"
 #include "invoices/PlatnoscFaktury.h"
@@ -80,8 +81,8 @@ QDate frmPlatnosciZ::dzis() const
 QList<Przelew> frmPlatnosciZ::przelewyListy() const
 {
     QList<Przelew> lista;
-    for (int r = 1; r < m_MSFlexGrid1->rowCount(); ++r)
-        lista.append(Przelew::zWierszaSiatki(m_MSFlexGrid1->rowTexts(r)));
+    for (const Zaplata& z : m_zaplaty)
+        lista.append(z.przelew);
     return lista;
 }
 
@@ -185,6 +186,13 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
             != Answer::Yes)
             return;
     }
+    // 26 digits are the only hard rule; wrong check digits are asked about.
+    if (sprawdzNrb(w.value(kol::Konto)) == StanNrb::Bledny
+        && m_dialogs.messageBox(QStringLiteral("Numer konta ma błędne cyfry kontrolne. Czy mimo to dodać płatność do "
+                                               "listy?"),
+                                kTytulKwoty, Icon::Question, Buttons::YesNoDefaultNo)
+               != Answer::Yes)
+        return;
     const std::optional<QString> odpowiedz =
         m_dialogs.inputBox(QStringLiteral("Podaj kwotę do przelania "), kTytulKwoty, sprawdzenie.domyslnaKwota);
     if (!odpowiedz || odpowiedz->trimmed().isEmpty())
@@ -224,6 +232,8 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
             tekst = QStringLiteral("\"") + plik + QStringLiteral("\" nie jest nazwą pliku faktury (Fz + 9 cyfr + .dat).");
         else if (faktura.stan == FakturaDoOznaczenia::Stan::Brak)
             tekst = QStringLiteral("Brak pliku faktury ") + QDir::toNativeSeparators(faktura.sciezka);
+        else if (faktura.stan == FakturaDoOznaczenia::Stan::Folder)
+            tekst = komunikatFolderu(faktura.sciezka);
         else
             tekst = QStringLiteral("Plik faktury ") + QDir::toNativeSeparators(faktura.sciezka)
                   + QStringLiteral(" jest uszkodzony: ") + faktura.powod;
@@ -252,10 +262,11 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
         z.po.append(po.value(k));
         m_MSFlexGrid11->setText(wiersz, k, po.value(k));
     }
+    z.przelew = przelewZFaktury(po, numer.nn(), nrPrzelewu);
     m_zaplaty.append(z);
     pokolorujWiersz(wiersz);
 
-    const int r = m_MSFlexGrid1->addRow(przelewZFaktury(po, numer.nn(), nrPrzelewu).wierszSiatki(nrPrzelewu));
+    const int r = m_MSFlexGrid1->addRow(wierszListyPrzelewow(z.przelew, nrPrzelewu));
     m_MSFlexGrid1->setCellBackground(r, 9, kZielonyPrzelew);
     przeliczRazem();
 }
@@ -290,6 +301,7 @@ void frmPlatnosciZ::usunPrzelew()
         m_MSFlexGrid1->setText(k + 1, 0, nr);
         m_MSFlexGrid1->setText(k + 1, 22, nr);
         m_zaplaty[k].po.last() = nr;
+        m_zaplaty[k].przelew.nrPrzel = nr;
         if (f)
             m_MSFlexGrid11->setText(f, kol::NrPrzelewu, nr);
     }
@@ -318,7 +330,9 @@ bool frmPlatnosciZ::zapiszListe()
     m_session.PlikPaczki = z.numer.sciezkaPaczki;
     m_session.NrPaczkiAktualnej = z.numer.nr;
     for (int i = 0; i < z.rekordy.size(); ++i) {
-        const QStringList komorki = z.rekordy[i].wierszSiatki(i + 1);
+        if (i < m_zaplaty.size())
+            m_zaplaty[i].przelew = z.rekordy[i];
+        const QStringList komorki = wierszListyPrzelewow(z.rekordy[i], i + 1);
         for (int k = 0; k < komorki.size(); ++k)
             m_MSFlexGrid1->setText(i + 1, k, komorki[k]);
         if (const int f = wierszFaktury(i))
@@ -388,6 +402,8 @@ void frmPlatnosciZ::doEcorponet()
         m_przeniesiona = true;
         for (int r = 1; r < m_MSFlexGrid1->rowCount(); ++r)
             m_MSFlexGrid1->setText(r, 24, kZamknieta);
+        for (Zaplata& z : m_zaplaty)
+            z.przelew.status = kZamknieta;
         int rok = 0, miesiac = 0, nr = 0;
         rozpoznajNazwePaczki(paczka, &rok, &miesiac, &nr);
         emit paczkaZmieniona(paczka, nr);

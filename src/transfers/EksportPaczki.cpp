@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <unistd.h>
 
@@ -91,8 +92,11 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
         return w;
     };
 
-    const std::optional<KodyEksportu> kody = kodyEksportu(rodzaj);
-    if (!kody)
+    // The cash deposit selected stops the export, as does any row that would
+    // take it; every other row goes out in the kind it was added as, from
+    // its stored codes, and only a row without such codes takes the kind
+    // selected.
+    if (!kodyEksportu(rodzaj))
         return odmowa(OdmowaEksportu::Wplata);
     if (przelewy.isEmpty())
         return odmowa(OdmowaEksportu::BrakPrzelewow);
@@ -131,7 +135,9 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
 
     // Amounts, accounts and the invoices to mark, row by row.
     QList<qint64> kwoty;
+    QList<KodyEksportu> kodyWierszy;
     QList<FakturaWiersza> faktury;
+    QHash<QString, qint64> zaplaconoFaktur;
     for (int i = 0; i < przelewy.size(); ++i) {
         const Przelew& p = przelewy[i];
         const std::optional<qint64> grosze = parseAmount(p.splacono);
@@ -140,6 +146,10 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
                           QStringLiteral("%1: kwota spłacona \"%2\" nie jest kwotą większą od zera.")
                               .arg(opisWiersza(i + 1, p), p.splacono));
         kwoty.append(*grosze);
+        const std::optional<KodyEksportu> kody = kodyEksportu(rodzajZKodow(p.typZlec, p.typDok).value_or(rodzaj));
+        if (!kody)
+            return odmowa(OdmowaEksportu::Wplata);
+        kodyWierszy.append(*kody);
         if (!kontoDoEksportu(p.konto.trimmed()))
             w.podejrzaneKonta.append(p.nazwaKontrahenta);
 
@@ -157,17 +167,33 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
         case FakturaDoOznaczenia::Stan::Brak:
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: brak pliku faktury %2.").arg(opisWiersza(i + 1, p), f.sciezka));
+        case FakturaDoOznaczenia::Stan::Folder:
+            return odmowa(OdmowaEksportu::ZlaFaktura,
+                          QStringLiteral("%1: %2").arg(opisWiersza(i + 1, p), komunikatFolderu(f.sciezka)));
         case FakturaDoOznaczenia::Stan::Uszkodzona:
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: plik faktury %2 jest uszkodzony: %3.")
                               .arg(opisWiersza(i + 1, p), f.sciezka, f.powod));
         }
-        const std::optional<QString> znacznik = znacznikZaplaty(nr, *grosze, dane.dzis);
+        // The mark holds the total paid so far: what earlier packages paid
+        // and what this one pays (also by several of its rows).
+        if (!zaplaconoFaktur.contains(f.sciezka))
+            zaplaconoFaktur.insert(f.sciezka, f.zaplaconoWczesniej);
+        qint64& zaplacono = zaplaconoFaktur[f.sciezka];
+        zaplacono += *grosze;
+        const std::optional<QString> znacznik = znacznikZaplaty(nr, zaplacono, dane.dzis);
         if (!znacznik)
             return odmowa(OdmowaEksportu::ZlaFaktura,
                           QStringLiteral("%1: kwota %2 nie mieści się w znaczniku zapłaty faktury %3.")
                               .arg(opisWiersza(i + 1, p), formatAmount(*grosze), nazwa));
-        faktury.append({f.sciezka, *znacznik});
+        bool byla = false;
+        for (FakturaWiersza& fw : faktury)
+            if (fw.sciezka == f.sciezka) {
+                fw.znacznik = *znacznik;
+                byla = true;
+            }
+        if (!byla)
+            faktury.append({f.sciezka, *znacznik});
     }
 
     QString blad;
@@ -182,11 +208,12 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
     QString historia;
     QList<Przelew> zamknieta = paczka.rekordy;
     for (int i = 0; i < przelewy.size(); ++i) {
-        eksport += liniaEksportu(przelewy[i], kwoty[i], *kody, dane.nadawca, dane.dzis);
+        const KodyEksportu& kody = kodyWierszy[i];
+        eksport += liniaEksportu(przelewy[i], kwoty[i], kody, dane.nadawca, dane.dzis);
         Przelew wyslany = przelewy[i];
         wyslany.status = kZamknieta;
-        wyslany.typZlec = kody->typZlec;
-        wyslany.typDok = kody->typDok;
+        wyslany.typZlec = kody.typZlec;
+        wyslany.typDok = kody.typDok;
         historia += liniaPrzelewu(wyslany);
         zamknieta[i].status = kZamknieta;
     }

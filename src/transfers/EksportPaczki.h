@@ -63,7 +63,9 @@ struct WynikEksportu {
 /// Exports a package to Ecorponet: `przelewy` are the transfers shown (the
 /// transfer window's package view, or the list the payments window saved as
 /// this package) and must be the records of the package file `sciezkaPaczki`;
-/// `rodzaj` is the kind selected, which gives the codes of every line.
+/// each row goes out in the kind of its stored codes (`TypZlec`, `TypDok`);
+/// `rodzaj`, the kind selected, gives the codes of a row without such codes
+/// (the cash deposit selected refuses the export).
 ///
 /// Everything is checked first; a refusal changes nothing. Then, in order:
 /// the export file is written whole under a work name and renamed (named

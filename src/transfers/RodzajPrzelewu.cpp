@@ -32,6 +32,16 @@ const OpisRodzaju& opisRodzaju(Rodzaj r)
     return rodzajePrzelewu()[int(r) - 1];
 }
 
+std::optional<Rodzaj> rodzajZKodow(const QString& typZlec, const QString& typDok)
+{
+    const QString zlec = typZlec.trimmed();
+    const QString dok = typDok.trimmed();
+    for (const OpisRodzaju& o : rodzajePrzelewu())
+        if (o.doPaczki && o.typZlec == zlec && o.typDok == dok)
+            return o.rodzaj;
+    return std::nullopt;
+}
+
 QString tytulWplaty(const QString& dataRobocza)
 {
     return QStringLiteral("Wpłata własna ") + dataRobocza;

@@ -34,6 +34,11 @@ struct OpisRodzaju {
 const QList<OpisRodzaju>& rodzajePrzelewu();
 const OpisRodzaju& opisRodzaju(Rodzaj r);
 
+/// The kind a package record was added as, from its stored codes (`TypZlec`,
+/// `TypDok`); nothing when they are not the codes of a kind that goes into
+/// packages.
+std::optional<Rodzaj> rodzajZKodow(const QString& typZlec, const QString& typDok);
+
 /// Beneficiary bank code that the export sends for social insurance transfers.
 inline const QString kBankZUS = QStringLiteral("60000002");
 

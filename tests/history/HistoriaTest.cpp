@@ -76,6 +76,19 @@ TEST(PlikHistorii, ReadsRecordsWrittenOnOneLineOrOneValuePerLine)
     EXPECT_EQ(sumaKwot(p, wszystkieRekordy(p)), 10050 + 2000 + 125 + 500);
 }
 
+TEST(PlikHistorii, SumAddsWhatWasPaidNotTheInvoiceGross)
+{
+    Przelew czesc = przelew(QStringLiteral("ALFA"), QStringLiteral("2026-01-02"), QStringLiteral("5333,14"));
+    czesc.splacono = QStringLiteral("1000,00");  // a part payment of the invoice
+    Przelew nieczytelna = przelew(QStringLiteral("BETA"), QStringLiteral("2026-01-03"), QStringLiteral("20,00"));
+    nieczytelna.splacono = QStringLiteral("x");  // counts its gross
+    const PlikHistorii p = PlikHistorii::zBajtow(
+        plikZ({czesc, nieczytelna, przelew(QStringLiteral("G"), QStringLiteral("2026-01-04"), QStringLiteral("1.25"))}),
+        kUkladPrzelewu);
+    ASSERT_EQ(p.stan(), PlikHistorii::Stan::Ok);
+    EXPECT_EQ(sumaKwot(p, wszystkieRekordy(p)), 100000 + 2000 + 125);
+}
+
 TEST(PlikHistorii, DecodesWindows1250AndUtf8)
 {
     Przelew a = przelew(QStringLiteral("ŁÓDŹ"), QStringLiteral("2026-01-02"), QStringLiteral("1"),

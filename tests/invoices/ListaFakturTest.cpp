@@ -168,6 +168,32 @@ TEST_F(ListaFakturTest, CutOffDatesAndStatesOfEachList)
               (QStringList{QStringLiteral("1DoPrzelewu"), QStringLiteral("2DoPrzelewu"), QStringLiteral("5DoPrzelewu")}));
 }
 
+TEST_F(ListaFakturTest, MarkBelowTheGrossLeavesTheRestToPay)
+{
+    numeracja(QStringLiteral("20"), {4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    faktura(1, 1, [](QStringList& h) { h[0] = QStringLiteral("02    400,0020200105  "); });
+    faktura(1, 2, [](QStringList& h) { h[0] = QStringLiteral("02   1000,0020200105  "); });
+    faktura(1, 3, [](QStringList& h) { h[0] = QStringLiteral("02                    "); });  // no amount
+    // Written without grosze: 999 of 1000,00 would leave a rest of 1,00, 1000 none.
+    faktura(1, 4, [](QStringList& h) { h[0] = QStringLiteral("02      100020200105  "); });
+    for (RodzajListy r : {RodzajListy::Miesiac, RodzajListy::Wszystkie, RodzajListy::Niesplacone}) {
+        const WynikListy w = wczytaj(r, 1);
+        ASSERT_GE(w.wiersze.size(), 1);
+        EXPECT_EQ(kwoty(w.wiersze[0]), (QStringList{QStringLiteral("400,00"), QStringLiteral("600,00"),
+                                                    QStringLiteral("20200105"), QStringLiteral("SplCz"),
+                                                    QStringLiteral("02")}));
+        if (r == RodzajListy::Niesplacone) {
+            EXPECT_EQ(w.wiersze.size(), 1);
+            continue;
+        }
+        ASSERT_EQ(w.wiersze.size(), 4);
+        for (int i : {1, 2, 3}) {
+            EXPECT_EQ(w.wiersze[i][kol::Stan], QStringLiteral("Spłacona")) << i;
+            EXPECT_EQ(w.wiersze[i][kol::DoSplaty], QStringLiteral("0,00")) << i;
+        }
+    }
+}
+
 TEST_F(ListaFakturTest, NaDzisKeepsTheMarkValuesOfAPackagePayment)
 {
     numeracja(QStringLiteral("20"), {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -175,7 +201,7 @@ TEST_F(ListaFakturTest, NaDzisKeepsTheMarkValuesOfAPackagePayment)
     const WynikListy w = wczytaj(RodzajListy::NaDzis, 0, QStringLiteral("17-07-2020"));
     ASSERT_EQ(w.wiersze.size(), 1);
     EXPECT_EQ(kwoty(w.wiersze[0]), (QStringList{QStringLiteral("400,00"), QStringLiteral("600,00"),
-                                                QStringLiteral("20200105"), QStringLiteral("DoPrzelewu"), QStringLiteral("02")}));
+                                                QStringLiteral("20200105"), QStringLiteral("SplCz"), QStringLiteral("02")}));
 }
 
 TEST_F(ListaFakturTest, DamagedFilesAndBadNamesGiveRowsThatSaySo)

@@ -43,7 +43,13 @@ TEST_F(PodgladTest, HeaderCaptionLinesMarginsAndTotals)
     EXPECT_EQ(p.wiersze[0][0], QStringLiteral("1"));
     EXPECT_EQ(p.wiersze[0][1], QStringLiteral("Mąka pszenna"));
     EXPECT_EQ(p.wiersze[0][7], QStringLiteral("25,00"));
-    EXPECT_EQ(p.wiersze[0][19], QStringLiteral("20.00"));  // cost amount
+    // Amounts with the decimal comma: prices, values, selling prices, cost.
+    EXPECT_EQ((QStringList{p.wiersze[0][2], p.wiersze[0][4], p.wiersze[0][6], p.wiersze[0][10], p.wiersze[0][11],
+                           p.wiersze[0][19]}),
+              (QStringList{QStringLiteral("10,00"), QStringLiteral("20,00"), QStringLiteral("24,60"),
+                           QStringLiteral("12,50"), QStringLiteral("12,50"), QStringLiteral("20,00")}));
+    EXPECT_EQ(p.wiersze[2][2], QStringLiteral("3,00"));
+    EXPECT_EQ(p.wiersze[0][3], QStringLiteral("2"));  // a quantity stays as it is
     EXPECT_EQ(p.wiersze[0][20], QStringLiteral("T00001"));
     EXPECT_EQ(p.wiersze[1][7], QString());  // bought at 0: no margin, after a line with one
     EXPECT_EQ(p.wiersze[2][7], QStringLiteral("3,33"));
@@ -78,6 +84,17 @@ TEST_F(PodgladTest, BadNameMissingAndDamagedFiles)
     EXPECT_TRUE(brak.nazwa.isEmpty());
 
     surowa(kPlik, "\"\",\"Nowak\",\"Anna\",\"123\"\r\n");
+    {
+        // A folder in the file's place is named as a folder.
+        const PodgladFaktury jest = wczytaj();
+        QFile::remove(jest.sciezka);
+        ASSERT_TRUE(QDir().mkpath(jest.sciezka));
+        const PodgladFaktury folder = wczytaj();
+        EXPECT_EQ(folder.stan, PodgladFaktury::Stan::BrakPliku);
+        EXPECT_TRUE(folder.blad.endsWith(QStringLiteral("jest folderem, nie plikiem faktury."))) << folder.blad.toStdString();
+        QDir().rmdir(jest.sciezka);
+        surowa(kPlik, "\"\",\"Nowak\",\"Anna\",\"123\"\r\n");
+    }
     const PodgladFaktury uszkodzony = wczytaj();
     EXPECT_EQ(uszkodzony.stan, PodgladFaktury::Stan::Uszkodzony);
     EXPECT_EQ(uszkodzony.nazwa, QStringLiteral("Nowak"));

@@ -458,20 +458,62 @@ TEST_F(Platnosci, PartPaymentMovedToEcorponetMarksTheInvoice)
     EXPECT_EQ(d.shown().last().title, QStringLiteral("Sprawdź numeracje paczek"));
     EXPECT_EQ(plik(QStringLiteral("DoECorponet/LAN202612_01.TXT")), eksport.toLatin1());
 
-    // The next load shows it paid; a second payment is refused.
+    // The next load keeps the rest to pay; the rest is paid into the next
+    // package and moved too: the mark then holds the whole gross.
+    d.clear();
+    kliknij("cmdZmiany");
+    EXPECT_EQ(zaplata(1), (QStringList{QStringLiteral("400,00"), QStringLiteral("600,00"), QStringLiteral("20261210"),
+                                       QStringLiteral("SplCz"), QStringLiteral("01"), QString()}));
+    zaplac(1, QStringLiteral("600"));
+    EXPECT_EQ(d.shown().value(0).defaultText, QStringLiteral("600,00"));
+    ASSERT_EQ(przelewy()->rowCount(), 2);
+    EXPECT_EQ(przelewy()->text(1, 21), QStringLiteral("02"));
+    EXPECT_EQ(przelewy()->text(1, 10), QStringLiteral("0,00"));
+    d.clear();
+    kliknij("cmdDoPrzelewu");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Paczka została uzupełniona"));
+    EXPECT_TRUE(dir.readBytes(wFirmie(QStringLiteral("Faktury/") + fz(1))).startsWith("\"02   1000,0020261210  \""));
     d.clear();
     kliknij("cmdZmiany");
     EXPECT_EQ(faktury()->text(1, kol::Stan), QStringLiteral("Spłacona"));
-    EXPECT_EQ(faktury()->text(1, kol::NrPaczki), QStringLiteral("01"));
     kliknijKomorke(faktury(), 1, kol::Brutto);
     EXPECT_TRUE(d.texts().value(0).startsWith(QStringLiteral("Należności z tej faktury zostały spłacone")));
+}
 
-    // A payment after the move starts a new list in the next package.
+// The transfer list shows its amounts with the decimal comma; the package
+// keeps the record's own forms. An account with wrong check digits is asked
+// about before its payment goes into the list.
+TEST_F(Platnosci, TransferListAmountsOnScreenAndAccountWithWrongCheckDigits)
+{
+    faktura(2, QStringLiteral("Nowak"), [](QStringList& h) { h[14] = QStringLiteral("62109010140000071219812874"); });
+    okno.otworz();
+    zaplac(1, QStringLiteral("66,86"));  // a valid account is not asked about
+    EXPECT_EQ(d.shown().size(), 2) << d.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(przelewy()->text(1, 9), QStringLiteral("66,86"));
+    EXPECT_EQ(przelewy()->text(1, 10), QStringLiteral("933,14"));
+
+    const QString pytanie = QStringLiteral("Numer konta ma błędne cyfry kontrolne. Czy mimo to dodać płatność do listy?");
     d.clear();
-    zaplac(2, QStringLiteral("1000"));
+    d.answer(Answer::No);
+    kliknijKomorke(faktury(), 2, kol::Brutto);
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, pytanie);
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(przelewy()->rowCount(), 2);
-    EXPECT_EQ(przelewy()->text(1, 21), QStringLiteral("02"));
-    EXPECT_EQ(razem(), QStringLiteral("1000,00"));
+    EXPECT_EQ(faktury()->text(2, kol::Stan), QStringLiteral("DoPrzelewu"));
+
+    d.clear();
+    d.answer(Answer::Yes);
+    zaplac(2, QStringLiteral("1000"));
+    EXPECT_EQ(d.shown().value(0).text, pytanie);
+    EXPECT_EQ(przelewy()->rowCount(), 3);
+
+    kliknij("cmdZapiszPaczke");
+    const OdczytPaczki p = czytajPaczke(s.SciezkaProgramu + QStringLiteral("/Paczki/Paczka202612_01.dta"));
+    ASSERT_TRUE(p.ok());
+    ASSERT_GE(p.rekordy.size(), 2);
+    EXPECT_EQ(p.rekordy[0].kwDoSplaty, QStringLiteral("933.14"));
+    EXPECT_EQ(p.rekordy[0].splacono, QStringLiteral("66,86"));
 }
 
 TEST(PlatnosciQt, PayingAndSavingWithRealBoxes)

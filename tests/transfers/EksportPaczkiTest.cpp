@@ -188,7 +188,11 @@ TEST(ZnacznikFaktury, MarkReplacesTheFirstValueOnly)
 {
     EXPECT_EQ(znacznikZaplaty(3, 12345, kDzis), QStringLiteral("03    123,4520261210  "));
     EXPECT_EQ(znacznikZaplaty(1, 999999999, kDzis)->size(), 22);
-    EXPECT_FALSE(znacznikZaplaty(1, 1000000000, kDzis));  // 10000000,00 needs 11 characters
+    // Ten million and more: the whole zloty part, right-aligned.
+    EXPECT_EQ(znacznikZaplaty(1, 1000000000, kDzis), QStringLiteral("01  1000000020261210  "));
+    EXPECT_EQ(znacznikZaplaty(1, 1234567890, kDzis), QStringLiteral("01  1234567820261210  "));
+    EXPECT_EQ(znacznikZaplaty(1, 999999999999, kDzis), QStringLiteral("01999999999920261210  "));
+    EXPECT_FALSE(znacznikZaplaty(1, 1000000000000, kDzis));  // 11 digits of zloty
 
     const QString z = QStringLiteral("03    123,4520261210  ");
     const QByteArray reszta = ", \"Kowalski\" ,12.5,,\"x\"\r\n\"Mąka\",1\r\n";
@@ -272,23 +276,92 @@ TEST_F(Eksport, TwoTransfersGoOutWithHistoryClosedPackageAndMarkedInvoice)
     EXPECT_EQ(bajty(faktura(inna)), innaPrzed);
 }
 
-TEST_F(Eksport, SelectedKindGivesTheCodesOfEveryLineAndOfTheHistory)
+TEST_F(Eksport, MarkHoldsTheTotalPaidSoFarAndFolderInsteadOfInvoiceIsNamed)
+{
+    // Paid 100,00 by an earlier package; this one pays 50,00 and 25,00 more.
+    const QString fv = QStringLiteral("Fz261200007.dat");
+    QStringList h = DrzewoFaktur::naglowek(fv);
+    h[0] = QStringLiteral("07    100,0020261101  ");
+    drzewo.faktura(fv, h);
+    const QByteArray przed = bajty(faktura(fv));
+    const QList<Przelew> rekordy = zapisz({przelew(QStringLiteral("Kowalski"), QStringLiteral("50,00"),
+                                                   QStringLiteral("FV 1/12"), fv),
+                                           przelew(QStringLiteral("Kowalski"), QStringLiteral("25,00"),
+                                                   QStringLiteral("FV 1/12"), fv)});
+    const WynikEksportu w = eksportujPaczke(dane, paczka(), rekordy, Rodzaj::Przelew);
+    ASSERT_TRUE(w.wykonano()) << w.blad.toStdString();
+    EXPECT_EQ(bajty(faktura(fv)), "\"01    175,0020261210  \"" + przed.mid(przed.indexOf(',')));
+
+    // An invoice file replaced by a folder is named as a folder.
+    const QString folder = QStringLiteral("Fz261200009.dat");
+    drzewo.faktura(folder, DrzewoFaktur::naglowek(folder));
+    QFile::remove(faktura(folder));
+    ASSERT_TRUE(QDir().mkpath(faktura(folder)));
+    const QList<Przelew> druga = {przelew(QStringLiteral("Nowak"), QStringLiteral("5,00"), QStringLiteral("FV"), folder)};
+    const WynikEksportu o = eksportujPaczke(dane, paczka(2), zapisz(druga, 2), Rodzaj::Przelew);
+    EXPECT_EQ(o.odmowa, OdmowaEksportu::ZlaFaktura);
+    EXPECT_TRUE(o.blad.contains(QStringLiteral("jest folderem, nie plikiem faktury"))) << o.blad.toStdString();
+}
+
+TEST_F(Eksport, EachRowGoesOutInItsOwnKindAndOnlyRowsWithoutCodesTakeTheSelectedOne)
+{
+    const QString vat = QStringLiteral("/VAT/23,00/IDC/6810000000/INV/FV 12/2026/TXT/towar i usluga dla firmy");
+    struct Wiersz {
+        const char* zlec;
+        const char* dok;
+        Rodzaj jako;  ///< the kind whose line and history codes the row must get
+    };
+    const Wiersz wiersze[] = {
+        {"110", "51", Rodzaj::Przelew},     {"110", "53", Rodzaj::Podzielona}, {"114", "71", Rodzaj::Skarbowy},
+        {"120", "51", Rodzaj::ZUS},         {"210", "01", Rodzaj::Zlecenie},   {" 110", "53 ", Rodzaj::Podzielona},
+        {"", "", Rodzaj::Przelew},          {"110", "", Rodzaj::Przelew},      {"999", "51", Rodzaj::Przelew},
+    };
+    QList<Przelew> r;
+    for (const Wiersz& w : wiersze) {
+        Przelew p = przelew(QStringLiteral("A"), QStringLiteral("1,00"), vat);
+        p.typZlec = QString::fromLatin1(w.zlec);
+        p.typDok = QString::fromLatin1(w.dok);
+        r.append(p);
+    }
+    r = zapisz(r);
+    const WynikEksportu w = eksportujPaczke(dane, paczka(), r, Rodzaj::Przelew);
+    ASSERT_TRUE(w.wykonano()) << w.blad.toStdString();
+
+    QString oczekiwany;
+    for (int i = 0; i < r.size(); ++i)
+        oczekiwany += liniaEksportu(r[i], 100, *kodyEksportu(wiersze[i].jako), dane.nadawca, kDzis);
+    EXPECT_EQ(bajty(eksport()), toCp1250(oczekiwany));
+    // The split payment's title goes out whole, with code 53; ZUS with its bank.
+    const QList<QByteArray> linie = bajty(eksport()).split('\n');
+    EXPECT_TRUE(linie[1].contains("\"/VAT/23,00/IDC/6810000000/INV/FV 12/2026/TXT/TOWAR I USLUGA DLA FIRMY"));
+    EXPECT_TRUE(linie[1].trimmed().endsWith(",\"53\"")) << linie[1].constData();
+    EXPECT_TRUE(linie[3].contains(",60000002,")) << linie[3].constData();
+
+    const QList<Przelew> hist = czytajPaczke(historia()).rekordy;
+    ASSERT_EQ(hist.size(), r.size());
+    for (int i = 0; i < r.size(); ++i) {
+        EXPECT_EQ(hist[i].typZlec, opisRodzaju(wiersze[i].jako).typZlec) << i;
+        EXPECT_EQ(hist[i].typDok, opisRodzaju(wiersze[i].jako).typDok) << i;
+    }
+}
+
+TEST_F(Eksport, RowsWithoutCodesTakeTheSelectedKind)
 {
     QList<Przelew> r = {przelew(QStringLiteral("A"), QStringLiteral("1,00"), QStringLiteral("t")),
                         przelew(QStringLiteral("B"), QStringLiteral("2,00"), QStringLiteral("t"))};
-    r[1].typZlec = QStringLiteral("120");  // stored as another kind
+    r[1].typZlec.clear();
+    r[1].typDok.clear();
     const WynikEksportu w = eksportujPaczke(dane, paczka(), zapisz(r), Rodzaj::Skarbowy);
     ASSERT_TRUE(w.wykonano()) << w.blad.toStdString();
     const QList<QByteArray> linie = bajty(eksport()).trimmed().split('\n');
     ASSERT_EQ(linie.size(), 2);
-    for (const QByteArray& l : linie) {
-        EXPECT_TRUE(l.startsWith("114,")) << l.constData();
-        EXPECT_TRUE(l.trimmed().endsWith(",0,\"T" + QByteArray(104, ' ') + "\",\"\",\"\",\"71\"")) << l.constData();
-    }
-    for (const Przelew& h : czytajPaczke(historia()).rekordy) {
-        EXPECT_EQ(h.typZlec, QStringLiteral("114"));
-        EXPECT_EQ(h.typDok, QStringLiteral("71"));
-    }
+    EXPECT_TRUE(linie[0].startsWith("110,")) << linie[0].constData();
+    EXPECT_TRUE(linie[1].startsWith("114,")) << linie[1].constData();
+    EXPECT_TRUE(linie[1].trimmed().endsWith(",0,\"T" + QByteArray(104, ' ') + "\",\"\",\"\",\"71\"")) << linie[1].constData();
+    const QList<Przelew> hist = czytajPaczke(historia()).rekordy;
+    ASSERT_EQ(hist.size(), 2);
+    EXPECT_EQ(hist[0].typDok, QStringLiteral("51"));
+    EXPECT_EQ(hist[1].typZlec + hist[1].typDok, QStringLiteral("11471"));
 }
 
 TEST_F(Eksport, SecondExportIsRefusedAndChangesNothing)
