@@ -1,5 +1,6 @@
 #include "transfers/FormularzPrzelewu.h"
 
+#include "transfers/Banknoty.h"
 #include "transfers/KwotaPrzelewu.h"
 
 #include "core/Amount.h"
@@ -317,6 +318,18 @@ PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s)
     job.line(obieKopie(w.tytul, QStringLiteral("   ")));
     job.endPage();
     return job;
+}
+
+std::optional<QString> pytanieOBanknoty(const PolaPrzelewu& p)
+{
+    if (std::all_of(p.txtSztuk.begin(), p.txtSztuk.end(), [](const QString& t) { return t.trimmed().isEmpty(); }))
+        return std::nullopt;
+    const qint64 razem = specyfikacjaBanknotow(p.txtSztuk).razem;
+    const std::optional<qint64> kwota = parseAmount(kwotaDoDruku(p));
+    if (kwota && *kwota == razem)
+        return std::nullopt;
+    return QStringLiteral("Banknoty razem %1 zł, a kwota wpłaty %2 zł - kwoty się różnią. Czy mimo to drukować wpłatę?")
+        .arg(formatAmount(razem), kwota ? formatAmount(*kwota) : kwotaDoDruku(p));
 }
 
 } // namespace remitto

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/PrintJob.h"
 #include "transfers/Banknoty.h"
 #include "transfers/Przelew.h"
@@ -79,6 +81,11 @@ QString poleKwoty(const QString& kwota);
 /// The amount as the forms print it, points as commas: the gross amount when
 /// it was computed from a VAT, otherwise the amount field, trimmed.
 QString kwotaDoDruku(const PolaPrzelewu& p);
+
+/// Before a cash-deposit form is printed: the question to ask when banknotes
+/// are counted and their total differs from the amount printed; nothing when
+/// no count is filled in or the two agree.
+std::optional<QString> pytanieOBanknoty(const PolaPrzelewu& p);
 /// One banknote line of the deposit form: face values `lewy` and
 /// `prawy` (1, 2, 5, 10 on the left; 20, 50, 100, 200 on the right): counts right-aligned in 4 characters,
 /// values in 5 and 6, the line cut to 50 characters.

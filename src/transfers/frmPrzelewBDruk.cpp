@@ -20,6 +20,14 @@ WynikDrukowania drukujPrzelew(const Session& session, Dialogs& dialogs, Drukowan
         dialogs.messageBox(QStringLiteral("Sprawdź czy na włąściwą firmę wpłacasz?"),
                            QStringLiteral("Skrót firmy powinien byc rowny ze skrótem kontrahenta"), Icon::Critical);
 
+    if (pola.rodzaj == Rodzaj::Wplata) {
+        if (const std::optional<QString> pytanie = pytanieOBanknoty(pola)) {
+            if (dialogs.messageBox(*pytanie, QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNoDefaultNo)
+                != Answer::Yes)
+                return WynikDrukowania::Przerwano;
+        }
+    }
+
     const Formularz formularz = formularzDruku(pola, session);
     switch (formularz.wynik) {
     case WynikFormularza::BrakKwoty:

@@ -474,65 +474,6 @@ TEST_F(OknoPaczek, PackageSavedInThePaymentsWindowIsShownHere)
     d.clear();
 }
 
-// What goes into the package is what the user typed, evaluated as Enter would
-// evaluate it, whatever was in the boxes before.
-TEST_F(OknoPaczek, TypedAmountWithoutEnterIsWhatGoesIntoThePackage)
-{
-    okno.otworz();
-    wpisz(QStringLiteral("LASKOWSKI"));
-    w("txtKwotaK")->setText(QStringLiteral("2676,77"));
-    w("txtVat")->setText(QStringLiteral("8"));
-    w("txtKwotaBrutto")->setText(QStringLiteral("2684,77"));
-    QLineEdit* suma = w("txtKwotaK");
-    suma->setFocus();
-    suma->selectAll();
-    QTest::keyClicks(suma, QStringLiteral("5000"));  // no Enter
-    kliknij("cmdDoPaczki");
-    ASSERT_EQ(rekordy(1).size(), 1);
-    EXPECT_EQ(rekordy(1)[0].kwotaN, QStringLiteral("5000"));
-    EXPECT_EQ(rekordy(1)[0].vat, QStringLiteral("8"));
-    EXPECT_EQ(rekordy(1)[0].kwotaB, QStringLiteral("5008,00"));
-    EXPECT_EQ(rekordy(1)[0].splacono, QStringLiteral("5008,00"));
-
-    // An amount that does not evaluate stops the action and writes nothing.
-    const QByteArray przed = dir.readBytes(plik(1));
-    suma->selectAll();
-    QTest::keyClicks(suma, QStringLiteral("abc"));
-    d.clear();
-    kliknij("cmdDoPaczki");
-    EXPECT_EQ(d.texts(), QStringList{QStringLiteral(" Błąd wpisanej kwoty ")});
-    EXPECT_EQ(dir.readBytes(plik(1)), przed);
-
-    // Closed and opened again: nothing of the earlier entry can be added.
-    okno.close();
-    okno.otworz();
-    EXPECT_EQ(w("txtKwotaBrutto")->text(), QString());
-    EXPECT_EQ(w("txtNazwa1K")->text(), QString());
-    d.clear();
-    kliknij("cmdDoPaczki");
-    EXPECT_EQ(d.shown().size(), 1);
-    EXPECT_EQ(dir.readBytes(plik(1)), przed);
-}
-
-TEST_F(OknoPaczek, AccountWithWrongCheckDigitsIsAddedOnlyWhenTheUserSaysSo)
-{
-    okno.otworz();
-    const QString zle = QStringLiteral("61109010140000071219812875");
-    wpisz(QStringLiteral("A"), zle);
-    d.answer(Answer::No);
-    kliknij("cmdDoPaczki");
-    ASSERT_EQ(d.shown().size(), 1);
-    EXPECT_EQ(d.shown()[0].text,
-              QStringLiteral("Numer konta ma błędne cyfry kontrolne. Czy mimo to dodać przelew do paczki?"));
-    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
-    EXPECT_FALSE(dir.exists(plik(1)));
-
-    d.answer(Answer::Yes);
-    kliknij("cmdDoPaczki");
-    ASSERT_EQ(rekordy(1).size(), 1);
-    EXPECT_EQ(rekordy(1)[0].konto, zle);
-}
-
 // The package list shows the files as they are after each action, without
 // "Zmnień" being pressed.
 TEST_F(OknoPaczek, PackageListFollowsRemovalsAndEdits)
