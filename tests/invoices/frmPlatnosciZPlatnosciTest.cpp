@@ -508,6 +508,7 @@ TEST_F(Platnosci, TransferListAmountsOnScreenAndAccountWithWrongCheckDigits)
     EXPECT_EQ(d.shown().value(0).text, pytanie);
     EXPECT_EQ(przelewy()->rowCount(), 3);
 
+    d.answer(Answer::Yes);
     kliknij("cmdZapiszPaczke");
     const OdczytPaczki p = czytajPaczke(s.SciezkaProgramu + QStringLiteral("/Paczki/Paczka202612_01.dta"));
     ASSERT_TRUE(p.ok());
@@ -520,7 +521,9 @@ TEST(PlatnosciQt, PayingAndSavingWithRealBoxes)
 {
     DrzewoFaktur drzewo;
     drzewo.numeracja(QStringLiteral("26"), {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1});
-    drzewo.faktura(fz(1), DrzewoFaktur::naglowek(fz(1)));
+    QStringList naglowek = DrzewoFaktur::naglowek(fz(1));
+    naglowek[14] = QStringLiteral("61109010140000071219812874");
+    drzewo.faktura(fz(1), naglowek);
     Session s;
     s.clock.setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(10, 0)); });
     s.SciezkaProgramu = drzewo.dir.file(QStringLiteral("dane"));

@@ -290,7 +290,7 @@ TEST_F(Eksport, MarkHoldsTheTotalPaidSoFarAndFolderInsteadOfInvoiceIsNamed)
                                                    QStringLiteral("FV 1/12"), fv)});
     const WynikEksportu w = eksportujPaczke(dane, paczka(), rekordy, Rodzaj::Przelew);
     ASSERT_TRUE(w.wykonano()) << w.blad.toStdString();
-    EXPECT_EQ(bajty(faktura(fv)), "\"01    175,0020261210  \"" + przed.mid(przed.indexOf(',')));
+    EXPECT_EQ(bajty(faktura(fv)), "\"01    175,0020261210  \"" + przed.mid(przed.indexOf("\",") + 1));
 
     // An invoice file replaced by a folder is named as a folder.
     const QString folder = QStringLiteral("Fz261200009.dat");
@@ -412,7 +412,7 @@ TEST_F(Eksport, RefusalsBeforeTheFirstByteChangeNothing)
          [](QList<Przelew>& l, Rodzaj&) { l[1].nrKolFakt = QStringLiteral("Fz261200009.dat"); },
          OdmowaEksportu::ZlaFaktura},
         {"amount too wide for the invoice mark",
-         [](QList<Przelew>& l, Rodzaj&) { l[0].splacono = QStringLiteral("12345678,90"); }, OdmowaEksportu::ZlaFaktura},
+         [](QList<Przelew>& l, Rodzaj&) { l[0].splacono = QStringLiteral("12345678901,00"); }, OdmowaEksportu::ZlaFaktura},
     };
     for (const Przypadek& c : przypadki) {
         SCOPED_TRACE(c.opis);
@@ -478,7 +478,11 @@ TEST_F(Eksport, HistoryWithoutLastLineEndGetsOneFirst)
 {
     const QList<Przelew> stare = {przelew(QStringLiteral("Stary"), QStringLiteral("1"), QStringLiteral("t"))};
     drzewo.dir.writeText(QStringLiteral("dane/LAN.dat"), liniaPrzelewu(stare[0]).chopped(2));
-    const QList<Przelew> rekordy = zapisz({przelew(QStringLiteral("A"), QStringLiteral("5"), QStringLiteral("t"))});
+    // A record without codes of its own goes out in the kind selected.
+    Przelew bezKodow = przelew(QStringLiteral("A"), QStringLiteral("5"), QStringLiteral("t"));
+    bezKodow.typZlec.clear();
+    bezKodow.typDok.clear();
+    const QList<Przelew> rekordy = zapisz({bezKodow});
     ASSERT_TRUE(eksportujPaczke(dane, paczka(), rekordy, Rodzaj::ZUS).wykonano());
     const OdczytPaczki h = czytajPaczke(historia());
     ASSERT_TRUE(h.ok()) << h.blad.toStdString();
