@@ -412,7 +412,7 @@ TEST_F(Eksport, RefusalsBeforeTheFirstByteChangeNothing)
          [](QList<Przelew>& l, Rodzaj&) { l[1].nrKolFakt = QStringLiteral("Fz261200009.dat"); },
          OdmowaEksportu::ZlaFaktura},
         {"amount too wide for the invoice mark",
-         [](QList<Przelew>& l, Rodzaj&) { l[0].splacono = QStringLiteral("12345678901,00"); }, OdmowaEksportu::ZlaFaktura},
+         [](QList<Przelew>& l, Rodzaj&) { l[0].splacono = QStringLiteral("123456789012,34"); }, OdmowaEksportu::ZlaFaktura},
     };
     for (const Przypadek& c : przypadki) {
         SCOPED_TRACE(c.opis);
@@ -478,17 +478,13 @@ TEST_F(Eksport, HistoryWithoutLastLineEndGetsOneFirst)
 {
     const QList<Przelew> stare = {przelew(QStringLiteral("Stary"), QStringLiteral("1"), QStringLiteral("t"))};
     drzewo.dir.writeText(QStringLiteral("dane/LAN.dat"), liniaPrzelewu(stare[0]).chopped(2));
-    // A record without codes of its own goes out in the kind selected.
-    Przelew bezKodow = przelew(QStringLiteral("A"), QStringLiteral("5"), QStringLiteral("t"));
-    bezKodow.typZlec.clear();
-    bezKodow.typDok.clear();
-    const QList<Przelew> rekordy = zapisz({bezKodow});
+    const QList<Przelew> rekordy = zapisz({przelew(QStringLiteral("A"), QStringLiteral("5"), QStringLiteral("t"))});
     ASSERT_TRUE(eksportujPaczke(dane, paczka(), rekordy, Rodzaj::ZUS).wykonano());
     const OdczytPaczki h = czytajPaczke(historia());
     ASSERT_TRUE(h.ok()) << h.blad.toStdString();
     ASSERT_EQ(h.rekordy.size(), 2);
     EXPECT_EQ(h.rekordy[0].nazwaKontrahenta, QStringLiteral("Stary"));
-    EXPECT_EQ(h.rekordy[1].typZlec, QStringLiteral("120"));
+    EXPECT_EQ(h.rekordy[1].typZlec, QStringLiteral("110"));  // its own kind, whatever is selected
 }
 
 TEST_F(Eksport, FailedHistoryAppendTakesTheExportFileBack)
