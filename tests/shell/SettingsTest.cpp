@@ -270,7 +270,7 @@ TEST(DamagedFileKept, MovedAsideUnderATimeStampedNameThatIsNeverReused)
     EXPECT_TRUE(kopia.isEmpty());  // nothing there, nothing kept
 
     const QString nazwa = QStringLiteral("instalka.dat.uszkodzony-20261210-090507");
-    for (const QByteArray tresc : {QByteArray("pierwszy"), QByteArray("drugi"), QByteArray("trzeci")}) {
+    for (const QByteArray& tresc : {QByteArray("pierwszy"), QByteArray("drugi"), QByteArray("trzeci")}) {
         dir.writeBytes(QStringLiteral("instalka.dat"), tresc);
         ASSERT_TRUE(odlozUszkodzonyPlik(dir.file(QStringLiteral("instalka.dat")), teraz, &kopia, &blad))
             << blad.toStdString();
