@@ -164,6 +164,15 @@ ZnacznikZaplaty odczytajZnacznik(const QString& znacznik)
 NumeracjaFaktur odczytajNumeracjeFaktur(const QString& sciezka)
 {
     NumeracjaFaktur n;
+    const QString uszkodzony = QStringLiteral("Plik numeracji faktur zakupu %1 jest uszkodzony: %2").arg(sciezka);
+    // Twelve short lines; a file far bigger than that is damage and is not read.
+    constexpr qint64 kNajwiekszyPlik = 64 * 1024;
+    const QFileInfo info(sciezka);
+    if (info.isFile() && info.size() > kNajwiekszyPlik) {
+        n.stan = NumeracjaFaktur::Stan::Uszkodzona;
+        n.blad = uszkodzony.arg(QStringLiteral("ma %1 bajtów zamiast 12 krótkich linii.").arg(info.size()));
+        return n;
+    }
     const QuoteFile plik = readQuoteFile(sciezka);
     if (plik.missing) {
         n.stan = NumeracjaFaktur::Stan::Brak;
@@ -175,8 +184,11 @@ NumeracjaFaktur odczytajNumeracjeFaktur(const QString& sciezka)
         n.blad = plik.error;
         return n;
     }
-    const QString uszkodzony = QStringLiteral("Plik numeracji faktur zakupu %1 jest uszkodzony: %2").arg(sciezka);
-    if (plik.values.size() < 36) {
+    // Exactly 12 lines of 3 values; an empty line after the last one is no value.
+    qsizetype wartosci = plik.values.size();
+    if (wartosci == 37 && plik.endsWithEmptyLine && plik.values.last().isEmpty())
+        wartosci = 36;
+    if (wartosci != 36) {
         n.blad = uszkodzony.arg(QStringLiteral("zamiast 12 linii po 3 wartości jest %1 wartości.").arg(plik.values.size()));
         return n;
     }

@@ -3,7 +3,9 @@
 #include "core/Session.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTime>
 
@@ -57,6 +59,38 @@ static bool maUstawienia(const QString& folder)
     return !folder.isEmpty() && QFileInfo::exists(folder + QLatin1Char('/') + kPlikInstalka);
 }
 
+bool jestPlikUstawien(const QString& folder)
+{
+    return maUstawienia(folder);
+}
+
+bool odlozUszkodzonyPlik(const QString& path, const QDateTime& teraz, QString* kopia, QString* error)
+{
+    if (kopia)
+        kopia->clear();
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    const QString podstawa = path + QStringLiteral(".uszkodzony-") + teraz.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString nazwa = podstawa;
+    for (int n = 2; QFileInfo::exists(nazwa) || QFileInfo(nazwa).isSymLink(); ++n)
+        nazwa = podstawa + QStringLiteral("-%1").arg(n);
+    // A rename within the folder: the kept file is the damaged one, byte for byte.
+    if (!QFile::rename(path, nazwa)) {
+        if (error)
+            *error = QStringLiteral("Nie można zachować uszkodzonego pliku %1 jako %2; nowego pliku nie zapisano.")
+                         .arg(path, nazwa);
+        return false;
+    }
+    if (kopia)
+        *kopia = nazwa;
+    return true;
+}
+
+QString komunikatZachowanegoPliku(const QString& plik, const QString& kopia)
+{
+    return QStringLiteral("Plik %1, którego nie dało się odczytać, zachowano jako %2.").arg(plik, kopia);
+}
+
 QString folderStartowy(const QString& biezacy, const QString& zapamietany)
 {
     if (maUstawienia(biezacy))
@@ -82,8 +116,10 @@ StanUstawien wczytajUstawienia(Session& s, QString* error)
     return StanUstawien::Wczytane;
 }
 
-bool utworzUstawienia(Session& s, const QString& folder, QString* error)
+bool utworzUstawienia(Session& s, const QString& folder, QString* error, QString* kopia)
 {
+    if (!odlozUszkodzonyPlik(QDir(folder).filePath(kPlikInstalka), s.clock.now(), kopia, error))
+        return false;
     Ustawienia u = ustawieniaZSesji(s);
     u.sciezka = folder;
     return writeInstalka(folder, u, error);
@@ -107,8 +143,10 @@ StanFirmy wczytajPierwszaFirme(Session& s, QString* error)
     return r.firmy.isEmpty() ? StanFirmy::PustyPlik : StanFirmy::Wczytana;
 }
 
-bool utworzPierwszaFirme(const Session& s, QString* error)
+bool utworzPierwszaFirme(const Session& s, QString* error, QString* kopia)
 {
+    if (!odlozUszkodzonyPlik(s.dataPath(kPlikMojaFirma), s.clock.now(), kopia, error))
+        return false;
     Firma f;
     f.nrId = QStringLiteral("1");
     return writeMojaFirma(s.dataPath(kPlikMojaFirma), {f}, error);
@@ -136,8 +174,10 @@ bool przepiszUstawieniaDlaFolderu(Session& s, const QString& folder, QString* er
     return true;
 }
 
-bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error)
+bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error, QString* kopia)
 {
+    if (!odlozUszkodzonyPlik(QDir(folder).filePath(kPlikInstalka), s.clock.now(), kopia, error))
+        return false;
     Ustawienia u = zDomyslnymi(ustawieniaZSesji(s));
     u.sciezka = folder;
     if (!writeInstalka(folder, u, error))

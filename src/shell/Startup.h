@@ -7,6 +7,7 @@
 #include <optional>
 
 class QDate;
+class QDateTime;
 class QTime;
 
 namespace remitto {
@@ -44,9 +45,19 @@ enum class StanUstawien { Wczytane, Brak, Uszkodzone };
 /// in the file wins over the current one when it exists on this machine.
 StanUstawien wczytajUstawienia(Session& s, QString* error);
 
+/// Whether `folder` holds an instalka.dat, readable or not.
+bool jestPlikUstawien(const QString& folder);
+
+/// Moves a file that could not be read aside before a new one takes its name:
+/// it becomes "<name>.uszkodzony-<yyyymmdd-hhmmss>" (of `teraz`) beside it,
+/// with "-2", "-3"... added when that name is taken. True when there was no
+/// file or it was moved (`kopia` then names the kept file, or is empty).
+bool odlozUszkodzonyPlik(const QString& path, const QDateTime& teraz, QString* kopia, QString* error);
+
 /// Writes a new instalka.dat into `folder` holding the session's settings
-/// with `folder` as the data folder.
-bool utworzUstawienia(Session& s, const QString& folder, QString* error);
+/// with `folder` as the data folder. A file already there (one that could not
+/// be read) is kept beside it first; `kopia` names it.
+bool utworzUstawienia(Session& s, const QString& folder, QString* error, QString* kopia = nullptr);
 
 enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony };
 
@@ -55,8 +66,10 @@ enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony };
 /// not be read leaves the company empty.
 StanFirmy wczytajPierwszaFirme(Session& s, QString* error);
 
-/// Creates MojaFirma.txt holding one empty record numbered 1.
-bool utworzPierwszaFirme(const Session& s, QString* error);
+/// Creates MojaFirma.txt holding one empty record numbered 1. A file already
+/// there (one without a readable record) is kept beside it first; `kopia`
+/// names it.
+bool utworzPierwszaFirme(const Session& s, QString* error, QString* kopia = nullptr);
 
 /// Text of the main window's business card: short name, a blank, the
 /// outgoing account; "(nie wybrano firmy)" when no company is chosen.
@@ -70,8 +83,12 @@ bool przepiszUstawieniaDlaFolderu(Session& s, const QString& folder, QString* er
 /// Accepting a folder whose instalka.dat could not be read, after the user
 /// agreed to a new one: the session's settings with the defaults for a file
 /// that could not be read (zDomyslnymi) and `folder` as the data folder are
-/// written into `folder` and taken into the session.
-bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error);
+/// written into `folder` and taken into the session. The unreadable file is
+/// kept beside it first; `kopia` names it.
+bool zapiszNoweUstawienia(Session& s, const QString& folder, QString* error, QString* kopia = nullptr);
+
+/// Text telling where a file that could not be read was kept.
+QString komunikatZachowanegoPliku(const QString& plik, const QString& kopia);
 
 /// Error number reported by the folder menus: 53 for a company file that
 /// could not be read, 75 for one that could not be written, 0 otherwise.

@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -48,24 +49,30 @@ void frmPrzelewA::ladowanie()
     pokazListyFolderow(false);
     QString error;
     StanUstawien stan = wczytajUstawienia(m_session, &error);
-    if (stan == StanUstawien::Uszkodzone) {
+    const bool uszkodzone = stan == StanUstawien::Uszkodzone;
+    if (uszkodzone) {
         // Reported, then the start goes on as without the file: a damaged
         // file never leads into the password prompt.
         m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
         stan = StanUstawien::Brak;
     }
     if (stan == StanUstawien::Brak) {
+        // Enter alone never replaces a damaged file with defaults.
         const Answer a = m_dialogs.messageBox(
             QStringLiteral("Brak pliku Instalacyjnego w wybranym katalogu,Wybierz sciezke dostepu i naciśnij Akceptuj ?"),
-            kTytulBrakInstalki, Icon::Information, Buttons::YesNo);
+            kTytulBrakInstalki, Icon::Information, uszkodzone ? Buttons::YesNoDefaultNo : Buttons::YesNo);
         pokazListyFolderow(true);
         if (a != Answer::Yes)
             return;
         const QString folder = m_folder.isEmpty() ? m_session.SciezkaProgramu : m_folder;
-        if (!utworzUstawienia(m_session, folder, &error)) {
+        QString kopia;
+        if (!utworzUstawienia(m_session, folder, &error, &kopia)) {
             m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
             return;
         }
+        if (!kopia.isEmpty())
+            m_dialogs.messageBox(komunikatZachowanegoPliku(QDir(folder).filePath(kPlikInstalka), kopia),
+                                 kTytulBrakInstalki, Icon::Information);
         m_session.SciezkaProgramu = folder;
         stan = wczytajUstawienia(m_session, &error);
     }
@@ -87,15 +94,22 @@ bool frmPrzelewA::wczytajFirme()
     QString error;
     const StanFirmy stan = wczytajPierwszaFirme(m_session, &error);
     if (stan == StanFirmy::BrakPliku || stan == StanFirmy::PustyPlik) {
+        // A file that is there but holds no record is not replaced on Enter alone.
         const Answer a = m_dialogs.messageBox(
             QStringLiteral("W katalogu %1 nie ma zapisanej żadnej własnej firmy (plik MojaFirma.txt).\n"
                            "Czy utworzyć pierwszy, pusty rekord firmy do wypełnienia w oknie Moja Firma ?")
                 .arg(m_session.SciezkaProgramu),
-            QStringLiteral("Brak danych firmy"), Icon::Question, Buttons::YesNo);
-        if (a == Answer::Yes && !utworzPierwszaFirme(m_session, &error))
+            QStringLiteral("Brak danych firmy"), Icon::Question,
+            stan == StanFirmy::PustyPlik ? Buttons::YesNoDefaultNo : Buttons::YesNo);
+        QString kopia;
+        if (a == Answer::Yes && !utworzPierwszaFirme(m_session, &error, &kopia)) {
             m_dialogs.messageBox(error, QStringLiteral("Brak danych firmy"), Icon::Critical);
-        else if (a == Answer::Yes)
+        } else if (a == Answer::Yes) {
+            if (!kopia.isEmpty())
+                m_dialogs.messageBox(komunikatZachowanegoPliku(m_session.PlikMojaFirma, kopia),
+                                     QStringLiteral("Brak danych firmy"), Icon::Information);
             wczytajPierwszaFirme(m_session, &error);
+        }
     } else if (stan == StanFirmy::Uszkodzony) {
         m_dialogs.messageBox(error, QStringLiteral("Błąd pliku MojaFirma.txt"), Icon::Critical);
     }
@@ -142,13 +156,19 @@ void frmPrzelewA::akceptujFolder()
     QString error;
     bool ok = przepiszUstawieniaDlaFolderu(m_session, wybrany, &error);
     if (!ok) {
+        // A file that is there but could not be used is not replaced on Enter alone.
         const Answer a = m_dialogs.messageBox(
             QStringLiteral("Brak pliku Instalacyjnego w wybranej lokalizacji!  Czy Zapisać Nowy ?"),
-            kTytulBrakInstalki, Icon::Information, Buttons::YesNo);
+            kTytulBrakInstalki, Icon::Information,
+            jestPlikUstawien(wybrany) ? Buttons::YesNoDefaultNo : Buttons::YesNo);
         if (a == Answer::Yes) {
-            ok = zapiszNoweUstawienia(m_session, wybrany, &error);
+            QString kopia;
+            ok = zapiszNoweUstawienia(m_session, wybrany, &error, &kopia);
             if (!ok)
                 m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
+            else if (!kopia.isEmpty())
+                m_dialogs.messageBox(komunikatZachowanegoPliku(QDir(wybrany).filePath(kPlikInstalka), kopia),
+                                     kTytulBrakInstalki, Icon::Information);
         }
     }
     m_session.SciezkaProgramu = wybrany;

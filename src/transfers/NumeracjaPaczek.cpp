@@ -3,6 +3,8 @@
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 
+#include <cmath>
+
 namespace remitto {
 
 QString sciezkaNumeracji(const QString& folder, int rok)
@@ -47,8 +49,9 @@ std::optional<int> liczbaNumeracji(const QString& text, int max)
 
 namespace {
 
-// A stored number: a never-set value is 0; a number the other program wrote
-// with decimals ("3.0") keeps its whole part.
+// A stored number: a never-set value is 0; the other program may write a
+// whole number with decimals ("3.0"). Anything else that is not a whole number
+// from 0 to 999999999 ("nan", "inf", "3.5", "-1") is damage.
 std::optional<int> liczbaZPliku(const QString& value)
 {
     const QString t = value.trimmed();
@@ -56,7 +59,7 @@ std::optional<int> liczbaZPliku(const QString& value)
         return 0;
     bool ok = false;
     const double d = t.toDouble(&ok);
-    if (!ok || d < 0 || d > 1e9)
+    if (!ok || !std::isfinite(d) || d < 0 || d > 999999999 || d != std::floor(d))
         return std::nullopt;
     return static_cast<int>(d);
 }
@@ -83,9 +86,16 @@ OdczytNumeracji czytajNumeracje(const QString& path)
         NumeracjaMiesiaca n;
         std::optional<int> v[5];
         for (int i = 0; i < 5; ++i) {
-            v[i] = liczbaZPliku(plik.values[m * 6 + i]);
-            if (!v[i])
-                return uszkodzony();
+            const QString& tekst = plik.values[m * 6 + i];
+            v[i] = liczbaZPliku(tekst);
+            if (!v[i]) {
+                wynik.blad = QStringLiteral("Plik numeracji %1 jest uszkodzony: w linii %2 wartość \"%3\" "
+                                            "nie jest liczbą całkowitą od 0 do 999999999.")
+                                 .arg(path)
+                                 .arg(m + 1)
+                                 .arg(tekst.left(40));
+                return wynik;
+            }
         }
         n.miesiac = *v[0];
         n.poczatPaczk = *v[1];

@@ -114,6 +114,38 @@ TEST(NumeracjaFaktur, ReadsTwelveMonthsAndNamesAMissingOrDamagedFile)
     EXPECT_EQ(odczytajNumeracjeFaktur(t.dir.file(QStringLiteral("krotka.dat"))).stan, NumeracjaFaktur::Stan::Uszkodzona);
 }
 
+TEST(NumeracjaFaktur, ExtraValuesOrAGarbageTailAreDamage)
+{
+    DrzewoFaktur t;
+    t.numeracja(QStringLiteral("20"), {3, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 12});
+    const QString nazwa = t.wFirmie(QStringLiteral("Parametry/NumZ20.dat"));
+    const QByteArray dobry = t.dir.readBytes(nazwa);
+    const struct {
+        const char* opis;
+        QByteArray tresc;
+        bool ok;
+    } przypadki[] = {
+        {"twelve lines", dobry, true},
+        {"an empty line after the last", dobry + "\r\n", true},
+        {"an extra value on a line", QByteArray(dobry).replace("2,0,0\r\n", "2,0,0,7\r\n"), false},
+        {"a thirteenth line", dobry + "13,0,4\r\n", false},
+        {"a tail of garbage", dobry + QByteArray(200 * 1024, 'x'), false},
+        {"a tail of garbage values", dobry + QByteArray(100 * 1024, ','), false},
+    };
+    for (const auto& c : przypadki) {
+        t.dir.writeBytes(nazwa, c.tresc);
+        const NumeracjaFaktur n = odczytajNumeracjeFaktur(t.dir.file(nazwa));
+        if (c.ok) {
+            EXPECT_EQ(n.stan, NumeracjaFaktur::Stan::Ok) << c.opis << " " << n.blad.toStdString();
+            EXPECT_EQ(n.miesiace.size(), 12) << c.opis;
+            continue;
+        }
+        EXPECT_EQ(n.stan, NumeracjaFaktur::Stan::Uszkodzona) << c.opis;
+        EXPECT_TRUE(n.miesiace.isEmpty()) << c.opis;
+        EXPECT_TRUE(n.blad.contains(t.dir.file(nazwa))) << c.opis << " " << n.blad.toStdString();
+    }
+}
+
 TEST(PlikFaktury, DamagedFilesSayWhatIsWrong)
 {
     DrzewoFaktur t;

@@ -6,6 +6,8 @@
 #include "shell/MojaFirma.h"
 #include "shell/Startup.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace remitto;
@@ -256,4 +258,26 @@ TEST(SettingsCheck, Utf8FilesReadRightAndAreWrittenAsWindows1250)
     ASSERT_TRUE(f.ok) << f.error.toStdString();
     EXPECT_EQ(f.firmy[0].skrot, QStringLiteral("ŻUK"));
     EXPECT_EQ(f.firmy[0].nazwa, QStringLiteral("Zakład Ślusarski"));
+}
+
+TEST(DamagedFileKept, MovedAsideUnderATimeStampedNameThatIsNeverReused)
+{
+    remitto::test::TempFolder dir;
+    const QDateTime teraz(QDate(2026, 12, 10), QTime(9, 5, 7));
+    QString kopia = QStringLiteral("x");
+    QString blad;
+    EXPECT_TRUE(odlozUszkodzonyPlik(dir.file(QStringLiteral("instalka.dat")), teraz, &kopia, &blad));
+    EXPECT_TRUE(kopia.isEmpty());  // nothing there, nothing kept
+
+    const QString nazwa = QStringLiteral("instalka.dat.uszkodzony-20261210-090507");
+    for (const QByteArray& tresc : {QByteArray("pierwszy"), QByteArray("drugi"), QByteArray("trzeci")}) {
+        dir.writeBytes(QStringLiteral("instalka.dat"), tresc);
+        ASSERT_TRUE(odlozUszkodzonyPlik(dir.file(QStringLiteral("instalka.dat")), teraz, &kopia, &blad))
+            << blad.toStdString();
+        EXPECT_FALSE(dir.exists(QStringLiteral("instalka.dat")));
+        EXPECT_EQ(QFile(kopia).size(), tresc.size());
+    }
+    EXPECT_EQ(dir.readBytes(nazwa), QByteArray("pierwszy"));
+    EXPECT_EQ(dir.readBytes(nazwa + QStringLiteral("-2")), QByteArray("drugi"));
+    EXPECT_EQ(dir.readBytes(nazwa + QStringLiteral("-3")), QByteArray("trzeci"));
 }

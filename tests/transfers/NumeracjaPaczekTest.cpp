@@ -52,10 +52,11 @@ TEST(NumeracjaPaczek, MissingFileIsCreatedWithTwelveFreshLinesAndReadsBack)
 TEST(NumeracjaPaczek, ValuesAreCountedNotLines)
 {
     TempFolder dir;
-    // The same twelve months written one value per line, never-set numbers as 0.
+    // The same twelve months written one value per line, never-set numbers as
+    // 0, a whole number with decimals as the other program may write it.
     QByteArray b;
     for (int m = 1; m <= 12; ++m)
-        b += QByteArray::number(m) + "\r\n" + (m == 3 ? "2" : "") + "\r\n0\r\n0\r\n4\r\n\"c\"\r\n";
+        b += QByteArray::number(m) + "\r\n" + (m == 3 ? "2.0" : "") + "\r\n0\r\n0\r\n4\r\n\"c\"\r\n";
     dir.writeBytes(QStringLiteral("NumP26.dat"), b);
     const OdczytNumeracji n = czytajNumeracje(dir.file(QStringLiteral("NumP26.dat")));
     ASSERT_TRUE(n.ok) << n.blad.toStdString();
@@ -75,6 +76,10 @@ TEST(NumeracjaPaczek, DamagedFilesAreReportedNotGuessed)
         {"eleven lines", dobry.left(dobry.lastIndexOf("12,"))},
         {"a word for a number", QByteArray(dobry).replace("3,0,0", "3,abc,0")},
         {"a negative number", QByteArray(dobry).replace("3,0,0", "3,-1,0")},
+        {"not a number", QByteArray(dobry).replace("3,0,0", "3,nan,0")},
+        {"an endless number", QByteArray(dobry).replace("3,0,0", "3,inf,0")},
+        {"a part of a number", QByteArray(dobry).replace("3,0,0", "3,2.5,0")},
+        {"a number too big for a counter", QByteArray(dobry).replace("3,0,0", "3,1e10,0")},
         {"a torn quote", dobry.left(dobry.size() - 3)},
         {"an empty file", QByteArray()},
     };
@@ -84,6 +89,7 @@ TEST(NumeracjaPaczek, DamagedFilesAreReportedNotGuessed)
         EXPECT_FALSE(n.ok) << c.opis;
         EXPECT_FALSE(n.brak) << c.opis;
         EXPECT_TRUE(n.blad.contains(QStringLiteral("NumP26.dat"))) << c.opis;
+        EXPECT_TRUE(n.blad.contains(QStringLiteral("jest uszkodzony"))) << c.opis << " " << n.blad.toStdString();
         // Never replaced by fresh lines.
         EXPECT_EQ(dir.readBytes(QStringLiteral("NumP26.dat")), c.tresc) << c.opis;
     }
