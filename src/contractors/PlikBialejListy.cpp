@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -318,10 +319,10 @@ bool czytajJson(const QString& plik, SkanerPlaski& skaner, const PostepBialejLis
     }
     const qint64 rozmiar = f.size();
     skaner.zarezerwuj(rozmiar);
-    std::vector<char> bufor(kKawalek);
+    const auto bufor = std::make_unique_for_overwrite<char[]>(kKawalek);  // filled by the reads
     qint64 zrobione = 0;
     for (;;) {
-        const qint64 n = f.read(bufor.data(), qint64(bufor.size()));
+        const qint64 n = f.read(bufor.get(), qint64(kKawalek));
         if (n < 0) {
             *blad = QStringLiteral("Błąd odczytu pliku %1.").arg(plik);
             return false;
@@ -329,7 +330,7 @@ bool czytajJson(const QString& plik, SkanerPlaski& skaner, const PostepBialejLis
         if (n == 0)
             break;
         zrobione += n;
-        if (!skaner.podaj(bufor.data(), size_t(n)))
+        if (!skaner.podaj(bufor.get(), size_t(n)))
             break;
         if (postep && !postep(zrobione, rozmiar)) {
             *blad = przerwano(plik);
@@ -367,10 +368,10 @@ bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy
         znaleziony = true;
         if (archive_entry_size_is_set(wpis))
             skaner.zarezerwuj(archive_entry_size(wpis));
-        std::vector<char> bufor(kKawalek);
+        const auto bufor = std::make_unique_for_overwrite<char[]>(kKawalek);  // filled by the reads
         ok = true;
         for (;;) {
-            const la_ssize_t n = archive_read_data(a, bufor.data(), bufor.size());
+            const la_ssize_t n = archive_read_data(a, bufor.get(), kKawalek);
             if (n < 0) {
                 bladArchiwum();
                 ok = false;
@@ -378,7 +379,7 @@ bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy
             }
             if (n == 0)
                 break;
-            if (!skaner.podaj(bufor.data(), size_t(n)))
+            if (!skaner.podaj(bufor.get(), size_t(n)))
                 break;
             if (postep && !postep(std::min<qint64>(archive_filter_bytes(a, -1), rozmiar), rozmiar)) {
                 *blad = przerwano(plik);
