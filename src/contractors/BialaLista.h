@@ -60,8 +60,10 @@ public:
     /// Opens a flat file (.7z as downloaded, or the unpacked .json). A cache
     /// of the same file in `folderPamieci` is used when there is one;
     /// otherwise the file is streamed once and the cache written there (an
-    /// empty folder: the user's application data folder). Other caches in
-    /// that folder are removed once the new one is written.
+    /// empty folder: the user's application data folder). Caches there of
+    /// files gone or changed are removed first, and every other cache once
+    /// the new one is written. Any bytes end in a list or in a message that
+    /// names the file; `postep` is called at least every 256 kB read.
     static BialaLista otworz(const QString& plik, const QString& folderPamieci,
                              const PostepBialejListy& postep, QString* blad);
 
@@ -103,5 +105,9 @@ QDate dataPlikuPlaskiego(const QString& plik);
 
 /// The folder of the cache when none is given: the user's application data.
 QString domyslnyFolderPamieci();
+
+/// Removes the caches in `folderPamieci` (empty: the default one) whose flat
+/// file no longer exists or has changed since.
+void usunNieaktualnePamieci(const QString& folderPamieci);
 
 } // namespace remitto::kontrahenci

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -26,216 +28,265 @@ constexpr size_t kKawalek = 256 * 1024;
 
 constexpr char kMagia[8] = {'R', 'M', 'B', 'L', 'V', 'A', 'T', '1'};
 
-// A streaming scanner of just enough JSON for the flat file: objects, arrays,
-// strings and bare scalars. It keeps only the unfinished tail of a chunk.
-class Skaner {
-public:
-    explicit Skaner(DuzyWektor<quint64>& czynni, DuzyWektor<quint64>& zwolnieni)
-        : m_czynni(czynni), m_zwolnieni(zwolnieni) {}
+// Deeper than a flat file ever goes (three levels).
+constexpr size_t kNajglebiej = 32;
 
-    bool podaj(const char* dane, size_t n)
-    {
-        size_t start = 0;
-        if (!m_reszta.empty()) {
-            // Finish the token cut at the end of the last chunk with a little
-            // of this one, then go on in this chunk without copying it.
-            const size_t stara = m_reszta.size();
-            const size_t dolozone = std::min<size_t>(n, 4096);
-            m_reszta.append(dane, dolozone);
-            size_t zjedzone = przetworz(m_reszta.data(), m_reszta.size(), false);
-            if (zjedzone <= stara) {
-                m_reszta.append(dane + dolozone, n - dolozone);  // a very long token
-                zjedzone = przetworz(m_reszta.data(), m_reszta.size(), false);
-                m_reszta.erase(0, zjedzone);
-                return m_blad.isEmpty();
-            }
-            start = zjedzone - stara;
-            m_reszta.clear();
-        }
-        const size_t zjedzone = start + przetworz(dane + start, n - start, false);
-        m_reszta.assign(dane + zjedzone, n - zjedzone);
-        return m_blad.isEmpty();
+bool bialy(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// What a bare scalar (a number, true, false, null) is made of.
+bool wGolej(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '+' || c == '-'
+        || c == '.';
+}
+
+} // namespace
+
+SkanerPlaski::SkanerPlaski(const QString& plik, DuzyWektor<quint64>& czynni, DuzyWektor<quint64>& zwolnieni)
+    : m_plik(plik), m_czynni(czynni), m_zwolnieni(zwolnieni)
+{
+}
+
+void SkanerPlaski::zarezerwuj(qint64 bajty)
+{
+    // An archive may claim any size: no more than the largest file expected.
+    constexpr qint64 kNajwiecej = qint64(8) << 30;
+    if (bajty > 0)
+        m_czynni.reserve(size_t(std::min(bajty, kNajwiecej) / 130));
+}
+
+bool SkanerPlaski::podaj(const char* dane, size_t n)
+{
+    if (!m_blad.isEmpty())
+        return false;
+    size_t i = 0;
+    if (m_stan == Stan::WTekscie)
+        i = dalejTekst(dane, n, 0);
+    else if (m_stan == Stan::WGolej)
+        i = dalejGola(dane, n, 0);
+    przetworz(dane, n, i);
+    return m_blad.isEmpty();
+}
+
+bool SkanerPlaski::koniec()
+{
+    if (m_blad.isEmpty() && m_stan == Stan::WGolej) {
+        m_stan = Stan::Miedzy;
+        wartosc(m_wartosc.data(), m_wartosc.size());
     }
+    if (m_blad.isEmpty() && (m_stan != Stan::Miedzy || !m_stos.empty() || !m_byloCos))
+        m_blad = QStringLiteral("Plik %1 jest niekompletny.").arg(m_plik);
+    if (m_blad.isEmpty() && (!m_czynniByli || !m_zwolnieniByli))
+        m_blad = QStringLiteral("W pliku %1 nie ma listy podatników %2 (%3): to nie jest cały plik płaski.")
+                     .arg(m_plik, m_czynniByli ? QStringLiteral("zwolnionych") : QStringLiteral("czynnych"),
+                          m_czynniByli ? QStringLiteral("skrotyPodatnikowZwolnionych")
+                                       : QStringLiteral("skrotyPodatnikowCzynnych"));
+    return m_blad.isEmpty();
+}
 
-    bool koniec()
-    {
-        if (m_blad.isEmpty() && !m_reszta.empty())
-            m_reszta.erase(0, przetworz(m_reszta.data(), m_reszta.size(), true));
-        if (m_blad.isEmpty() && (!m_stos.empty() || !m_byloCos || !m_reszta.empty()))
-            m_blad = QStringLiteral("Plik jest niekompletny.");
-        return m_blad.isEmpty();
-    }
+void SkanerPlaski::niePlaski()
+{
+    m_blad = QStringLiteral("Plik %1 nie jest plikiem płaskim.").arg(m_plik);
+}
 
-    QString blad() const { return m_blad; }
-    /// Room for every hash `bajty` of JSON can hold (pages untouched until used).
-    void zarezerwuj(qint64 bajty)
-    {
-        if (bajty > 0)
-            m_czynni.reserve(size_t(bajty / 130));
-    }
-    QByteArray data;
-    QByteArray transformacje;
-    QList<QByteArray> maski;
-
-private:
-    enum class Lista { Inna, Czynni, Zwolnieni, Maski, Naglowek };
-    struct Ramka {
-        bool obiekt;
-        Lista lista;
-        bool czekaKlucz;
-    };
-
-    Lista ktora(const std::string& klucz) const
-    {
-        if (m_stos.size() != 1)
-            return Lista::Inna;
-        if (klucz == "skrotyPodatnikowCzynnych") return Lista::Czynni;
-        if (klucz == "skrotyPodatnikowZwolnionych") return Lista::Zwolnieni;
-        if (klucz == "maski") return Lista::Maski;
-        if (klucz == "naglowek") return Lista::Naglowek;
+SkanerPlaski::Lista SkanerPlaski::ktora() const
+{
+    if (m_stos.size() != 1)
         return Lista::Inna;
-    }
+    if (m_klucz == "skrotyPodatnikowCzynnych") return Lista::Czynni;
+    if (m_klucz == "skrotyPodatnikowZwolnionych") return Lista::Zwolnieni;
+    if (m_klucz == "maski") return Lista::Maski;
+    if (m_klucz == "naglowek") return Lista::Naglowek;
+    return Lista::Inna;
+}
 
-    void wartosc(const char* p, size_t n)
-    {
-        if (m_stos.empty()) {
-            m_blad = QStringLiteral("Plik nie jest plikiem płaskim.");
+void SkanerPlaski::wartosc(const char* p, size_t n)
+{
+    n = std::min(n, kNajdluzszaWartosc);  // the same whether the value came whole or in pieces
+    if (m_stos.empty()) {
+        niePlaski();
+        return;
+    }
+    Ramka& r = m_stos.back();
+    if (r.obiekt && r.czekaKlucz) {
+        m_klucz.assign(p, n);
+        r.czekaKlucz = false;
+        return;
+    }
+    if (!r.obiekt) {
+        if (r.lista == Lista::Czynni || r.lista == Lista::Zwolnieni) {
+            quint64 prefiks = 0;
+            if (!prefiksSkrotu(QByteArrayView(p, qsizetype(n)), &prefiks)) {
+                m_blad = QStringLiteral("Niepoprawny skrót w pliku %1: %2")
+                             .arg(m_plik, QString::fromLatin1(p, qsizetype(std::min<size_t>(n, 140))));
+                return;
+            }
+            (r.lista == Lista::Czynni ? m_czynni : m_zwolnieni).push_back(prefiks);
+        } else if (r.lista == Lista::Maski) {
+            const QByteArray maska(p, qsizetype(n));
+            if (!poprawnaMaska(maska)) {
+                m_blad = QStringLiteral("Niepoprawna maska w pliku %1: %2").arg(m_plik, QString::fromLatin1(maska.left(40)));
+                return;
+            }
+            maski.append(maska);
+        }
+        return;
+    }
+    if (r.lista == Lista::Naglowek) {
+        if (m_klucz == "dataGenerowaniaDanych")
+            data = QByteArray(p, qsizetype(n));
+        else if (m_klucz == "liczbaTransformacji")
+            transformacje = QByteArray(p, qsizetype(n));
+    }
+}
+
+void SkanerPlaski::otworz(bool obiekt)
+{
+    // One object holds it all; nothing may follow it.
+    if ((m_stos.empty() && (m_byloCos || !obiekt)) || m_stos.size() >= kNajglebiej) {
+        niePlaski();
+        return;
+    }
+    Lista lista = Lista::Inna;
+    if (!m_stos.empty() && m_stos.back().obiekt)
+        lista = ktora();
+    if (!obiekt && lista == Lista::Czynni)
+        m_czynniByli = true;
+    if (!obiekt && lista == Lista::Zwolnieni)
+        m_zwolnieniByli = true;
+    m_stos.push_back({obiekt, lista, true});
+    m_klucz.clear();
+    m_byloCos = true;
+}
+
+void SkanerPlaski::doloz(const char* p, size_t n)
+{
+    if (m_wartosc.size() < kNajdluzszaWartosc)
+        m_wartosc.append(p, std::min(n, kNajdluzszaWartosc - m_wartosc.size()));
+}
+
+// Goes on with a text value from `i`: up to its closing quote (the value is
+// then taken and the position after the quote returned) or to the end of the
+// piece. A backslash takes the next byte as it is.
+size_t SkanerPlaski::dalejTekst(const char* d, size_t n, size_t i)
+{
+    while (i < n) {
+        if (m_ucieczka) {
+            doloz(d + i, 1);
+            m_ucieczka = false;
+            ++i;
+            continue;
+        }
+        size_t j = i;
+        while (j < n && d[j] != '"' && d[j] != '\\')
+            ++j;
+        doloz(d + i, j - i);
+        if (j == n)
+            return n;
+        if (d[j] == '\\') {
+            m_ucieczka = true;
+            i = j + 1;
+            continue;
+        }
+        m_stan = Stan::Miedzy;
+        wartosc(m_wartosc.data(), m_wartosc.size());
+        return j + 1;
+    }
+    return n;
+}
+
+// Goes on with a bare scalar from `i`: to its first other byte (the value is
+// then taken and that byte's position returned) or to the end of the piece.
+size_t SkanerPlaski::dalejGola(const char* d, size_t n, size_t i)
+{
+    size_t j = i;
+    while (j < n && wGolej(d[j]))
+        ++j;
+    doloz(d + i, j - i);
+    if (j == n)
+        return n;
+    m_stan = Stan::Miedzy;
+    wartosc(m_wartosc.data(), m_wartosc.size());
+    return j;
+}
+
+// Scans a piece from `i` to its end; a value the end cuts is carried on by
+// the state (m_stan, m_wartosc), so no byte is looked at again.
+void SkanerPlaski::przetworz(const char* d, size_t n, size_t i)
+{
+    while (i < n && m_blad.isEmpty()) {
+        const char c = d[i];
+        if (m_stos.empty() && c != '{' && !bialy(c)) {
+            niePlaski();
             return;
         }
-        Ramka& r = m_stos.back();
-        if (r.obiekt && r.czekaKlucz) {
-            m_klucz.assign(p, n);
-            r.czekaKlucz = false;
-            return;
-        }
-        if (!r.obiekt) {
-            if (r.lista == Lista::Czynni || r.lista == Lista::Zwolnieni) {
+        switch (c) {
+        case ' ': case '\t': case '\r': case '\n': case ':':
+            ++i;
+            break;
+        case ',':
+            m_stos.back().czekaKlucz = true;
+            ++i;
+            break;
+        case '{': otworz(true); ++i; break;
+        case '[': otworz(false); ++i; break;
+        case '}': case ']':
+            if (m_stos.back().obiekt != (c == '}')) {
+                niePlaski();
+                return;
+            }
+            m_stos.pop_back();
+            m_klucz.clear();
+            ++i;
+            break;
+        case '"': {
+            const Ramka& r = m_stos.back();
+            // The bulk of the file: a hash of 128 characters in a list.
+            if (i + 129 < n && d[i + 129] == '"' && !r.obiekt && (r.lista == Lista::Czynni || r.lista == Lista::Zwolnieni)) {
                 quint64 prefiks = 0;
-                if (!prefiksSkrotu(QByteArrayView(p, qsizetype(n)), &prefiks)) {
-                    m_blad = QStringLiteral("Niepoprawny skrót w pliku: %1").arg(QString::fromLatin1(p, qsizetype(std::min<size_t>(n, 140))));
-                    return;
+                if (prefiksSkrotu(QByteArrayView(d + i + 1, 128), &prefiks)) {
+                    (r.lista == Lista::Czynni ? m_czynni : m_zwolnieni).push_back(prefiks);
+                    i += 130;
+                    break;
                 }
-                (r.lista == Lista::Czynni ? m_czynni : m_zwolnieni).push_back(prefiks);
-            } else if (r.lista == Lista::Maski) {
-                const QByteArray maska(p, qsizetype(n));
-                if (!poprawnaMaska(maska)) {
-                    m_blad = QStringLiteral("Niepoprawna maska w pliku: %1").arg(QString::fromLatin1(maska.left(40)));
-                    return;
-                }
-                maski.append(maska);
             }
-            return;
-        }
-        if (r.lista == Lista::Naglowek) {
-            if (m_klucz == "dataGenerowaniaDanych")
-                data = QByteArray(p, qsizetype(n));
-            else if (m_klucz == "liczbaTransformacji")
-                transformacje = QByteArray(p, qsizetype(n));
-        }
-    }
-
-    void otworz(bool obiekt)
-    {
-        Lista lista = Lista::Inna;
-        if (!m_stos.empty() && m_stos.back().obiekt)
-            lista = ktora(m_klucz);
-        m_stos.push_back({obiekt, lista, true});
-        m_byloCos = true;
-    }
-
-    // Returns how many bytes were consumed; an unfinished token stays.
-    size_t przetworz(const char* d, size_t n, bool ostatni)
-    {
-        size_t i = 0;
-        while (i < n && m_blad.isEmpty()) {
-            const char c = d[i];
-            switch (c) {
-            case ' ': case '\t': case '\r': case '\n': case ':':
-                ++i;
-                break;
-            case ',':
-                if (!m_stos.empty())
-                    m_stos.back().czekaKlucz = true;
-                ++i;
-                break;
-            case '{': otworz(true); ++i; break;
-            case '[': otworz(false); ++i; break;
-            case '}': case ']':
-                if (m_stos.empty() || m_stos.back().obiekt != (c == '}')) {
-                    m_blad = QStringLiteral("Plik nie jest plikiem płaskim.");
-                    return i;
-                }
-                m_stos.pop_back();
-                ++i;
-                break;
-            case '"': {
-                // The bulk of the file: a hash of 128 characters in a list.
-                if (i + 129 < n && d[i + 129] == '"' && !m_stos.empty() && !m_stos.back().obiekt
-                    && (m_stos.back().lista == Lista::Czynni || m_stos.back().lista == Lista::Zwolnieni)) {
-                    quint64 prefiks = 0;
-                    if (prefiksSkrotu(QByteArrayView(d + i + 1, 128), &prefiks)) {
-                        (m_stos.back().lista == Lista::Czynni ? m_czynni : m_zwolnieni).push_back(prefiks);
-                        i += 130;
-                        break;
-                    }
-                }
-                const char* koniec = nullptr;
-                bool ucieczka = false;
-                for (const char* p = d + i + 1; p < d + n;) {
-                    const char* q = static_cast<const char*>(std::memchr(p, '"', size_t(d + n - p)));
-                    if (!q)
-                        break;
-                    size_t ukosniki = 0;
-                    for (const char* b = q - 1; b > d + i && *b == '\\'; --b)
-                        ++ukosniki;
-                    if (ukosniki % 2 == 0) {
-                        koniec = q;
-                        break;
-                    }
-                    ucieczka = true;
-                    p = q + 1;
-                }
-                if (!koniec)
-                    return i;  // the rest comes with the next chunk
-                const char* p = d + i + 1;
-                const size_t dl = size_t(koniec - p);
-                if (!ucieczka && !std::memchr(p, '\\', dl)) {
-                    wartosc(p, dl);
-                } else {
-                    std::string t;
-                    for (size_t k = 0; k < dl; ++k) {
-                        if (p[k] == '\\' && k + 1 < dl)
-                            ++k;
-                        t.push_back(p[k]);
-                    }
-                    wartosc(t.data(), t.size());
-                }
-                i = size_t(koniec - d) + 1;
+            // A whole text with no backslash is taken where it lies.
+            const char* p = d + i + 1;
+            const char* q = static_cast<const char*>(std::memchr(p, '"', size_t(d + n - p)));
+            if (q && !std::memchr(p, '\\', size_t(q - p))) {
+                wartosc(p, size_t(q - p));
+                i = size_t(q - d) + 1;
                 break;
             }
-            default: {
-                size_t j = i;
-                while (j < n && !std::strchr(",}] \t\r\n", d[j]))
-                    ++j;
-                if (j == n && !ostatni)
-                    return i;
+            m_wartosc.clear();
+            m_ucieczka = false;
+            m_stan = Stan::WTekscie;
+            i = dalejTekst(d, n, i + 1);
+            break;
+        }
+        default: {
+            if (!wGolej(c)) {
+                niePlaski();
+                return;
+            }
+            size_t j = i + 1;
+            while (j < n && wGolej(d[j]))
+                ++j;
+            if (j < n) {
                 wartosc(d + i, j - i);
                 i = j;
                 break;
             }
-            }
+            m_wartosc.clear();
+            m_stan = Stan::WGolej;
+            i = dalejGola(d, n, i);
+            break;
         }
-        return i;
+        }
     }
+}
 
-    DuzyWektor<quint64>& m_czynni;
-    DuzyWektor<quint64>& m_zwolnieni;
-    std::vector<Ramka> m_stos;
-    std::string m_klucz;
-    std::string m_reszta;
-    QString m_blad;
-    bool m_byloCos = false;
-};
+namespace {
 
 struct Zrodlo {
     qint64 rozmiar = 0;
@@ -254,7 +305,12 @@ QString nazwaPamieci(const Zrodlo& z)
     return QStringLiteral("BialaLista_%1.cache").arg(QString::fromLatin1(h));
 }
 
-bool czytajJson(const QString& plik, Skaner& skaner, const PostepBialejListy& postep, QString* blad)
+QString przerwano(const QString& plik)
+{
+    return QStringLiteral("Przerwano czytanie pliku %1.").arg(plik);
+}
+
+bool czytajJson(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy& postep, QString* blad)
 {
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -263,10 +319,10 @@ bool czytajJson(const QString& plik, Skaner& skaner, const PostepBialejListy& po
     }
     const qint64 rozmiar = f.size();
     skaner.zarezerwuj(rozmiar);
-    std::vector<char> bufor(kKawalek);
+    const auto bufor = std::make_unique_for_overwrite<char[]>(kKawalek);  // filled by the reads
     qint64 zrobione = 0;
     for (;;) {
-        const qint64 n = f.read(bufor.data(), qint64(bufor.size()));
+        const qint64 n = f.read(bufor.get(), qint64(kKawalek));
         if (n < 0) {
             *blad = QStringLiteral("Błąd odczytu pliku %1.").arg(plik);
             return false;
@@ -274,10 +330,10 @@ bool czytajJson(const QString& plik, Skaner& skaner, const PostepBialejListy& po
         if (n == 0)
             break;
         zrobione += n;
-        if (!skaner.podaj(bufor.data(), size_t(n)))
+        if (!skaner.podaj(bufor.get(), size_t(n)))
             break;
         if (postep && !postep(zrobione, rozmiar)) {
-            *blad = QStringLiteral("Przerwano.");
+            *blad = przerwano(plik);
             return false;
         }
     }
@@ -288,7 +344,7 @@ bool czytajJson(const QString& plik, Skaner& skaner, const PostepBialejListy& po
     return true;
 }
 
-bool czytaj7z(const QString& plik, Skaner& skaner, const PostepBialejListy& postep, QString* blad)
+bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy& postep, QString* blad)
 {
     archive* a = archive_read_new();
     archive_read_support_format_7zip(a);
@@ -312,10 +368,10 @@ bool czytaj7z(const QString& plik, Skaner& skaner, const PostepBialejListy& post
         znaleziony = true;
         if (archive_entry_size_is_set(wpis))
             skaner.zarezerwuj(archive_entry_size(wpis));
-        std::vector<char> bufor(kKawalek);
+        const auto bufor = std::make_unique_for_overwrite<char[]>(kKawalek);  // filled by the reads
         ok = true;
         for (;;) {
-            const la_ssize_t n = archive_read_data(a, bufor.data(), bufor.size());
+            const la_ssize_t n = archive_read_data(a, bufor.get(), kKawalek);
             if (n < 0) {
                 bladArchiwum();
                 ok = false;
@@ -323,10 +379,10 @@ bool czytaj7z(const QString& plik, Skaner& skaner, const PostepBialejListy& post
             }
             if (n == 0)
                 break;
-            if (!skaner.podaj(bufor.data(), size_t(n)))
+            if (!skaner.podaj(bufor.get(), size_t(n)))
                 break;
             if (postep && !postep(std::min<qint64>(archive_filter_bytes(a, -1), rozmiar), rozmiar)) {
-                *blad = QStringLiteral("Przerwano.");
+                *blad = przerwano(plik);
                 ok = false;
                 break;
             }
@@ -413,6 +469,32 @@ std::shared_ptr<BialaLista::Dane> mapujPamiec(const QString& sciezka, const Zrod
     return d;
 }
 
+// The flat file a cache was made from, as its key says (path, size, time);
+// empty when the cache cannot be read.
+QString zrodloPamieci(const QString& sciezka, qint64* rozmiar, qint64* zmiana)
+{
+    QFile f(sciezka);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    char naglowek[8 + 6 * 8];
+    if (f.read(naglowek, sizeof naglowek) != qint64(sizeof naglowek) || std::memcmp(naglowek, kMagia, 8) != 0)
+        return {};
+    quint64 dlugosc = 0;
+    std::memcpy(&dlugosc, naglowek + 8, 8);
+    if (dlugosc > 64 * 1024)
+        return {};
+    const QByteArray klucz = f.read(qint64(dlugosc));
+    const QList<QByteArray> czesci = klucz.split('\n');
+    if (klucz.size() != qint64(dlugosc) || czesci.size() < 3)
+        return {};
+    bool ok1 = false, ok2 = false;
+    *rozmiar = czesci[czesci.size() - 2].toLongLong(&ok1);
+    *zmiana = czesci.last().toLongLong(&ok2);
+    if (!ok1 || !ok2)
+        return {};
+    return QString::fromUtf8(klucz.left(klucz.size() - czesci[czesci.size() - 2].size() - czesci.last().size() - 2));
+}
+
 // The first bytes of the JSON, straight or out of the archive.
 QByteArray poczatekPliku(const QString& plik, qint64 ile)
 {
@@ -456,6 +538,21 @@ QDate dataPlikuPlaskiego(const QString& plik)
     return QDate::fromString(QString::fromLatin1(poczatek.mid(i + 1, 8)), QStringLiteral("yyyyMMdd"));
 }
 
+void usunNieaktualnePamieci(const QString& folderPamieci)
+{
+    const QDir dir(folderPamieci.isEmpty() ? domyslnyFolderPamieci() : folderPamieci);
+    if (dir.path().isEmpty() || !dir.exists())
+        return;
+    for (const QString& nazwa : dir.entryList({QStringLiteral("BialaLista_*.cache")}, QDir::Files)) {
+        const QString sciezka = dir.filePath(nazwa);
+        qint64 rozmiar = -1, zmiana = -1;
+        const QFileInfo zrodlo(zrodloPamieci(sciezka, &rozmiar, &zmiana));
+        if (zrodlo.filePath().isEmpty() || !zrodlo.isFile() || zrodlo.size() != rozmiar
+            || zrodlo.lastModified().toMSecsSinceEpoch() != zmiana)
+            QFile::remove(sciezka);
+    }
+}
+
 QString domyslnyFolderPamieci()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -476,6 +573,8 @@ BialaLista BialaLista::otworz(const QString& plik, const QString& folderPamieci,
     const Zrodlo zrodlo{info.size(), info.lastModified().toMSecsSinceEpoch(), info.absoluteFilePath()};
     const QString folder = folderPamieci.isEmpty() ? domyslnyFolderPamieci() : folderPamieci;
     const QString sciezkaPamieci = folder.isEmpty() ? QString() : QDir(folder).filePath(nazwaPamieci(zrodlo));
+    if (!folder.isEmpty())
+        usunNieaktualnePamieci(folder);
 
     BialaLista wynik;
     if (!sciezkaPamieci.isEmpty()) {
@@ -486,10 +585,15 @@ BialaLista BialaLista::otworz(const QString& plik, const QString& folderPamieci,
     }
 
     auto d = std::make_shared<Dane>();
-    Skaner skaner(d->wlasneCzynni, d->wlasneZwolnieni);
+    SkanerPlaski skaner(plik, d->wlasneCzynni, d->wlasneZwolnieni);
     const bool archiwum = info.suffix().compare(QStringLiteral("7z"), Qt::CaseInsensitive) == 0;
-    if (!(archiwum ? czytaj7z(plik, skaner, postep, blad) : czytajJson(plik, skaner, postep, blad)))
+    try {
+        if (!(archiwum ? czytaj7z(plik, skaner, postep, blad) : czytajJson(plik, skaner, postep, blad)))
+            return {};
+    } catch (const std::bad_alloc&) {
+        *blad = QStringLiteral("Za mało pamięci, by przeczytać plik %1.").arg(plik);
         return {};
+    }
     bool liczba = false;
     const int transformacje = skaner.transformacje.trimmed().toInt(&liczba);
     const QDate dzien = QDate::fromString(QString::fromLatin1(skaner.data), QStringLiteral("yyyyMMdd"));

@@ -6,12 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -200,12 +205,44 @@ TEST(BialaLista, AChangedFileIsReadAgainNotTakenFromAStaleCache)
     EXPECT_EQ(nowa.liczbaCzynnych(), 5);
 }
 
-TEST(BialaLista, ABrokenFileIsAnErrorNotAnEmptyList)
+struct Odczyt {
+    bool skonczony = false;
+    bool wczytana = false;
+    QString blad;
+};
+
+// Opens in a thread of its own, so that a reading that never ends fails the
+// test instead of hanging it (the thread is then left behind).
+Odczyt otworzZLimitem(const QString& plik, const QString& pamiec, int sekundy = 30)
+{
+    auto obietnica = std::make_shared<std::promise<Odczyt>>();
+    std::future<Odczyt> wynik = obietnica->get_future();
+    std::thread([obietnica, plik, pamiec] {
+        Odczyt o;
+        o.skonczony = true;
+        o.wczytana = BialaLista::otworz(plik, pamiec, {}, &o.blad).wczytana();
+        obietnica->set_value(o);
+    }).detach();
+    if (wynik.wait_for(std::chrono::seconds(sekundy)) != std::future_status::ready)
+        return {};
+    return wynik.get();
+}
+
+TEST(BialaLista, ABrokenFileIsAnErrorNamingTheFileNotAnEmptyListNorAHang)
 {
     TempFolder dir;
     const QByteArray dobry = plikPlaski();
     QByteArray zlySkrot = dobry;
     zlySkrot.replace(QByteArray(kA3).left(20), "zz");
+    QByteArray bezCzynnych = dobry;
+    bezCzynnych.replace("skrotyPodatnikowCzynnych", "skrotyPodatnikow");
+    QByteArray bezZwolnionych = dobry;
+    bezZwolnionych.replace("skrotyPodatnikowZwolnionych", "zwolnieni");
+    const QByteArray przedZwolnionymi = dobry.left(dobry.indexOf("\"skrotyPodatnikowZwolnionych\""));
+    QByteArray czynniNieLista = dobry;
+    czynniNieLista.replace("[\n\"" + QByteArray(kA3) + "\",\n\"" + QByteArray(kC3) + "\"]", "\"" + QByteArray(kA3) + "\"");
+    QByteArray nulWSkrocie = dobry;
+    nulWSkrocie[nulWSkrocie.indexOf(kA3) + 60] = '\0';
     struct Przypadek { const char* nazwa; QByteArray tresc; };
     const QList<Przypadek> tabela = {
         {"obciety.json", dobry.left(dobry.size() - 40)},
@@ -214,21 +251,92 @@ TEST(BialaLista, ABrokenFileIsAnErrorNotAnEmptyList)
         {"zero.json", plikPlaski(0, "0")},
         {"pusty.json", {}},
         {"archiwum.7z", dobry},  // not an archive at all
+        // A NUL byte where a value may end.
+        {"nul.json", QByteArray("{\0", 2)},
+        {"nul_po_kluczu.json", przedZwolnionymi + "\"skrotyPodatnikowZwolnionych\"\x0e" + QByteArray(1, '\0')},
+        {"nul_po_dwukropku.json", QByteArray("{\"naglowek\":\0}", 14)},
+        {"nul_w_skrocie.json", nulWSkrocie},
+        {"nul_na_koncu.json", dobry + QByteArray(1, '\0')},
+        {"sterujacy.json", QByteArray("{\"naglowek\":\x01}")},
+        // Whole JSON, but not all of a flat file.
+        {"bez_czynnych.json", bezCzynnych},
+        {"czynni_nie_lista.json", czynniNieLista},
+        {"bez_zwolnionych.json", bezZwolnionych},
+        {"dwa_obiekty.json", dobry + "{}"},
+        {"lista.json", "[" + dobry + "]"},
+        {"glebia.json", "{\"naglowek\":" + QByteArray(100000, '[')},
     };
     for (const Przypadek& p : tabela) {
         const QString nazwa = QString::fromLatin1(p.nazwa);
         dir.writeBytes(nazwa, p.tresc);
-        QString blad;
-        const BialaLista lista = BialaLista::otworz(dir.file(nazwa), dir.file(u"pamiec"_s), {}, &blad);
-        EXPECT_FALSE(lista.wczytana()) << p.nazwa;
-        EXPECT_FALSE(blad.isEmpty()) << p.nazwa;
+        const Odczyt o = otworzZLimitem(dir.file(nazwa), dir.file(u"pamiec"_s));
+        ASSERT_TRUE(o.skonczony) << p.nazwa << " is still being read";
+        EXPECT_FALSE(o.wczytana) << p.nazwa;
+        EXPECT_TRUE(o.blad.contains(dir.file(nazwa))) << p.nazwa << ": " << qPrintable(o.blad);
     }
     QString blad;
     EXPECT_FALSE(BialaLista::otworz(dir.file(u"brak.json"_s), {}, {}, &blad).wczytana());
+    EXPECT_TRUE(blad.contains(dir.file(u"brak.json"_s))) << qPrintable(blad);
     EXPECT_FALSE(dataPlikuPlaskiego(dir.file(u"archiwum.7z"_s)).isValid());
-    // A number without quotes is as good as text.
+    // A number without quotes is as good as text, and so are empty lists.
     dir.writeBytes(u"liczba.json"_s, plikPlaski(0, "3"));
     sprawdzWyniki(BialaLista::otworz(dir.file(u"liczba.json"_s), dir.file(u"pamiec"_s), {}, &blad));
+    QByteArray pusteZwolnione = dobry;
+    pusteZwolnione.replace(pusteZwolnione.indexOf("\"skrotyPodatnikowZwolnionych\":[") + 31,
+                           pusteZwolnione.indexOf("],\n\"maski\"") - pusteZwolnione.indexOf("\"skrotyPodatnikowZwolnionych\":[") - 31, "");
+    dir.writeBytes(u"puste.json"_s, pusteZwolnione);
+    const BialaLista puste = BialaLista::otworz(dir.file(u"puste.json"_s), dir.file(u"pamiec"_s), {}, &blad);
+    EXPECT_TRUE(puste.wczytana()) << qPrintable(blad);
+    EXPECT_EQ(puste.liczbaZwolnionych(), 0);
+}
+
+// The very long values of a damaged file: one piece after another, each in
+// its turn, whatever the length.
+TEST(BialaLista, AVeryLongValueIsReadInTimeAndTheReadingCanStopWithinIt)
+{
+    TempFolder dir;
+    const QByteArray dobry = plikPlaski();
+    const qsizetype dlugosc = 20 << 20;
+    const QByteArray dlugi(dlugosc, 'R');
+    QByteArray zUcieczkami(dlugosc, '\\');
+    for (qsizetype i = 1; i < zUcieczkami.size(); i += 2)
+        zUcieczkami[i] = '"';
+    QByteArray dlugiSchemat = dobry;
+    dlugiSchemat.replace("RRRRMMDD", dlugi);
+    QByteArray schematZUcieczkami = dobry;
+    schematZUcieczkami.replace("RRRRMMDD", zUcieczkami);
+    struct Przypadek { const char* nazwa; QByteArray tresc; bool dobry; };
+    const QList<Przypadek> tabela = {
+        {"schemat.json", dlugiSchemat, true},
+        {"ucieczki.json", schematZUcieczkami, true},
+        {"liczba.json", plikPlaski(0, QByteArray(dlugosc, '7')), false},
+        {"skrot.json", "{\"skrotyPodatnikowCzynnych\":[\"" + dlugi + "\"]}", false},
+        {"bez_konca.json", "{\"naglowek\":\"" + dlugi, false},
+    };
+    for (const Przypadek& p : tabela) {
+        const QString plik = dir.file(QString::fromLatin1(p.nazwa));
+        dir.writeBytes(QString::fromLatin1(p.nazwa), p.tresc);
+        QElapsedTimer zegar;
+        zegar.start();
+        QString blad;
+        const BialaLista lista = BialaLista::otworz(plik, dir.file(u"pamiec"_s), {}, &blad);
+        EXPECT_LT(zegar.elapsed(), 3000) << p.nazwa;
+        EXPECT_EQ(lista.wczytana(), p.dobry) << p.nazwa << ": " << qPrintable(blad);
+        if (p.dobry)
+            sprawdzWyniki(lista);
+        else
+            EXPECT_TRUE(blad.contains(plik)) << p.nazwa << ": " << qPrintable(blad);
+
+        // Stopped in the middle of the value.
+        int wywolania = 0;
+        zegar.restart();
+        const BialaLista przerwana = BialaLista::otworz(plik, dir.file(u"pamiec_przerwanej"_s),
+            [&](qint64 zrobione, qint64) { ++wywolania; return zrobione < dlugosc / 2; }, &blad);
+        EXPECT_LT(zegar.elapsed(), 2000) << p.nazwa;
+        EXPECT_FALSE(przerwana.wczytana()) << p.nazwa;
+        EXPECT_GT(wywolania, 20) << p.nazwa;
+        EXPECT_EQ(blad, u"Przerwano czytanie pliku %1."_s.arg(plik)) << p.nazwa;
+    }
 }
 
 TEST(BialaLista, StoppingTheReadingLeavesNoList)
@@ -239,7 +347,34 @@ TEST(BialaLista, StoppingTheReadingLeavesNoList)
     const BialaLista lista = BialaLista::otworz(dir.file(u"lista.json"_s), dir.file(u"pamiec"_s),
                                                 [](qint64, qint64) { return false; }, &blad);
     EXPECT_FALSE(lista.wczytana());
+    EXPECT_EQ(blad, u"Przerwano czytanie pliku %1."_s.arg(dir.file(u"lista.json"_s)));
     EXPECT_FALSE(QDir(dir.file(u"pamiec"_s)).exists() && !QDir(dir.file(u"pamiec"_s)).isEmpty());
+}
+
+TEST(BialaLista, TheCacheOfAFileGoneOrChangedIsRemoved)
+{
+    TempFolder dir;
+    const QString pamiec = dir.file(u"pamiec"_s);
+    const auto pamieci = [&] { return QDir(pamiec).entryList(QDir::Files).size(); };
+    dir.writeBytes(u"lista.json"_s, plikPlaski());
+    ASSERT_TRUE(BialaLista::otworz(dir.file(u"lista.json"_s), pamiec, {}, nullptr).wczytana());
+    ASSERT_EQ(pamieci(), 1);
+    usunNieaktualnePamieci(pamiec);
+    EXPECT_EQ(pamieci(), 1);  // its file is still there as it was
+
+    // Gone: any opening, even of a file that cannot be read, clears it away.
+    ASSERT_TRUE(QFile::remove(dir.file(u"lista.json"_s)));
+    dir.writeBytes(u"zly.json"_s, "{");
+    EXPECT_FALSE(BialaLista::otworz(dir.file(u"zly.json"_s), pamiec, {}, nullptr).wczytana());
+    EXPECT_EQ(pamieci(), 0);
+
+    // Changed.
+    dir.writeBytes(u"lista.json"_s, plikPlaski());
+    ASSERT_TRUE(BialaLista::otworz(dir.file(u"lista.json"_s), pamiec, {}, nullptr).wczytana());
+    ASSERT_EQ(pamieci(), 1);
+    dir.writeBytes(u"lista.json"_s, plikPlaski(1));
+    usunNieaktualnePamieci(pamiec);
+    EXPECT_EQ(pamieci(), 0);
 }
 
 } // namespace
