@@ -48,7 +48,7 @@ StanUstawien wczytajUstawienia(Session& s, QString* error);
 /// with `folder` as the data folder.
 bool utworzUstawienia(Session& s, const QString& folder, QString* error);
 
-enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony };
+enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony, ZlySkrot };
 
 /// Sets PlikMojaFirma and makes the first record of MojaFirma.txt the
 /// session's company, with account 1 as the outgoing account. Whatever could

@@ -96,7 +96,7 @@ bool frmPrzelewA::wczytajFirme()
             m_dialogs.messageBox(error, QStringLiteral("Brak danych firmy"), Icon::Critical);
         else if (a == Answer::Yes)
             wczytajPierwszaFirme(m_session, &error);
-    } else if (stan == StanFirmy::Uszkodzony) {
+    } else if (stan == StanFirmy::Uszkodzony || stan == StanFirmy::ZlySkrot) {
         m_dialogs.messageBox(error, QStringLiteral("Błąd pliku MojaFirma.txt"), Icon::Critical);
     }
     odswiezWizytowke();
