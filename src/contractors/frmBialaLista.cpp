@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -87,6 +88,8 @@ void frmBialaLista::zbudujOkno()
     connect(cmdDrukuj, &QPushButton::clicked, this, &frmBialaLista::drukuj);
     connect(cmdPdf, &QPushButton::clicked, this, &frmBialaLista::zapiszPdfRaportu);
     connect(cmdZamknij, &QPushButton::clicked, this, &QWidget::close);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdZamknij, &QAbstractButton::click);
 }
 
 void frmBialaLista::otworz()

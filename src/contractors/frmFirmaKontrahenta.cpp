@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -225,6 +226,8 @@ void frmFirmaKontrahenta::zbudujOkno()
     connect(cmdZmianyK, &QPushButton::clicked, this, &frmFirmaKontrahenta::zapiszZmiany);
     connect(cmdDoFakturyZakupu, &QPushButton::clicked, this, &frmFirmaKontrahenta::zakup);
     connect(cmdKoniecM, &QPushButton::clicked, this, &QWidget::close);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniecM, &QAbstractButton::click);
     connect(txtKODK, &QLineEdit::textChanged, this, &frmFirmaKontrahenta::kodZmieniony);
     connect(txtRodzajPlatnikaK, &QLineEdit::textChanged, this, [this](const QString& t) {
         const QString duze = t.toUpper();

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -83,6 +84,8 @@ void frmKontrahenci::zbudujOkno()
     connect(cmdPobierz, &QPushButton::clicked, this, &frmKontrahenci::pobierzZKramix);
     connect(cmdZakup, &QPushButton::clicked, this, &frmKontrahenci::zakup);
     connect(cmdKoniec, &QPushButton::clicked, this, &QWidget::close);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniec, &QAbstractButton::click);
     // A click, Enter and every move of the current cell choose the row.
     connect(m_siatka, &Grid::cellClicked, this, [this](int w, int) {
         if (!m_ladowanie)

@@ -1,6 +1,7 @@
 #include "history/Historia.h"
 
 #include "core/Amount.h"
+#include "core/NazwaPliku.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 
@@ -12,6 +13,10 @@ namespace remitto {
 
 PlikWyslanych plikWyslanych(const Session& session)
 {
+    // A short name that is no plain file name names no file: an empty path
+    // is read as a missing file and never written.
+    if (!bladSkrotuFirmy(session.SkrotFirmy).isEmpty())
+        return {QString(), kUkladPrzelewu};
     if (session.DataDzisKlucz < QLatin1String("20190813"))
         return {session.dataPath(session.SkrotFirmy + QLatin1String("1908.dat")), kUkladStary};
     return {session.dataPath(session.SkrotFirmy + QLatin1String(".dat")), kUkladPrzelewu};
@@ -19,6 +24,8 @@ PlikWyslanych plikWyslanych(const Session& session)
 
 QString plikArchiwum(const Session& session, int rok)
 {
+    if (!bladSkrotuFirmy(session.SkrotFirmy).isEmpty())
+        return {};
     return session.dataPath(session.SkrotFirmy + QString::number(rok) + QLatin1String(".arh"));
 }
 

@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -125,6 +126,8 @@ void frmHistoria::zbudujOkno()
     connect(cmdUsun, &QPushButton::clicked, this, &frmHistoria::usunRekord);
     connect(UsunWszystko, &QPushButton::clicked, this, &frmHistoria::usunWszystko);
     connect(koniecH, &QPushButton::clicked, this, &frmHistoria::koniec);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, koniecH, &QAbstractButton::click);
     connect(MSFlexGrid1, &Grid::cellClicked, this, [this](int wiersz, int) { wybranoWiersz(wiersz); });
 }
 

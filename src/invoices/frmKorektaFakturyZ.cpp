@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -147,6 +148,8 @@ void frmKorektaFakturyZ::zbudujOkno()
     connect(m_MonthView1, &QCalendarWidget::activated, m_MonthView1, &QCalendarWidget::clicked);
     connect(m_MonthView2, &QCalendarWidget::activated, m_MonthView2, &QCalendarWidget::clicked);
     connect(cmdKoniec, &QPushButton::clicked, this, &QWidget::close);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniec, &QAbstractButton::click);
 }
 
 bool frmKorektaFakturyZ::eventFilter(QObject* o, QEvent* e)

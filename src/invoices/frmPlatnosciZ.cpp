@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -176,6 +177,8 @@ void frmPlatnosciZ::zbudujOkno()
     connect(cmdKontrahent, &QPushButton::clicked, this, &frmPlatnosciZ::tylkoKontrahent);
     connect(cmdFaktura, &QPushButton::clicked, this, &frmPlatnosciZ::wyswietlFakture);
     connect(cmdKoniec, &QPushButton::clicked, this, &frmPlatnosciZ::koniec);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniec, &QAbstractButton::click);
     connect(cmdHistoria, &QPushButton::clicked, this, &frmPlatnosciZ::historia);
     connect(m_Option1, &QRadioButton::clicked, this, [this] { sortuj(kol::DataZakupu); });
     connect(m_Option2, &QRadioButton::clicked, this, [this] { sortuj(kol::Termin); });

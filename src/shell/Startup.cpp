@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "core/NazwaPliku.h"
 #include "core/Session.h"
 
 #include <QDate>
@@ -132,7 +133,13 @@ StanFirmy wczytajPierwszaFirme(Session& s, QString* error)
     const MojaFirmaOdczyt r = readMojaFirma(s.PlikMojaFirma);
     if (error)
         *error = r.error;
-    if (!r.firmy.isEmpty())
+    // A short name that cannot name a file leaves no company current until
+    // it is changed in the own company window. An empty one is a record not
+    // filled in yet: it names no file either, but is no fault of the file.
+    const QString zlySkrot = r.firmy.isEmpty() || r.firmy.first().skrot.isEmpty()
+                               ? QString()
+                               : bladSkrotuFirmy(r.firmy.first().skrot);
+    if (!r.firmy.isEmpty() && zlySkrot.isEmpty())
         firmaDoSesji(r.firmy.first(), s);
     else
         wyczyscFirme(s);
@@ -140,6 +147,12 @@ StanFirmy wczytajPierwszaFirme(Session& s, QString* error)
         return StanFirmy::BrakPliku;
     if (r.damaged)
         return StanFirmy::Uszkodzony;
+    if (!zlySkrot.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Plik %1:\n%2\nFirma nie została wybrana - popraw skrót w oknie Moja Firma.")
+                         .arg(s.PlikMojaFirma, zlySkrot);
+        return StanFirmy::ZlySkrot;
+    }
     return r.firmy.isEmpty() ? StanFirmy::PustyPlik : StanFirmy::Wczytana;
 }
 

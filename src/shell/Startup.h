@@ -59,7 +59,7 @@ bool odlozUszkodzonyPlik(const QString& path, const QDateTime& teraz, QString* k
 /// be read) is kept beside it first; `kopia` names it.
 bool utworzUstawienia(Session& s, const QString& folder, QString* error, QString* kopia = nullptr);
 
-enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony };
+enum class StanFirmy { Wczytana, BrakPliku, PustyPlik, Uszkodzony, ZlySkrot };
 
 /// Sets PlikMojaFirma and makes the first record of MojaFirma.txt the
 /// session's company, with account 1 as the outgoing account. Whatever could

@@ -1,5 +1,6 @@
 #include "shell/frmMojaFirma.h"
 
+#include "core/NazwaPliku.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
 #include "shell/MojaFirmaRekordy.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace remitto {
@@ -174,6 +176,9 @@ void frmMojaFirma::zbudujOkno()
     connect(cmdUsun, &QPushButton::clicked, this, &frmMojaFirma::usun);
     connect(cmdZnajdz, &QPushButton::clicked, this, &frmMojaFirma::znajdz);
     connect(cmdKoniecM, &QPushButton::clicked, this, &frmMojaFirma::koniecWstaw);
+    // Escape does what "Koniec-wstaw" does, so nothing it would hand over is lost.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmMojaFirma::koniecWstaw);
     connect(m_grupaKont, &QButtonGroup::idClicked, this, &frmMojaFirma::wybranoKonto);
     connect(m_txtKODM, &QLineEdit::textEdited, this, &frmMojaFirma::kodWpisany);
     connect(m_txtKODM, &QLineEdit::returnPressed, m_txtAdresM, [this] { m_txtAdresM->setFocus(); });
@@ -251,7 +256,12 @@ void frmMojaFirma::pokaz(const Firma& f)
     m_txtSciezkaDoKramix->setText(f.sciezkaKramix);
     m_txtSciezkaDoEcorponet->setText(f.sciezkaEcorponet);
     m_lbNazwaFirmyM->setText(f.skrot.toUpper());
-    firmaDoSesji(f, m_session);
+    // A record whose short name cannot name a file is shown to be mended,
+    // never made the program's company.
+    if (bladSkrotuFirmy(f.skrot).isEmpty())
+        firmaDoSesji(f, m_session);
+    else
+        wyczyscFirme(m_session);
 }
 
 void frmMojaFirma::pokazPusty()
@@ -351,6 +361,8 @@ void frmMojaFirma::zapiszZmiany()
     const QString path = plik();
     const int nr = m_firma.nrId.trimmed().toInt();
     const Firma wartosci = zOkna();
+    if (!skrotDobry(wartosci.skrot))
+        return;
     WynikFirmy w;
     if (!przepisz([&](bool nadpisz) { return zapiszFirme(path, nr, wartosci, nadpisz); }, w)) {
         if (w.wynik == WynikRekordu::NieZnaleziono)
@@ -425,8 +437,21 @@ void frmMojaFirma::kodWpisany(const QString& kod)
         m_txtAdresM->setText(m_session.PocztaZKodu);
 }
 
+bool frmMojaFirma::skrotDobry(const QString& skrot)
+{
+    const QString blad = bladSkrotuFirmy(skrot);
+    if (blad.isEmpty())
+        return true;
+    m_dialogs.messageBox(blad, kTytulBledu, Icon::Exclamation);
+    m_txtSkrotM->setFocus();
+    m_txtSkrotM->selectAll();
+    return false;
+}
+
 void frmMojaFirma::koniecWstaw()
 {
+    if (m_liczba > 0 && !skrotDobry(m_txtSkrotM->text()))
+        return;
     if (m_liczba == 0) {
         wyczyscFirme(m_session);
     } else {

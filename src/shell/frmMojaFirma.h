@@ -63,6 +63,7 @@ private:
     void usun();
     void znajdz();
     void koniecWstaw();
+    bool skrotDobry(const QString& skrot);
     void wybranoKonto(int indeks);
     void kodWpisany(const QString& kod);
 

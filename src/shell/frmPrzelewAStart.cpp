@@ -110,7 +110,7 @@ bool frmPrzelewA::wczytajFirme()
                                      QStringLiteral("Brak danych firmy"), Icon::Information);
             wczytajPierwszaFirme(m_session, &error);
         }
-    } else if (stan == StanFirmy::Uszkodzony) {
+    } else if (stan == StanFirmy::Uszkodzony || stan == StanFirmy::ZlySkrot) {
         m_dialogs.messageBox(error, QStringLiteral("Błąd pliku MojaFirma.txt"), Icon::Critical);
     }
     odswiezWizytowke();

@@ -1,4 +1,5 @@
 #include "transfers/EksportPaczki.h"
+#include "core/NazwaPliku.h"
 
 #include "core/Amount.h"
 #include "core/Append.h"
@@ -108,7 +109,7 @@ WynikEksportu eksportujPaczke(const DaneEksportu& dane, const QString& sciezkaPa
         return odmowa(OdmowaEksportu::ZlaPaczka,
                       QStringLiteral("Plik %1 nie jest plikiem paczki (Paczka rrrrmm_NN.dta).").arg(sciezkaPaczki));
     w.nn = nrPaczkiTekst(nr);
-    if (!zwyklaNazwa(dane.skrotFirmy))
+    if (!bladSkrotuFirmy(dane.skrotFirmy).isEmpty())
         return odmowa(OdmowaEksportu::ZlaFirma,
                       QStringLiteral("Skrót własnej firmy \"%1\" nie może nazwać pliku eksportu - wybierz firmę w "
                                      "oknie Moja Firma.")

@@ -1,5 +1,7 @@
 #include "transfers/LiniaEksportu.h"
 
+#include "core/NazwaPliku.h"
+
 #include "core/Nrb.h"
 #include "core/QuoteFormat.h"
 #include "core/modZmiene.h"
@@ -95,6 +97,8 @@ QString nazwaPlikuEksportu(const QString& skrotFirmy, int rok, int miesiac, int 
 
 QString sciezkaHistorii(const QString& folder, const QString& skrotFirmy)
 {
+    if (!bladSkrotuFirmy(skrotFirmy).isEmpty())
+        return {};
     return folder + QLatin1Char('/') + skrotFirmy + QStringLiteral(".dat");
 }
 

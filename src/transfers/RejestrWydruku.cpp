@@ -1,4 +1,5 @@
 #include "transfers/RejestrWydruku.h"
+#include "core/NazwaPliku.h"
 
 #include "core/Amount.h"
 #include "core/Append.h"
@@ -30,6 +31,11 @@ bool zapiszWydruk(const Session& s, const Przelew& p, QString* error)
     if (s.SkrotFirmy.trimmed().isEmpty()) {
         if (error)
             *error = QStringLiteral("Nie wybrano firmy - wydruku nie zapisano w historii przelewów.");
+        return false;
+    }
+    if (const QString blad = bladSkrotuFirmy(s.SkrotFirmy); !blad.isEmpty()) {
+        if (error)
+            *error = blad + QStringLiteral("\nWydruku nie zapisano w historii przelewów.");
         return false;
     }
     // One whole record in one write; a missing last line end is added first

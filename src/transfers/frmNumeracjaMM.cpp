@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QShortcut>
 
 namespace remitto {
 
@@ -91,6 +92,8 @@ void frmNumeracjaMM::zbudujOkno()
     connect(MSFlexGrid2, &Grid::cellActivated, this, &frmNumeracjaMM::edytujKomorke);
     connect(cmdZapiszZmiany, &QPushButton::clicked, this, &frmNumeracjaMM::zapiszZmiany);
     connect(cmdKoniec, &QPushButton::clicked, this, &frmNumeracjaMM::koniec);
+    // Escape does what the end button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniec, &QAbstractButton::click);
 }
 
 bool frmNumeracjaMM::eventFilter(QObject* watched, QEvent* event)

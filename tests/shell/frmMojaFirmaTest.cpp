@@ -8,6 +8,7 @@
 #include "MojaFirmaPliki.h"
 #include "TempFolder.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -438,4 +439,68 @@ TEST_F(OknoMojaFirma, PostalCodeFillsThePostOfficeAndEnterMovesOn)
 
     QTest::keyClick(kod, Qt::Key_Return);
     EXPECT_EQ(okno.focusWidget(), adres);
+}
+
+TEST_F(OknoMojaFirma, ShortNameThatCannotNameAFileIsRefusedOnSaveAndHandOver)
+{
+    zapisz({firma(QStringLiteral("1"), QStringLiteral("KOWAL"))});
+    okno.otworz();
+    const QByteArray przed = bajty();
+    QSignalSpy przekazano(&okno, &frmMojaFirma::przekazano);
+
+    for (const char* skrot : {"../X", "", "CON", "A:B", "KOWAL."}) {
+        SCOPED_TRACE(skrot);
+        d.clear();
+        QLineEdit* pole = w("txtSkrótM");
+        pole->selectAll();
+        QTest::keyClick(pole, Qt::Key_Delete);
+        QTest::keyClicks(pole, QString::fromLatin1(skrot));
+        kliknij("cmdZmianyM");
+        ASSERT_EQ(d.shown().size(), 1);
+        EXPECT_TRUE(d.shown().first().text.contains(QStringLiteral("Skrót firmy")))
+            << d.shown().first().text.toStdString();
+        EXPECT_EQ(bajty(), przed);
+
+        kliknij("cmdKoniecM");
+        EXPECT_EQ(d.shown().size(), 2);
+        EXPECT_TRUE(okno.isVisible());
+        EXPECT_EQ(przekazano.count(), 0);
+        EXPECT_EQ(s.SkrotFirmy, QStringLiteral("KOWAL"));
+    }
+
+    // Mended, it is saved and handed over.
+    d.clear();
+    w("txtSkrótM")->clear();
+    QTest::keyClicks(w("txtSkrótM"), QStringLiteral("KOWAL2"));
+    kliknij("cmdZmianyM");
+    EXPECT_EQ(naDysku().first().skrot, QStringLiteral("KOWAL2"));
+    kliknij("cmdKoniecM");
+    EXPECT_EQ(przekazano.count(), 1);
+    EXPECT_EQ(s.SkrotFirmy, QStringLiteral("KOWAL2"));
+}
+
+TEST_F(OknoMojaFirma, RecordWithABadShortNameIsShownButNotMadeTheCompany)
+{
+    zapisz({firma(QStringLiteral("1"), QStringLiteral("KOWAL")), firma(QStringLiteral("2"), QStringLiteral("../OUT"))});
+    okno.otworz();
+    EXPECT_EQ(s.SkrotFirmy, QStringLiteral("KOWAL"));
+    kliknij("cmdNext");
+    EXPECT_EQ(tekst("txtSkrótM"), QStringLiteral("../OUT"));
+    EXPECT_TRUE(s.SkrotFirmy.isEmpty());
+    EXPECT_TRUE(s.KontoWybrane.isEmpty());
+}
+
+TEST_F(OknoMojaFirma, EscapeHandsOverAsTheEndButtonDoes)
+{
+    zapisz({firma(QStringLiteral("1"), QStringLiteral("KOWAL")), firma(QStringLiteral("2"), QStringLiteral("NOWAK"))});
+    okno.otworz();
+    QApplication::setActiveWindow(&okno);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    kliknij("cmdNext");
+    QSignalSpy przekazano(&okno, &frmMojaFirma::przekazano);
+    w("txtSkrótM")->setFocus();
+    QTest::keyClick(w("txtSkrótM"), Qt::Key_Escape);
+    EXPECT_EQ(przekazano.count(), 1);
+    EXPECT_FALSE(okno.isVisible());
+    EXPECT_EQ(s.SkrotFirmy, QStringLiteral("NOWAK"));
 }
