@@ -74,6 +74,7 @@ protected:
 
 private:
     // Building (frmPrzelewB.cpp, frmPrzelewBPaczki.cpp)
+    void dodajSkroty();
     void zbudujOkno();
     QWidget* zbudujWpis();
     QWidget* zbudujRodzaje();
