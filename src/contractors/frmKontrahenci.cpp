@@ -2,6 +2,7 @@
 
 #include "contractors/frmFirmaKontrahenta.h"
 #include "core/Session.h"
+#include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
@@ -84,6 +85,7 @@ void frmKontrahenci::zbudujOkno()
     connect(cmdPobierz, &QPushButton::clicked, this, &frmKontrahenci::pobierzZKramix);
     connect(cmdZakup, &QPushButton::clicked, this, &frmKontrahenci::zakup);
     connect(cmdKoniec, &QPushButton::clicked, this, &QWidget::close);
+    dodajSkrotyPrzyciskow(this, {{"cmdZakup", QKeySequence(Qt::Key_F2)}, {"cmdDodajK", QKeySequence(Qt::Key_F6)}});
     // Escape does what the end button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdKoniec, &QAbstractButton::click);
     // A click, Enter and every move of the current cell choose the row.

@@ -6,6 +6,7 @@
 #include "invoices/PlatnoscFaktury.h"
 #include "invoices/frmKorektaFakturyZ.h"
 #include "transfers/Przelew.h"
+#include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
@@ -61,6 +62,15 @@ frmPlatnosciZ::frmPlatnosciZ(Session& session, Dialogs& dialogs, QWidget* parent
     setObjectName(QStringLiteral("frmPlatnosciZ"));
     setWindowTitle(QStringLiteral("Płatności własne z faktur zakupu"));
     zbudujOkno();
+    // One key for each button of the month's road; listed in the README.
+    dodajSkrotyPrzyciskow(this, {{"cmdWszystkie", QKeySequence(Qt::Key_F2)},
+                                 {"CmdFaktura", QKeySequence(Qt::Key_F3)},
+                                 {"CmdTylkoNieSplacone", QKeySequence(Qt::Key_F4)},
+                                 {"cmdTylkoKontrahent", QKeySequence(Qt::Key_F5)},
+                                 {"cmdZapiszPaczke", QKeySequence(Qt::Key_F6)},
+                                 {"cmdDoPrzelewu", QKeySequence(Qt::Key_F7)},
+                                 {"Option2", QKeySequence(Qt::Key_F8)},
+                                 {"Option1", QKeySequence(Qt::Key_F9)}});
 }
 
 frmPlatnosciZ::~frmPlatnosciZ() = default;

@@ -27,7 +27,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent)
     f.setPointSize(f.pointSize() * 2);
     f.setBold(true);
     lblProductName->setFont(f);
-    auto* lblVersion = new QLabel(QStringLiteral("Version ") + wersjaProgramu(), fmokno1);
+    auto* lblVersion = new QLabel(QStringLiteral("Wersja ") + wersjaProgramu(), fmokno1);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     auto* opis = new QLabel(QStringLiteral("Przelewy, paczki do Ecorponet i faktury zakupu Kramix"), fmokno1);
     for (QLabel* l : {lblProductName, lblVersion, opis}) {

@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
+#include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
@@ -34,6 +35,20 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     polacz();
     polaczPaczki();
     polaczEksport();
+    dodajSkroty();
+}
+
+// One key for each button of the month's road; listed in the README.
+void frmPrzelewB::dodajSkroty()
+{
+    dodajSkrotyPrzyciskow(this, {{"cmdDoPaczki", QKeySequence(Qt::Key_F2)},
+                                 {"cmdPodglad", QKeySequence(Qt::Key_F3)},
+                                 {"cmdZmianyK", QKeySequence(Qt::Key_F4)},
+                                 {"cmdZmien", QKeySequence(Qt::Key_F5)},
+                                 {"cmdDodaj", QKeySequence(Qt::Key_F6)},
+                                 {"cmdDoEcorponet", QKeySequence(Qt::Key_F7)},
+                                 {"cmdDRUKUJ", QKeySequence(Qt::Key_F8)},
+                                 {"cmdPlatnosci", QKeySequence(Qt::Key_F9)}});
 }
 
 frmPrzelewB::~frmPrzelewB() = default;

@@ -76,6 +76,7 @@ protected:
 
 private:
     // Building (frmPrzelewB.cpp, frmPrzelewBPaczki.cpp)
+    void dodajSkroty();
     void zbudujOkno();
     QWidget* zbudujWpis();
     QWidget* zbudujRodzaje();

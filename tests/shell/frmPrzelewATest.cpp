@@ -435,7 +435,7 @@ TEST_F(MainWindowTest, AboutWindowShowsVersionAndClosesOnKey)
     auto* splash = window->findChild<frmSplash*>();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Remitto"));
-    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 2020.7.2"));
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Wersja 2020.7.2"));
     EXPECT_TRUE(splash->isVisible());
     QTest::keyClick(splash, Qt::Key_A);
     EXPECT_FALSE(splash->isVisible());

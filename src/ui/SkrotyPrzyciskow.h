@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <initializer_list>
+#include <utility>
+
+class QWidget;
+
+namespace remitto {
+
+/// Gives buttons of a window a one-key shortcut each (their captions' access
+/// letters repeat, so Alt+letter alone only moves the focus). Each button is
+/// found by objectName; its tooltip ends with the key. A shortcut clicks the
+/// button only while it is visible and enabled, as a mouse click would.
+void dodajSkrotyPrzyciskow(QWidget* okno,
+                           std::initializer_list<std::pair<const char*, QKeySequence>> skroty);
+
+} // namespace remitto
