@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contractors/Kontrahent.h"
+#include "transfers/Przelew.h"
 #include "transfers/RodzajPrzelewu.h"
 #include "transfers/WpisPrzelewu.h"
 
@@ -123,6 +124,7 @@ private:
     void przygotujWidok();
     void wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj);
     void przeliczRazem();
+    void odswiezListe();
     void pokazPaczke(const QString& sciezka, int nr);
     void pokazPaczkeZListy(int wiersz);
     void pokazPaczkeZPliku(const QString& nazwaPliku);
@@ -209,6 +211,7 @@ private:
     QLabel* lbSciezkaPaczek = nullptr;
     QLabel* lbSciezkaEcorponet = nullptr;
     QListWidget* FileList1 = nullptr;
+    QList<Przelew> m_widok;     ///< the records shown in MSFlexGrid1, row r = m_widok[r - 1]
     bool m_klikListy = false;   ///< a mouse press on the package list
     bool m_klikPaczki = false;  ///< a mouse press on the package view
     bool m_rozmiarUstalony = false;  ///< the first opening has sized the window

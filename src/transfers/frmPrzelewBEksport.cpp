@@ -157,6 +157,7 @@ void frmPrzelewB::doEcorponet()
     // Once the package is closed, the view shows it closed.
     if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
         pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
+    odswiezListe();
 }
 
 void frmPrzelewB::usunZEcorponet()

@@ -108,6 +108,7 @@ void frmPrzelewB::ustawStatus(const QString& status)
 
 void frmPrzelewB::przygotujWidok()
 {
+    m_widok.clear();
     MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
     MSFlexGrid1->setHeaderForeground(kCzerwony);
 }
@@ -119,6 +120,7 @@ void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
     for (qsizetype i = 0; i < rekordy.size(); ++i)
         wiersze.append(rekordy[i].wierszSiatki(int(i + 1)));
     przygotujWidok();
+    m_widok = rekordy;
     MSFlexGrid1->setRows(wiersze);
     if (koloruj) {
         for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
@@ -132,9 +134,21 @@ void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
 void frmPrzelewB::przeliczRazem()
 {
     qint64 razem = 0;
-    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r)
-        razem += parseAmount(MSFlexGrid1->text(r, kKolumnaBrutto)).value_or(0);
+    for (const Przelew& p : m_widok)
+        razem += parseAmount(p.kwotaB).value_or(0);
     Label3->setText(formatAmount(razem));
+}
+
+void frmPrzelewB::odswiezListe()
+{
+    // The list is read again after every change of a package file, so its
+    // totals and states are those of the files; the package in view keeps
+    // its rows and the state shown for it.
+    const bool widok = MSFlexGrid1->rowCount() > 1;
+    const QString status = statusWidoku();
+    zmienMiesiac();
+    if (widok)
+        ustawStatus(status);
 }
 
 void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
@@ -289,7 +303,19 @@ void frmPrzelewB::usunRekordZPaczki()
         return;
     }
     const int wiersz = MSFlexGrid1->currentRow();
-    if (wiersz < 1)
+    if (wiersz < 1 || wiersz > m_widok.size()) {
+        m_dialogs.messageBox(QStringLiteral("Wskaż w paczce przelew do usunięcia (kliknij jego wiersz)."),
+                             QStringLiteral("Usuwanie z paczki"), Icon::Information);
+        return;
+    }
+    const Przelew& p = m_widok[wiersz - 1];
+    const std::optional<qint64> brutto = parseAmount(p.kwotaB);
+    const QString nazwa = (p.nazwaKontrahenta + QLatin1Char(' ') + p.imieKontrahenta).trimmed();
+    const QString pytanie = QStringLiteral("Usunąć z paczki przelew nr %1: %2, %3 ?")
+                                .arg(wiersz)
+                                .arg(nazwa, brutto ? formatAmount(*brutto) : p.kwotaB);
+    if (m_dialogs.messageBox(pytanie, QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNoDefaultNo)
+        != Answer::Yes)
         return;
     const UsuniecieRekordu u = usunRekord(m_session.SciezkaProgramu, m_session.PlikPaczki, wiersz - 1);
     switch (u.wynik) {
@@ -311,6 +337,7 @@ void frmPrzelewB::usunRekordZPaczki()
         return;
     }
     wypelnijWidok(u.rekordy, true);
+    odswiezListe();
     m_dialogs.messageBox(QStringLiteral("Rekord zostal usuniety z Paczki"),
                          QStringLiteral("Korekta paczki ") + nrPaczkiTekst(m_session.NrPaczkiAktualnej)
                              + QStringLiteral(" na  dzien "),
@@ -346,16 +373,28 @@ void frmPrzelewB::usunWskazanaPaczke()
     case WynikUsunieciaPaczki::BrakPliku:
         break;
     }
+    // The package leaves the list; the last one left becomes the current
+    // package, and its state the state shown.
     MSFlexGrid2->removeRow(wiersz);
-    m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
     wyczyscZawartosc();
+    int ostatnia = 0;  // the row of the highest number (the list may be sorted)
+    for (int r = 1; r < MSFlexGrid2->rowCount(); ++r) {
+        if (ostatnia == 0 || MSFlexGrid2->text(r, 0).toInt() > MSFlexGrid2->text(ostatnia, 0).toInt())
+            ostatnia = r;
+    }
+    if (ostatnia > 0) {
+        m_session.PlikPaczki = MSFlexGrid2->text(ostatnia, 1);
+        m_session.NrPaczkiAktualnej = MSFlexGrid2->text(ostatnia, 0).toInt();
+    }
+    ustawStatus(ostatnia > 0 && MSFlexGrid2->text(ostatnia, 8) == kZamknieta ? kZamknieta : kOtwarta);
+    m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
 }
 
 // ---- Editing the package shown ------------------------------------------------------------
 
 void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
 {
-    if (wiersz < 1 || wiersz >= MSFlexGrid1->rowCount())
+    if (wiersz < 1 || wiersz > m_widok.size())
         return;
     if (statusWidoku() != kOtwarta) {
         m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
@@ -395,7 +434,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     const std::optional<QString> odp = m_dialogs.inputBox(prompt, tytul);
     if (!odp)
         return;
-    Przelew p = Przelew::zWierszaSiatki(MSFlexGrid1->rowTexts(wiersz));
+    Przelew p = m_widok[wiersz - 1];
     switch (zmienWartosc(p, kolumna, *odp)) {
     case WynikEdycji::Anulowano:
         return;
@@ -421,10 +460,12 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
                              QStringLiteral("Błąd"), Icon::Critical);
         return;
     }
+    m_widok[wiersz - 1] = p;
     const QStringList komorki = p.wierszSiatki(wiersz);
     for (int k = 1; k < komorki.size(); ++k)
         MSFlexGrid1->setText(wiersz, k, komorki[k]);
     przeliczRazem();
+    odswiezListe();
     m_dialogs.messageBox(QStringLiteral("Dane w paczce zostaly zmienione"), QStringLiteral(" Sukces"),
                          Icon::Information);
 }

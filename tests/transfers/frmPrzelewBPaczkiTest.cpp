@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,22 @@ protected:
     {
         g->setCurrentCell(wiersz, kolumna);
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->currentIndex()).center());
+    }
+
+    /// A real click on the middle of a cell, scrolled into view first.
+    void klikKomorki(Grid* g, int wiersz, int kolumna)
+    {
+        const QModelIndex i = g->model()->index(wiersz - 1, kolumna);
+        g->scrollTo(i);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
+    }
+    /// A real click on the row-number cell (the vertical header) of a row.
+    void klikNumeruWiersza(Grid* g, int wiersz)
+    {
+        g->scrollTo(g->model()->index(wiersz - 1, 1));
+        QHeaderView* h = g->verticalHeader();
+        const int y = h->sectionViewportPosition(wiersz - 1) + h->sectionSize(wiersz - 1) / 2;
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->width() / 2, y));
     }
 
     TempFolder dir;
@@ -249,11 +266,13 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     dodaj(QStringLiteral("B"));
     dodaj(QStringLiteral("C"));
     d.clear();
-    paczka()->setCurrentCell(1, 1);
+    klikKomorki(paczka(), 1, 8);
+    d.answer(Answer::Yes);
     kliknij("cmdUsunRekord");
-    ASSERT_EQ(d.shown().size(), 1);
-    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
-    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 1: A Handel, 123,00 ?"));
+    EXPECT_EQ(d.shown()[1].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+    EXPECT_EQ(d.shown()[1].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
     const QList<Przelew> po = rekordy(1);
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[0].nazwaKontrahenta, QStringLiteral("B"));
@@ -299,9 +318,103 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     EXPECT_FALSE(dir.exists(plik(2)));
     EXPECT_EQ(lista()->rowCount(), 2);
     EXPECT_EQ(paczka()->rowCount(), 1);
+    // What is shown is the package left, closed, not the one deleted.
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
+    EXPECT_EQ(status(), kZamknieta);
+    EXPECT_FALSE(w<QGroupBox>("Frame2")->title().contains(plik(2)));
     EXPECT_EQ(grudzien().koniecPacz, 2);
     dodaj(QStringLiteral("E"));
     EXPECT_EQ(d.shown().last().title, QStringLiteral("Dopisanie do paczki 03") + kNaDzien);
+}
+
+TEST_F(OknoPaczek, RemovalTakesTheRowClickedAndAsksFirst)
+{
+    okno.otworz();
+    for (int i = 1; i <= 16; ++i)
+        dodaj(QStringLiteral("Firma %1").arg(i), QStringLiteral("%1,50").arg(i));
+    // Shown again from the list, as the user finds it later.
+    klikKomorki(lista(), 1, 2);
+    Grid* g = paczka();
+    ASSERT_EQ(g->rowCount(), 17);
+    const QByteArray przed = dir.readBytes(plik(1));
+
+    // Nothing chosen yet: nothing goes.
+    d.clear();
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Wskaż w paczce przelew do usunięcia (kliknij jego wiersz).")});
+    EXPECT_EQ(dir.readBytes(plik(1)), przed);
+
+    // The row number of row 14, scrolled into view, makes it current and
+    // highlights the whole row.
+    klikNumeruWiersza(g, 14);
+    EXPECT_EQ(g->currentRow(), 14);
+    EXPECT_TRUE(g->selectionModel()->isRowSelected(13));
+    EXPECT_EQ(g->selectionModel()->selectedRows().size(), 1);
+
+    d.clear();
+    d.answer(Answer::No);
+    kliknij("cmdUsunRekord");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 14: Firma 14 Handel, 14,50 ?"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Pytanie"));
+    EXPECT_EQ(d.shown()[0].icon, Icon::Question);
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(dir.readBytes(plik(1)), przed);
+
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    QList<Przelew> po = rekordy(1);
+    ASSERT_EQ(po.size(), 15);
+    EXPECT_EQ(po[12].nazwaKontrahenta, QStringLiteral("Firma 13"));
+    EXPECT_EQ(po[13].nazwaKontrahenta, QStringLiteral("Firma 15"));
+    EXPECT_EQ(po[13].nrPrzel, QStringLiteral("14"));
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+
+    // A click on a plain cell of another row (one that is not edited) chooses it too.
+    klikKomorki(g, 3, 8);
+    EXPECT_EQ(g->currentRow(), 3);
+    EXPECT_TRUE(g->selectionModel()->isRowSelected(2));
+    d.clear();
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 3: Firma 3 Handel, 3,50 ?"));
+    po = rekordy(1);
+    ASSERT_EQ(po.size(), 14);
+    EXPECT_EQ(po[2].nazwaKontrahenta, QStringLiteral("Firma 4"));
+}
+
+TEST_F(OknoPaczek, TheListShowsTheFilesAfterEveryChange)
+{
+    s.KontoWybrane = QStringLiteral("61109010140000071219812874");
+    okno.otworz();
+    dodaj(QStringLiteral("A"), QStringLiteral("100,00"));
+    dodaj(QStringLiteral("B"), QStringLiteral("23,00"));
+    dodaj(QStringLiteral("C"), QStringLiteral("1,00"));
+    const auto wiersz = [&] { return lista()->rowTexts(1); };
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("124,00"));
+
+    // A record removed.
+    klikKomorki(paczka(), 2, 8);
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("101,00"));
+    EXPECT_EQ(wiersz().value(9), QStringLiteral("2"));
+
+    // A net amount changed in the view (VAT 23 %): 200 + 46.
+    d.type(QStringLiteral("200"));
+    klikKomorki(paczka(), 1, 4);
+    EXPECT_EQ(wiersz().value(3), QStringLiteral("300,00"));
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("247,00"));
+    EXPECT_EQ(status(), kOtwarta);
+
+    // The package exported: closed in the list, the view and the label.
+    d.clear();
+    kliknij("cmdDoEcorponet");
+    ASSERT_EQ(d.shown().last().text, QStringLiteral("Paczka została przeniesiona"));
+    EXPECT_EQ(wiersz().value(8), kZamknieta);
+    EXPECT_EQ(status(), kZamknieta);
+    EXPECT_EQ(paczka()->text(1, 24), kZamknieta);
+    d.clear();
 }
 
 TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
