@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QSettings>
 #include <QStyleOptionHeader>
@@ -583,6 +584,24 @@ void Grid::userResized(int col, int newSize)
     for (int w : m_userWidths)
         values.append(QString::number(w));
     QSettings().setValue(m_userWidthsKey, values.join(QLatin1Char(',')));
+}
+
+void Grid::setMinimumRows(int rows)
+{
+    m_minimumRows = rows;
+    updateGeometry();
+}
+
+QSize Grid::minimumSizeHint() const
+{
+    QSize s = QTableView::minimumSizeHint();
+    if (m_minimumRows > 0) {
+        const int h = 2 * frameWidth() + horizontalHeader()->sizeHint().height()
+                      + m_minimumRows * verticalHeader()->defaultSectionSize()
+                      + horizontalScrollBar()->sizeHint().height();
+        s.setHeight(std::max(s.height(), h));
+    }
+    return s;
 }
 
 void Grid::setRowSource(std::shared_ptr<GridRowSource> source)

@@ -199,6 +199,11 @@ public:
     /// Where the widths the user set are kept: "Kolumny/" + the window's
     /// objectName + "/" + the grid's; empty while either has no name.
     QString widthsKey() const;
+    /// The grid never gets less height than this many rows under its header
+    /// row (with the horizontal scroll bar): layouts give it at least that.
+    void setMinimumRows(int rows);
+    QSize minimumSizeHint() const override;
+
     /// The most a column widens to fit its values (default 420 pixels): a
     /// long title is cut rather than pushing every other column out of view.
     void setFittedWidthLimit(int px) { m_fittedWidthLimit = px; }
@@ -234,6 +239,7 @@ private:
     QString m_userWidthsKey;  ///< the key m_userWidths was read under
     bool m_settingWidths = false;
     int m_fittedWidthLimit = 420;
+    int m_minimumRows = 0;
     QPersistentModelIndex m_currentAtPress;
 };
 

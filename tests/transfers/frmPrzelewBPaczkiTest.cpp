@@ -64,6 +64,12 @@ protected:
     Grid* lista() { return w<Grid>("MSFlexGrid2"); }
     QString status() { return w<QLabel>("Label31")->text(); }
     void kliknij(const char* nazwa) { QTest::mouseClick(w<QAbstractButton>(nazwa), Qt::LeftButton); }
+    /// A click on an option button's circle (the button may be wider than its text).
+    void kliknijOpcje(const char* nazwa)
+    {
+        auto* b = w<QAbstractButton>(nazwa);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
     void wpisz(const QString& nazwa, const QString& konto = kKonto, const QString& brutto = QStringLiteral("123,00"))
     {
         w("txtNazwa1K")->setText(nazwa);
@@ -415,6 +421,38 @@ TEST_F(OknoPaczek, TheListShowsTheFilesAfterEveryChange)
     EXPECT_EQ(status(), kZamknieta);
     EXPECT_EQ(paczka()->text(1, 24), kZamknieta);
     d.clear();
+}
+
+TEST_F(OknoPaczek, PackageGridsKeepTheirRowsWhateverTheKind)
+{
+    okno.otworz();
+    okno.resize(1400, 840);  // the window's size on a 1440 x 900 screen
+    QTest::qWait(50);
+    const auto wiersze = [](Grid* g) { return g->viewport()->height() / g->verticalHeader()->defaultSectionSize(); };
+    const int paczkaWys = paczka()->height();
+    const int listaWys = lista()->height();
+    EXPECT_GE(wiersze(paczka()), 8);
+    EXPECT_GE(wiersze(lista()), 4);
+    for (const char* opcja : {"opRodzaj2", "opRodzaj3", "opRodzaj4", "opRodzaj5", "OpRodzaj6", "OpRodzaj1"}) {
+        kliknijOpcje(opcja);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(w<QAbstractButton>(opcja)->isChecked()) << opcja;
+        EXPECT_EQ(paczka()->height(), paczkaWys) << opcja;
+        EXPECT_EQ(lista()->height(), listaWys) << opcja;
+        for (const char* n : {"frWpis", "frRodzaj", "Frame3", "frEksport"}) {
+            QWidget* f = w<QWidget>(n);
+            EXPECT_GE(f->height(), f->minimumSizeHint().height()) << opcja << " " << n;
+        }
+    }
+    // A cash deposit shows its banknotes where the own company is shown otherwise.
+    kliknijOpcje("opRodzaj3");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w<QWidget>("Frame1")->isVisible());
+    EXPECT_FALSE(w<QWidget>("frMojaFirma")->isVisible());
+    EXPECT_GE(w<QWidget>("Frame1")->height(), w<QWidget>("Frame1")->minimumSizeHint().height());
+    EXPECT_GE(wiersze(paczka()), 8);
+    kliknijOpcje("OpRodzaj1");
+    EXPECT_TRUE(w<QWidget>("frMojaFirma")->isVisible());
 }
 
 TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
