@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -453,6 +454,34 @@ TEST_F(OknoPaczek, PackageGridsKeepTheirRowsWhateverTheKind)
     EXPECT_GE(wiersze(paczka()), 8);
     kliknijOpcje("OpRodzaj1");
     EXPECT_TRUE(w<QWidget>("frMojaFirma")->isVisible());
+}
+
+TEST_F(OknoPaczek, ColumnsShowWholeValuesAndKeepTheWidthTheUserGave)
+{
+    QSettings().remove(QStringLiteral("Kolumny/frmPrzelewB/MSFlexGrid1"));
+    okno.otworz();
+    dodaj(QStringLiteral("Przedsiębiorstwo Produkcyjno-Handlowe"), QStringLiteral("1234567,89"));
+    dodaj(QStringLiteral("B"), QStringLiteral("5,00"));
+    klikKomorki(lista(), 1, 2);
+    Grid* g = paczka();
+    const QFontMetrics fm = g->fontMetrics();
+    for (int k : {1, 3, 4, 6, 9, 11, 12, 22}) {
+        for (int r = 1; r < g->rowCount(); ++r)
+            EXPECT_GE(g->columnWidth(k), fm.horizontalAdvance(g->text(r, k))) << k;
+    }
+    for (int k : {2, 3, 5, 6, 7, 8})  // the path (1) is cut at the front
+        EXPECT_GE(lista()->columnWidth(k), fm.horizontalAdvance(lista()->text(1, k))) << k;
+
+    // The title made wider by the user stays so for the next package shown
+    // and in the window of the next session.
+    g->horizontalHeader()->resizeSection(7, 333);
+    klikKomorki(lista(), 1, 3);
+    EXPECT_EQ(g->columnWidth(7), 333);
+    frmPrzelewB nastepne(s, d);
+    nastepne.otworz();
+    auto* g2 = nastepne.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
+    EXPECT_EQ(g2->columnWidth(7), 333);
+    QSettings().remove(QStringLiteral("Kolumny/frmPrzelewB/MSFlexGrid1"));
 }
 
 TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
