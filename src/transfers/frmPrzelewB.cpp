@@ -297,6 +297,7 @@ QWidget* frmPrzelewB::zbudujBanknoty()
     g->addWidget(lbRazemSzt, 4, 1);
     g->addWidget(etykieta(QStringLiteral("Razem kwota"), QStringLiteral("lblRazemKwota"), Frame1), 4, 3);
     g->addWidget(lbRazemKwotaWplaty, 4, 4, 1, 2);
+    g->setColumnStretch(6, 1);  // the counts keep their width in a wide window
     return Frame1;
 }
 
