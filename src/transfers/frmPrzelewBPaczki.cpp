@@ -69,17 +69,17 @@ QWidget* frmPrzelewB::zbudujPaczki()
     // The package's file name is the end of its path: a long data folder is
     // cut at the front, and the sums and states stay in view.
     MSFlexGrid2->setTextElideMode(Qt::ElideLeft);
-    MSFlexGrid2->setFittedWidthLimit(260);
+    MSFlexGrid2->setFittedWidthLimit(200);
 
     // The grids take the height the window has to spare, and never less
     // than a few rows each.
     MSFlexGrid1->setMinimumRows(6);
     MSFlexGrid2->setMinimumRows(3);
     auto* v = new QVBoxLayout(Frame2);
-    v->addWidget(MSFlexGrid1, 2);
+    v->addWidget(MSFlexGrid1, 3);
     v->addLayout(przyciski);
     v->addLayout(lista);
-    v->addWidget(MSFlexGrid2, 1);
+    v->addWidget(MSFlexGrid2, 2);
     return Frame2;
 }
 
