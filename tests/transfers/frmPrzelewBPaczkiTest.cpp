@@ -432,7 +432,7 @@ TEST_F(OknoPaczek, PackageGridsKeepTheirRowsWhateverTheKind)
     const auto wiersze = [](Grid* g) { return g->viewport()->height() / g->verticalHeader()->defaultSectionSize(); };
     const int paczkaWys = paczka()->height();
     const int listaWys = lista()->height();
-    EXPECT_GE(wiersze(paczka()), 8);
+    EXPECT_GE(wiersze(paczka()), 7);
     EXPECT_GE(wiersze(lista()), 4);
     for (const char* opcja : {"opRodzaj2", "opRodzaj3", "opRodzaj4", "opRodzaj5", "OpRodzaj6", "OpRodzaj1"}) {
         kliknijOpcje(opcja);
@@ -451,7 +451,7 @@ TEST_F(OknoPaczek, PackageGridsKeepTheirRowsWhateverTheKind)
     EXPECT_TRUE(w<QWidget>("Frame1")->isVisible());
     EXPECT_FALSE(w<QWidget>("frMojaFirma")->isVisible());
     EXPECT_GE(w<QWidget>("Frame1")->height(), w<QWidget>("Frame1")->minimumSizeHint().height());
-    EXPECT_GE(wiersze(paczka()), 8);
+    EXPECT_GE(wiersze(paczka()), 7);
     kliknijOpcje("OpRodzaj1");
     EXPECT_TRUE(w<QWidget>("frMojaFirma")->isVisible());
 }
