@@ -524,10 +524,12 @@ void Grid::setWidthPx(int col, int px)
         setColumnWidth(col, px);
 }
 
-void Grid::fitColumns(const QList<int>& modelRows, bool growOnly)
+void Grid::fitColumns(const QList<int>& modelRows, bool growOnly, int onlyCol)
 {
     const QScopedValueRollback quiet(m_settingWidths, true);
     for (int c = 0; c < m_model->columnCount(); ++c) {
+        if (onlyCol >= 0 && c != onlyCol)
+            continue;
         const bool fixed = c == 0 && m_model->fixedFirstColumn();
         if (!fixed && c < m_userWidths.size() && m_userWidths[c] > 0) {
             if (!growOnly)
@@ -639,10 +641,10 @@ void Grid::setText(int row, int col, const QString& text)
 {
     if (row == 0) {
         m_model->setHeader(col, text);
-        fitColumns({}, true);
+        fitColumns({}, true, col);
     } else {
         m_model->setCell(row - 1, col, text);
-        fitColumns({row - 1}, true);
+        fitColumns({row - 1}, true, col);
     }
 }
 

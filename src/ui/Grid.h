@@ -226,8 +226,9 @@ private:
     QModelIndex indexOf(int row, int col) const;
     int gridColumn(const QModelIndex& index) const;
     void applyWidths();
-    /// Widens (or, unless growOnly, sets) the columns to fit the given model rows.
-    void fitColumns(const QList<int>& modelRows, bool growOnly);
+    /// Widens (or, unless growOnly, sets) the columns to fit the given model
+    /// rows: every column, or only column onlyCol.
+    void fitColumns(const QList<int>& modelRows, bool growOnly, int onlyCol = -1);
     int neededWidth(int col, const QList<int>& modelRows) const;
     void setWidthPx(int col, int px);
     void loadUserWidths();
