@@ -5,7 +5,6 @@
 #include "transfers/frmBialaListaPytanie.h"
 #include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
-#include "ui/Grid.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -143,14 +142,7 @@ void frmPrzelewB::polaczEksport()
 
 void frmPrzelewB::doEcorponet()
 {
-    QList<Przelew> widok;
-    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
-        QStringList komorki;
-        for (int k = 0; k < kKolumnyPaczki; ++k)
-            komorki.append(MSFlexGrid1->text(r, k));
-        widok.append(Przelew::zWierszaSiatki(komorki));
-    }
-    const WynikEksportu w = przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, widok, rodzaj());
+    const WynikEksportu w = przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_widok, rodzaj());
     if (w.odmowiono())
         return;
     pokazEksport();
