@@ -10,10 +10,12 @@
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 
+#include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -29,6 +31,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
+using remitto::test::KeyboardAnswers;
 using remitto::test::ScriptedDialogs;
 using remitto::test::ShownBox;
 using remitto::test::TempFolder;
@@ -595,6 +598,62 @@ TEST(OknoPaczekQt, AddingWithRealBoxes)
     QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdDoPaczki")), Qt::LeftButton);
     EXPECT_EQ(tytul, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
     EXPECT_EQ(czytajPaczke(dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"))).rekordy.size(), 1);
+}
+
+TEST(OknoPaczekQt, RemovalAskedInARealBoxRemovesOnlyOnYes)
+{
+    TempFolder dir;
+    Session s;
+    przygotujFolder(dir, s);
+    QList<Przelew> rekordy;
+    for (int i = 1; i <= 3; ++i) {
+        Przelew p;
+        p.nazwaKontrahenta = QStringLiteral("Firma %1").arg(i);
+        p.konto = kKonto;
+        p.kwotaB = p.splacono = QStringLiteral("%1,00").arg(i);
+        p.nrPaczk = QStringLiteral("01");
+        p.nrPrzel = QString::number(i);
+        p.status = kOtwarta;
+        rekordy.append(p);
+    }
+    const QString plik = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Paczki"))));
+    ASSERT_TRUE(zapiszPaczke(plik, rekordy));
+    NumeracjaRoku n = nowaNumeracja();
+    n[11].poczatPaczk = n[11].koniecPacz = n[11].poczatPrzel = 1;
+    n[11].koniecPrzel = 3;
+    ASSERT_TRUE(zapiszNumeracje(dir.file(QStringLiteral("NumP26.dat")), n));
+
+    QtDialogs dialogs;
+    frmPrzelewB okno(s, dialogs);
+    okno.otworz();
+    auto* lista = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid2"));
+    auto* paczka = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(0, 2)).center());
+    ASSERT_EQ(paczka->rowCount(), 4);
+    QHeaderView* numery = paczka->verticalHeader();
+    QTest::mouseClick(numery->viewport(), Qt::LeftButton, {},
+                      QPoint(numery->width() / 2, numery->sectionViewportPosition(1) + numery->sectionSize(1) / 2));
+    auto* usun = okno.findChild<QPushButton*>(QStringLiteral("cmdUsunRekord"));
+    const QByteArray przed = dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta"));
+
+    using K = KeyboardAnswers::Key;
+    KeyboardAnswers odpowiedzi;
+    odpowiedzi.keys({K{Qt::Key_Return}});  // Enter takes the default: No
+    QTest::mouseClick(usun, Qt::LeftButton);
+    EXPECT_EQ(dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta")), przed);
+
+    odpowiedzi.keys({K{Qt::Key_Tab}, K{Qt::Key_Space}});  // Yes
+    odpowiedzi.keys({K{Qt::Key_Return}});                // "Rekord zostal usuniety z Paczki"
+    QTest::mouseClick(usun, Qt::LeftButton);
+    ASSERT_EQ(odpowiedzi.seen().size(), 3);
+    EXPECT_EQ(odpowiedzi.seen()[0].text, QStringLiteral("Usunąć z paczki przelew nr 2: Firma 2, 2,00 ?"));
+    EXPECT_EQ(odpowiedzi.seen()[2].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+    EXPECT_EQ(odpowiedzi.faults(), 0);
+    const QList<Przelew> po = czytajPaczke(plik).rekordy;
+    ASSERT_EQ(po.size(), 2);
+    EXPECT_EQ(po[0].nazwaKontrahenta, QStringLiteral("Firma 1"));
+    EXPECT_EQ(po[1].nazwaKontrahenta, QStringLiteral("Firma 3"));
 }
 
 TEST_F(OknoPaczek, PackageSavedInThePaymentsWindowIsShownHere)
