@@ -22,8 +22,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace remitto {
 
@@ -172,13 +177,39 @@ void frmPlatnosciZ::zbudujOkno()
     sumy->addStretch(1);
     sumy->addWidget(m_postep, 1);
 
+    // The invoices with their totals above, the transfers gathered below,
+    // split by a bar the user moves; where it was left is kept for the next
+    // opening. Each grid keeps a few rows whatever the split.
+    auto* faktury = new QWidget(this);
+    auto* ukladFaktur = new QVBoxLayout(faktury);
+    ukladFaktur->setContentsMargins(0, 0, 0, 0);
+    ukladFaktur->addWidget(m_MSFlexGrid11, 1);
+    ukladFaktur->addLayout(sumy);
+    m_MSFlexGrid11->setMinimumRows(5);
+    auto* podzial = new QSplitter(Qt::Vertical, this);
+    podzial->setObjectName(QStringLiteral("splFakturyPrzelewy"));
+    podzial->setChildrenCollapsible(false);
+    podzial->addWidget(faktury);
+    podzial->addWidget(zbudujPrzelewy());
+    m_MSFlexGrid1->setMinimumRows(5);
+    podzial->setStretchFactor(0, 3);
+    podzial->setStretchFactor(1, 2);
+    const QString kluczPodzialu = QStringLiteral("Uklad/frmPlatnosciZ/splFakturyPrzelewy");
+    podzial->restoreState(QSettings().value(kluczPodzialu).toByteArray());
+    connect(podzial, &QSplitter::splitterMoved, this,
+            [podzial, kluczPodzialu] { QSettings().setValue(kluczPodzialu, podzial->saveState()); });
+
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(gora);
     uklad->addLayout(przyciski);
-    uklad->addWidget(m_MSFlexGrid11, 3);
-    uklad->addLayout(sumy);
-    uklad->addWidget(zbudujPrzelewy(), 1);
-    resize(1200, 760);
+    uklad->addWidget(podzial, 1);
+    // As large as the screen allows, up to 1400 x 900 points.
+    QSize rozmiar(1200, 760);
+    if (const QScreen* ekran = screen()) {
+        const QRect obszar = ekran->availableGeometry();
+        rozmiar = QSize(std::clamp(obszar.width() - 40, 1000, 1400), std::clamp(obszar.height() - 60, 600, 900));
+    }
+    resize(rozmiar);
 
     connect(cmdNaDzis, &QPushButton::clicked, this, &frmPlatnosciZ::naDzis);
     connect(cmdNiesplacone, &QPushButton::clicked, this, &frmPlatnosciZ::tylkoNiesplacone);

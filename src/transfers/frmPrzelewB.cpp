@@ -58,8 +58,16 @@ void frmPrzelewB::zbudujOkno()
     auto* prawa = new QVBoxLayout;
     prawa->addWidget(zbudujRodzaje());
     prawa->addWidget(zbudujPodatkowe());
-    prawa->addWidget(zbudujBanknoty());
-    prawa->addWidget(zbudujMojaFirma());
+    // The own company and the banknotes share one place: a cash deposit
+    // shows its banknotes there (see eventFilter). While one shows and the
+    // other hides, the place is as tall as the taller of the two, which the
+    // entry area beside it covers, so the window keeps its height.
+    auto* miejsce = new QGridLayout;
+    miejsce->setContentsMargins(0, 0, 0, 0);
+    miejsce->addWidget(zbudujMojaFirma(), 0, 0);
+    miejsce->addWidget(zbudujBanknoty(), 0, 0);
+    Frame1->raise();
+    prawa->addLayout(miejsce);
     prawa->addWidget(zbudujDrukarke());
     prawa->addStretch(1);
 
@@ -76,9 +84,10 @@ void frmPrzelewB::zbudujOkno()
     uklad->addLayout(dol, 1);
 
     // Kinds show and hide fields; the places stay, so the window keeps its
-    // shape. The banknote frame is the exception: kept empty it would take
-    // the package grids' rows for good, so it pushes the frames below it
-    // down only while a cash deposit is chosen.
+    // shape. The banknote frame is the exception: it takes the place of the
+    // own company frame while a cash deposit is chosen (see eventFilter), so
+    // the package grids below keep their rows whatever the kind.
+    Frame1->installEventFilter(this);
     for (QWidget* k : std::initializer_list<QWidget*>{lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol,
                                                       txtTelefon, txtMail, lblTelefon, lblMail}) {
         QSizePolicy p = k->sizePolicy();
@@ -303,6 +312,7 @@ QWidget* frmPrzelewB::zbudujBanknoty()
     g->addWidget(lbRazemSzt, 4, 1);
     g->addWidget(etykieta(QStringLiteral("Razem kwota"), QStringLiteral("lblRazemKwota"), Frame1), 4, 3);
     g->addWidget(lbRazemKwotaWplaty, 4, 4, 1, 2);
+    g->setColumnStretch(6, 1);  // the counts keep their width in a wide window
     return Frame1;
 }
 
@@ -355,6 +365,10 @@ bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lbskarbowy && event->type() == QEvent::MouseButtonRelease)
         kliknietoSkarbowy();
+    if (watched == Frame1 && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        if (auto* mojaFirma = findChild<QGroupBox*>(QStringLiteral("frMojaFirma")))
+            mojaFirma->setVisible(event->type() == QEvent::HideToParent);
+    }
     filtrSiatekPaczek(watched, event);
     return QWidget::eventFilter(watched, event);
 }
@@ -384,13 +398,14 @@ void frmPrzelewB::otworz()
         pokazEksport();
     }
     if (!m_rozmiarUstalony) {
-        // First opening: as tall as the screen allows (up to 960 points), so
-        // the package grids show a good number of rows.
+        // First opening: as tall as the screen allows (up to 960 points) and
+        // as wide (up to 1400), so the package grids show many rows and
+        // columns; the height beyond what the entry area needs goes to them.
         m_rozmiarUstalony = true;
         if (const QScreen* ekran = screen()) {
             const QRect obszar = ekran->availableGeometry();
             const QSize najmniej = minimumSizeHint();
-            resize(std::max(std::min(obszar.width(), 1100), najmniej.width()),
+            resize(std::max(std::min(obszar.width() - 40, 1400), najmniej.width()),
                    std::max(std::min(obszar.height() - 60, 960), najmniej.height()));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "contractors/Kontrahent.h"
 #include "transfers/Paczki.h"
+#include "transfers/Przelew.h"
 #include "transfers/RodzajPrzelewu.h"
 #include "transfers/WpisPrzelewu.h"
 
@@ -127,7 +128,7 @@ private:
     QString statusWidoku() const;
     void ustawStatus(const QString& status);
     void przygotujWidok();
-    void wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj);
+    void wypelnijWidok(QList<Przelew> rekordy, bool koloruj);
     void przeliczRazem();
     void pokazPaczke(const QString& sciezka, int nr);
     void pokazPaczkeZListy(int wiersz);

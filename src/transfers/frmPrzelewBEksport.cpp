@@ -5,7 +5,6 @@
 #include "transfers/frmBialaListaPytanie.h"
 #include "transfers/frmPrzelewB.h"
 #include "ui/Dialogs.h"
-#include "ui/Grid.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -28,13 +28,8 @@ QWidget* frmPrzelewB::zbudujPaczki()
 
     Label31 = etykieta(QStringLiteral("Otwarta"), QStringLiteral("Label31"), Frame2);
     Label3 = etykieta(QString(), QStringLiteral("Label3"), Frame2);
-    auto* stan = new QHBoxLayout;
-    stan->addWidget(etykieta(QStringLiteral("Status Paczki ="), QStringLiteral("lblStatus"), Frame2));
-    stan->addWidget(Label31);
-    stan->addStretch(1);
-    stan->addWidget(etykieta(QStringLiteral("Razem kwota przelewów ="), QStringLiteral("lblRazem"), Frame2));
-    stan->addWidget(Label3);
-
+    // The buttons, the state and the total share the line under the
+    // package's contents, so the grids get the height.
     auto* przyciski = new QHBoxLayout;
     for (const auto& [napis, nazwa] : {std::pair{QStringLiteral("Do &Paczki"), QStringLiteral("cmdDoPaczki")},
                                        {QStringLiteral("Usuń &Rekord z Paczki"), QStringLiteral("cmdUsunRekord")},
@@ -42,6 +37,11 @@ QWidget* frmPrzelewB::zbudujPaczki()
                                        {QStringLiteral("Wyczyść Zawartość"), QStringLiteral("CmdWyczyscM1")}})
         przyciski->addWidget(przycisk(napis, nazwa, Frame2, false));
     przyciski->addStretch(1);
+    przyciski->addWidget(etykieta(QStringLiteral("Status Paczki ="), QStringLiteral("lblStatus"), Frame2));
+    przyciski->addWidget(Label31);
+    przyciski->addSpacing(12);
+    przyciski->addWidget(etykieta(QStringLiteral("Razem kwota przelewów ="), QStringLiteral("lblRazem"), Frame2));
+    przyciski->addWidget(Label3);
 
     txtMiesiac = pole(QStringLiteral("txtMiesiac"), Frame2, 3);
     txtROKA = pole(QStringLiteral("txtROKA"), Frame2, 5);
@@ -66,13 +66,20 @@ QWidget* frmPrzelewB::zbudujPaczki()
                              QStringLiteral("KwotaNetto"), QStringLiteral("KwotaVat"), QStringLiteral("KwotaBrutto"),
                              QStringLiteral("Spłacono"), QStringLiteral("DataSplaty"), QStringLiteral("StatusP"),
                              QStringLiteral("ilPrzel")});
+    // The package's file name is the end of its path: a long data folder is
+    // cut at the front, and the sums and states stay in view.
+    MSFlexGrid2->setTextElideMode(Qt::ElideLeft);
+    MSFlexGrid2->setFittedWidthLimit(200);
 
+    // The grids take the height the window has to spare, and never less
+    // than a few rows each.
+    MSFlexGrid1->setMinimumRows(6);
+    MSFlexGrid2->setMinimumRows(3);
     auto* v = new QVBoxLayout(Frame2);
-    v->addLayout(stan);
-    v->addWidget(MSFlexGrid1, 2);
+    v->addWidget(MSFlexGrid1, 3);
     v->addLayout(przyciski);
     v->addLayout(lista);
-    v->addWidget(MSFlexGrid2, 1);
+    v->addWidget(MSFlexGrid2, 2);
     return Frame2;
 }
 

@@ -108,18 +108,19 @@ void frmPrzelewB::ustawStatus(const QString& status)
 
 void frmPrzelewB::przygotujWidok()
 {
+    m_rekordyWidoku.clear();
     MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
     MSFlexGrid1->setHeaderForeground(kCzerwony);
 }
 
-void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
+void frmPrzelewB::wypelnijWidok(QList<Przelew> rekordy, bool koloruj)
 {
-    m_rekordyWidoku = rekordy;
     QList<QStringList> wiersze;
     wiersze.reserve(rekordy.size());
     for (qsizetype i = 0; i < rekordy.size(); ++i)
         wiersze.append(rekordy[i].wierszSiatki(int(i + 1)));
     przygotujWidok();
+    m_rekordyWidoku = rekordy;
     MSFlexGrid1->setRows(wiersze);
     if (koloruj) {
         for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
@@ -133,8 +134,8 @@ void frmPrzelewB::wypelnijWidok(const QList<Przelew>& rekordy, bool koloruj)
 void frmPrzelewB::przeliczRazem()
 {
     qint64 razem = 0;
-    for (int r = 1; r < MSFlexGrid1->rowCount(); ++r)
-        razem += parseAmount(MSFlexGrid1->text(r, kKolumnaBrutto)).value_or(0);
+    for (const Przelew& p : m_rekordyWidoku)
+        razem += parseAmount(p.kwotaB).value_or(0);
     Label3->setText(formatAmount(razem));
 }
 
@@ -171,7 +172,6 @@ void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
 void frmPrzelewB::wyczyscZawartosc()
 {
     przygotujWidok();
-    m_rekordyWidoku.clear();
     Label3->clear();
     ustawStatus(Label31->text());
 }
@@ -309,10 +309,12 @@ void frmPrzelewB::usunRekordZPaczki()
                              QStringLiteral("Usuń Rekord z Paczki"), Icon::Information);
         return;
     }
-    const Przelew& usuwany = m_rekordyWidoku[wiersz - 1];
+    const Przelew& p = m_rekordyWidoku[wiersz - 1];
+    const std::optional<qint64> brutto = parseAmount(p.kwotaB);
+    const QString nazwa = (p.nazwaKontrahenta + QLatin1Char(' ') + p.imieKontrahenta).trimmed();
     const QString pytanie = QStringLiteral("Usunąć z paczki przelew nr %1: %2, %3 ?")
-                                .arg(QString::number(wiersz), usuwany.nazwaKontrahenta.trimmed(),
-                                     usuwany.kwotaB.trimmed());
+                                .arg(wiersz)
+                                .arg(nazwa, brutto ? formatAmount(*brutto) : p.kwotaB.trimmed());
     if (m_dialogs.messageBox(pytanie, QStringLiteral("Usuń Rekord z Paczki"), Icon::Question,
                              Buttons::YesNoDefaultNo)
         != Answer::Yes)
@@ -373,16 +375,29 @@ void frmPrzelewB::usunWskazanaPaczke()
     case WynikUsunieciaPaczki::BrakPliku:
         break;
     }
-    odswiezListePaczek();
-    m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
+    // The list is read again (a deleted number shows its file missing); the
+    // last package whose file is left becomes the current one, and its state
+    // the state shown.
+    const ListaPaczek lista = odswiezListePaczek();
     wyczyscZawartosc();
+    const WierszPaczki* ostatnia = nullptr;
+    for (const WierszPaczki& w : lista.wiersze) {
+        if (w.status != kBrakPliku && (!ostatnia || w.nr > ostatnia->nr))
+            ostatnia = &w;
+    }
+    if (ostatnia) {
+        m_session.PlikPaczki = ostatnia->sciezka;
+        m_session.NrPaczkiAktualnej = ostatnia->nr;
+    }
+    ustawStatus(ostatnia && ostatnia->status == kZamknieta ? kZamknieta : kOtwarta);
+    m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
 }
 
 // ---- Editing the package shown ------------------------------------------------------------
 
 void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
 {
-    if (wiersz < 1 || wiersz >= MSFlexGrid1->rowCount())
+    if (wiersz < 1 || wiersz > m_rekordyWidoku.size())
         return;
     if (statusWidoku() != kOtwarta) {
         m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "

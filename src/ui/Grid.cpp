@@ -2,11 +2,14 @@
 
 #include "core/PorzadekOgolny.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QScopedValueRollback>
+#include <QSettings>
 #include <QStyleOptionHeader>
-#include <QAbstractButton>
 
 #include <algorithm>
 #include <climits>
@@ -359,14 +362,14 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(4);
-    // The current row stays visible when the grid has no focus, and its row
-    // number is highlighted too.
+    // The current row is always selected (see currentChanged below); its
+    // number is highlighted with it, and the highlight keeps its colour when
+    // the focus is elsewhere (a button clicked next acts on this row).
     verticalHeader()->setHighlightSections(true);
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::Inactive, QPalette::Highlight, paleta.color(QPalette::Active, QPalette::Highlight));
-    paleta.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                    paleta.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(paleta);
+    QPalette pal = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
+    setPalette(pal);
     // Fixed row heights: no per-row measuring, whatever the row count.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -379,8 +382,11 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid())
-                    emit cellClicked(current.row() + 1, gridColumn(current));
+                if (!current.isValid())
+                    return;
+                if (!selectionModel()->isRowSelected(current.row()))
+                    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                emit cellClicked(current.row() + 1, gridColumn(current));
             });
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         // A click on the cell that was already current moves nothing, so it
@@ -400,6 +406,17 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
             [this](int) { m_currentAtPress = currentIndex(); });
     connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int section) { emit cellActivated(section + 1, 0); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col, int, int newSize) { userResized(col, newSize); });
+}
+
+QItemSelectionModel::SelectionFlags Grid::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    // Ctrl+click on the current row would leave it current but unselected.
+    const QItemSelectionModel::SelectionFlags f = QTableView::selectionCommand(index, event);
+    if (f & QItemSelectionModel::Deselect)
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return f;
 }
 
 int Grid::gridColumn(const QModelIndex& index) const
@@ -420,6 +437,7 @@ void Grid::setFixedFirstColumn(bool fixed)
 
 void Grid::setColumns(const QStringList& headers, const QList<int>& widthsTwips)
 {
+    const QScopedValueRollback quiet(m_settingWidths, true);
     m_widthsTwips = widthsTwips;
     m_model->setColumns(headers);
     for (int c = 0; c < headers.size(); ++c)
@@ -430,20 +448,171 @@ void Grid::setColumns(const QStringList& headers, const QList<int>& widthsTwips)
 
 void Grid::applyWidths()
 {
-    for (int c = 0; c < m_widthsTwips.size() && c < m_model->columnCount(); ++c) {
-        const int px = m_widthsTwips[c] / kTwipsPerPixel;
-        if (px <= 0)
-            continue;
-        if (c == 0 && m_model->fixedFirstColumn())
-            verticalHeader()->setFixedWidth(px);
-        else
-            setColumnWidth(c, px);
+    loadUserWidths();
+    fitColumns({}, false);
+}
+
+// ---- Column widths ----------------------------------------------------------
+
+namespace {
+
+/// The rows measured for the widths: all of a short list; of a long one the
+/// first and last rows and rows spread evenly between.
+QList<int> sampleRows(int n)
+{
+    constexpr int kAll = 1000, kEnds = 300, kSpread = 400;
+    QList<int> rows;
+    if (n <= kAll) {
+        rows.reserve(n);
+        for (int r = 0; r < n; ++r)
+            rows.append(r);
+        return rows;
     }
+    rows.reserve(2 * kEnds + kSpread);
+    for (int r = 0; r < kEnds; ++r)
+        rows.append(r);
+    const int inner = n - 2 * kEnds;
+    for (int i = 0; i < kSpread; ++i)
+        rows.append(kEnds + int(qint64(i) * inner / kSpread));
+    for (int r = n - kEnds; r < n; ++r)
+        rows.append(r);
+    return rows;
+}
+
+} // namespace
+
+int Grid::neededWidth(int col, const QList<int>& modelRows) const
+{
+    const bool fixed = col == 0 && m_model->fixedFirstColumn();
+    int w = 0;
+    if (col < m_widthsTwips.size())
+        w = m_widthsTwips[col] / kTwipsPerPixel;
+    if (w <= 0 && !fixed)
+        w = horizontalHeader()->defaultSectionSize();
+
+    // The header text, in the header's font and margins.
+    QFont headerFont = horizontalHeader()->font();
+    headerFont.setBold(m_model->headerStyle(col).bold);
+    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 6;
+    w = std::max(w, QFontMetrics(headerFont).horizontalAdvance(m_model->headers().value(col)) + headerMargin);
+
+    // The values: the cell margins of the view, a little more for bold.
+    const int cellMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    const QFontMetrics plain = fontMetrics();
+    QFont boldFont = font();
+    boldFont.setBold(true);
+    const QFontMetrics bold(boldFont);
+    int content = 0;
+    for (int r : modelRows) {
+        const QString text = m_model->cell(r, col);
+        if (text.isEmpty())
+            continue;
+        const QFontMetrics& fm = m_model->style(r, col).bold ? bold : plain;
+        content = std::max(content, fm.horizontalAdvance(text) + cellMargin);
+        if (content >= m_fittedWidthLimit)
+            break;
+    }
+    return std::max(w, std::min(content, m_fittedWidthLimit));
+}
+
+void Grid::setWidthPx(int col, int px)
+{
+    const QScopedValueRollback quiet(m_settingWidths, true);
+    if (col == 0 && m_model->fixedFirstColumn())
+        verticalHeader()->setFixedWidth(px);
+    else
+        setColumnWidth(col, px);
+}
+
+void Grid::fitColumns(const QList<int>& modelRows, bool growOnly, int onlyCol)
+{
+    const QScopedValueRollback quiet(m_settingWidths, true);
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        if (onlyCol >= 0 && c != onlyCol)
+            continue;
+        const bool fixed = c == 0 && m_model->fixedFirstColumn();
+        if (!fixed && c < m_userWidths.size() && m_userWidths[c] > 0) {
+            if (!growOnly)
+                setColumnWidth(c, m_userWidths[c]);
+            continue;
+        }
+        const int need = neededWidth(c, modelRows);
+        const int now = fixed ? verticalHeader()->width() : columnWidth(c);
+        if (need > 0 && (!growOnly || need > now))
+            setWidthPx(c, need);
+    }
+}
+
+void Grid::fitColumnsToContents()
+{
+    loadUserWidths();
+    fitColumns(sampleRows(m_model->rowCount()), false);
+}
+
+QString Grid::widthsKey() const
+{
+    const QWidget* w = window();
+    if (objectName().isEmpty() || w == this || w->objectName().isEmpty())
+        return {};
+    return QStringLiteral("Kolumny/") + w->objectName() + QLatin1Char('/') + objectName();
+}
+
+void Grid::loadUserWidths()
+{
+    const QString key = widthsKey();
+    if (key == m_userWidthsKey && !key.isEmpty())
+        return;
+    m_userWidthsKey = key;
+    m_userWidths.clear();
+    if (key.isEmpty())
+        return;
+    const QStringList saved = QSettings().value(key).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& v : saved)
+        m_userWidths.append(std::max(0, v.toInt()));
+}
+
+void Grid::userResized(int col, int newSize)
+{
+    // The grid's own sizing and filling do not count.
+    if (m_settingWidths || newSize <= 0 || col < 0 || col >= m_model->columnCount() || isColumnHidden(col))
+        return;
+    loadUserWidths();
+    if (m_userWidths.size() < m_model->columnCount())
+        m_userWidths.resize(m_model->columnCount());
+    m_userWidths[col] = newSize;
+    if (m_userWidthsKey.isEmpty())
+        return;
+    QStringList values;
+    for (int w : m_userWidths)
+        values.append(QString::number(w));
+    QSettings().setValue(m_userWidthsKey, values.join(QLatin1Char(',')));
+}
+
+void Grid::setMinimumRows(int rows)
+{
+    m_minimumRows = rows;
+    updateGeometry();
+}
+
+QSize Grid::minimumSizeHint() const
+{
+    QSize s = QTableView::minimumSizeHint();
+    if (m_minimumRows > 0) {
+        const int h = 2 * frameWidth() + horizontalHeader()->sizeHint().height()
+                      + m_minimumRows * verticalHeader()->defaultSectionSize()
+                      + horizontalScrollBar()->sizeHint().height();
+        s.setHeight(std::max(s.height(), h));
+    }
+    return s;
 }
 
 void Grid::setRowSource(std::shared_ptr<GridRowSource> source)
 {
-    m_model->setRowSource(std::move(source));
+    {
+        const QScopedValueRollback quiet(m_settingWidths, true);
+        m_model->setRowSource(std::move(source));
+    }
+    fitColumnsToContents();
 }
 
 void Grid::clearRows()
@@ -470,10 +639,13 @@ QString Grid::text(int row, int col) const
 
 void Grid::setText(int row, int col, const QString& text)
 {
-    if (row == 0)
+    if (row == 0) {
         m_model->setHeader(col, text);
-    else
+        fitColumns({}, true, col);
+    } else {
         m_model->setCell(row - 1, col, text);
+        fitColumns({row - 1}, true, col);
+    }
 }
 
 QStringList Grid::rowTexts(int row) const
@@ -492,12 +664,18 @@ int Grid::addRow(const QString& tabSeparated)
 
 int Grid::addRow(const QStringList& cells)
 {
-    return m_model->appendRow(cells) + 1;
+    const int r = m_model->appendRow(cells);
+    fitColumns({r}, true);
+    return r + 1;
 }
 
 void Grid::setRows(QList<QStringList> rows)
 {
-    m_model->setRows(std::move(rows));
+    {
+        const QScopedValueRollback quiet(m_settingWidths, true);
+        m_model->setRows(std::move(rows));
+    }
+    fitColumnsToContents();
 }
 
 void Grid::removeRow(int row)

@@ -109,7 +109,17 @@ public:
 /// the grid scrolls sideways. No widget or item object per cell, so 100,000
 /// rows fill and scroll without a pause.
 ///
-/// Widths are given in twips (15 twips per pixel). Selection is by whole rows.
+/// Widths are given in twips (15 twips per pixel); they are the least a column
+/// gets. Every load (setRows(), setRowSource()) sizes each column to the widest
+/// of its given width, its header and its values (for long lists a sample of
+/// rows: the first, the last and some spread between); rows added and cells
+/// changed later widen a column when they need it. A column the user has
+/// resized keeps the user's width, also in later sessions: those widths are
+/// kept in QSettings under the window's and the grid's objectName.
+///
+/// Selection is by whole rows, and the current row is always selected, so
+/// it shows highlighted whether the grid has the focus or not. A click on any
+/// cell of a row, the row number included, makes that row current.
 /// cellClicked() comes with a mouse click and every keyboard move of the
 /// current cell; cellActivated() with Enter (which the grid consumes) and a
 /// double click.
@@ -184,6 +194,21 @@ public:
     /// Shows the rows of a lazy source (see GridModel::setRowSource()).
     void setRowSource(std::shared_ptr<GridRowSource> source);
 
+    /// Sizes every column to its contents again (done by every load).
+    void fitColumnsToContents();
+    /// Where the widths the user set are kept: "Kolumny/" + the window's
+    /// objectName + "/" + the grid's; empty while either has no name.
+    QString widthsKey() const;
+    /// The grid never gets less height than this many rows under its header
+    /// row (with the horizontal scroll bar): layouts give it at least that.
+    void setMinimumRows(int rows);
+    QSize minimumSizeHint() const override;
+
+    /// The most a column widens to fit its values (default 420 pixels): a
+    /// long title is cut rather than pushing every other column out of view.
+    void setFittedWidthLimit(int px) { m_fittedWidthLimit = px; }
+    int fittedWidthLimit() const { return m_fittedWidthLimit; }
+
     GridModel* gridModel() const { return m_model; }
 
 signals:
@@ -191,6 +216,8 @@ signals:
     void cellActivated(int row, int col);
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -199,9 +226,21 @@ private:
     QModelIndex indexOf(int row, int col) const;
     int gridColumn(const QModelIndex& index) const;
     void applyWidths();
+    /// Widens (or, unless growOnly, sets) the columns to fit the given model
+    /// rows: every column, or only column onlyCol.
+    void fitColumns(const QList<int>& modelRows, bool growOnly, int onlyCol = -1);
+    int neededWidth(int col, const QList<int>& modelRows) const;
+    void setWidthPx(int col, int px);
+    void loadUserWidths();
+    void userResized(int col, int newSize);
 
     GridModel* m_model = nullptr;
     QList<int> m_widthsTwips;
+    QList<int> m_userWidths;  ///< pixels per column, 0 where the user set none
+    QString m_userWidthsKey;  ///< the key m_userWidths was read under
+    bool m_settingWidths = false;
+    int m_fittedWidthLimit = 420;
+    int m_minimumRows = 0;
     QPersistentModelIndex m_currentAtPress;
 };
 

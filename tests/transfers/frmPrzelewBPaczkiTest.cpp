@@ -10,10 +10,12 @@
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 
+#include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -23,11 +25,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace remitto;
+using remitto::test::KeyboardAnswers;
 using remitto::test::ScriptedDialogs;
 using remitto::test::ShownBox;
 using remitto::test::TempFolder;
@@ -64,6 +68,12 @@ protected:
     Grid* lista() { return w<Grid>("MSFlexGrid2"); }
     QString status() { return w<QLabel>("Label31")->text(); }
     void kliknij(const char* nazwa) { QTest::mouseClick(w<QAbstractButton>(nazwa), Qt::LeftButton); }
+    /// A click on an option button's circle (the button may be wider than its text).
+    void kliknijOpcje(const char* nazwa)
+    {
+        auto* b = w<QAbstractButton>(nazwa);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
     void wpisz(const QString& nazwa, const QString& konto = kKonto, const QString& brutto = QStringLiteral("123,00"))
     {
         w("txtNazwa1K")->setText(nazwa);
@@ -103,6 +113,22 @@ protected:
     {
         g->setCurrentCell(wiersz, kolumna);
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->currentIndex()).center());
+    }
+
+    /// A real click on the middle of a cell, scrolled into view first.
+    void klikKomorki(Grid* g, int wiersz, int kolumna)
+    {
+        const QModelIndex i = g->model()->index(wiersz - 1, kolumna);
+        g->scrollTo(i);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
+    }
+    /// A real click on the row-number cell (the vertical header) of a row.
+    void klikNumeruWiersza(Grid* g, int wiersz)
+    {
+        g->scrollTo(g->model()->index(wiersz - 1, 1));
+        QHeaderView* h = g->verticalHeader();
+        const int y = h->sectionViewportPosition(wiersz - 1) + h->sectionSize(wiersz - 1) / 2;
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->width() / 2, y));
     }
 
     TempFolder dir;
@@ -268,7 +294,7 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     d.answer(Answer::No);
     kliknij("cmdUsunRekord");
     ASSERT_EQ(d.shown().size(), 1);
-    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 3: C, 45,10 ?"));
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 3: C Handel, 45,10 ?"));
     EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(dir.readBytes(plik(1)), trzy);
 
@@ -277,7 +303,7 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     d.answer(Answer::Yes);
     kliknij("cmdUsunRekord");
     ASSERT_EQ(d.shown().size(), 2);
-    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 1: A, 123,00 ?"));
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 1: A Handel, 123,00 ?"));
     EXPECT_EQ(d.shown()[1].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
     EXPECT_EQ(d.shown()[1].title, QStringLiteral("Korekta paczki 01") + kNaDzien);
     const QList<Przelew> po = rekordy(1);
@@ -327,9 +353,163 @@ TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
     ASSERT_EQ(lista()->rowCount(), 3);
     EXPECT_EQ(lista()->text(2, 8), kBrakPliku);
     EXPECT_EQ(paczka()->rowCount(), 1);
+    // What is shown is the package left, closed, not the one deleted.
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
+    EXPECT_EQ(status(), kZamknieta);
+    EXPECT_FALSE(w<QGroupBox>("Frame2")->title().contains(plik(2)));
     EXPECT_EQ(grudzien().koniecPacz, 2);
     dodaj(QStringLiteral("E"));
     EXPECT_EQ(d.shown().last().title, QStringLiteral("Dopisanie do paczki 03") + kNaDzien);
+}
+
+TEST_F(OknoPaczek, RemovalTakesTheRowClickedAndAsksFirst)
+{
+    okno.otworz();
+    for (int i = 1; i <= 16; ++i)
+        dodaj(QStringLiteral("Firma %1").arg(i), QStringLiteral("%1,50").arg(i));
+    // Shown again from the list, as the user finds it later.
+    klikKomorki(lista(), 1, 2);
+    Grid* g = paczka();
+    ASSERT_EQ(g->rowCount(), 17);
+    const QByteArray przed = dir.readBytes(plik(1));
+
+    // Nothing chosen yet: nothing goes.
+    d.clear();
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Wskaż w paczce przelew do usunięcia (kliknij jego wiersz).")});
+    EXPECT_EQ(dir.readBytes(plik(1)), przed);
+
+    // The row number of row 14, scrolled into view, makes it current and
+    // highlights the whole row.
+    klikNumeruWiersza(g, 14);
+    EXPECT_EQ(g->currentRow(), 14);
+    EXPECT_TRUE(g->selectionModel()->isRowSelected(13));
+    EXPECT_EQ(g->selectionModel()->selectedRows().size(), 1);
+
+    d.clear();
+    d.answer(Answer::No);
+    kliknij("cmdUsunRekord");
+    ASSERT_EQ(d.shown().size(), 1);
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 14: Firma 14 Handel, 14,50 ?"));
+    EXPECT_EQ(d.shown()[0].title, QStringLiteral("Usuń Rekord z Paczki"));
+    EXPECT_EQ(d.shown()[0].icon, Icon::Question);
+    EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(dir.readBytes(plik(1)), przed);
+
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    QList<Przelew> po = rekordy(1);
+    ASSERT_EQ(po.size(), 15);
+    EXPECT_EQ(po[12].nazwaKontrahenta, QStringLiteral("Firma 13"));
+    EXPECT_EQ(po[13].nazwaKontrahenta, QStringLiteral("Firma 15"));
+    EXPECT_EQ(po[13].nrPrzel, QStringLiteral("14"));
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+
+    // A click on a plain cell of another row (one that is not edited) chooses it too.
+    klikKomorki(g, 3, 8);
+    EXPECT_EQ(g->currentRow(), 3);
+    EXPECT_TRUE(g->selectionModel()->isRowSelected(2));
+    d.clear();
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(d.shown()[0].text, QStringLiteral("Usunąć z paczki przelew nr 3: Firma 3 Handel, 3,50 ?"));
+    po = rekordy(1);
+    ASSERT_EQ(po.size(), 14);
+    EXPECT_EQ(po[2].nazwaKontrahenta, QStringLiteral("Firma 4"));
+}
+
+TEST_F(OknoPaczek, TheListShowsTheFilesAfterEveryChange)
+{
+    s.KontoWybrane = QStringLiteral("61109010140000071219812874");
+    okno.otworz();
+    dodaj(QStringLiteral("A"), QStringLiteral("100,00"));
+    dodaj(QStringLiteral("B"), QStringLiteral("23,00"));
+    dodaj(QStringLiteral("C"), QStringLiteral("1,00"));
+    const auto wiersz = [&] { return lista()->rowTexts(1); };
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("124,00"));
+
+    // A record removed.
+    klikKomorki(paczka(), 2, 8);
+    d.answer(Answer::Yes);
+    kliknij("cmdUsunRekord");
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("101,00"));
+    EXPECT_EQ(wiersz().value(9), QStringLiteral("2"));
+
+    // A net amount changed in the view (no VAT): 200 + 1.
+    d.type(QStringLiteral("200"));
+    klikKomorki(paczka(), 1, 4);
+    EXPECT_EQ(wiersz().value(3), QStringLiteral("201,00"));
+    EXPECT_EQ(wiersz().value(5), QStringLiteral("201,00"));
+    EXPECT_EQ(status(), kOtwarta);
+
+    // The package exported: closed in the list, the view and the label.
+    d.clear();
+    kliknij("cmdDoEcorponet");
+    ASSERT_EQ(d.shown().last().text, QStringLiteral("Paczka została przeniesiona"));
+    EXPECT_EQ(wiersz().value(8), kZamknieta);
+    EXPECT_EQ(status(), kZamknieta);
+    EXPECT_EQ(paczka()->text(1, 24), kZamknieta);
+    d.clear();
+}
+
+TEST_F(OknoPaczek, PackageGridsKeepTheirRowsWhateverTheKind)
+{
+    okno.otworz();
+    okno.resize(1400, 840);  // the window's size on a 1440 x 900 screen
+    QTest::qWait(50);
+    const auto wiersze = [](Grid* g) { return g->viewport()->height() / g->verticalHeader()->defaultSectionSize(); };
+    const int paczkaWys = paczka()->height();
+    const int listaWys = lista()->height();
+    EXPECT_GE(wiersze(paczka()), 7);
+    EXPECT_GE(wiersze(lista()), 4);
+    for (const char* opcja : {"opRodzaj2", "opRodzaj3", "opRodzaj4", "opRodzaj5", "OpRodzaj6", "OpRodzaj1"}) {
+        kliknijOpcje(opcja);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(w<QAbstractButton>(opcja)->isChecked()) << opcja;
+        EXPECT_EQ(paczka()->height(), paczkaWys) << opcja;
+        EXPECT_EQ(lista()->height(), listaWys) << opcja;
+        for (const char* n : {"frWpis", "frRodzaj", "Frame3", "frEksport"}) {
+            QWidget* f = w<QWidget>(n);
+            EXPECT_GE(f->height(), f->minimumSizeHint().height()) << opcja << " " << n;
+        }
+    }
+    // A cash deposit shows its banknotes where the own company is shown otherwise.
+    kliknijOpcje("opRodzaj3");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w<QWidget>("Frame1")->isVisible());
+    EXPECT_FALSE(w<QWidget>("frMojaFirma")->isVisible());
+    EXPECT_GE(w<QWidget>("Frame1")->height(), w<QWidget>("Frame1")->minimumSizeHint().height());
+    EXPECT_GE(wiersze(paczka()), 7);
+    kliknijOpcje("OpRodzaj1");
+    EXPECT_TRUE(w<QWidget>("frMojaFirma")->isVisible());
+}
+
+TEST_F(OknoPaczek, ColumnsShowWholeValuesAndKeepTheWidthTheUserGave)
+{
+    QSettings().remove(QStringLiteral("Kolumny/frmPrzelewB/MSFlexGrid1"));
+    okno.otworz();
+    dodaj(QStringLiteral("Przedsiębiorstwo Produkcyjno-Handlowe"), QStringLiteral("1234567,89"));
+    dodaj(QStringLiteral("B"), QStringLiteral("5,00"));
+    klikKomorki(lista(), 1, 2);
+    Grid* g = paczka();
+    const QFontMetrics fm = g->fontMetrics();
+    for (int k : {1, 3, 4, 6, 9, 11, 12, 22}) {
+        for (int r = 1; r < g->rowCount(); ++r)
+            EXPECT_GE(g->columnWidth(k), fm.horizontalAdvance(g->text(r, k))) << k;
+    }
+    for (int k : {2, 3, 5, 6, 7, 8})  // the path (1) is cut at the front
+        EXPECT_GE(lista()->columnWidth(k), fm.horizontalAdvance(lista()->text(1, k))) << k;
+
+    // The title made wider by the user stays so for the next package shown
+    // and in the window of the next session.
+    g->horizontalHeader()->resizeSection(7, 333);
+    klikKomorki(lista(), 1, 3);
+    EXPECT_EQ(g->columnWidth(7), 333);
+    frmPrzelewB nastepne(s, d);
+    nastepne.otworz();
+    auto* g2 = nastepne.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
+    EXPECT_EQ(g2->columnWidth(7), 333);
+    QSettings().remove(QStringLiteral("Kolumny/frmPrzelewB/MSFlexGrid1"));
 }
 
 TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
@@ -443,6 +623,62 @@ TEST(OknoPaczekQt, AddingWithRealBoxes)
     QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("cmdDoPaczki")), Qt::LeftButton);
     EXPECT_EQ(tytul, QStringLiteral("Dopisanie do paczki 01") + kNaDzien);
     EXPECT_EQ(czytajPaczke(dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"))).rekordy.size(), 1);
+}
+
+TEST(OknoPaczekQt, RemovalAskedInARealBoxRemovesOnlyOnYes)
+{
+    TempFolder dir;
+    Session s;
+    przygotujFolder(dir, s);
+    QList<Przelew> rekordy;
+    for (int i = 1; i <= 3; ++i) {
+        Przelew p;
+        p.nazwaKontrahenta = QStringLiteral("Firma %1").arg(i);
+        p.konto = kKonto;
+        p.kwotaB = p.splacono = QStringLiteral("%1,00").arg(i);
+        p.nrPaczk = QStringLiteral("01");
+        p.nrPrzel = QString::number(i);
+        p.status = kOtwarta;
+        rekordy.append(p);
+    }
+    const QString plik = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Paczki"))));
+    ASSERT_TRUE(zapiszPaczke(plik, rekordy));
+    NumeracjaRoku n = nowaNumeracja();
+    n[11].poczatPaczk = n[11].koniecPacz = n[11].poczatPrzel = 1;
+    n[11].koniecPrzel = 3;
+    ASSERT_TRUE(zapiszNumeracje(dir.file(QStringLiteral("NumP26.dat")), n));
+
+    QtDialogs dialogs;
+    frmPrzelewB okno(s, dialogs);
+    okno.otworz();
+    auto* lista = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid2"));
+    auto* paczka = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(0, 2)).center());
+    ASSERT_EQ(paczka->rowCount(), 4);
+    QHeaderView* numery = paczka->verticalHeader();
+    QTest::mouseClick(numery->viewport(), Qt::LeftButton, {},
+                      QPoint(numery->width() / 2, numery->sectionViewportPosition(1) + numery->sectionSize(1) / 2));
+    auto* usun = okno.findChild<QPushButton*>(QStringLiteral("cmdUsunRekord"));
+    const QByteArray przed = dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta"));
+
+    using K = KeyboardAnswers::Key;
+    KeyboardAnswers odpowiedzi;
+    odpowiedzi.keys({K{Qt::Key_Return}});  // Enter takes the default: No
+    QTest::mouseClick(usun, Qt::LeftButton);
+    EXPECT_EQ(dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta")), przed);
+
+    odpowiedzi.keys({K{Qt::Key_Tab}, K{Qt::Key_Space}});  // Yes
+    odpowiedzi.keys({K{Qt::Key_Return}});                // "Rekord zostal usuniety z Paczki"
+    QTest::mouseClick(usun, Qt::LeftButton);
+    ASSERT_EQ(odpowiedzi.seen().size(), 3);
+    EXPECT_EQ(odpowiedzi.seen()[0].text, QStringLiteral("Usunąć z paczki przelew nr 2: Firma 2, 2,00 ?"));
+    EXPECT_EQ(odpowiedzi.seen()[2].text, QStringLiteral("Rekord zostal usuniety z Paczki"));
+    EXPECT_EQ(odpowiedzi.faults(), 0);
+    const QList<Przelew> po = czytajPaczke(plik).rekordy;
+    ASSERT_EQ(po.size(), 2);
+    EXPECT_EQ(po[0].nazwaKontrahenta, QStringLiteral("Firma 1"));
+    EXPECT_EQ(po[1].nazwaKontrahenta, QStringLiteral("Firma 3"));
 }
 
 TEST_F(OknoPaczek, PackageSavedInThePaymentsWindowIsShownHere)

@@ -3,6 +3,9 @@
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -194,6 +197,137 @@ TEST_F(GridTest, KeysAndClicksReportTheCellAndEnterIsConsumed)
     EXPECT_EQ(g.selectedRange().col1, 0);
     EXPECT_EQ(g.selectedRange().col2, 1);
     g.setParent(nullptr);
+}
+
+TEST_F(GridTest, TheCurrentRowIsAlwaysHighlightedAndARowNumberClickMakesItCurrent)
+{
+    QWidget okno;
+    auto* lay = new QVBoxLayout(&okno);
+    auto* inny = new QLineEdit(&okno);
+    g.setParent(&okno);
+    lay->addWidget(inny);
+    lay->addWidget(&g);
+    for (int i = 1; i <= 30; ++i)
+        g.addRow(QStringLiteral("%1\tWiersz %1\t%1,00").arg(i));
+    okno.resize(400, 300);
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+    inny->setFocus();  // the grid has no focus, as when a button is clicked next
+
+    // Made current by the program: the whole row is selected and drawn so.
+    g.setCurrentCell(3, 2);
+    EXPECT_TRUE(g.selectionModel()->isRowSelected(2));
+    const auto kolor = [&](int wiersz) {
+        const QRect r = g.visualRect(g.model()->index(wiersz - 1, 2));
+        return g.viewport()->grab().toImage().pixelColor(r.right() - 2, r.center().y());
+    };
+    EXPECT_EQ(kolor(3), g.palette().color(QPalette::Active, QPalette::Highlight));
+    EXPECT_NE(kolor(2), g.palette().color(QPalette::Active, QPalette::Highlight));
+
+    // A click on the row number of a row further down, scrolled into view.
+    QSignalSpy clicked(&g, &Grid::cellClicked);
+    g.scrollTo(g.model()->index(24, 1));
+    QHeaderView* numery = g.verticalHeader();
+    const QPoint numer(numery->width() / 2, numery->sectionViewportPosition(24) + numery->sectionSize(24) / 2);
+    QTest::mouseClick(numery->viewport(), Qt::LeftButton, {}, numer);
+    EXPECT_EQ(g.currentRow(), 25);
+    EXPECT_EQ(g.selectionModel()->selectedRows().size(), 1);
+    EXPECT_TRUE(g.selectionModel()->isRowSelected(24));
+    ASSERT_FALSE(clicked.isEmpty());
+    EXPECT_EQ(clicked.last()[0].toInt(), 25);
+
+    // Ctrl+click on the current row does not leave it unselected.
+    const QRect komorka = g.visualRect(g.model()->index(24, 1));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ControlModifier, komorka.center());
+    EXPECT_EQ(g.currentRow(), 25);
+    EXPECT_TRUE(g.selectionModel()->isRowSelected(24));
+    g.setParent(nullptr);
+}
+
+TEST(GridWidths, ColumnsFitHeadersAndValuesAndGrowWithNewValues)
+{
+    Grid g;
+    const QString dlugi = QStringLiteral("Przedsiębiorstwo Produkcyjno-Handlowo-Usługowe");
+    g.setColumns({u"Nrkol"_s, u"Nazwa"_s, u"KwotaBrutto"_s, u"Konto"_s, u"Tytulem"_s}, {150, 1200, 150, 0, 3000});
+    const QFontMetrics fm = g.fontMetrics();
+    const QFontMetrics fmNaglowka(g.horizontalHeader()->font());
+    // Before any value: the given width, or the header's when that is wider.
+    EXPECT_EQ(g.columnWidth(1), 80);
+    EXPECT_GE(g.columnWidth(2), fmNaglowka.horizontalAdvance(u"KwotaBrutto"_s));
+    EXPECT_GE(g.verticalHeader()->width(), fmNaglowka.horizontalAdvance(u"Nrkol"_s));
+    EXPECT_EQ(g.columnWidth(4), 200);
+
+    QList<QStringList> rows;
+    for (int i = 1; i <= 120000; ++i)
+        rows.append({QString::number(i), u"Kowalski"_s, u"5,00"_s, u"12345678901234567890123456"_s, u"FV 1"_s});
+    rows.last()[1] = dlugi;
+    rows.last()[2] = u"1234567,89"_s;
+    rows.last()[4] = QString(400, QLatin1Char('W'));
+    g.setRows(std::move(rows));
+    EXPECT_GE(g.verticalHeader()->width(), fm.horizontalAdvance(u"120000"_s));
+    EXPECT_GE(g.columnWidth(1), fm.horizontalAdvance(dlugi));
+    EXPECT_GE(g.columnWidth(2), fm.horizontalAdvance(u"1234567,89"_s));
+    EXPECT_GE(g.columnWidth(3), fm.horizontalAdvance(u"12345678901234567890123456"_s));
+    EXPECT_EQ(g.columnWidth(4), g.fittedWidthLimit());  // a very long title is cut
+
+    // A new load sizes again; added rows and changed cells widen.
+    g.setRows({{u"1"_s, u"A"_s, u"1,00"_s}});
+    EXPECT_EQ(g.columnWidth(1), 80);
+    g.addRow(QStringList{u"2"_s, dlugi});
+    EXPECT_GE(g.columnWidth(1), fm.horizontalAdvance(dlugi));
+    g.setText(1, 2, u"98765432,10"_s);
+    EXPECT_GE(g.columnWidth(2), fm.horizontalAdvance(u"98765432,10"_s));
+}
+
+TEST(GridWidths, AWidthTheUserSetStaysAndIsRememberedPerWindowAndGrid)
+{
+    const QString klucz = u"Kolumny/frmProba/MSFlexGrid1"_s;
+    QSettings().remove(klucz);
+    const QList<QStringList> wiersze = {{u"1"_s, u"Kowalski Jan"_s, u"12,00"_s}};
+    {
+        QWidget okno;
+        okno.setObjectName(u"frmProba"_s);
+        auto* g = new Grid(&okno);
+        g->setObjectName(u"MSFlexGrid1"_s);
+        new QVBoxLayout(&okno);
+        okno.layout()->addWidget(g);
+        EXPECT_EQ(g->widthsKey(), klucz);
+        g->setColumns({u"Nr"_s, u"Nazwa"_s, u"Kwota"_s}, {400, 1500, 1500});
+        g->setRows(wiersze);
+        okno.resize(500, 200);
+        okno.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+
+        // The user drags the right edge of "Nazwa" 150 points to the right.
+        QHeaderView* h = g->horizontalHeader();
+        const int przed = g->columnWidth(1);
+        const QPoint krawedz(h->sectionViewportPosition(1) + h->sectionSize(1) - 1, h->height() / 2);
+        QTest::mousePress(h->viewport(), Qt::LeftButton, {}, krawedz);
+        QMouseEvent ruch(QEvent::MouseMove, krawedz + QPoint(150, 0), h->viewport()->mapToGlobal(krawedz + QPoint(150, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(h->viewport(), &ruch);
+        QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, krawedz + QPoint(150, 0));
+        EXPECT_EQ(g->columnWidth(1), przed + 150);
+
+        // Loading again keeps it.
+        g->setColumns({u"Nr"_s, u"Nazwa"_s, u"Kwota"_s}, {400, 1500, 1500});
+        g->setRows(wiersze);
+        EXPECT_EQ(g->columnWidth(1), przed + 150);
+    }
+    // So does the next session's window of the same names; another grid
+    // of it, or another window's grid, has widths of its own.
+    QWidget okno;
+    okno.setObjectName(u"frmProba"_s);
+    auto* g = new Grid(&okno);
+    g->setObjectName(u"MSFlexGrid1"_s);
+    auto* inna = new Grid(&okno);
+    inna->setObjectName(u"MSFlexGrid2"_s);
+    for (Grid* x : {g, inna}) {
+        x->setColumns({u"Nr"_s, u"Nazwa"_s, u"Kwota"_s}, {400, 1500, 1500});
+        x->setRows(wiersze);
+    }
+    EXPECT_EQ(g->columnWidth(1), inna->columnWidth(1) + 150);
+    QSettings().remove(klucz);
 }
 
 TEST_F(GridTest, ModelPassesTheItemModelTesterThroughEveryChange)
