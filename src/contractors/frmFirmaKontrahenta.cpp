@@ -84,11 +84,11 @@ void frmFirmaKontrahenta::zbudujOkno()
     txtKonto2K = pole(QStringLiteral("txtKonto2K"), this);
     const int szerokoscKonta = fontMetrics().horizontalAdvance(QString(34, QLatin1Char('0')));
     txtKonto1K->setMinimumWidth(szerokoscKonta);
+    txtKonto2K->setMinimumWidth(szerokoscKonta);
     // Room for a NIP written with hyphens; the mark keeps one width whatever
     // it says, so the boxes do not move while the NIP is typed.
     txtNIPpesK->setMinimumWidth(fontMetrics().horizontalAdvance(QString(13, QLatin1Char('0'))));
     lbNipK->setFixedWidth(lbNipK->fontMetrics().horizontalAdvance(QStringLiteral("NIP \u2717 błędny ")));
-    txtKonto2K->setMinimumWidth(szerokoscKonta);
     lbNrbKonto1K = new QLabel(this);
     lbNrbKonto1K->setObjectName(QStringLiteral("lbNrbKonto1K"));
     lbNrbKonto2K = new QLabel(this);
