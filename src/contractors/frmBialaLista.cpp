@@ -23,6 +23,63 @@ namespace {
 
 const QString kTytul = QStringLiteral("Biała lista VAT");
 
+// The result comes first so that it is in sight however narrow the window;
+// its cell is coloured by what the user has to do about it.
+enum Kolumna { KolWynik, KolSkrot, KolNazwa, KolNip, KolKonto };
+
+GridModel::CellStyle stylWyniku(WynikBialejListy wynik)
+{
+    GridModel::CellStyle s;
+    switch (wynik) {
+    case WynikBialejListy::Czynny:
+    case WynikBialejListy::Zwolniony:  // on the list: the account may be paid
+        s.background = QColor(0xc8, 0xec, 0xc8);
+        s.foreground = QColor(0x00, 0x5a, 0x00);
+        break;
+    case WynikBialejListy::NieFiguruje:  // the pair is not on the list: check before paying
+        s.background = QColor(0xf6, 0xc4, 0xc4);
+        s.foreground = QColor(0x90, 0x00, 0x00);
+        s.bold = true;
+        break;
+    case WynikBialejListy::KontoNiepelne:  // the record needs mending before it can be checked
+        s.background = QColor(0xfb, 0xe3, 0xb0);
+        s.foreground = QColor(0x80, 0x4a, 0x00);
+        break;
+    case WynikBialejListy::BrakNipLubKonta:  // nothing to check
+        s.background = QColor(0xe4, 0xe4, 0xe4);
+        s.foreground = QColor(0x50, 0x50, 0x50);
+        break;
+    }
+    return s;
+}
+
+/// The report's lines as the grid shows them, built for the rows on screen.
+class WynikiBialejListy : public GridRowSource {
+public:
+    explicit WynikiBialejListy(QList<PozycjaRaportu> pozycje) : m_pozycje(std::move(pozycje)) {}
+
+    int rowCount() const override { return int(m_pozycje.size()); }
+    QString cell(int row, int col) const override
+    {
+        const PozycjaRaportu& p = m_pozycje[row];
+        switch (col) {
+        case KolWynik: return opisWyniku(p.wynik);
+        case KolSkrot: return p.skrot;
+        case KolNazwa: return p.nazwa;
+        case KolNip: return p.nip;
+        case KolKonto: return p.konto;
+        }
+        return {};
+    }
+    GridModel::CellStyle style(int row, int col) const override
+    {
+        return col == KolWynik ? stylWyniku(m_pozycje[row].wynik) : GridModel::CellStyle{};
+    }
+
+private:
+    QList<PozycjaRaportu> m_pozycje;
+};
+
 } // namespace
 
 frmBialaLista::frmBialaLista(Session& session, Dialogs& dialogs, QWidget* parent)
@@ -44,7 +101,7 @@ void frmBialaLista::zbudujOkno()
 {
     setObjectName(QStringLiteral("frmBialaLista"));
     setWindowTitle(QStringLiteral("Biała lista VAT - sprawdzenie kontrahentów"));
-    resize(900, 560);
+    resize(1100, 600);
 
     auto* glowny = new QVBoxLayout(this);
     auto* wiersz = new QHBoxLayout;
@@ -67,9 +124,9 @@ void frmBialaLista::zbudujOkno()
     grdWyniki = new Grid(this);
     grdWyniki->setObjectName(QStringLiteral("grdWyniki"));
     grdWyniki->setFixedFirstColumn(false);
-    grdWyniki->setColumns({QStringLiteral("Skrót"), QStringLiteral("Nazwa"), QStringLiteral("NIP"),
-                           QStringLiteral("Numer konta"), QStringLiteral("Wynik")},
-                          {1800, 5400, 1650, 4200, 1900});
+    grdWyniki->setColumns({QStringLiteral("Wynik"), QStringLiteral("Skrót"), QStringLiteral("Nazwa"),
+                           QStringLiteral("NIP"), QStringLiteral("Numer konta")},
+                          {2400, 1800, 5400, 1650, 4200});
     glowny->addWidget(grdWyniki, 1);
 
     auto* dol = new QHBoxLayout;
@@ -194,13 +251,9 @@ void frmBialaLista::pokazRaport(const QString& sciezkaRaportu)
 {
     const RaportBialejListy& r = *m_raport;
     QList<int> ile(5, 0);
-    QList<QStringList> wiersze;
-    wiersze.reserve(r.pozycje.size());
-    for (const PozycjaRaportu& p : r.pozycje) {
+    for (const PozycjaRaportu& p : r.pozycje)
         ++ile[int(p.wynik)];
-        wiersze.append({p.skrot, p.nazwa, p.nip, p.konto, opisWyniku(p.wynik)});
-    }
-    grdWyniki->setRows(std::move(wiersze));
+    grdWyniki->setRowSource(std::make_shared<WynikiBialejListy>(r.pozycje));
 
     const QDate dataPliku = QDate::fromString(QString::fromLatin1(r.dataPliku), QStringLiteral("yyyyMMdd"));
     QString tekst = QStringLiteral("Plik płaski z dnia %1: sprawdzono %2 kontrahentów - czynny %3, zwolniony %4, "

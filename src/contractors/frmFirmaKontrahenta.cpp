@@ -1,9 +1,11 @@
 #include "contractors/frmFirmaKontrahenta.h"
 
+#include "contractors/BialaLista.h"
 #include "contractors/frmKontrahenci.h"
 #include "core/Nrb.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
+#include "transfers/Nip.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
 
@@ -66,6 +68,8 @@ void frmFirmaKontrahenta::zbudujOkno()
     txtNazwiskoK = pole(QStringLiteral("txtNazwiskoK"), this);
     txtImieK = pole(QStringLiteral("txtImieK"), this);
     txtNIPpesK = pole(QStringLiteral("txtNIPpesK"), this);
+    lbNipK = new QLabel(this);
+    lbNipK->setObjectName(QStringLiteral("lbNipK"));
     txtRegonK = pole(QStringLiteral("txtRegonK"), this);
     txtKODK = pole(QStringLiteral("txtKODK"), this);
     txtPocztK = pole(QStringLiteral("txtPocztK"), this);
@@ -81,6 +85,10 @@ void frmFirmaKontrahenta::zbudujOkno()
     const int szerokoscKonta = fontMetrics().horizontalAdvance(QString(34, QLatin1Char('0')));
     txtKonto1K->setMinimumWidth(szerokoscKonta);
     txtKonto2K->setMinimumWidth(szerokoscKonta);
+    // Room for a NIP written with hyphens; the mark keeps one width whatever
+    // it says, so the boxes do not move while the NIP is typed.
+    txtNIPpesK->setMinimumWidth(fontMetrics().horizontalAdvance(QString(13, QLatin1Char('0'))));
+    lbNipK->setFixedWidth(lbNipK->fontMetrics().horizontalAdvance(QStringLiteral("NIP \u2717 błędny ")));
     lbNrbKonto1K = new QLabel(this);
     lbNrbKonto1K->setObjectName(QStringLiteral("lbNrbKonto1K"));
     lbNrbKonto2K = new QLabel(this);
@@ -143,7 +151,10 @@ void frmFirmaKontrahenta::zbudujOkno()
     g->addWidget(txtImieK, r, 1, 1, 3);
     ++r;
     g->addWidget(etykieta(QStringLiteral("Nip "), txtNIPpesK), r, 0);
-    g->addWidget(txtNIPpesK, r, 1);
+    auto* nip = new QHBoxLayout;
+    nip->addWidget(txtNIPpesK, 1);
+    nip->addWidget(lbNipK);
+    g->addLayout(nip, r, 1);
     g->addWidget(etykieta(QStringLiteral("Regon / Pesel"), txtRegonK), r, 2);
     g->addWidget(txtRegonK, r, 3);
     ++r;
@@ -242,6 +253,7 @@ void frmFirmaKontrahenta::zbudujOkno()
         cmdZmianyK->setVisible(true);
     });
     connect(txtKonto2K, &QLineEdit::textChanged, this, [this] { sprawdzKonto(txtKonto2K, lbNrbKonto2K); });
+    connect(txtNIPpesK, &QLineEdit::textChanged, this, &frmFirmaKontrahenta::sprawdzNipKarty);
     for (QLineEdit* e : {txtSkrotK, txtNazwiskoK, txtImieK, txtNIPpesK})
         connect(e, &QLineEdit::textEdited, cmdZmianyK, [this] { cmdZmianyK->setVisible(true); });
 
@@ -278,6 +290,57 @@ void frmFirmaKontrahenta::sprawdzKonto(QLineEdit* konto, QLabel* znak)
         znak->setStyleSheet(QStringLiteral("color: darkred"));
         break;
     }
+}
+
+// The check digit verdict of "Sprawdź NIP" in the transfer window, shown
+// quietly. Blanks, hyphens and a leading "PL" are not held against a NIP here:
+// the mark is about its digits.
+void frmFirmaKontrahenta::sprawdzNipKarty()
+{
+    const QString nip = txtNIPpesK->text();
+    if (nip.trimmed().isEmpty()) {
+        lbNipK->clear();
+        lbNipK->setToolTip(QString());
+        return;
+    }
+    const QByteArray cyfry = nipDoSprawdzenia(nip);
+    switch (sprawdzNip(cyfry.isEmpty() ? nip : QString::fromLatin1(cyfry))) {
+    case WynikNip::ZeSpacjami:
+    case WynikNip::ZlaDlugosc:
+        lbNipK->setText(QStringLiteral("nie NIP"));
+        lbNipK->setToolTip(QStringLiteral("To nie jest 10-cyfrowy NIP"));
+        lbNipK->setStyleSheet(QStringLiteral("color: gray"));
+        break;
+    case WynikNip::Bledny:
+        lbNipK->setText(QStringLiteral("NIP \u2717 błędny"));
+        lbNipK->setToolTip(QStringLiteral("Cyfra kontrolna nie zgadza się z numerem - sprawdź NIP"));
+        lbNipK->setStyleSheet(QStringLiteral("color: darkred"));
+        break;
+    case WynikNip::Poprawny:
+        lbNipK->setText(QStringLiteral("NIP \u2713"));
+        lbNipK->setToolTip(QStringLiteral("Cyfra kontrolna NIP jest poprawna"));
+        lbNipK->setStyleSheet(QStringLiteral("color: darkgreen"));
+        break;
+    }
+}
+
+bool frmFirmaKontrahenta::kontaPotwierdzone()
+{
+    QLineEdit* bledne = nullptr;
+    for (QLineEdit* konto : {txtKonto1K, txtKonto2K}) {
+        if (sprawdzNrb(konto->text()) == StanNrb::Bledny) {
+            bledne = konto;
+            break;
+        }
+    }
+    if (!bledne)
+        return true;
+    if (m_dialogs.messageBox(pytanieBlednegoNrb(QStringLiteral("zapisać kontrahenta")), QStringLiteral("Numer konta"),
+                             Icon::Question, Buttons::YesNoDefaultNo)
+        == Answer::Yes)
+        return true;
+    bledne->setFocus();
+    return false;
 }
 
 void frmFirmaKontrahenta::kodZmieniony(const QString& kod)
@@ -416,6 +479,8 @@ void frmFirmaKontrahenta::zapiszZmiany()
             txtSkrotK->setFocus();
             return;
         }
+        if (!kontaPotwierdzone())
+            return;
         Kontrahent nowy = k;
         nowy[Platnosc].clear();
         nowy[BankK].clear();
@@ -429,6 +494,8 @@ void frmFirmaKontrahenta::zapiszZmiany()
         emit dopisano();
         return;
     }
+    if (!kontaPotwierdzone())
+        return;
     if (!wykonaj([&](bool nadpisz) { return zmienWPliku(plik(), m_lista.nazwa, m_lista.skrot, k, nadpisz); }))
         return;
     m_dialogs.messageBox(QStringLiteral("Zmiany zostały wprowadzone"), kAppTitle, Icon::Exclamation);

@@ -32,7 +32,7 @@ struct KontekstListy {
 /// editing, or empty boxes for a new one (Session::TrybKontrahenta 4).
 /// Every box carries the name of the record field it edits as objectName.
 /// Beside each account box a quiet mark tells whether the number has valid
-/// NRB check digits.
+/// NRB check digits, beside the NIP box whether the NIP's check digit is right.
 class frmFirmaKontrahenta : public QWidget {
     Q_OBJECT
 
@@ -63,6 +63,10 @@ private:
     void zakup();
     void kodZmieniony(const QString& kod);
     void sprawdzKonto(QLineEdit* konto, QLabel* znak);
+    void sprawdzNipKarty();
+    /// An account of 26 digits with wrong check digits is saved only when the
+    /// user says so; "No" leaves the focus on that account.
+    bool kontaPotwierdzone();
 
     bool wykonaj(const std::function<kontrahenci::WynikOperacji(bool nadpisz)>& operacja);
 
@@ -78,6 +82,7 @@ private:
     QLineEdit* txtNazwiskoK = nullptr;
     QLineEdit* txtImieK = nullptr;
     QLineEdit* txtNIPpesK = nullptr;
+    QLabel* lbNipK = nullptr;
     QLineEdit* txtRegonK = nullptr;
     QLineEdit* txtKODK = nullptr;
     QLineEdit* txtPocztK = nullptr;

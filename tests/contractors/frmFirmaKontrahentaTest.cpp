@@ -224,6 +224,86 @@ TEST_F(KartaTest, EditRewritesOnlyTheRecordsOfThatNameAndShortName)
     EXPECT_EQ(po[1], oczekiwany);  // ordinal, payment, bank, last amount and title kept
 }
 
+TEST_F(KartaTest, NipBoxShowsQuietlyWhetherTheCheckDigitIsRight)
+{
+    dwaIEdycjaDrugiego();
+    QLabel* znak = kontrolka<QLabel>(karta, u"lbNipK"_s);
+    const struct {
+        QString nip;
+        QString znak;
+    } przypadki[] = {
+        {u"5260250274"_s, u"NIP \u2713"_s},
+        {u"5260250275"_s, u"NIP \u2717 błędny"_s},
+        {u"PL 526-025-02-74"_s, u"NIP \u2713"_s},
+        {u"526-025-02-75"_s, u"NIP \u2717 błędny"_s},
+        {u"526025027"_s, u"nie NIP"_s},
+        {u"52602502A4"_s, u"NIP \u2717 błędny"_s},
+        {u""_s, u""_s},
+    };
+    for (const auto& p : przypadki) {
+        pole(u"txtNIPpesK"_s)->clear();
+        QTest::keyClicks(pole(u"txtNIPpesK"_s), p.nip);
+        EXPECT_EQ(znak->text(), p.znak) << p.nip.toStdString();
+    }
+    EXPECT_TRUE(d.shown().isEmpty());
+}
+
+// Wrong check digits are asked about before saving, "No" by default; only
+// "Yes" writes the record. A wrong NIP is marked and never stops the save.
+TEST_F(KartaTest, AccountWithWrongCheckDigitsIsSavedOnlyAfterYes)
+{
+    const QString bledne = u"61109010140000071219812875"_s;
+    const struct {
+        int tryb;
+        QString konto;  // box typed into
+    } przypadki[] = {{0, u"txtKonto1K"_s}, {0, u"txtKonto2K"_s}, {4, u"txtKonto1K"_s}};
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.konto.toStdString() + " mode " + std::to_string(p.tryb));
+        d.clear();
+        QList<Kontrahent> l = dwaIEdycjaDrugiego();
+        if (p.tryb == 4) {
+            s.TrybKontrahenta = 4;
+            karta.otworz({3, 2, u"Beta"_s, u"bet"_s});
+            QTest::keyClicks(pole(u"txtSkrótK"_s), u"nowy"_s);
+        }
+        const QByteArray przed = dir.readBytes(kPlikKontrahentow);
+        pole(p.konto)->clear();
+        QTest::keyClicks(pole(p.konto), bledne);
+        pole(u"txtNIPpesK"_s)->clear();
+        QTest::keyClicks(pole(u"txtNIPpesK"_s), u"1234567890"_s);
+        EXPECT_EQ(kontrolka<QLabel>(karta, u"lbNipK"_s)->text(), u"NIP \u2717 błędny"_s);
+
+        d.answer(Answer::No);
+        kliknij(u"cmdZmianyK"_s);
+        ASSERT_EQ(d.shown().size(), 1);
+        EXPECT_EQ(d.shown()[0].text, u"Numer konta ma błędne cyfry kontrolne. Czy mimo to zapisać kontrahenta?"_s);
+        EXPECT_EQ(d.shown()[0].buttons, Buttons::YesNoDefaultNo);
+        EXPECT_EQ(dir.readBytes(kPlikKontrahentow), przed);  // nothing written
+        EXPECT_TRUE(karta.isVisible());
+        EXPECT_EQ(tekst(p.konto), bledne);
+        EXPECT_EQ(tekst(u"txtNIPpesK"_s), u"1234567890"_s);
+
+        d.answer(Answer::Yes);
+        kliknij(u"cmdZmianyK"_s);
+        ASSERT_EQ(d.shown().size(), 3);
+        EXPECT_EQ(d.shown()[1].text, d.shown()[0].text);
+        const QList<Kontrahent> po = naDysku();
+        const Kontrahent& zapisany = p.tryb == 4 ? po.constLast() : po[1];
+        ASSERT_EQ(po.size(), p.tryb == 4 ? 3 : 2);
+        EXPECT_EQ(zapisany[p.konto == u"txtKonto1K"_s ? NrRachunku1K : NrRachunku2K], bledne);
+        EXPECT_EQ(zapisany[NipKontr], u"1234567890"_s);
+        EXPECT_EQ(po[0], l[0]);
+    }
+
+    // A right account and a number that is not 26 digits are saved without a question.
+    d.clear();
+    dwaIEdycjaDrugiego();
+    pole(u"txtKonto2K"_s)->setText(u"DE89370400440532013000"_s);
+    kliknij(u"cmdZmianyK"_s);
+    EXPECT_EQ(d.texts(), QStringList{u"Zmiany zostały wprowadzone"_s});
+    EXPECT_EQ(naDysku()[1][NrRachunku2K], u"DE89370400440532013000"_s);
+}
+
 TEST_F(KartaTest, DoPrzelewuHandsTheBoxesOnOrAsksForAName)
 {
     const QList<Kontrahent> l = dwaIEdycjaDrugiego();
