@@ -64,19 +64,36 @@ QStringList wierszSiatki(const Kontrahent& k)
     return out;
 }
 
+namespace {
+
+void dopiszRekord(QuoteWriter& zapis, const Kontrahent& k, const QList<bool>& nieustawione)
+{
+    for (int i = 0; i < kWartosciKontrahenta; ++i) {
+        const QString& v = k.w[static_cast<size_t>(i)];
+        if (i == NrKol)
+            zapis.number(v);
+        else if (v.isEmpty() && nieustawione.value(i))
+            zapis.empty();  // still never set: stays an empty line
+        else
+            zapis.text(v);  // passes through ZamienCudzyslow
+        zapis.endLine();
+    }
+}
+
+} // namespace
+
 QString tekstPliku(const QList<Kontrahent>& lista)
 {
     QuoteWriter zapis;
-    for (const Kontrahent& k : lista) {
-        for (int i = 0; i < kWartosciKontrahenta; ++i) {
-            const QString& v = k.w[static_cast<size_t>(i)];
-            if (i == NrKol)
-                zapis.number(v);
-            else
-                zapis.text(v);  // passes through ZamienCudzyslow
-            zapis.endLine();
-        }
-    }
+    for (const Kontrahent& k : lista)
+        dopiszRekord(zapis, k, {});
+    return zapis.result();
+}
+
+QString tekstRekordu(const Kontrahent& k, const QList<bool>& nieustawione)
+{
+    QuoteWriter zapis;
+    dopiszRekord(zapis, k, nieustawione);
     return zapis.result();
 }
 

@@ -69,6 +69,10 @@ QStringList wierszSiatki(const Kontrahent& k);
 /// Text of the whole file: the ordinal bare, every other value quoted (with
 /// its double quotes turned into two apostrophes), one value per line, CR LF.
 QString tekstPliku(const QList<Kontrahent>& lista);
+/// One record's text, as tekstPliku writes it, except that a value still
+/// empty whose flag in `nieustawione` is set (it was an empty line, never set)
+/// is written as nothing again: rewriting a record changes only its values.
+QString tekstRekordu(const Kontrahent& k, const QList<bool>& nieustawione);
 
 /// The contractors of a file as it was read.
 struct OdczytKontrahentow {

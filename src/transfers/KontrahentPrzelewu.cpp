@@ -128,13 +128,18 @@ ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzel
     qsizetype poczatek = -1;
     qsizetype koniec = -1;
     Kontrahent stary;
+    QList<bool> nieustawione;  // which values of the record were empty lines
     qsizetype liczbaWartosci = 0;
     QStringList wartosci;
+    QList<bool> puste;
     while (!czytnik.atEnd()) {
         const qsizetype start = czytnik.position();
         wartosci.clear();
-        for (int i = 0; i < kWartosciKontrahenta && !czytnik.atEnd(); ++i)
+        puste.clear();
+        for (int i = 0; i < kWartosciKontrahenta && !czytnik.atEnd(); ++i) {
             wartosci.append(czytnik.next());
+            puste.append(czytnik.lastWasEmptyLine());
+        }
         liczbaWartosci += wartosci.size();
         bool ok = false;
         if (poczatek < 0 && wartosci.size() == kWartosciKontrahenta
@@ -142,6 +147,7 @@ ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzel
             poczatek = start;
             koniec = czytnik.position();
             stary = Kontrahent::zWartosci(wartosci);
+            nieustawione = puste;
         }
     }
     if (czytnik.truncated() || liczbaWartosci % kWartosciKontrahenta != 0) {
@@ -156,7 +162,7 @@ ZapisKontrahenta zapiszKontrahentaZWpisu(const QString& sciezka, const WpisPrzel
         return z;
     }
     QString tekst = plik.text;
-    tekst.replace(poczatek, koniec - poczatek, tekstPliku({zapisanyZWpisu(stary, w, przekazany)}));
+    tekst.replace(poczatek, koniec - poczatek, tekstRekordu(zapisanyZWpisu(stary, w, przekazany), nieustawione));
     if (!rewriteTextFile(sciezka, tekst, &z.blad))
         z.wynik = WynikZapisu::BladZapisu;
     return z;

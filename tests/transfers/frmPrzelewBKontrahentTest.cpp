@@ -206,7 +206,13 @@ TEST_F(KontrahentWPrzelewie, SavingAfterAHandOverWritesOnlyWhatTheUserChanged)
     lista[1][Telefon] = QStringLiteral("601 200 300");
     lista[1][NrRachunku1K] = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
     lista[1][OstVatK] = QStringLiteral("0");
-    ASSERT_TRUE(zapiszKontrahentow(plik(), lista));
+    lista[1][WWWK].clear();
+    // Apteka's empty values were never set: empty lines, not "".
+    QString tekstPliku = kontrahenci::tekstPliku(lista);
+    const qsizetype od = tekstPliku.indexOf(QStringLiteral("\r\n\"Apteka\""));
+    const qsizetype rekord = tekstPliku.indexOf(QStringLiteral("\"Browar\"")) - od;
+    tekstPliku.replace(od, rekord, tekstPliku.mid(od, rekord).replace(QStringLiteral("\r\n\"\"\r\n"), QStringLiteral("\r\n\r\n")));
+    dir.writeText(kPlikKontrahentow, tekstPliku);
     d.type(QStringLiteral("BRO"));
     kliknij(&okno, "cmdZnajd");
     EXPECT_EQ(tekst("txtPoczta"), lista[2][Poczta]);
@@ -234,4 +240,7 @@ TEST_F(KontrahentWPrzelewie, SavingAfterAHandOverWritesOnlyWhatTheUserChanged)
     ASSERT_EQ(zapisane.size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(zapisane[i].w, oczekiwane[i].w) << i;
+    // Byte for byte, only the amount's line changed.
+    tekstPliku.replace(QStringLiteral("\"%1\"").arg(lista[1][OstKwotaK]), QStringLiteral("\"250\""));
+    EXPECT_EQ(dir.readBytes(kPlikKontrahentow), tekstPliku.toLatin1());
 }
