@@ -108,6 +108,14 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
     EXPECT_EQ(w<QLabel>("lbdata")->text(), QStringLiteral("08-12-2026"));
     EXPECT_EQ(w<QLabel>("lbSciezkaEcorponet")->text(), dir.path() + QStringLiteral("/DoECorponet"));
     EXPECT_EQ(w<QLabel>("lbSciezkaPaczek")->text(), dir.path() + QStringLiteral("/Paczki"));
+    // The export file list has its own caption right above it.
+    auto* lbPaczki = w<QLabel>("lbPaczkiWyslane");
+    auto* pliki = w<QListWidget>("FileList1");
+    ASSERT_NE(lbPaczki, nullptr);
+    EXPECT_EQ(lbPaczki->text(), QStringLiteral("Paczki wysłane do Ekorponet"));
+    EXPECT_EQ(lbPaczki->buddy(), pliki);
+    EXPECT_TRUE(lbPaczki->isVisible());
+    EXPECT_LT(lbPaczki->mapTo(&okno, QPoint(0, lbPaczki->height())).y(), pliki->mapTo(&okno, QPoint(0, 1)).y());
     EXPECT_EQ(tekst("txtMiesiac"), QStringLiteral("12"));
     EXPECT_EQ(tekst("txtROKA"), QStringLiteral("2026"));
     EXPECT_EQ(w<QGroupBox>("Frame3")->title(), QStringLiteral("Drukarka-Igłowa"));
