@@ -523,12 +523,16 @@ TEST_F(OknoPrzelewu, DepositBanknoteListStaysInItsColumns)
         kliknij("cmdDRUKUJ");
         ASSERT_FALSE(drukarka.wydruki.isEmpty());
         QStringList linie;
+        QList<qsizetype> kolumny;  // where each line of the list starts
         for (const PrintLine& l : drukarka.wydruki.last().pages().value(0).lines) {
             const qsizetype zl = l.text.indexOf(QStringLiteral("zł * "));
-            if (zl >= 5)
+            if (zl >= 5) {
                 linie << l.text.mid(zl - 5);
+                kolumny << zl - 5;
+            }
         }
         ASSERT_EQ(linie.size(), 4);
+        EXPECT_EQ(kolumny, QList<qsizetype>(4, kolumny[0]));
         const QString n = QString::number(ile).rightJustified(4);
         const auto v = [ile](int zl, int szer) { return QString::number(ile * zl).rightJustified(szer); };
         EXPECT_EQ(linie[0], QStringLiteral("    1zł * ") + n + u'=' + v(1, 5) + QStringLiteral(" ||    20zł * ") + n
