@@ -45,7 +45,8 @@ done
 mkdir "$work/deb"
 dpkg-deb -x "$deb" "$work/deb"
 desktop-file-validate "$work/deb/usr/share/applications/remitto.desktop" || fail "desktop entry does not validate"
-appstreamcli validate --no-net --pedantic "$work/deb/usr/share/metainfo/com.example.remitto.metainfo.xml" \
+# The AppStream description, together with the desktop entry it names.
+appstreamcli validate-tree --no-net --pedantic "$work/deb" \
   > "$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "AppStream description does not validate"; }
 # The screenshot the description names is the one the package ships.
 shot="$(sed -n 's|.*<image[^>]*>[^<]*/\([^/<]*\)</image>.*|\1|p' "$work/deb/usr/share/metainfo/com.example.remitto.metainfo.xml")"
