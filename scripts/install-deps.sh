@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libgtest-dev qt6-translations-l10n
           fonts-liberation2 fonts-dejavu-core poppler-utils
-          dpkg-dev file desktop-file-utils clang libclang-rt-dev libarchive-dev)
+          dpkg-dev file desktop-file-utils appstream lintian man-db
+          clang libclang-rt-dev libarchive-dev)
 
 missing=()
 for p in "${packages[@]}"; do

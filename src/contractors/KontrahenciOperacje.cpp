@@ -5,6 +5,7 @@
 #include "core/modZmiene.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 
 namespace remitto::kontrahenci {
@@ -15,13 +16,34 @@ void przenumeruj(QList<Kontrahent>& lista)
         lista[i][NrKol] = QString::number(i + 1);
 }
 
+namespace {
+
+/// What duplicate removal compares: name, account number and short name.
+QString kluczPodwojnych(const Kontrahent& k)
+{
+    return k[NazwaKontrahenta] + k[NrRachunku1K] + k[SkrotK];
+}
+
+} // namespace
+
 QList<Kontrahent> posortowaneWgNazwy(QList<Kontrahent> lista)
 {
+    // Equal names keep their file order, except that records duplicate
+    // removal takes as equal are gathered at the place of the first of them,
+    // so that they become neighbours.
     QStringList nazwy;
+    QList<int> grupy;
+    QHash<QString, int> pierwszy;
     nazwy.reserve(lista.size());
-    for (const Kontrahent& k : lista)
-        nazwy.append(k[NazwaKontrahenta]);
-    const QList<int> kolejnosc = porzadekOgolny(nazwy);
+    grupy.reserve(lista.size());
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        nazwy.append(lista[i][NazwaKontrahenta]);
+        const QString klucz = kluczPodwojnych(lista[i]);
+        if (!pierwszy.contains(klucz))
+            pierwszy.insert(klucz, int(i));
+        grupy.append(pierwszy.value(klucz));
+    }
+    const QList<int> kolejnosc = porzadekOgolny(nazwy, grupy);
     QList<Kontrahent> out;
     out.reserve(lista.size());
     for (int i : kolejnosc)
@@ -55,11 +77,10 @@ QList<Kontrahent> bezKontrahenta(QList<Kontrahent> lista, int nr)
 
 QList<Kontrahent> bezPodwojnych(QList<Kontrahent> lista)
 {
-    auto klucz = [](const Kontrahent& k) { return k[NazwaKontrahenta] + k[NrRachunku1K] + k[SkrotK]; };
     QList<Kontrahent> zostaja;
     zostaja.reserve(lista.size());
     for (Kontrahent& k : lista) {
-        if (!zostaja.isEmpty() && klucz(zostaja.constLast()) == klucz(k))
+        if (!zostaja.isEmpty() && kluczPodwojnych(zostaja.constLast()) == kluczPodwojnych(k))
             continue;
         zostaja.append(std::move(k));
     }

@@ -18,8 +18,10 @@ namespace remitto::kontrahenci {
 /// Ordinals 1, 2, 3 ... in list order.
 void przenumeruj(QList<Kontrahent>& lista);
 
-/// Sorted by name in the grids' generic order (equal names keep their order),
-/// renumbered.
+/// Sorted by name in the grids' generic order, renumbered. Equal names keep
+/// their order, except that records with the same name + account 1 + short
+/// name (what duplicate removal compares) are gathered at the first one's
+/// place, so that they become neighbours.
 QList<Kontrahent> posortowaneWgNazwy(QList<Kontrahent> lista);
 
 /// Without every record whose ordinal, read as a number, is `nr`; renumbered.

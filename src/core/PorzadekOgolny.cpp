@@ -23,9 +23,7 @@ std::optional<double> jakoLiczba(const QString& tekst)
     return v;
 }
 
-} // namespace
-
-QList<int> porzadekOgolny(const QStringList& wartosci, bool malejaco)
+QList<int> porzadek(const QStringList& wartosci, bool malejaco, const QList<int>* dalej)
 {
     struct Klucz {
         std::optional<double> liczba;
@@ -47,6 +45,8 @@ QList<int> porzadekOgolny(const QStringList& wartosci, bool malejaco)
             c = *ka.liczba < *kb.liczba ? -1 : (*kb.liczba < *ka.liczba ? 1 : 0);
         else
             c = ka.tekst.compare(kb.tekst);
+        if (c == 0 && dalej)
+            c = (*dalej)[a] < (*dalej)[b] ? -1 : ((*dalej)[b] < (*dalej)[a] ? 1 : 0);
         return malejaco ? c > 0 : c < 0;
     };
     // Bottom-up merge sort: stable, and safe even where numbers and texts
@@ -68,6 +68,19 @@ QList<int> porzadekOgolny(const QStringList& wartosci, bool malejaco)
         kolejnosc.swap(praca);
     }
     return kolejnosc;
+}
+
+} // namespace
+
+QList<int> porzadekOgolny(const QStringList& wartosci, bool malejaco)
+{
+    return porzadek(wartosci, malejaco, nullptr);
+}
+
+QList<int> porzadekOgolny(const QStringList& wartosci, const QList<int>& dalej)
+{
+    Q_ASSERT(dalej.size() == wartosci.size());
+    return porzadek(wartosci, false, &dalej);
 }
 
 } // namespace remitto

@@ -11,4 +11,8 @@ namespace remitto {
 /// the positions of `wartosci` in sorted order; equal values keep their order.
 QList<int> porzadekOgolny(const QStringList& wartosci, bool malejaco = false);
 
+/// Ascending as above; values that compare equal are ordered further by
+/// `dalej` (one number per value), rows equal in both keeping their order.
+QList<int> porzadekOgolny(const QStringList& wartosci, const QList<int>& dalej);
+
 } // namespace remitto

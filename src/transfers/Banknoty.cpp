@@ -1,5 +1,7 @@
 #include "transfers/Banknoty.h"
 
+#include "core/Amount.h"
+
 namespace remitto {
 
 Specyfikacja specyfikacjaBanknotow(const std::array<QString, 8>& ilosci)
@@ -21,6 +23,16 @@ Specyfikacja specyfikacjaBanknotow(const std::array<QString, 8>& ilosci)
         s.razem += s.kwoty[i];
     }
     return s;
+}
+
+PodpisySpecyfikacji podpisySpecyfikacji(const Specyfikacja& s)
+{
+    PodpisySpecyfikacji p;
+    for (size_t i = 0; i < kNominaly.size(); ++i)
+        p.kwoty[i] = QString::number(s.kwoty[i] / 100);  // whole notes and coins of 1 zł and more
+    p.sztuk = QString::number(s.sztuk);
+    p.razem = formatAmount(s.razem);
+    return p;
 }
 
 } // namespace remitto

@@ -23,4 +23,15 @@ struct Specyfikacja {
 /// Pieces and amounts from the eight count texts (empty = 0).
 Specyfikacja specyfikacjaBanknotow(const std::array<QString, 8>& ilosci);
 
+/// The captions of the frame, as the window shows them and the deposit form
+/// prints them.
+struct PodpisySpecyfikacji {
+    /// count x face value in whole złoty ("400"), per face value; "0" for an
+    /// empty or unreadable count
+    std::array<QString, 8> kwoty;
+    QString sztuk;  ///< pieces altogether
+    QString razem;  ///< amount altogether, with grosze ("457,00")
+};
+PodpisySpecyfikacji podpisySpecyfikacji(const Specyfikacja& s);
+
 } // namespace remitto

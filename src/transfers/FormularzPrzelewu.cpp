@@ -294,14 +294,23 @@ PrintJob formularzWplaty(const PolaPrzelewu& p, const Session& s)
                             "--------------------"));
     job.gap(12);
 
-    // Lower form: the slip on the left, the banknote list on the right.
-    job.line(obieKopie(w.nazwa, liniaSpecyfikacji(p, 1, 20)));
+    // Lower form: the slip on the left, the banknote list on the right. The
+    // list's four lines start in one column: each left copy is filled with
+    // blanks to the longest of the four before the 58 blanks.
+    const QString lewe[] = {w.nazwa, w.adres, w.konto, kPrzedXWplaty + kPrzedKwota + w.kwota};
+    qsizetype szerokosc = 0;
+    for (const QString& l : lewe)
+        szerokosc = std::max(szerokosc, l.size());
+    const auto wLiniiListy = [&](int i, int lewy, int prawy) {
+        return obieKopie(lewe[i].leftJustified(szerokosc), liniaSpecyfikacji(p, lewy, prawy));
+    };
+    job.line(wLiniiListy(0, 1, 20));
     job.gap(11);
-    job.line(obieKopie(w.adres, liniaSpecyfikacji(p, 2, 50)));
+    job.line(wLiniiListy(1, 2, 50));
     job.gap(d.igla ? 10 : 11);
-    job.line(obieKopie(w.konto, liniaSpecyfikacji(p, 5, 100)));
+    job.line(wLiniiListy(2, 5, 100));
     job.gap(d.gruby ? 6 : 10);
-    job.line(obieKopie(kPrzedXWplaty + kPrzedKwota + w.kwota, liniaSpecyfikacji(p, 10, 200)));
+    job.line(wLiniiListy(3, 10, 200));
     job.gap(4);
     job.line(obieKopie(slowa, QStringLiteral(" =========================================================================")), 8);
     job.gap(5);

@@ -75,12 +75,13 @@ void frmPrzelewB::drukuj()
     pola.txtOkres = txtOkres->text();
     pola.txtNrOkresu = txtNrOkresu->text();
     pola.txtSymbol = txtSymbol->text();
-    for (size_t i = 0; i < m_ilosci.size(); ++i) {
+    for (size_t i = 0; i < m_ilosci.size(); ++i)
         pola.txtSztuk[i] = m_ilosci[i]->text();
-        pola.lbKwota[i] = m_kwoty[i]->text();
-    }
-    pola.lbRazemSzt = lbRazemSzt->text();
-    pola.lbRazemKwotaWplaty = lbRazemKwotaWplaty->text();
+    // The values as the frame shows them, from the counts, not read back from its labels.
+    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(specyfikacjaBanknotow(pola.txtSztuk));
+    pola.lbKwota = podpisy.kwoty;
+    pola.lbRazemSzt = podpisy.sztuk;
+    pola.lbRazemKwotaWplaty = podpisy.razem;
     pola.rodzajPrzelewu = m_session.RodzajPrzelewu;
     pola.rodzaj = rodzaj();
     drukujPrzelew(m_session, m_dialogs, *m_drukowanie, pola);

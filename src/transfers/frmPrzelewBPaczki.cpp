@@ -85,7 +85,7 @@ QWidget* frmPrzelewB::zbudujPaczki()
 
 QWidget* frmPrzelewB::zbudujEksport()
 {
-    auto* w = new QGroupBox(QStringLiteral("Ecorponet"), this);
+    auto* w = new QGroupBox(this);
     w->setObjectName(QStringLiteral("frEksport"));
     lbSciezkaEcorponet = etykieta(QString(), QStringLiteral("lbSciezkaEcorponet"), w);
     // One line, its end in view when the path is long: a wrapping label would
@@ -95,8 +95,11 @@ QWidget* frmPrzelewB::zbudujEksport()
     FileList1 = new QListWidget(w);
     FileList1->setObjectName(QStringLiteral("FileList1"));
     FileList1->setEnabled(false);
+    auto* lbPaczkiWyslane = etykieta(QStringLiteral("Paczki wysłane do Ekorponet"), QStringLiteral("lbPaczkiWyslane"), w);
+    lbPaczkiWyslane->setBuddy(FileList1);
     auto* v = new QVBoxLayout(w);
     v->addWidget(lbSciezkaEcorponet);
+    v->addWidget(lbPaczkiWyslane);
     v->addWidget(FileList1, 1);
     v->addWidget(przycisk(QStringLiteral("Paczka &Do Ecorponet"), QStringLiteral("cmdDoEcorponet"), w, false));
     v->addWidget(przycisk(QStringLiteral("Usuń wskazaną paczkę z Ecoropnet"), QStringLiteral("CmdUsunWskazanPaczke"),

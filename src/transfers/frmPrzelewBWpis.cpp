@@ -304,10 +304,15 @@ void frmPrzelewB::przeliczBanknoty()
     for (size_t i = 0; i < ilosci.size(); ++i)
         ilosci[i] = m_ilosci[i]->text();
     const Specyfikacja s = specyfikacjaBanknotow(ilosci);
-    for (size_t i = 0; i < ilosci.size(); ++i)
-        m_kwoty[i]->setText(s.bledne[i] ? QStringLiteral("?") : formatAmount(s.kwoty[i]));
-    lbRazemSzt->setText(QString::number(s.sztuk));
-    lbRazemKwotaWplaty->setText(formatAmount(s.razem));
+    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(s);
+    for (size_t i = 0; i < ilosci.size(); ++i) {
+        m_kwoty[i]->setText(podpisy.kwoty[i]);
+        // An unreadable count counts as 0; its field says so.
+        m_ilosci[i]->setStyleSheet(s.bledne[i] ? QStringLiteral("background-color: #FFC0C0;") : QString());
+        m_ilosci[i]->setToolTip(s.bledne[i] ? QStringLiteral("Nieczytelna liczba sztuk - liczona jako 0") : QString());
+    }
+    lbRazemSzt->setText(podpisy.sztuk);
+    lbRazemKwotaWplaty->setText(podpisy.razem);
 }
 
 } // namespace remitto

@@ -98,7 +98,7 @@ TEST_F(PlikTest, DuplicateRemovalKeepsTheFirstOfNeighboursAndCarriesHiddenFields
     a3[OstVatK] = u"zw"_s;
     Kontrahent male = a;
     male[NazwaKontrahenta] = u"nowak"_s;  // differs in case only: stays
-    Kontrahent daleko = a;             // equal but not a neighbour: stays
+    Kontrahent daleko = a;             // equal but not a neighbour: stays, sorted next to its twin
     Kontrahent b = pelnyKontrahent(6, u"Bąk"_s, u"BAK"_s);
     Kontrahent bSpacja = b;
     bSpacja[SkrotK] = u"BAK "_s;  // no trimming
@@ -108,11 +108,42 @@ TEST_F(PlikTest, DuplicateRemovalKeepsTheFirstOfNeighboursAndCarriesHiddenFields
     ASSERT_EQ(w.wynik, Wynik::Gotowe);
     EXPECT_EQ(w.zmienione, 2);
     const QList<Kontrahent> po = odczyt();
-    EXPECT_EQ(pole(po, NazwaKontrahenta), (QStringList{u"Bąk"_s, u"Bąk"_s, u"Nowak"_s, u"nowak"_s, u"Nowak"_s}));
+    EXPECT_EQ(pole(po, NazwaKontrahenta), (QStringList{u"Bąk"_s, u"Bąk"_s, u"Nowak"_s, u"Nowak"_s, u"nowak"_s}));
     EXPECT_EQ(pole(po, NrKol), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
     EXPECT_EQ(po[2][NrRachunku2K], a[NrRachunku2K]);
     EXPECT_EQ(po[2][OstVatK], a[OstVatK]);
     EXPECT_EQ(po[1][SkrotK], u"BAK "_s);
+}
+
+TEST_F(PlikTest, SortMakesIdenticalRecordsNeighboursSoDuplicateRemovalTakesThemAll)
+{
+    // Three copies of one record, with other contractors of the same name
+    // (one differing in letter case only) between them.
+    const Kontrahent kopia = pelnyKontrahent(1, u"Kowalski"_s, u"KOW"_s);
+    Kontrahent inny = pelnyKontrahent(2, u"Kowalski"_s, u"KOW2"_s);
+    Kontrahent male = pelnyKontrahent(3, u"kowalski"_s, u"KOW"_s);
+    male[NrRachunku1K] = kopia[NrRachunku1K];
+    Kontrahent kopia2 = kopia, kopia3 = kopia;
+    kopia2[OstKwotaK] = u"12,50"_s;  // not compared
+    const Kontrahent adam = pelnyKontrahent(4, u"Adamski"_s, u"ADA"_s);
+    zapisz({inny, kopia, male, kopia2, adam, kopia3});
+
+    ASSERT_EQ(sortujPlik(sciezka()).wynik, Wynik::Gotowe);
+    const QList<Kontrahent> posortowane = odczyt();
+    // Different records of equal name keep their order; the copies gather at
+    // the place of the first one.
+    EXPECT_EQ(pole(posortowane, SkrotK), (QStringList{u"ADA"_s, u"KOW2"_s, u"KOW"_s, u"KOW"_s, u"KOW"_s, u"KOW"_s}));
+    EXPECT_EQ(pole(posortowane, NazwaKontrahenta).mid(2),
+              (QStringList{u"Kowalski"_s, u"Kowalski"_s, u"Kowalski"_s, u"kowalski"_s}));
+    EXPECT_EQ(posortowane[3][OstKwotaK], kopia2[OstKwotaK]);  // file order within the copies
+
+    const WynikOperacji w = usunPodwojneZPliku(sciezka());
+    ASSERT_EQ(w.wynik, Wynik::Gotowe);
+    EXPECT_EQ(w.zmienione, 2);
+    const QList<Kontrahent> po = odczyt();
+    EXPECT_EQ(pole(po, NazwaKontrahenta), (QStringList{u"Adamski"_s, u"Kowalski"_s, u"Kowalski"_s, u"kowalski"_s}));
+    EXPECT_EQ(pole(po, SkrotK), (QStringList{u"ADA"_s, u"KOW2"_s, u"KOW"_s, u"KOW"_s}));
+    EXPECT_EQ(pole(po, NrKol), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
 }
 
 TEST_F(PlikTest, DamagedFileIsRewrittenOnlyWithConsent)

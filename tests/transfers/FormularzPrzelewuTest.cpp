@@ -266,11 +266,13 @@ TEST_F(DepositFixture, DepositFormLineByLine)
         line(QStringLiteral(" ---------------------------------------------------------+---- Specyfikacja "
                             "banknotów --------------------")),
         gap(12),
-        // Lower form: the slip on the left, the banknote list on the right.
-        line(n + k58 + QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240")), gap(11),
-        line(a + k58 + QStringLiteral("    2zł *     =    0 ||    50zł *     =     0")), gap(11),
+        // Lower form: the slip on the left, the banknote list on the right,
+        // its four lines starting in one column (the left copies filled to
+        // the longest of them, the account's 52 characters).
+        line(pad(n, 52) + k58 + QStringLiteral("    1zł *    3=    3 ||    20zł *   12=   240")), gap(11),
+        line(pad(a, 52) + k58 + QStringLiteral("    2zł *     =    0 ||    50zł *     =     0")), gap(11),
         line(k + k58 + QStringLiteral("    5zł *    1=    5 ||   100zł *    7=   700")), gap(10),
-        line(QStringLiteral("                  X") + amount + k58
+        line(pad(QStringLiteral("                  X") + amount, 52) + k58
              + QStringLiteral("   10zł *     =    0 ||   200zł * 1000=200000")),
         gap(4),
         line(words + k58 + QStringLiteral(" ========================================================================="), 8),

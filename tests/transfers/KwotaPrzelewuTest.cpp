@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
+using namespace Qt::StringLiterals;
 
 TEST(PoleSumowania, AddsAndSubtractsLeftToRightInGrosze)
 {
@@ -88,6 +89,11 @@ TEST(Banknoty, BanknoteFrameCountsPiecesAndAmounts)
     EXPECT_EQ(s.razem, 51700);
     const std::array<bool, 8> bledne = {false, false, false, false, true, false, true, false};
     EXPECT_EQ(s.bledne, bledne);
+    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(s);
+    const std::array<QString, 8> opisy = {u"400"_s, u"0"_s, u"50"_s, u"60"_s, u"0"_s, u"0"_s, u"0"_s, u"7"_s};
+    EXPECT_EQ(podpisy.kwoty, opisy);
+    EXPECT_EQ(podpisy.sztuk, u"13"_s);
+    EXPECT_EQ(podpisy.razem, u"517,00"_s);
 
     const Specyfikacja duza = specyfikacjaBanknotow({QStringLiteral("999999999")});
     EXPECT_EQ(duza.razem, 999999999LL * 20000);

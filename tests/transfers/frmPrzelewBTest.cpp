@@ -108,6 +108,14 @@ TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
     EXPECT_EQ(w<QLabel>("lbdata")->text(), QStringLiteral("08-12-2026"));
     EXPECT_EQ(w<QLabel>("lbSciezkaEcorponet")->text(), dir.path() + QStringLiteral("/DoECorponet"));
     EXPECT_EQ(w<QLabel>("lbSciezkaPaczek")->text(), dir.path() + QStringLiteral("/Paczki"));
+    // The export file list has its own caption right above it.
+    auto* lbPaczki = w<QLabel>("lbPaczkiWyslane");
+    auto* pliki = w<QListWidget>("FileList1");
+    ASSERT_NE(lbPaczki, nullptr);
+    EXPECT_EQ(lbPaczki->text(), QStringLiteral("Paczki wysłane do Ekorponet"));
+    EXPECT_EQ(lbPaczki->buddy(), pliki);
+    EXPECT_TRUE(lbPaczki->isVisible());
+    EXPECT_LT(lbPaczki->mapTo(&okno, QPoint(0, lbPaczki->height())).y(), pliki->mapTo(&okno, QPoint(0, 1)).y());
     EXPECT_EQ(tekst("txtMiesiac"), QStringLiteral("12"));
     EXPECT_EQ(tekst("txtROKA"), QStringLiteral("2026"));
     EXPECT_EQ(w<QGroupBox>("Frame3")->title(), QStringLiteral("Drukarka-Igłowa"));
@@ -399,13 +407,22 @@ TEST_F(OknoPrzelewu, BanknoteFrameAddsUp)
     wpisz("txt50zl", QStringLiteral("1"));
     wpisz("txt1zl", QStringLiteral("7"));
     wpisz("txt2zl", QStringLiteral("x"));
-    EXPECT_EQ(w<QLabel>("lbKwota200zl")->text(), QStringLiteral("400,00"));
-    EXPECT_EQ(w<QLabel>("lbKwota50zl")->text(), QStringLiteral("50,00"));
-    EXPECT_EQ(w<QLabel>("lbKwota1zl")->text(), QStringLiteral("7,00"));
-    EXPECT_EQ(w<QLabel>("lbKwota2zl")->text(), QStringLiteral("?"));
-    EXPECT_EQ(w<QLabel>("lbKwota100zl")->text(), QStringLiteral("0,00"));
+    // Values in whole złoty, as the printed form has room for them.
+    EXPECT_EQ(w<QLabel>("lbKwota200zl")->text(), QStringLiteral("400"));
+    EXPECT_EQ(w<QLabel>("lbKwota50zl")->text(), QStringLiteral("50"));
+    EXPECT_EQ(w<QLabel>("lbKwota1zl")->text(), QStringLiteral("7"));
+    EXPECT_EQ(w<QLabel>("lbKwota100zl")->text(), QStringLiteral("0"));
     EXPECT_EQ(w<QLabel>("lbRazemSzt")->text(), QStringLiteral("10"));
     EXPECT_EQ(w<QLabel>("lbRazemKwotaWplaty")->text(), QStringLiteral("457,00"));
+    // An unreadable count counts as 0 and its field is marked until it is mended.
+    EXPECT_EQ(w<QLabel>("lbKwota2zl")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(w("txt2zl")->toolTip().isEmpty());
+    EXPECT_FALSE(w("txt2zl")->styleSheet().isEmpty());
+    EXPECT_TRUE(w("txt1zl")->toolTip().isEmpty());
+    wpisz("txt2zl", QStringLiteral("3"));
+    EXPECT_EQ(w<QLabel>("lbKwota2zl")->text(), QStringLiteral("6"));
+    EXPECT_TRUE(w("txt2zl")->toolTip().isEmpty());
+    EXPECT_TRUE(w("txt2zl")->styleSheet().isEmpty());
 }
 
 TEST_F(OknoPrzelewu, NamesLoseDoubleQuotesAndPostalCodeFindsTheTown)
@@ -484,6 +501,52 @@ TEST_F(OknoPrzelewu, PrintButtonPrintsTheFormOfTheKindAndRecordsIt)
     kliknij("cmdDRUKUJ");
     EXPECT_EQ(ostatni().text, QStringLiteral(" Błąd wpisanej kwoty "));
     EXPECT_EQ(drukarka.wydruki.size(), 2);
+}
+
+// The banknote list of the printed deposit keeps its columns for counts of
+// 1 to 1000 pieces of every face value.
+TEST_F(OknoPrzelewu, DepositBanknoteListStaysInItsColumns)
+{
+    Drukarka drukarka;
+    okno.ustawDrukowanie(&drukarka);
+    otworz();
+    kliknij("opRodzaj3");
+    ustaw("txtNazwa1K", QStringLiteral("Piekarnia"));
+    ustaw("txtSkrótK", QStringLiteral("ALFA"));
+    ustaw("txtKontoK", kKonto1);
+    const char* pola[] = {"txt200zl", "txt100zl", "txt50zl", "txt20zl", "txt10zl", "txt5zl", "txt2zl", "txt1zl"};
+    for (int ile : {1, 10, 100, 1000}) {
+        SCOPED_TRACE(ile);
+        for (const char* p : pola)
+            wpisz(p, QString::number(ile));
+        ustaw("txtKwotaK", QString::number(388 * ile));  // 200 + 100 + 50 + 20 + 10 + 5 + 2 + 1
+        kliknij("cmdDRUKUJ");
+        ASSERT_FALSE(drukarka.wydruki.isEmpty());
+        QStringList linie;
+        QList<qsizetype> kolumny;  // where each line of the list starts
+        for (const PrintLine& l : drukarka.wydruki.last().pages().value(0).lines) {
+            const qsizetype zl = l.text.indexOf(QStringLiteral("zł * "));
+            if (zl >= 5) {
+                linie << l.text.mid(zl - 5);
+                kolumny << zl - 5;
+            }
+        }
+        ASSERT_EQ(linie.size(), 4);
+        EXPECT_EQ(kolumny, QList<qsizetype>(4, kolumny[0]));
+        const QString n = QString::number(ile).rightJustified(4);
+        const auto v = [ile](int zl, int szer) { return QString::number(ile * zl).rightJustified(szer); };
+        EXPECT_EQ(linie[0], QStringLiteral("    1zł * ") + n + u'=' + v(1, 5) + QStringLiteral(" ||    20zł * ") + n
+                                + u'=' + v(20, 6));
+        EXPECT_EQ(linie[1], QStringLiteral("    2zł * ") + n + u'=' + v(2, 5) + QStringLiteral(" ||    50zł * ") + n
+                                + u'=' + v(50, 6));
+        EXPECT_EQ(linie[2], QStringLiteral("    5zł * ") + n + u'=' + v(5, 5) + QStringLiteral(" ||   100zł * ") + n
+                                + u'=' + v(100, 6));
+        EXPECT_EQ(linie[3], QStringLiteral("   10zł * ") + n + u'=' + v(10, 5) + QStringLiteral(" ||   200zł * ") + n
+                                + u'=' + v(200, 6));
+        for (const QString& l : linie)
+            EXPECT_EQ(l.size(), 45) << l.toStdString();
+    }
+    EXPECT_EQ(drukarka.wydruki.size(), 4);
 }
 
 TEST_F(OknoPrzelewu, PaymentsButtonOpensThePaymentsWindowOnce)
