@@ -1,154 +1,292 @@
 #include "core/Append.h"
 
-#include "core/QuoteFormat.h"
+#include "core/AppendJournal.h"
+#include "core/DuzaPamiec.h"
+#include "core/QuoteScanner.h"
 #include "core/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 
-#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace remitto {
 
 namespace {
 
-// A file read and cut into whole records and what follows them.
+// How the end of a file of records was found.
 struct Scan {
     RecordTail tail;
     Encoding encoding = Encoding::Cp1250;
-    QString text;
-    qsizetype wholeEnd = 0;  ///< offset just past the last whole record
+    QByteArray bytes;       ///< the whole file, when it had to be read
+    qint64 size = 0;        ///< the file's length
+    qint64 wholeEnd = 0;    ///< offset just past the last whole record
+    char lastByte = 0;      ///< the file's last byte (0 when empty)
 };
 
-// True when the value just read was cut by an interrupted write: the file
-// ends inside its quotes, or ends right after the comma that announced it
-// (a never-set value written as nothing is closed by a comma or line end).
-bool valueCut(const QString& text, qsizetype start, const QString& value, QuoteReader& reader)
+// Counts the values of `begin`..`end` into records; `wholeEnd` gets the
+// offset (from `base`) just past the last whole record.
+template <typename Ch>
+void scanValues(const Ch* base, const Ch* begin, const Ch* end, Blanks blanks, int recordSize, RecordTail* tail,
+                qint64* wholeEnd)
 {
-    if (reader.truncated())
-        return true;
-    if (!value.isEmpty() || start == 0 || text[start - 1] != QLatin1Char(',') || !reader.atEnd())
-        return false;
-    // Nothing but blanks after that comma: no quotes of an empty text value,
-    // no line end closing a never-set one.
-    for (qsizetype p = start; p < reader.position(); ++p)
-        if (text[p] == QLatin1Char('"') || text[p] == QLatin1Char('\r') || text[p] == QLatin1Char('\n'))
+    QuoteScanner<Ch> scanner(begin, end, blanks);
+    const qsizetype size = qMax(recordSize, 1);
+    qsizetype values = 0;
+    qsizetype inRecord = 0;
+    bool cut = false;
+    bool emptyLine = false;
+    const Ch* whole = begin;
+    while (!scanner.atEnd()) {
+        const typename QuoteScanner<Ch>::Value v = scanner.next();
+        ++values;
+        cut = v.cut;
+        emptyLine = v.emptyLine;
+        if (cut)
+            break;
+        if (++inRecord == size) {
+            inRecord = 0;
+            whole = scanner.position();
+        }
+    }
+    const RecordCount c = countRecords(values, cut, emptyLine, recordSize);
+    tail->records = c.records;
+    tail->tornValues = c.tornValues;
+    *wholeEnd = whole - base;
+}
+
+template <typename Ch>
+void finishTail(const Ch* base, const QString& path, RecordTail* tail, qint64* wholeEnd)
+{
+    if (tail->tornValues == 0) {
+        tail->state = RecordTail::State::Whole;
+        return;
+    }
+    tail->state = RecordTail::State::Torn;
+    tail->message = QStringLiteral("Plik %1 kończy się przerwanym zapisem: po ostatnim pełnym rekordzie "
+                                   "(%2) zostało wartości: %3.")
+                        .arg(path)
+                        .arg(tail->records)
+                        .arg(tail->tornValues);
+    // A comma after the last whole record would announce one more value.
+    if (*wholeEnd > 0 && base[*wholeEnd - 1] == Ch(','))
+        --*wholeEnd;
+}
+
+// What identifies the state of a file on disk: a write, a rename over it, a
+// change of its metadata each change one of these.
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = -1;
+    qint64 modified = 0;  ///< nanoseconds
+    qint64 changed = 0;   ///< nanoseconds
+
+    bool operator==(const Identity&) const = default;
+};
+
+std::optional<Identity> identityOf(const struct stat& st)
+{
+    Identity id;
+    id.device = st.st_dev;
+    id.inode = st.st_ino;
+    id.size = st.st_size;
+    id.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return id;
+}
+
+constexpr qint64 kTailKept = 64;
+
+// Files this program found (or left) ending in whole records, as they were
+// then: an unchanged file needs no reading before the next append. Anything
+// that touches the file (another program, a rewrite, a cut back) changes its
+// identity, and the file is read whole again.
+struct KnownWhole {
+    Identity identity;
+    int recordSize = 0;
+    qsizetype records = 0;
+    QByteArray tail;  ///< the file's last bytes, compared as well
+};
+
+QMutex& knownMutex()
+{
+    static QMutex m;
+    return m;
+}
+
+QHash<QString, KnownWhole>& known()
+{
+    static QHash<QString, KnownWhole> h;
+    return h;
+}
+
+QString key(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void forget(const QString& path)
+{
+    QMutexLocker lock(&knownMutex());
+    known().remove(key(path));
+}
+
+bool readTail(int fd, qint64 size, QByteArray* out)
+{
+    const qint64 n = qMin(size, kTailKept);
+    out->resize(n);
+    for (qint64 done = 0; done < n;) {
+        const ssize_t r = ::pread(fd, out->data() + done, size_t(n - done), off_t(size - n + done));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
             return false;
+        done += r;
+    }
     return true;
 }
 
-void scanText(Scan& s, int recordSize, const QString& path);
+// Remembers that `path` ends in `records` whole records of `recordSize`
+// values now.
+void remember(const QString& path, int recordSize, qsizetype records)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st {};
+    KnownWhole k;
+    k.recordSize = recordSize;
+    k.records = records;
+    const bool ok = ::fstat(fd, &st) == 0 && readTail(fd, st.st_size, &k.tail);
+    ::close(fd);
+    if (!ok)
+        return forget(path);
+    k.identity = *identityOf(st);
+    QMutexLocker lock(&knownMutex());
+    known().insert(key(path), k);
+}
 
-Scan scanFile(const QString& path, int recordSize)
+// The file as remembered, when it is still exactly so: its end costs no
+// reading but that of its last bytes.
+bool fromKnown(const QString& path, int recordSize, Scan* s)
+{
+    KnownWhole k;
+    {
+        QMutexLocker lock(&knownMutex());
+        const auto it = known().constFind(key(path));
+        if (it == known().constEnd() || it->recordSize != recordSize)
+            return false;
+        k = *it;
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    QByteArray tail;
+    const bool same = ::fstat(fd, &st) == 0 && *identityOf(st) == k.identity && readTail(fd, st.st_size, &tail)
+        && tail == k.tail;
+    ::close(fd);
+    if (!same)
+        return false;
+    s->size = st.st_size;
+    s->wholeEnd = s->size;
+    s->lastByte = tail.isEmpty() ? 0 : tail.back();
+    s->tail.state = RecordTail::State::Whole;
+    s->tail.records = k.records;
+    return true;
+}
+
+// Reads the file and finds its end. With `useKnown`, a file remembered as
+// whole and unchanged since is not read.
+Scan scanFile(const QString& path, int recordSize, bool useKnown)
 {
     Scan s;
-    const FileText f = readTextFile(path);
-    if (f.missing)
-        return s;
-    if (!f.ok) {
-        s.tail.state = RecordTail::State::Unreadable;
-        s.tail.message = f.error;
+    if (!QFileInfo::exists(path)) {
+        forget(path);
         return s;
     }
-    s.encoding = f.encoding;
-    s.text = f.text;
-    scanText(s, recordSize, path);
+    if (useKnown && fromKnown(path, recordSize, &s))
+        return s;
+    CalyPlik f = czytajCalyPlik(path);
+    if (!f.ok) {
+        s.tail.state = RecordTail::State::Unreadable;
+        s.tail.message = QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, f.blad);
+        return s;
+    }
+    // The bytes live in memory that `wlasciciel` owns; the copy below keeps
+    // them for the caller only when they are needed again.
+    const QByteArray& b = f.bajty;
+    s.size = b.size();
+    s.lastByte = b.isEmpty() ? 0 : b.back();
+    s.encoding = detectEncoding(b);
+    const char* base = b.constData();
+    const char* begin = base;
+    if (s.encoding == Encoding::Utf8 && b.startsWith("\xEF\xBB\xBF"))
+        begin += 3;
+    scanValues(base, begin, base + b.size(), s.encoding == Encoding::Utf8 ? Blanks::Utf8 : Blanks::Cp1250,
+               recordSize, &s.tail, &s.wholeEnd);
+    finishTail(base, path, &s.tail, &s.wholeEnd);
+    if (s.tail.state == RecordTail::State::Whole && s.encoding == Encoding::Cp1250 && s.wholeEnd == s.size) {
+        remember(path, recordSize, s.tail.records);
+    } else {
+        forget(path);
+        s.bytes = QByteArray(base, b.size());
+    }
     return s;
 }
 
-void scanText(Scan& s, int recordSize, const QString& path)
-{
-    const qsizetype size = qMax(recordSize, 1);
-    QuoteReader reader(s.text);
-    qsizetype values = 0;
-    while (!reader.atEnd()) {
-        const qsizetype start = reader.position();
-        const QString value = reader.next();
-        ++values;
-        if (valueCut(s.text, start, value, reader))
-            break;
-        if (values % size == 0) {
-            s.wholeEnd = reader.position();
-            s.tail.records = values / size;
-        }
-    }
-    s.tail.tornValues = values - s.tail.records * size;
-    // One empty line after the last record, as a text editor leaves it, is
-    // no value; the append drops it.
-    if (s.tail.tornValues == 1 && reader.lastWasEmptyLine())
-        s.tail.tornValues = 0;
-    if (s.tail.tornValues == 0) {
-        s.tail.state = RecordTail::State::Whole;
-        return;
-    }
-    s.tail.state = RecordTail::State::Torn;
-    s.tail.message = QStringLiteral("Plik %1 kończy się przerwanym zapisem: po ostatnim pełnym rekordzie "
-                                    "(%2) zostało wartości: %3.")
-                         .arg(path)
-                         .arg(s.tail.records)
-                         .arg(s.tail.tornValues);
-    // A comma after the last whole record would announce one more value.
-    if (s.wholeEnd > 0 && s.text[s.wholeEnd - 1] == QLatin1Char(','))
-        --s.wholeEnd;
-}
-
 // What must come before new records so that they start on a line of their
-// own after `text`.
-QString lineEndAfter(const QString& text)
+// own after a file whose last byte is `last` (0: an empty file).
+QString lineEndAfter(char last)
 {
-    if (text.isEmpty() || text.endsWith(QLatin1Char('\n')))
+    if (last == 0 || last == '\n')
         return {};
-    if (text.endsWith(QLatin1Char('\r')))
+    if (last == '\r')
         return QStringLiteral("\n");
     return QStringLiteral("\r\n");
 }
 
-// One write at the end of the file, synced; a failed write is taken back.
-bool appendBytes(const QString& path, const QByteArray& bytes, QString* error)
+// Settles an append a kill left unfinished before the file is looked at.
+bool settle(const QString& path, QString* message)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        return false;
-    }
-    const qint64 oldSize = f.size();
-    bool ok = f.write(bytes) == bytes.size() && f.flush();
-#ifdef Q_OS_UNIX
-    // The records reach the disk before the caller reports them written.
-    ok = ok && ::fsync(f.handle()) == 0;
-#endif
-    if (!ok) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        // Unbuffered, nothing is left to be written after the cut.
-        f.resize(oldSize);
-        return false;
-    }
-    return true;
+    return finishInterruptedAppend(path, message) != AppendRecovery::Failed;
 }
 
 } // namespace
 
 RecordTail checkRecordTail(const QString& path, int recordSize)
 {
-    return scanFile(path, recordSize).tail;
+    RecordTail failed;
+    if (!settle(path, &failed.message)) {
+        failed.state = RecordTail::State::Unreadable;
+        return failed;
+    }
+    return scanFile(path, recordSize, true).tail;
 }
 
 RecordTail recordTailOfText(const QString& text, int recordSize, const QString& path, qsizetype* wholeEnd)
 {
-    Scan s;
-    s.text = text;
-    scanText(s, recordSize, path);
+    RecordTail tail;
+    qint64 end = 0;
+    const char16_t* base = reinterpret_cast<const char16_t*>(text.utf16());
+    scanValues(base, base, base + text.size(), Blanks::Text, recordSize, &tail, &end);
+    finishTail(base, path, &tail, &end);
     if (wholeEnd)
-        *wholeEnd = s.wholeEnd;
-    return s.tail;
+        *wholeEnd = end;
+    return tail;
 }
 
 AppendResult appendRecords(const QString& path, int recordSize, const QString& records, QString* message)
 {
-    const Scan s = scanFile(path, recordSize);
+    if (linkLeavesFolder(path, message) || !settle(path, message))
+        return AppendResult::Failed;
+    const Scan s = scanFile(path, recordSize, true);
     switch (s.tail.state) {
     case RecordTail::State::Unreadable:
         if (message)
@@ -159,25 +297,39 @@ AppendResult appendRecords(const QString& path, int recordSize, const QString& r
             *message = s.tail.message;
         return AppendResult::TornTail;
     case RecordTail::State::Missing:
-        return appendBytes(path, toCp1250(records), message) ? AppendResult::Appended : AppendResult::Failed;
     case RecordTail::State::Whole:
         break;
     }
-    const QString kept = s.text.left(s.wholeEnd);
-    const QString lineEnd = lineEndAfter(kept);
-    // Blanks or end-of-file marks after the last record would run into the
-    // first new value, and UTF-8 must not be mixed with the program's own
-    // encoding: such a file is written anew, whole.
-    if (s.encoding == Encoding::Utf8 || s.wholeEnd < s.text.size()) {
-        return rewriteTextFile(path, kept + lineEnd + records, message) ? AppendResult::Appended
-                                                                        : AppendResult::Failed;
+    // The records added, counted as they will read at the start of a line.
+    const RecordTail added = recordTailOfText(records, recordSize);
+    bool ok = false;
+    if (s.encoding == Encoding::Utf8 || s.wholeEnd < s.size) {
+        // Blanks or end-of-file marks after the last record would run into
+        // the first new value, and UTF-8 must not be mixed with the
+        // program's own encoding: such a file is written anew, whole.
+        const QString kept = decodeText(s.bytes.left(s.wholeEnd));
+        char last = 0;
+        if (!kept.isEmpty())
+            last = kept.back() == u'\n' ? '\n' : kept.back() == u'\r' ? '\r' : 'x';
+        const QString lineEnd = lineEndAfter(last);
+        forget(path);
+        ok = rewriteTextFile(path, kept + lineEnd + records, message);
+    } else {
+        const bool create = s.tail.state == RecordTail::State::Missing;
+        ok = appendAllOrNothing(path, s.size, create, toCp1250(lineEndAfter(s.lastByte) + records), message);
     }
-    return appendBytes(path, toCp1250(lineEnd + records), message) ? AppendResult::Appended : AppendResult::Failed;
+    if (ok && added.state == RecordTail::State::Whole)
+        remember(path, recordSize, s.tail.records + added.records);
+    else
+        forget(path);
+    return ok ? AppendResult::Appended : AppendResult::Failed;
 }
 
 bool cutTornTail(const QString& path, int recordSize, QString* error)
 {
-    const Scan s = scanFile(path, recordSize);
+    if (linkLeavesFolder(path, error) || !settle(path, error))
+        return false;
+    const Scan s = scanFile(path, recordSize, false);
     if (s.tail.state == RecordTail::State::Unreadable) {
         if (error)
             *error = s.tail.message;
@@ -185,7 +337,10 @@ bool cutTornTail(const QString& path, int recordSize, QString* error)
     }
     if (s.tail.state != RecordTail::State::Torn)
         return true;
-    return rewriteTextFile(path, s.text.left(s.wholeEnd), error);
+    forget(path);
+    if (s.encoding == Encoding::Utf8)
+        return rewriteTextFile(path, decodeText(s.bytes.left(s.wholeEnd)), error);
+    return rewriteFile(path, s.bytes.left(s.wholeEnd), error);
 }
 
 QString cutTornTailQuestion(const RecordTail& tail)

@@ -2,9 +2,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace remitto {
 
@@ -177,8 +182,28 @@ FileText readTextFile(const QString& path)
     return result;
 }
 
+bool linkLeavesFolder(const QString& path, QString* error)
+{
+    const QFileInfo link(path);
+    if (!link.isSymLink())
+        return false;
+    const QString target = link.canonicalFilePath();  // empty when dangling
+    const QString folder = QFileInfo(link.absolutePath()).canonicalFilePath();
+    if (!target.isEmpty() && QFileInfo(target).absolutePath() == folder)
+        return false;
+    if (error)
+        *error = writeErrorMessage(
+            path, target.isEmpty()
+                      ? QStringLiteral("to dowiązanie symboliczne do pliku, którego nie ma")
+                      : QStringLiteral("to dowiązanie symboliczne do pliku spoza swojego folderu (%1)").arg(target));
+    return true;
+}
+
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
 {
+    // QSaveFile writes through a link into the file it points to.
+    if (linkLeavesFolder(path, error))
+        return false;
     QSaveFile f(path);
     // A read-only folder would make QSaveFile write in place; refuse instead.
     f.setDirectWriteFallback(false);
@@ -200,6 +225,102 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
             *error = writeErrorMessage(path, f.errorString());
         return false;
     }
+    return true;
+}
+
+namespace {
+
+// Creates a work file beside `path` under a fresh name (".NAME.XXXXXX.tmp"),
+// exclusively: an existing file or a link of that name is never opened.
+int createWorkFile(const QString& path, QString* work)
+{
+    const QFileInfo target(path);
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString tag;
+        for (int i = 0; i < 6; ++i)
+            tag += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        *work = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.') + tag
+            + QStringLiteral(".tmp");
+        const int fd = ::open(QFile::encodeName(*work).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Gives `from` the name `to` only when nothing has that name yet.
+bool renameNoReplace(const QString& from, const QString& to)
+{
+    const QByteArray a = QFile::encodeName(from);
+    const QByteArray b = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that kind of rename: a second name, which is
+    // refused when the name exists, then the work name goes.
+    if (::link(a.constData(), b.constData()) != 0)
+        return false;
+    ::unlink(a.constData());
+    return true;
+}
+
+} // namespace
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool writeNewFile(const QString& path, const QByteArray& content, QString* error)
+{
+    QString work;
+    const int fd = createWorkFile(path, &work);
+    if (fd < 0) {
+        if (error)
+            *error = writeErrorMessage(work, qt_error_string(errno));
+        return false;
+    }
+    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+    QString reason = ok ? QString() : qt_error_string(errno);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    if (!ok) {
+        if (error)
+            *error = writeErrorMessage(work, reason);
+        QFile::remove(work);
+        return false;
+    }
+    if (!renameNoReplace(work, path)) {
+        const int e = errno;
+        if (error)
+            *error = writeErrorMessage(path, e == EEXIST ? QStringLiteral("plik o tej nazwie już istnieje")
+                                                         : qt_error_string(e));
+        QFile::remove(work);
+        return false;
+    }
+    syncFolder(QFileInfo(path).absolutePath());
     return true;
 }
 

@@ -42,7 +42,25 @@ FileText readTextFile(const QString& path);
 /// Replaces the file with `content`: the complete new content is written to a
 /// work file in the same folder, flushed and renamed over the old file. On any
 /// failure the old file stays byte for byte and `error` gets a Polish message.
+/// A symbolic link is written through only when it points into its own
+/// folder (see linkLeavesFolder()).
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+/// True (and `error` says why, naming the file) when `path` is a symbolic link
+/// whose target lies outside the link's own folder or does not exist: a write
+/// through it would change a file elsewhere, so every writer refuses it.
+bool linkLeavesFolder(const QString& path, QString* error = nullptr);
+
+/// Writes a file that must not exist yet (an export file): the content goes
+/// to a work file created exclusively under a fresh name in the same folder
+/// (never through a link planted there), is synced, and the work file gets
+/// its name only when nothing of that name exists, not even a dangling link.
+/// On failure nothing is left behind.
+bool writeNewFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+/// Makes the names in `folder` (a file created, renamed or removed there) last
+/// through a power failure.
+void syncFolder(const QString& folder);
 
 /// rewriteFile() of text encoded as Windows-1250.
 bool rewriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
