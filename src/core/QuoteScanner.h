@@ -7,6 +7,7 @@
 // decides alike whether a file ends in whole records.
 
 #include <QChar>
+#include <QtAlgorithms>
 #include <QtGlobal>
 
 #include <cstring>
@@ -46,32 +47,23 @@ inline bool isPadding(Ch c)
     return isBlank(c) || c == Ch(0x1A);
 }
 
-// Length of the UTF-8 sequence a lead byte starts (0 for a continuation or a
-// byte no sequence starts with).
-inline int utf8Length(unsigned b)
+// Length of the UTF-8 blank (a character QChar::isSpace() takes, written in
+// more than one byte) that the bytes at `p` hold, or 0. Only its exact bytes
+// count: a file with a byte-order mark is read as UTF-8 even where its bytes
+// are not, and a broken sequence decodes to replacement characters.
+inline int utf8Blank(const unsigned char* p, qsizetype n)
 {
-    if (b < 0x80)
-        return 1;
-    if (b >= 0xC2 && b <= 0xDF)
-        return 2;
-    if (b >= 0xE0 && b <= 0xEF)
-        return 3;
-    if (b >= 0xF0 && b <= 0xF4)
-        return 4;
+    if (n >= 2 && p[0] == 0xC2 && (p[1] == 0x85 || p[1] == 0xA0))
+        return 2;  // U+0085, U+00A0
+    if (n < 3)
+        return 0;
+    if (p[0] == 0xE2 && p[1] == 0x80 && (p[2] <= 0x8A || p[2] == 0xA8 || p[2] == 0xA9 || p[2] == 0xAF)
+        && p[2] >= 0x80)
+        return 3;  // U+2000-U+200A, U+2028, U+2029, U+202F
+    if ((p[0] == 0xE2 && p[1] == 0x81 && p[2] == 0x9F) || (p[0] == 0xE1 && p[1] == 0x9A && p[2] == 0x80)
+        || (p[0] == 0xE3 && p[1] == 0x80 && p[2] == 0x80))
+        return 3;  // U+205F, U+1680, U+3000
     return 0;
-}
-
-inline char32_t utf8Decode(const char* p, int n)
-{
-    const auto b = [p](int i) { return char32_t(static_cast<unsigned char>(p[i])); };
-    switch (n) {
-    case 2:
-        return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
-    case 3:
-        return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
-    default:
-        return (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6 | (b(3) & 0x3F);
-    }
 }
 
 // Length of the blank that starts at `b` (0 when none).
@@ -88,10 +80,7 @@ inline int blankAtFront(const Ch* b, const Ch* e, Blanks blanks)
     } else {
         if (blanks == Blanks::Cp1250)
             return c == 0xA0 ? 1 : 0;
-        const int n = utf8Length(c);
-        if (n < 2 || e - b < n)
-            return 0;
-        return QChar::isSpace(utf8Decode(b, n)) ? n : 0;
+        return utf8Blank(reinterpret_cast<const unsigned char*>(b), e - b);
     }
 }
 
@@ -109,13 +98,12 @@ inline int blankAtBack(const Ch* b, const Ch* e, Blanks blanks)
     } else {
         if (blanks == Blanks::Cp1250)
             return c == 0xA0 ? 1 : 0;
-        const Ch* p = e - 1;
-        while (p > b && e - p < 4 && (unit(*p) & 0xC0) == 0x80)
-            --p;
-        const int n = int(e - p);
-        if (n < 2 || utf8Length(unit(*p)) != n)
-            return 0;
-        return QChar::isSpace(utf8Decode(p, n)) ? n : 0;
+        // Every blank's first byte is a lead byte, so the bytes before it
+        // never make it part of another character.
+        for (int n = 2; n <= 3; ++n)
+            if (e - b >= n && utf8Blank(reinterpret_cast<const unsigned char*>(e - n), n) == n)
+                return n;
+        return 0;
     }
 }
 
@@ -123,13 +111,26 @@ template <typename Ch>
 inline const Ch* findQuote(const Ch* p, const Ch* end)
 {
     if constexpr (sizeof(Ch) == 1) {
-        return static_cast<const Ch*>(std::memchr(p, '"', size_t(end - p)));
-    } else {
-        for (; p < end; ++p)
-            if (*p == Ch('"'))
-                return p;
-        return nullptr;
+        // Eight bytes at a time: most values are short, and the library's
+        // search costs more to start than to run on them.
+        constexpr quint64 kOnes = 0x0101010101010101ULL;
+        constexpr quint64 kHighs = 0x8080808080808080ULL;
+        while (end - p >= 8) {
+            quint64 w;
+            std::memcpy(&w, p, 8);
+            w ^= kOnes * '"';
+            // The lowest byte of w that is zero (a quote) sets its high bit
+            // here first; higher false marks cannot come before it.
+            const quint64 zero = (w - kOnes) & ~w & kHighs;
+            if (zero)
+                return p + (qCountTrailingZeroBits(zero) >> 3);
+            p += 8;
+        }
     }
+    for (; p < end; ++p)
+        if (*p == Ch('"'))
+            return p;
+    return nullptr;
 }
 
 // First separator (comma or line end) at or after `p`.
@@ -165,12 +166,17 @@ public:
         bool cut = false;
     };
 
-    QuoteScanner(const Ch* begin, const Ch* end, Blanks blanks) : m_pos(begin), m_end(end), m_blanks(blanks) {}
+    /// `afterComma`: the text starts right after a comma (a piece of a
+    /// longer text read in pieces).
+    QuoteScanner(const Ch* begin, const Ch* end, Blanks blanks, bool afterComma = false)
+        : m_pos(begin), m_end(end), m_blanks(blanks), m_afterComma(afterComma)
+    {
+    }
 
     /// True when no value is left.
-    bool atEnd() const
+    Q_ALWAYS_INLINE bool atEnd() const
     {
-        if (m_afterComma)
+        if (m_afterComma || (m_pos < m_end && !quotescan::isPadding(*m_pos)))
             return false;
         const Ch* p = m_pos;
         while (p < m_end && quotescan::isPadding(*p))
@@ -178,8 +184,9 @@ public:
         return p == m_end;
     }
 
-    /// The next value; call only when !atEnd().
-    Value next()
+    /// The next value; call only when !atEnd(). Inlined: it runs once a
+    /// value over files of millions of values.
+    Q_ALWAYS_INLINE Value next()
     {
         using namespace quotescan;
         Value v;
@@ -232,12 +239,14 @@ public:
     /// Just past the last value read and its separator: where the next value
     /// begins.
     const Ch* position() const { return m_pos; }
+    /// True when the last separator read was a comma: one more value follows.
+    bool afterComma() const { return m_afterComma; }
 
 private:
     const Ch* m_pos;
     const Ch* m_end;
     Blanks m_blanks;
-    bool m_afterComma = false;
+    bool m_afterComma;
 };
 
 /// Whole records among the values of a file, and the values after them.

@@ -120,6 +120,19 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
     return n;
 }
 
+// Length of the sequence a lead byte announces; 0 for a byte no sequence
+// starts with.
+int expectedLength(unsigned char b)
+{
+    if (b >= 0xC2 && b <= 0xDF)
+        return 2;
+    if (b >= 0xE0 && b <= 0xEF)
+        return 3;
+    if (b >= 0xF0 && b <= 0xF4)
+        return 4;
+    return 0;
+}
+
 bool hasUtf8Bom(const QByteArray& bytes)
 {
     return bytes.startsWith("\xEF\xBB\xBF");
@@ -156,7 +169,66 @@ QString decodeText(const QByteArray& bytes, Encoding* used)
     if (e == Encoding::Cp1250)
         return fromCp1250(bytes);
     const qsizetype skip = hasUtf8Bom(bytes) ? 3 : 0;
-    return QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip);
+    return fromUtf8Bytes(QByteArrayView(bytes.constData() + skip, bytes.size() - skip));
+}
+
+void EncodingDetector::add(const char* bytes, qsizetype size)
+{
+    if (m_seen < 3)
+        m_head += QByteArray(bytes, qMin<qsizetype>(size, 3 - m_seen));
+    m_seen += size;
+    if (m_invalid)
+        return;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    const auto* end = p + size;
+    if (!m_pending.isEmpty()) {
+        // Finish the sequence the last piece cut.
+        const int n = expectedLength(static_cast<unsigned char>(m_pending[0]));
+        while (m_pending.size() < n && p < end)
+            m_pending += char(*p++);
+        if (m_pending.size() < n)
+            return;
+        const auto* q = reinterpret_cast<const unsigned char*>(m_pending.constData());
+        if (utf8SequenceLength(q, q + n) != n) {
+            m_invalid = true;
+            return;
+        }
+        m_multiByte = true;
+        m_pending.clear();
+    }
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int n = expectedLength(*p);
+        if (n > 0 && end - p < n) {
+            m_pending = QByteArray(reinterpret_cast<const char*>(p), end - p);
+            return;
+        }
+        if (n == 0 || utf8SequenceLength(p, end) != n) {
+            m_invalid = true;
+            return;
+        }
+        m_multiByte = true;
+        p += n;
+    }
+}
+
+Encoding EncodingDetector::result() const
+{
+    if (hasUtf8Bom(m_head))
+        return Encoding::Utf8;
+    // A sequence cut by the end of the bytes is no UTF-8.
+    return !m_invalid && m_pending.isEmpty() && m_multiByte ? Encoding::Utf8 : Encoding::Cp1250;
+}
+
+QString fromUtf8Bytes(QByteArrayView bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(0xFEFF));
+    return text;
 }
 
 QString writeErrorMessage(const QString& path, const QString& reason)

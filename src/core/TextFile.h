@@ -23,8 +23,27 @@ enum class Encoding { Cp1250, Utf8 };
 /// Windows-1250, which never fails. Plain ASCII reads the same either way.
 Encoding detectEncoding(const QByteArray& bytes);
 
-/// Decodes a data file's bytes as detectEncoding() decides; a UTF-8
-/// byte-order mark is dropped.
+/// UTF-8 bytes decoded as they are: a byte-order mark at their start stays a
+/// character (U+FEFF), as anywhere else (QString::fromUtf8 drops it).
+QString fromUtf8Bytes(QByteArrayView bytes);
+
+/// detectEncoding() of bytes read in pieces, without holding them all.
+class EncodingDetector {
+public:
+    void add(const char* bytes, qsizetype size);
+    /// The decision for all the bytes added.
+    Encoding result() const;
+
+private:
+    QByteArray m_head;     ///< the first bytes, for the byte-order mark
+    QByteArray m_pending;  ///< the start of a sequence cut by the end of a piece
+    qint64 m_seen = 0;
+    bool m_invalid = false;
+    bool m_multiByte = false;
+};
+
+/// Decodes a data file's bytes as detectEncoding() decides; one UTF-8
+/// byte-order mark at the start of the file is dropped.
 QString decodeText(const QByteArray& bytes, Encoding* used = nullptr);
 
 /// Outcome of reading a whole file.

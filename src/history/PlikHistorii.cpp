@@ -180,7 +180,7 @@ QByteArrayView PlikHistorii::surowa(int rekord, int nr) const
 QString PlikHistorii::dekoduj(QByteArrayView b) const
 {
     if (m_utf8)
-        return QString::fromUtf8(b);
+        return fromUtf8Bytes(b);
     return fromCp1250(QByteArray::fromRawData(b.data(), b.size()));
 }
 
@@ -209,7 +209,7 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
         // A blank Windows-1250 cannot hold becomes a no-break space, not a
         // "?": a bare value keeps losing it at its ends, and a quote after it
         // still belongs to the bare value.
-        QString t = QString::fromUtf8(b);
+        QString t = fromUtf8Bytes(b);
         for (QChar& c : t)
             if (c.unicode() >= 0x80 && c.isSpace())
                 c = QChar(0xA0);

@@ -116,6 +116,54 @@ TEST(Append, TornTailIsReportedAndCutOnlyWhenAsked)
     }
 }
 
+// Files of megabytes are counted a block at a time, as long as their quotes
+// stand where the writer puts them, and read in pieces of a megabyte: the
+// end found must be the one the value reader finds in the whole text, for
+// any ending, any place of an odd quote, a piece boundary anywhere.
+TEST(Append, EndOfABigFileIsFoundAsInTheWholeText)
+{
+    const QList<QByteArray> endings = {
+        "", "\"x\",", "\"x\",\"y", "\"x\"", "\r\n", "\xA0", "\"x\",\"y\",", "\"x\",1,\xA0", "\"x\",\"y\",\"\"",
+    };
+    const QList<QByteArray> oddities = {
+        "\"a\" ,", " \"b\",", "c\"d,", "\"e\"f\"g\",", "\"h,\r\ni\",", "\r", "\x1A,", "\"\",",
+    };
+    QRandomGenerator random(17);
+    TempFolder dir;
+    const QString path = dir.file(QStringLiteral("H.dat"));
+    for (int round = 0; round < 24; ++round) {
+        const bool utf8 = round % 6 == 5;
+        QByteArray bytes;
+        // Records of three values, until past a megabyte and a bit.
+        const qsizetype length = (1 << 20) + qsizetype(random.bounded(1 << 20));
+        const qsizetype oddAt = round % 3 == 0 ? -1 : qsizetype(random.bounded(int(length)));
+        for (int seq = 0; bytes.size() < length; ++seq) {
+            if (oddAt >= 0 && bytes.size() >= oddAt && bytes.size() < oddAt + 300)
+                bytes += oddities[random.bounded(int(oddities.size()))];
+            QByteArray body(int(random.bounded(200)), utf8 ? 'u' : '\xB3');
+            if (seq % 97 == 0)
+                body += utf8 ? "\xC5\xBC" : "\"\r\n\",\"";  // a letter, or line ends and a comma inside quotes
+            bytes += QByteArray::number(seq) + ",\"" + body + "\",\"" + (utf8 ? "\xC4\x85" : "\xB9") + "\"\r\n";
+        }
+        if (round == 7)
+            bytes += "\"" + QByteArray(1500000, 'v') + "\",1,2\r\n";  // one value longer than a piece
+        bytes += endings[round % endings.size()];
+        if (utf8)
+            bytes += "\xE3\x80\x80";
+        SCOPED_TRACE(round);
+        dir.writeBytes(QStringLiteral("H.dat"), bytes);
+        const RecordTail expected = recordTailOfText(decodeText(bytes), 3, path);
+        const RecordTail tail = checkRecordTail(path, 3);
+        ASSERT_EQ(tail.state, expected.state);
+        ASSERT_EQ(tail.records, expected.records);
+        ASSERT_EQ(tail.tornValues, expected.tornValues);
+        if (tail.state == State::Torn) {
+            ASSERT_TRUE(cutTornTail(path, 3));
+            EXPECT_EQ(checkRecordTail(path, 3).records, expected.records);
+        }
+    }
+}
+
 // Three records as the program writes them: one per line, one value per line.
 QString record(int seq, int bodyLength)
 {
