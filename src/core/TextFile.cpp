@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace remitto {
@@ -271,39 +271,11 @@ bool linkLeavesFolder(const QString& path, QString* error)
     return true;
 }
 
-bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
-{
-    // QSaveFile writes through a link into the file it points to.
-    if (linkLeavesFolder(path, error))
-        return false;
-    QSaveFile f(path);
-    // A read-only folder would make QSaveFile write in place; refuse instead.
-    f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        return false;
-    }
-    // A short write (a full disk) may show only when the buffer is flushed;
-    // commit() would still rename the cut file over the old one.
-    if (f.write(content) != content.size() || !f.flush()) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        return false;
-    }
-    return true;
-}
-
 namespace {
 
-// Creates a work file beside `path` under a fresh name (".NAME.XXXXXX.tmp"),
-// exclusively: an existing file or a link of that name is never opened.
+// Creates a work file beside `path` under a fresh name (".NAME.XXXXXX.tmp",
+// which the start-up knows as a work file), exclusively: an existing file or
+// a link of that name is never opened.
 int createWorkFile(const QString& path, QString* work)
 {
     const QFileInfo target(path);
@@ -393,6 +365,50 @@ bool writeNewFile(const QString& path, const QByteArray& content, QString* error
         return false;
     }
     syncFolder(QFileInfo(path).absolutePath());
+    return true;
+}
+
+bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
+{
+    if (linkLeavesFolder(path, error))
+        return false;
+    // A link into its own folder: the file it points to is replaced.
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : link.absoluteFilePath();
+    struct stat old {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        if (error)
+            *error = writeErrorMessage(path, QStringLiteral("to nie jest plik"));
+        return false;
+    }
+    QString work;
+    const int fd = createWorkFile(target, &work);
+    if (fd < 0) {
+        if (error)
+            *error = writeErrorMessage(path, qt_error_string(errno));
+        return false;
+    }
+    // The new file keeps the old one's permissions.
+    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, content) && ::fsync(fd) == 0;
+    QString reason = ok ? QString() : qt_error_string(errno);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    // Only a whole, synced work file takes the name; the old file is never
+    // removed first.
+    if (ok && ::rename(QFile::encodeName(work).constData(), QFile::encodeName(target).constData()) != 0) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    if (!ok) {
+        if (error)
+            *error = writeErrorMessage(path, reason);
+        ::unlink(QFile::encodeName(work).constData());
+        return false;
+    }
+    syncFolder(QFileInfo(target).absolutePath());
     return true;
 }
 

@@ -58,11 +58,13 @@ struct FileText {
 /// Reads a whole data file in one pass, decoded by decodeText().
 FileText readTextFile(const QString& path);
 
-/// Replaces the file with `content`: the complete new content is written to a
-/// work file in the same folder, flushed and renamed over the old file. On any
-/// failure the old file stays byte for byte and `error` gets a Polish message.
-/// A symbolic link is written through only when it points into its own
-/// folder (see linkLeavesFolder()).
+/// Replaces the file with `content`, the one atomic rewrite of the program:
+/// the complete new content is written to a work file created exclusively in
+/// the same folder (".NAME.XXXXXX.tmp"), synced, given the old file's
+/// permissions and renamed over the old file, and the folder is synced. On
+/// any failure the old file stays byte for byte, the work file goes and
+/// `error` gets a Polish message. A symbolic link is written through only
+/// when it points into its own folder (see linkLeavesFolder()).
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error = nullptr);
 
 /// True (and `error` says why, naming the file) when `path` is a symbolic link
