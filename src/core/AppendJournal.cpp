@@ -138,6 +138,8 @@ QString appendJournalPath(const QString& path)
 
 bool appendAllOrNothing(const QString& path, qint64 oldSize, bool create, const QByteArray& bytes, QString* error)
 {
+    if (linkLeavesFolder(path, error))
+        return false;
     const QString journal = appendJournalPath(path);
     const QString folder = QFileInfo(path).absolutePath();
     Journal j;
@@ -201,6 +203,9 @@ AppendRecovery finishInterruptedAppend(const QString& path, QString* error)
     // A journal that is not whole was never followed by a write.
     if (!j || j->name != QFileInfo(path).fileName())
         return done(AppendRecovery::Nothing);
+    // Nothing is cut through a link that now leads out of the folder.
+    if (linkLeavesFolder(path, error))
+        return AppendRecovery::Failed;
 
     const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

@@ -19,8 +19,8 @@ QString appendJournalPath(const QString& path);
 /// `create` says the file does not exist yet and is made by this append.
 /// The journal is written and synced first, then the bytes are written at
 /// the old end and synced, then the journal is removed. A failed write cuts
-/// the file back (or removes the file it created). `error` gets a Polish
-/// message naming the file.
+/// the file back (or removes the file it created). A link leaving the file's
+/// folder is refused. `error` gets a Polish message naming the file.
 bool appendAllOrNothing(const QString& path, qint64 oldSize, bool create, const QByteArray& bytes,
                         QString* error = nullptr);
 
