@@ -20,12 +20,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 
 using namespace remitto;
@@ -438,4 +441,32 @@ TEST(ArchiwumRoku, HistoryThatCannotBeWrittenPutsTheArchiveBack)
     EXPECT_EQ(f.czytaj("ABC.dat"), d.historia);
     EXPECT_EQ(f.czytaj("ABC2025.arh"), d.archiwum);
     EXPECT_FALSE(QFile::exists(f.dziennik()));
+}
+
+// A big year shows its progress while the window archives it: the dialog
+// comes up and moves forward before the run ends.
+TEST(ArchiwumRoku, BigYearShowsItsProgress)
+{
+    const Dane d = dane(24000);
+    Folder f;
+    f.zapisz(d);
+    Okno o(f);
+    o.okno.otworz();
+    o.w("txtROKA")->setText(QStringLiteral("2025"));
+    QList<int> widziane;
+    QTimer podglad;
+    QObject::connect(&podglad, &QTimer::timeout, [&] {
+        if (auto* p = o.okno.findChild<QProgressDialog*>(QStringLiteral("postepArchiwizacji")))
+            if (p->isVisible() && (widziane.isEmpty() || widziane.last() != p->value()))
+                widziane.append(p->value());
+    });
+    podglad.start(0);
+    o.d.answer(Answer::Ok);
+    o.kliknij("cmdArchiwizacjaRoku");
+    podglad.stop();
+    EXPECT_EQ(o.d.shown().last().text, QStringLiteral(" Archiwizacja Roku 2025 Wykonane "));
+    EXPECT_EQ(f.czytaj("ABC.dat"), d.historiaPo);
+    ASSERT_GE(widziane.size(), 4) << "progress seen: " << widziane.size();
+    EXPECT_TRUE(std::is_sorted(widziane.begin(), widziane.end()));
+    EXPECT_GT(widziane[widziane.size() - 2], widziane.first());
 }
