@@ -41,12 +41,18 @@ namespace {
 
 constexpr int kRok = 2025;
 
+// The gross amount of record `nr`, in grosze.
+qint64 grosze(int nr)
+{
+    return (nr % 900 + 1) * 100 + nr % 100;
+}
+
 Przelew przelew(int nr, int rok, const QString& skrot = QStringLiteral("K"))
 {
     Przelew p;
     p.nazwaKontrahenta = QStringLiteral("Żurawie i dźwigi nr %1").arg(nr);
     p.konto = QStringLiteral("%1").arg(nr, 26, 10, QLatin1Char('7'));
-    p.kwotaB = QStringLiteral("%1,%2").arg(nr % 900 + 1).arg(nr % 100, 2, 10, QLatin1Char('0'));
+    p.kwotaB = QStringLiteral("%1,%2").arg(grosze(nr) / 100).arg(grosze(nr) % 100, 2, 10, QLatin1Char('0'));
     p.splacono = p.kwotaB;
     p.kwDoSplaty = QStringLiteral("0");
     p.tytulem = QStringLiteral("Faktura %1/%2").arg(nr).arg(rok);
@@ -85,7 +91,7 @@ Dane dane(int n)
     for (int i = 0; i < 3; ++i) {
         const Przelew p = przelew(900000 + i, kRok, QStringLiteral("STARY"));
         d.archiwum += bajty(p, i);
-        d.suma += (900000 + i) % 900 * 100 + 100 + (900000 + i) % 100;
+        d.suma += grosze(900000 + i);
     }
     d.archiwumPo = d.archiwum;
     d.roku = 3;
@@ -97,7 +103,7 @@ Dane dane(int n)
         d.historia += b;
         if (rok == kRok) {
             d.archiwumPo += b;
-            d.suma += (i % 900 + 1) * 100 + i % 100;
+            d.suma += grosze(i);
             ++d.roku;
         } else {
             d.historiaPo += b;
