@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace remitto::test {
+
+/// A forked child that does some work while the test decides when to kill it
+/// (kill -9, as a crash or a pulled plug would stop the program). The child
+/// tells the parent numbers over a pipe (when it starts, what it finished);
+/// it ends with _exit(0) when its work returns, so no test code runs twice.
+class KilledChild {
+public:
+    /// Forks and runs `work` in the child.
+    explicit KilledChild(const std::function<void(KilledChild&)>& work)
+    {
+        if (pipe(m_pipe) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(m_pipe[0]);
+            work(*this);
+            _exit(0);
+        }
+        close(m_pipe[1]);
+    }
+    ~KilledChild()
+    {
+        if (m_pid > 0 && !m_waited)
+            kill(m_pid, SIGKILL), wait();
+        if (m_pipe[0] >= 0)
+            close(m_pipe[0]);
+    }
+    KilledChild(const KilledChild&) = delete;
+    KilledChild& operator=(const KilledChild&) = delete;
+
+    bool started() const { return m_pid > 0; }
+
+    /// Child side: sends a number to the parent.
+    void tell(int n)
+    {
+        if (write(m_pipe[1], &n, sizeof n) != sizeof n)
+            _exit(4);
+    }
+    /// Parent side: the next number the child sent, or nothing once it has
+    /// ended and every number was read.
+    std::optional<int> hear()
+    {
+        int n = 0;
+        if (read(m_pipe[0], &n, sizeof n) != sizeof n)
+            return std::nullopt;
+        return n;
+    }
+
+    /// Parent side: kill -9 now (a child that already ended is not harmed).
+    void killNow() { kill(m_pid, SIGKILL); }
+
+    /// Parent side: waits for the end; true when the child was killed, false
+    /// when its work returned.
+    bool wait()
+    {
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_waited = true;
+        return WIFSIGNALED(status);
+    }
+
+private:
+    int m_pipe[2] = {-1, -1};
+    pid_t m_pid = -1;
+    bool m_waited = false;
+};
+
+/// Waits about `micros` microseconds without giving the processor away, so
+/// that a kill lands where it was aimed even on a busy machine.
+inline void spin(qint64 micros)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.nsecsElapsed() < micros * 1000) {
+    }
+}
+
+} // namespace remitto::test
