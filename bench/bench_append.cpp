@@ -22,24 +22,9 @@
 
 using namespace remitto;
 using remitto::bench::najlepszy;
+using remitto::bench::plikHistorii;
 
 namespace {
-
-QString plikHistorii(const QString& arg)
-{
-    const QFileInfo fi(arg);
-    if (fi.isFile())
-        return fi.absoluteFilePath();
-    // The biggest .dat of the folder is the sent-transfers file.
-    QString best;
-    qint64 size = -1;
-    for (const QFileInfo& f : QDir(arg).entryInfoList({QStringLiteral("*.dat")}, QDir::Files))
-        if (f.size() > size) {
-            size = f.size();
-            best = f.absoluteFilePath();
-        }
-    return best;
-}
 
 // Something else touched the file: its metadata changes, its bytes do not.
 void touch(const QString& path)

@@ -26,23 +26,7 @@
 
 using namespace remitto;
 using remitto::bench::najlepszy;
-
-namespace {
-
-QString plikHistorii(const QString& folder)
-{
-    // The biggest .dat of the folder is the sent-transfers file.
-    QString best;
-    qint64 size = -1;
-    for (const QFileInfo& f : QDir(folder).entryInfoList({QStringLiteral("*.dat")}, QDir::Files))
-        if (f.size() > size) {
-            size = f.size();
-            best = f.absoluteFilePath();
-        }
-    return best;
-}
-
-} // namespace
+using remitto::bench::plikHistorii;
 
 int main(int argc, char** argv)
 {

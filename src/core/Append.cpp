@@ -2,6 +2,7 @@
 
 #include "core/AppendJournal.h"
 #include "core/QuoteScanner.h"
+#include "core/RawFileIo.h"
 #include "core/TextFile.h"
 
 #include <QFile>
@@ -368,15 +369,7 @@ bool readTail(int fd, qint64 size, QByteArray* out)
 {
     const qint64 n = qMin(size, kTailKept);
     out->resize(n);
-    for (qint64 done = 0; done < n;) {
-        const ssize_t r = ::pread(fd, out->data() + done, size_t(n - done), off_t(size - n + done));
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r <= 0)
-            return false;
-        done += r;
-    }
-    return true;
+    return readAllAt(fd, out->data(), n, size - n);
 }
 
 // Remembers that `path` ends in `records` whole records of `recordSize`

@@ -1,5 +1,6 @@
 #include "core/AppendJournal.h"
 
+#include "core/RawFileIo.h"
 #include "core/TextFile.h"
 
 #include <QCryptographicHash>
@@ -72,33 +73,6 @@ std::optional<Journal> parseJournal(const QByteArray& bytes)
     return j;
 }
 
-bool writeAt(int fd, const QByteArray& bytes, qint64 offset)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-bool readAt(int fd, QByteArray* bytes, qint64 offset, qint64 length)
-{
-    bytes->resize(length);
-    for (qint64 done = 0; done < length;) {
-        const ssize_t n = ::pread(fd, bytes->data() + done, size_t(length - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 QByteArray nativePath(const QString& path)
 {
     return QFile::encodeName(path);
@@ -169,7 +143,7 @@ bool appendAllOrNothing(const QString& path, qint64 oldSize, bool create, const 
         QFile::remove(journal);
         return false;
     }
-    if (!writeAt(fd, bytes, oldSize) || ::fsync(fd) != 0) {
+    if (!writeAllAt(fd, bytes, oldSize) || ::fsync(fd) != 0) {
         if (error)
             *error = writeErrorMessage(path, qt_error_string(errno));
         // Whatever got written goes again; the journal stays if even that fails.
@@ -216,7 +190,8 @@ AppendRecovery finishInterruptedAppend(const QString& path, QString* error)
     bool whole = false;
     if (size >= j->to) {
         QByteArray added;
-        whole = readAt(fd, &added, j->from, j->to - j->from) && digest(added) == j->sha256;
+        added.resize(j->to - j->from);
+        whole = readAllAt(fd, added.data(), added.size(), j->from) && digest(added) == j->sha256;
     }
     ::close(fd);
     if (!stated || size < j->from)

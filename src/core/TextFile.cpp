@@ -1,5 +1,7 @@
 #include "core/TextFile.h"
 
+#include "core/RawFileIo.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -81,6 +83,14 @@ QByteArray toCp1250(const QString& text)
     }
     out.truncate(n);
     return out;
+}
+
+QByteArray toCp1250KeepingBlanks(QString text)
+{
+    for (QChar& c : text)
+        if (c.unicode() >= 0x80 && c.isSpace())
+            c = QChar(0xA0);
+    return toCp1250(text);
 }
 
 namespace {
@@ -294,19 +304,6 @@ int createWorkFile(const QString& path, QString* work)
     return -1;
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 // Gives `from` the name `to` only when nothing has that name yet.
 bool renameNoReplace(const QString& from, const QString& to)
 {
@@ -344,7 +341,7 @@ bool writeNewFile(const QString& path, const QByteArray& content, QString* error
             *error = writeErrorMessage(work, qt_error_string(errno));
         return false;
     }
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+    bool ok = writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
     QString reason = ok ? QString() : qt_error_string(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -390,7 +387,7 @@ bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
         return false;
     }
     // The new file keeps the old one's permissions.
-    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, content) && ::fsync(fd) == 0;
+    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
     QString reason = ok ? QString() : qt_error_string(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;

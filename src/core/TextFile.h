@@ -14,6 +14,11 @@ QString fromCp1250(const QByteArray& bytes);
 /// written as "?".
 QByteArray toCp1250(const QString& text);
 
+/// toCp1250() for text that goes back into a record file: a blank the code
+/// page cannot hold becomes a no-break space, not a "?", so that a bare value
+/// keeps losing it at its ends as it did before.
+QByteArray toCp1250KeepingBlanks(QString text);
+
 /// How the bytes of a data file are read.
 enum class Encoding { Cp1250, Utf8 };
 

@@ -1,5 +1,6 @@
 // Appending records so that a kill at any moment loses no whole record and
 // never leaves a torn one that reads as whole.
+#include "KilledChild.h"
 #include "TempFolder.h"
 
 #include "core/Append.h"
@@ -221,23 +222,6 @@ TEST(Append, EveryCutOfAnAppendIsFoundAndMended)
 }
 
 
-// Waits about `micros` microseconds without giving the processor away, so
-// that the kill lands where it was aimed even on a busy machine.
-void spin(int micros)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.nsecsElapsed() < qint64(micros) * 1000) {
-    }
-}
-
-// A memory file system, when there is one, keeps the disk out of the
-// timing: the kills land in the writes rather than in the syncs.
-QString killFolderTemplate()
-{
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/remitto-XXXXXX") : QString();
-}
-
 // Records of the kill tests: short ones and long ones whose one write spans
 // hundreds of pages of the file, where a kill can cut it.
 int bodyLength(int seq)
@@ -262,7 +246,7 @@ int bigBodyLength(int seq)
 // takes the next append.
 void killAppends(int kills, int (*length)(int), quint32 seed)
 {
-    QTemporaryDir dir(killFolderTemplate());
+    QTemporaryDir dir(test::killFolderTemplate());
     ASSERT_TRUE(dir.isValid());
     QRandomGenerator random(seed);
     int rolledBack = 0;
@@ -311,7 +295,7 @@ void killAppends(int kills, int (*length)(int), quint32 seed)
                 lastAppend = took.nsecsElapsed() / 1000;
             }
         }
-        spin(int(random.bounded(lastAppend + 1)));
+        test::spin(qint64(random.bounded(lastAppend + 1)));
         kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -391,7 +375,7 @@ TEST(Append, AnAppendCutAtAnyByteIsTakenBack)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QTemporaryDir dir(killFolderTemplate());
+        QTemporaryDir dir(test::killFolderTemplate());
         ASSERT_TRUE(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("ZUK.dat"));
         if (!c.missing) {
@@ -399,20 +383,7 @@ TEST(Append, AnAppendCutAtAnyByteIsTakenBack)
         }
         const qsizetype before = c.missing ? 0 : oldBytes.size();
 
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            std::signal(SIGXFSZ, SIG_DFL);
-            rlimit limit{};
-            getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = rlim_t(before + c.cut);
-            setrlimit(RLIMIT_FSIZE, &limit);
-            appendRecords(path, 3, added);
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
+        ASSERT_NO_FATAL_FAILURE(test::killedAt(rlim_t(before + c.cut), [&] { appendRecords(path, 3, added); }));
         ASSERT_EQ(QFileInfo(path).size(), before + c.cut);
         ASSERT_TRUE(QFileInfo::exists(appendJournalPath(path)));
 

@@ -1,4 +1,5 @@
 // What a killed program leaves in a data folder is settled at start-up.
+#include "KilledChild.h"
 #include "TempFolder.h"
 
 #include "core/Append.h"
@@ -20,27 +21,6 @@ using remitto::test::TempFolder;
 
 namespace {
 
-// Runs `write` in a child whose files stop at `limit` bytes, as a kill in the
-// middle of a write leaves them.
-template <typename Write>
-void killedAt(rlim_t limit, Write write)
-{
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_DFL);
-        rlimit r{};
-        getrlimit(RLIMIT_FSIZE, &r);
-        r.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &r);
-        write();
-        _exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
-}
-
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -59,9 +39,10 @@ TEST(Leftovers, StartUpSettlesCutAppendsAndRemovesWorkFilesOfWholeFiles)
 
     // An append to a package and a rewrite of the contractors, both cut.
     const QString package = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
-    killedAt(rlim_t(record.size() + 100), [&] { appendRecords(package, 2, QString::fromLatin1(record)); });
+    ASSERT_NO_FATAL_FAILURE(test::killedAt(rlim_t(record.size() + 100),
+                                           [&] { appendRecords(package, 2, QString::fromLatin1(record)); }));
     const QString kontrah = dir.file(QStringLiteral("kontrah.dta"));
-    killedAt(100, [&] { rewriteFile(kontrah, QByteArray(5000, 'k')); });
+    ASSERT_NO_FATAL_FAILURE(test::killedAt(100, [&] { rewriteFile(kontrah, QByteArray(5000, 'k')); }));
     ASSERT_TRUE(QFileInfo::exists(appendJournalPath(package)));
     ASSERT_EQ(entries(dir.path()).size(), 2);  // kontrah.dta and its work file
 

@@ -143,13 +143,6 @@ struct Folder {
     QTemporaryDir dir;
 };
 
-// A memory file system, when there is one, keeps the disk out of the
-// timing: the kills land in the program's work rather than in the syncs.
-QString pamiec()
-{
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/remitto-XXXXXX") : QString();
-}
-
 // The window opened on the folder as the next start of the program opens it.
 struct Okno {
     explicit Okno(const Folder& f)
@@ -287,7 +280,7 @@ TEST(ArchiwumRoku, StoppedAtAnyStepItIsFinishedOrUndoneWhole)
 TEST(ArchiwumRoku, KilledAtRandomMomentsLosesAndDoublesNothing)
 {
     const Dane d = dane(6000);
-    Folder f(pamiec());
+    Folder f(test::killFolderTemplate());
     // How long a whole run takes in a child (its first touches of memory
     // cost more than the parent's).
     auto dzieckoArchiwizuje = [&](KilledChild& c) {
@@ -395,6 +388,69 @@ TEST(ArchiwumRoku, RecordsAlreadyArchivedAreNotWrittenAgain)
     EXPECT_EQ(w.przeniesione, d.roku - 3 - (d.roku - 3) / 2);
     EXPECT_EQ(f.czytaj("ABC.dat"), d.historiaPo);
     EXPECT_EQ(f.czytaj("ABC2025.arh"), d.archiwumPo);
+}
+
+// Records as another tool may leave them: two or three on one line, a
+// record's last value never set (closed by the comma that starts the next
+// record). Archived, every record keeps every value, in the archive and in
+// the sent-transfers file. A file that ends right after a comma ends in a cut
+// record, not in one with an empty last value: it is archived only once the
+// user lets that tail go, and the cut record goes nowhere.
+TEST(ArchiwumRoku, RecordsKeepEveryValueTheyWereReadWith)
+{
+    // Every value but the last quoted and followed by a comma: the file cut
+    // right after the comma that announced the last value.
+    auto urwany = [](const Przelew& p) {
+        const QStringList v = p.wartosci();
+        QString t;
+        for (qsizetype i = 0; i + 1 < v.size(); ++i)
+            t += QLatin1Char('"') + v[i] + QStringLiteral("\",");
+        return toCp1250(t);
+    };
+    // The same with the last value never set, closed by the comma that
+    // starts the next record on the line.
+    auto bezOstatniej = [&](const Przelew& p) { return urwany(p) + ','; };
+    QByteArray historia;
+    for (int i = 0; i < 6; ++i) {
+        const Przelew p = przelew(i, i % 2 ? kRok : 2026);
+        historia += i % 3 == 2 ? toCp1250(liniaPrzelewu(p)) : bezOstatniej(p);
+    }
+    const PlikHistorii przed = PlikHistorii::zBajtow(historia, kUkladPrzelewu);
+    ASSERT_EQ(przed.stan(), PlikHistorii::Stan::Ok) << przed.blad().toStdString();
+    ASSERT_EQ(przed.liczbaRekordow(), 6);
+    QList<QStringList> roku, reszta;
+    for (int r = 0; r < 6; ++r)
+        (przed.kluczDaty(r) / 10000 == kRok ? roku : reszta).append(przed.wartosci(r));
+    ASSERT_EQ(roku.size(), 3);
+    ASSERT_TRUE(przed.wartosci(0).last().isEmpty());
+    auto rekordy = [](const QString& sciezka) {
+        const PlikHistorii p = PlikHistorii::wczytaj(sciezka, kUkladPrzelewu);
+        EXPECT_EQ(p.stan(), PlikHistorii::Stan::Ok) << p.blad().toStdString();
+        QList<QStringList> w;
+        for (int r = 0; r < p.liczbaRekordow(); ++r)
+            w.append(p.wartosci(r));
+        return w;
+    };
+
+    Folder f;
+    f.zapisz("ABC.dat", historia);
+    WynikOperacji w = archiwizujRok(f.historia(), f.archiwum(), kRok, false);
+    ASSERT_EQ(w.wynik, WynikHistorii::Zrobione) << w.blad.toStdString();
+    EXPECT_EQ(w.przeniesione, 3);
+    EXPECT_EQ(rekordy(f.archiwum()), roku);
+    EXPECT_EQ(rekordy(f.historia().sciezka), reszta);
+
+    const QByteArray urwana = historia + urwany(przelew(6, kRok));
+    QFile::remove(f.archiwum());
+    f.zapisz("ABC.dat", urwana);
+    w = archiwizujRok(f.historia(), f.archiwum(), kRok, false);
+    EXPECT_EQ(w.wynik, WynikHistorii::Uszkodzony);
+    EXPECT_EQ(f.czytaj("ABC.dat"), urwana);
+    EXPECT_FALSE(QFile::exists(f.archiwum()));
+    w = archiwizujRok(f.historia(), f.archiwum(), kRok, true);
+    ASSERT_EQ(w.wynik, WynikHistorii::Zrobione) << w.blad.toStdString();
+    EXPECT_EQ(rekordy(f.archiwum()), roku);
+    EXPECT_EQ(rekordy(f.historia().sciezka), reszta);
 }
 
 // Records exported after a run was cut short follow the ones it was moving:

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QString>
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,6 +88,37 @@ inline void spin(qint64 micros)
     t.start();
     while (t.nsecsElapsed() < micros * 1000) {
     }
+}
+
+/// A template for the QTemporaryDir of a kill test: a memory file system,
+/// when there is one, keeps the disk out of the timing, so the kills land in
+/// the program's work rather than in the syncs.
+inline QString killFolderTemplate()
+{
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/remitto-XXXXXX") : QString();
+}
+
+/// Runs `write` in a child whose files stop at `limit` bytes: the write that
+/// reaches the limit is cut there and the child killed (SIGXFSZ), as a kill
+/// part of the way through a long write leaves the file. Call it under
+/// ASSERT_NO_FATAL_FAILURE.
+template <typename Write>
+void killedAt(rlim_t limit, Write write)
+{
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit r{};
+        getrlimit(RLIMIT_FSIZE, &r);
+        r.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &r);
+        write();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
 }
 
 } // namespace remitto::test
