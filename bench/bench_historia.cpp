@@ -21,6 +21,7 @@
 
 using namespace remitto;
 using remitto::bench::najlepszy;
+using remitto::bench::plikHistorii;
 
 namespace {
 
@@ -42,22 +43,6 @@ qint64 rss()
         return 0;
     const QList<QByteArray> v = f.readAll().split(' ');
     return v.size() > 1 ? v[1].toLongLong() * 4096 : 0;
-}
-
-QString plikHistorii(const QString& arg)
-{
-    const QFileInfo fi(arg);
-    if (fi.isFile())
-        return fi.absoluteFilePath();
-    // The biggest .dat of the folder is the sent-transfers file.
-    QString best;
-    qint64 size = -1;
-    for (const QFileInfo& f : QDir(arg).entryInfoList({QStringLiteral("*.dat")}, QDir::Files))
-        if (f.size() > size) {
-            size = f.size();
-            best = f.absoluteFilePath();
-        }
-    return best;
 }
 
 } // namespace

@@ -18,9 +18,14 @@ struct RecordTail {
     QString message;           ///< Polish, naming the file, when Torn or Unreadable
 };
 
-/// Looks at the end of a file of records of `recordSize` values. A write cut
-/// short (a killed program, a crash) leaves values after the last whole
-/// record or a last value cut inside its quotes; both are a torn tail.
+/// Looks at the end of a file of records of `recordSize` values, by the rule
+/// every reader follows (core/QuoteScanner.h): values after the last whole
+/// record, or a last value cut inside its quotes or right after its comma,
+/// are a torn tail (a file another program or an older version cut short).
+/// An append of this program that a kill interrupted is settled first
+/// (finishInterruptedAppend()). A file this program left whole and that is
+/// unchanged since is not read again; any other is read in pieces and
+/// counted without decoding.
 RecordTail checkRecordTail(const QString& path, int recordSize);
 
 /// checkRecordTail() of text already read; `path` only names the file in the
@@ -32,8 +37,10 @@ enum class AppendResult { Appended, TornTail, Failed };
 
 /// Appends `records` (whole quote-delimited records, each ending in a line
 /// end) to a file of records of `recordSize` values, creating it when
-/// missing. The records go out in one write and are synced to disk, so a
-/// kill leaves the old records plus zero or more whole new ones.
+/// missing. All or nothing for any size: the append goes through a journal
+/// (appendAllOrNothing() of core/AppendJournal.h), so a kill at any moment
+/// leaves the old records, or the old ones and every new one once the
+/// interrupted append is settled.
 ///
 /// Before writing, the file's end is checked: with a torn tail nothing is
 /// written, TornTail is returned and `message` names the file; the caller
@@ -41,7 +48,7 @@ enum class AppendResult { Appended, TornTail, Failed };
 /// A last line without a line end gets one first. A file another tool saved
 /// as UTF-8 is written back whole in Windows-1250 with the records added,
 /// so the file never mixes two encodings. A failed write takes back what it
-/// wrote.
+/// wrote. A link leaving the file's folder is refused (linkLeavesFolder()).
 AppendResult appendRecords(const QString& path, int recordSize, const QString& records, QString* message = nullptr);
 
 /// Cuts a torn tail back to the end of the last whole record, through the

@@ -12,76 +12,22 @@ bool isLineEnd(QChar c)
     return c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
 } // namespace
 
-QuoteReader::QuoteReader(const QString& text) : m_text(text) {}
-
-bool QuoteReader::onlyPaddingLeft() const
+QuoteReader::QuoteReader(const QString& text)
+    : m_text(text), m_scanner(reinterpret_cast<const char16_t*>(m_text.utf16()),
+                reinterpret_cast<const char16_t*>(m_text.utf16()) + m_text.size(), Blanks::Text)
 {
-    // Blanks and end-of-file marks after the last line end are no value; an
-    // empty line is one (a value never set, written as nothing).
-    for (qsizetype p = m_pos; p < m_text.size(); ++p)
-        if (!isBlank(m_text[p]) && m_text[p] != QChar(0x1A))
-            return false;
-    return true;
-}
-
-bool QuoteReader::atEnd()
-{
-    if (m_afterComma)
-        return false;  // a comma always announces one more value, maybe empty
-    return onlyPaddingLeft();
 }
 
 QString QuoteReader::next()
 {
     if (atEnd())
         return {};
-    const bool atLineStart = !m_afterComma;
-    m_afterComma = false;
-    m_lastEmptyLine = false;
-    const qsizetype n = m_text.size();
-    while (m_pos < n && isBlank(m_text[m_pos]))
-        ++m_pos;
-
-    QString value;
-    if (m_pos < n && m_text[m_pos] == QLatin1Char('"')) {
-        const qsizetype close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
-        if (close < 0) {
-            m_truncated = true;
-            value = m_text.mid(m_pos + 1);
-            m_pos = n;
-            return value;
-        }
-        value = m_text.mid(m_pos + 1, close - m_pos - 1);
-        m_pos = close + 1;
-        // Anything between the closing quote and the separator is dropped.
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
-            ++m_pos;
-    } else {
-        const qsizetype start = m_pos;
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
-            ++m_pos;
-        value = m_text.mid(start, m_pos - start).trimmed();
-        m_lastEmptyLine = atLineStart && value.isEmpty() && (m_pos >= n || isLineEnd(m_text[m_pos]));
-    }
-    if (m_pos < n) {
-        if (m_text[m_pos] == QLatin1Char(',')) {
-            m_afterComma = true;
-            ++m_pos;
-        } else {
-            // One line end (CR LF, LF or CR) closes the value.
-            if (m_text[m_pos] == QLatin1Char('\r') && m_pos + 1 < n && m_text[m_pos + 1] == QLatin1Char('\n'))
-                ++m_pos;
-            ++m_pos;
-        }
-    }
-    return value;
+    const QuoteScanner<char16_t>::Value v = m_scanner.next();
+    m_truncated = m_truncated || v.cut;
+    m_lastEmptyLine = v.emptyLine;
+    return QString(reinterpret_cast<const QChar*>(v.begin), v.end - v.begin);
 }
 
 QStringList QuoteReader::readAll()
@@ -89,7 +35,7 @@ QStringList QuoteReader::readAll()
     QStringList out;
     // Every value ends at a comma or a line end: room for all of them at once
     // instead of growing the list value by value.
-    const QStringView rest = QStringView(m_text).mid(m_pos);
+    const QStringView rest = QStringView(m_text).mid(position());
     out.reserve(rest.count(QLatin1Char(',')) + rest.count(QLatin1Char('\n')) + 1);
     while (!atEnd())
         out.append(next());
@@ -156,6 +102,7 @@ QuoteFile readQuoteFile(const QString& path)
     QuoteReader reader(file.text);
     result.values = reader.readAll();
     result.endsWithEmptyLine = reader.lastWasEmptyLine();
+    result.truncated = reader.truncated();
     if (reader.truncated()) {
         result.error = QStringLiteral("Plik %1 jest uszkodzony: urywa się w środku wartości.").arg(path);
         return result;
@@ -178,9 +125,13 @@ bool splitRecords(const QStringList& values, int size, QList<QStringList>* recor
 
 bool splitRecords(const QuoteFile& file, int size, QList<QStringList>* records)
 {
-    if (file.endsWithEmptyLine && size > 0 && file.values.size() % size == 1)
-        return splitRecords(file.values.mid(0, file.values.size() - 1), size, records);
-    return splitRecords(file.values, size, records);
+    if (size < 1) {
+        records->clear();
+        return false;
+    }
+    const RecordCount c = countRecords(file.values.size(), file.truncated, file.endsWithEmptyLine, size);
+    splitRecords(file.values.mid(0, c.records * size), size, records);
+    return c.tornValues == 0;
 }
 
 QString damagedFileMessage(const QString& path, int recordSize)

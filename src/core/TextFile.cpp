@@ -1,10 +1,17 @@
 #include "core/TextFile.h"
 
+#include "core/RawFileIo.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace remitto {
 
@@ -78,6 +85,14 @@ QByteArray toCp1250(const QString& text)
     return out;
 }
 
+QByteArray toCp1250KeepingBlanks(QString text)
+{
+    for (QChar& c : text)
+        if (c.unicode() >= 0x80 && c.isSpace())
+            c = QChar(0xA0);
+    return toCp1250(text);
+}
+
 namespace {
 
 // Length of the valid UTF-8 sequence starting at p (1 to 4), or 0 when the
@@ -113,6 +128,19 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
         if (p[i] < 0x80 || p[i] > 0xBF)
             return 0;
     return n;
+}
+
+// Length of the sequence a lead byte announces; 0 for a byte no sequence
+// starts with.
+int expectedLength(unsigned char b)
+{
+    if (b >= 0xC2 && b <= 0xDF)
+        return 2;
+    if (b >= 0xE0 && b <= 0xEF)
+        return 3;
+    if (b >= 0xF0 && b <= 0xF4)
+        return 4;
+    return 0;
 }
 
 bool hasUtf8Bom(const QByteArray& bytes)
@@ -151,7 +179,66 @@ QString decodeText(const QByteArray& bytes, Encoding* used)
     if (e == Encoding::Cp1250)
         return fromCp1250(bytes);
     const qsizetype skip = hasUtf8Bom(bytes) ? 3 : 0;
-    return QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip);
+    return fromUtf8Bytes(QByteArrayView(bytes.constData() + skip, bytes.size() - skip));
+}
+
+void EncodingDetector::add(const char* bytes, qsizetype size)
+{
+    if (m_seen < 3)
+        m_head += QByteArray(bytes, qMin<qsizetype>(size, 3 - m_seen));
+    m_seen += size;
+    if (m_invalid)
+        return;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    const auto* end = p + size;
+    if (!m_pending.isEmpty()) {
+        // Finish the sequence the last piece cut.
+        const int n = expectedLength(static_cast<unsigned char>(m_pending[0]));
+        while (m_pending.size() < n && p < end)
+            m_pending += char(*p++);
+        if (m_pending.size() < n)
+            return;
+        const auto* q = reinterpret_cast<const unsigned char*>(m_pending.constData());
+        if (utf8SequenceLength(q, q + n) != n) {
+            m_invalid = true;
+            return;
+        }
+        m_multiByte = true;
+        m_pending.clear();
+    }
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int n = expectedLength(*p);
+        if (n > 0 && end - p < n) {
+            m_pending = QByteArray(reinterpret_cast<const char*>(p), end - p);
+            return;
+        }
+        if (n == 0 || utf8SequenceLength(p, end) != n) {
+            m_invalid = true;
+            return;
+        }
+        m_multiByte = true;
+        p += n;
+    }
+}
+
+Encoding EncodingDetector::result() const
+{
+    if (hasUtf8Bom(m_head))
+        return Encoding::Utf8;
+    // A sequence cut by the end of the bytes is no UTF-8.
+    return !m_invalid && m_pending.isEmpty() && m_multiByte ? Encoding::Utf8 : Encoding::Cp1250;
+}
+
+QString fromUtf8Bytes(QByteArrayView bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(0xFEFF));
+    return text;
 }
 
 QString writeErrorMessage(const QString& path, const QString& reason)
@@ -177,29 +264,148 @@ FileText readTextFile(const QString& path)
     return result;
 }
 
+bool linkLeavesFolder(const QString& path, QString* error)
+{
+    const QFileInfo link(path);
+    if (!link.isSymLink())
+        return false;
+    const QString target = link.canonicalFilePath();  // empty when dangling
+    const QString folder = QFileInfo(link.absolutePath()).canonicalFilePath();
+    if (!target.isEmpty() && QFileInfo(target).absolutePath() == folder)
+        return false;
+    if (error)
+        *error = writeErrorMessage(
+            path, target.isEmpty()
+                      ? QStringLiteral("to dowiązanie symboliczne do pliku, którego nie ma")
+                      : QStringLiteral("to dowiązanie symboliczne do pliku spoza swojego folderu (%1)").arg(target));
+    return true;
+}
+
+namespace {
+
+// Creates a work file beside `path` under a fresh name (".NAME.XXXXXX.tmp",
+// which the start-up knows as a work file), exclusively: an existing file or
+// a link of that name is never opened.
+int createWorkFile(const QString& path, QString* work)
+{
+    const QFileInfo target(path);
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString tag;
+        for (int i = 0; i < 6; ++i)
+            tag += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        *work = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.') + tag
+            + QStringLiteral(".tmp");
+        const int fd = ::open(QFile::encodeName(*work).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Gives `from` the name `to` only when nothing has that name yet.
+bool renameNoReplace(const QString& from, const QString& to)
+{
+    const QByteArray a = QFile::encodeName(from);
+    const QByteArray b = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that kind of rename: a second name, which is
+    // refused when the name exists, then the work name goes.
+    if (::link(a.constData(), b.constData()) != 0)
+        return false;
+    ::unlink(a.constData());
+    return true;
+}
+
+} // namespace
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool writeNewFile(const QString& path, const QByteArray& content, QString* error)
+{
+    QString work;
+    const int fd = createWorkFile(path, &work);
+    if (fd < 0) {
+        if (error)
+            *error = writeErrorMessage(work, qt_error_string(errno));
+        return false;
+    }
+    bool ok = writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
+    QString reason = ok ? QString() : qt_error_string(errno);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    if (!ok) {
+        if (error)
+            *error = writeErrorMessage(work, reason);
+        QFile::remove(work);
+        return false;
+    }
+    if (!renameNoReplace(work, path)) {
+        const int e = errno;
+        if (error)
+            *error = writeErrorMessage(path, e == EEXIST ? QStringLiteral("plik o tej nazwie już istnieje")
+                                                         : qt_error_string(e));
+        QFile::remove(work);
+        return false;
+    }
+    syncFolder(QFileInfo(path).absolutePath());
+    return true;
+}
+
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
 {
-    QSaveFile f(path);
-    // A read-only folder would make QSaveFile write in place; refuse instead.
-    f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly)) {
+    if (linkLeavesFolder(path, error))
+        return false;
+    // A link into its own folder: the file it points to is replaced.
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : link.absoluteFilePath();
+    struct stat old {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
         if (error)
-            *error = writeErrorMessage(path, f.errorString());
+            *error = writeErrorMessage(path, QStringLiteral("to nie jest plik"));
         return false;
     }
-    // A short write (a full disk) may show only when the buffer is flushed;
-    // commit() would still rename the cut file over the old one.
-    if (f.write(content) != content.size() || !f.flush()) {
+    QString work;
+    const int fd = createWorkFile(target, &work);
+    if (fd < 0) {
         if (error)
-            *error = writeErrorMessage(path, f.errorString());
-        f.cancelWriting();
+            *error = writeErrorMessage(path, qt_error_string(errno));
         return false;
     }
-    if (!f.commit()) {
+    // The new file keeps the old one's permissions.
+    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
+    QString reason = ok ? QString() : qt_error_string(errno);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    // Only a whole, synced work file takes the name; the old file is never
+    // removed first.
+    if (ok && ::rename(QFile::encodeName(work).constData(), QFile::encodeName(target).constData()) != 0) {
+        ok = false;
+        reason = qt_error_string(errno);
+    }
+    if (!ok) {
         if (error)
-            *error = writeErrorMessage(path, f.errorString());
+            *error = writeErrorMessage(path, reason);
+        ::unlink(QFile::encodeName(work).constData());
         return false;
     }
+    syncFolder(QFileInfo(target).absolutePath());
     return true;
 }
 

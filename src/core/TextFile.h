@@ -14,6 +14,11 @@ QString fromCp1250(const QByteArray& bytes);
 /// written as "?".
 QByteArray toCp1250(const QString& text);
 
+/// toCp1250() for text that goes back into a record file: a blank the code
+/// page cannot hold becomes a no-break space, not a "?", so that a bare value
+/// keeps losing it at its ends as it did before.
+QByteArray toCp1250KeepingBlanks(QString text);
+
 /// How the bytes of a data file are read.
 enum class Encoding { Cp1250, Utf8 };
 
@@ -23,8 +28,27 @@ enum class Encoding { Cp1250, Utf8 };
 /// Windows-1250, which never fails. Plain ASCII reads the same either way.
 Encoding detectEncoding(const QByteArray& bytes);
 
-/// Decodes a data file's bytes as detectEncoding() decides; a UTF-8
-/// byte-order mark is dropped.
+/// UTF-8 bytes decoded as they are: a byte-order mark at their start stays a
+/// character (U+FEFF), as anywhere else (QString::fromUtf8 drops it).
+QString fromUtf8Bytes(QByteArrayView bytes);
+
+/// detectEncoding() of bytes read in pieces, without holding them all.
+class EncodingDetector {
+public:
+    void add(const char* bytes, qsizetype size);
+    /// The decision for all the bytes added.
+    Encoding result() const;
+
+private:
+    QByteArray m_head;     ///< the first bytes, for the byte-order mark
+    QByteArray m_pending;  ///< the start of a sequence cut by the end of a piece
+    qint64 m_seen = 0;
+    bool m_invalid = false;
+    bool m_multiByte = false;
+};
+
+/// Decodes a data file's bytes as detectEncoding() decides; one UTF-8
+/// byte-order mark at the start of the file is dropped.
 QString decodeText(const QByteArray& bytes, Encoding* used = nullptr);
 
 /// Outcome of reading a whole file.
@@ -39,10 +63,30 @@ struct FileText {
 /// Reads a whole data file in one pass, decoded by decodeText().
 FileText readTextFile(const QString& path);
 
-/// Replaces the file with `content`: the complete new content is written to a
-/// work file in the same folder, flushed and renamed over the old file. On any
-/// failure the old file stays byte for byte and `error` gets a Polish message.
+/// Replaces the file with `content`, the one atomic rewrite of the program:
+/// the complete new content is written to a work file created exclusively in
+/// the same folder (".NAME.XXXXXX.tmp"), synced, given the old file's
+/// permissions and renamed over the old file, and the folder is synced. On
+/// any failure the old file stays byte for byte, the work file goes and
+/// `error` gets a Polish message. A symbolic link is written through only
+/// when it points into its own folder (see linkLeavesFolder()).
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+/// True (and `error` says why, naming the file) when `path` is a symbolic link
+/// whose target lies outside the link's own folder or does not exist: a write
+/// through it would change a file elsewhere, so every writer refuses it.
+bool linkLeavesFolder(const QString& path, QString* error = nullptr);
+
+/// Writes a file that must not exist yet (an export file): the content goes
+/// to a work file created exclusively under a fresh name in the same folder
+/// (never through a link planted there), is synced, and the work file gets
+/// its name only when nothing of that name exists, not even a dangling link.
+/// On failure nothing is left behind.
+bool writeNewFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+/// Makes the names in `folder` (a file created, renamed or removed there) last
+/// through a power failure.
+void syncFolder(const QString& folder);
 
 /// rewriteFile() of text encoded as Windows-1250.
 bool rewriteTextFile(const QString& path, const QString& text, QString* error = nullptr);

@@ -7,8 +7,6 @@
 
 #include <QFile>
 
-#include <unistd.h>
-
 namespace remitto {
 
 PlikWyslanych plikWyslanych(const Session& session)
@@ -217,22 +215,6 @@ bool wczytajDoZmiany(const PlikWyslanych& plik, bool uciacOgon, PlikHistorii* p,
     return false;
 }
 
-bool dopiszISpusc(const QString& sciezka, const QByteArray& bajty, QString* blad)
-{
-    QFile f(sciezka);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        *blad = writeErrorMessage(sciezka, f.errorString());
-        return false;
-    }
-    const qint64 stary = f.size();
-    if (f.write(bajty) != bajty.size() || !f.flush() || ::fsync(f.handle()) != 0) {
-        *blad = writeErrorMessage(sciezka, f.errorString());
-        f.resize(stary);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 WynikOperacji usunRekordHistorii(const PlikWyslanych& plik, int pozycja, const QStringList& oczekiwany,
@@ -275,46 +257,6 @@ WynikOperacji usunHistorie(const QString& sciezka)
         w.wynik = WynikHistorii::BladZapisu;
         w.blad = QStringLiteral("Nie można usunąć pliku %1: %2").arg(sciezka, f.errorString());
     }
-    return w;
-}
-
-WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArchiwum, int rok, bool uciacOgon,
-                            const Postep& postep)
-{
-    WynikOperacji w;
-    PlikHistorii p;
-    if (!wczytajDoZmiany(plik, uciacOgon, &p, &w))
-        return w;
-    const int n = p.liczbaRekordow();
-    QByteArray doArchiwum;
-    QByteArray zostaja;
-    zostaja.reserve(qsizetype(n) * 320);
-    for (int r = 0; r < n; ++r) {
-        if (postep && r % 8192 == 0)
-            postep(r, qint64(n) + 1);
-        if (p.kluczDaty(r) / 10000 == rok) {
-            doArchiwum += p.rekordDoZapisu(r);
-            ++w.przeniesione;
-        } else {
-            zostaja += p.rekordDoZapisu(r);
-        }
-    }
-    if (!dopiszISpusc(sciezkaArchiwum, doArchiwum, &w.blad)) {
-        w.wynik = WynikHistorii::BladArchiwum;
-        return w;
-    }
-    if (postep)
-        postep(n, qint64(n) + 1);
-    if (w.przeniesione > 0 || p.maOgon()) {
-        QString blad;
-        if (!rewriteFile(plik.sciezka, zostaja, &blad)) {
-            w.wynik = WynikHistorii::BladZapisu;
-            w.blad = blad;
-            return w;
-        }
-    }
-    if (postep)
-        postep(qint64(n) + 1, qint64(n) + 1);
     return w;
 }
 

@@ -82,6 +82,7 @@ struct WynikOperacji {
     WynikHistorii wynik = WynikHistorii::Zrobione;
     QString blad;          ///< Polish message naming the file, for the errors
     int przeniesione = 0;  ///< records moved into the archive
+    int rok = 0;           ///< dokonczArchiwizacje(): the year of the run it finished
 };
 
 /// Removes the record at `pozycja` (1-based) from the file through the atomic
@@ -97,13 +98,34 @@ WynikOperacji usunHistorie(const QString& sciezka);
 /// Progress of a long operation: done out of total.
 using Postep = std::function<void(qint64 zrobione, qint64 razem)>;
 
-/// Moves every record whose date falls in `rok` to the year's archive file:
-/// the records are first appended to the archive and flushed to disk, then
-/// the sent-transfers file is replaced by the records that stay. A failure of
-/// the append leaves both files as they were; a failure of the rewrite leaves
-/// the moved records in both files. The archive is only ever appended to.
+/// Moves every record whose date falls in `rok` from the sent-transfers file
+/// to the year's archive file (ArchiwumRoku.cpp). A kill at any moment leaves
+/// each record exactly once in the two files, or a journal beside the
+/// sent-transfers file from which dokonczArchiwizacje() finishes the run:
+///  1. the journal (year, archive, record counts) is written;
+///  2. the archive is rewritten whole with the year's records after its own;
+///  3. the sent-transfers file is rewritten without them;
+///  4. the journal is removed.
+/// Records of the year that already end the archive (an earlier run cut short
+/// before the sent-transfers file was rewritten) are not written again. A
+/// damaged tail of either file is left out only with `uciacOgon`; otherwise
+/// nothing changes (Uszkodzony, naming the file). `przeniesione` counts the
+/// records added to the archive. A run that finished earlier is finished
+/// first.
 WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArchiwum, int rok,
                             bool uciacOgon, const Postep& postep = {});
+
+/// Finishes a yearly archive that a kill or a failure cut short, from its
+/// journal: when the archive already holds the year's records they leave the
+/// sent-transfers file (`przeniesione` of them, of year `rok`); when it does
+/// not, nothing had changed and the journal is dropped. Without a journal
+/// nothing happens. A damaged sent-transfers file is rewritten only with
+/// `uciacOgon`; until then the journal stays.
+WynikOperacji dokonczArchiwizacje(const PlikWyslanych& plik, bool uciacOgon = false);
+
+/// The journal of the yearly archive: the sent-transfers file's name with
+/// ".jrn" in place of its extension.
+QString plikDziennikaArchiwizacji(const QString& sciezkaHistorii);
 
 /// The year typed in the year box: four digits, else nothing.
 std::optional<int> rokZPola(const QString& tekst);

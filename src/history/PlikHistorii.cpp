@@ -1,6 +1,7 @@
 #include "history/PlikHistorii.h"
 
 #include "core/Amount.h"
+#include "core/QuoteScanner.h"
 #include "core/TextFile.h"
 
 #include <QDate>
@@ -12,30 +13,6 @@
 namespace remitto {
 
 namespace {
-
-inline bool czyKoniecLinii(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
-inline bool czyOdstep(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// Whitespace that a bare value loses at both ends (as QString::trimmed()).
-inline bool czyBialy(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// First separator (comma or line end) at or after `p`.
-inline const char* doSeparatora(const char* p, const char* koniec)
-{
-    while (p < koniec && *p != ',' && !czyKoniecLinii(*p))
-        ++p;
-    return p;
-}
 
 QString przyczynaUszkodzenia(const QString& sciezka, bool uciety, int rozmiar)
 {
@@ -155,70 +132,28 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     p.m_konce.reserve(oczekiwane);
     p.m_poczatkiRekordow.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
 
+    // Values as every reader of the program finds them (core/QuoteScanner.h).
+    QuoteScanner<char> skaner(s, koniec, p.m_utf8 ? Blanks::Utf8 : Blanks::Cp1250);
     const size_t rozmiar = size_t(uklad.rozmiar);
-    bool poPrzecinku = false;
+    size_t wRekordzie = 0;
     bool uciety = false;
     bool ostatniaPustaLinia = false;
-    while (true) {
-        if (!poPrzecinku) {
-            // Blanks and end-of-file marks after the last line end are no value.
-            const char* q = s;
-            while (q < koniec && (czyOdstep(*q) || *q == '\x1A'))
-                ++q;
-            if (q == koniec)
-                break;
+    while (!skaner.atEnd()) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        p.m_poczatki.push_back(quint32(v.begin - baza));
+        p.m_konce.push_back(quint32(v.end - baza));
+        uciety = v.cut;
+        ostatniaPustaLinia = v.emptyLine;
+        if (uciety)
+            break;
+        if (++wRekordzie == rozmiar) {
+            wRekordzie = 0;
+            p.m_poczatkiRekordow.push_back(quint32(skaner.position() - baza));
         }
-        const bool poczatekLinii = !poPrzecinku;
-        poPrzecinku = false;
-        ostatniaPustaLinia = false;
-        while (s < koniec && czyOdstep(*s))
-            ++s;
-        const char* b;
-        const char* e;
-        if (s < koniec && *s == '"') {
-            const char* zamkniecie = static_cast<const char*>(std::memchr(s + 1, '"', size_t(koniec - s - 1)));
-            if (!zamkniecie) {
-                uciety = true;
-                p.m_poczatki.push_back(quint32(s + 1 - baza));
-                p.m_konce.push_back(quint32(koniec - baza));
-                s = koniec;
-                break;
-            }
-            b = s + 1;
-            e = zamkniecie;
-            s = doSeparatora(zamkniecie + 1, koniec);
-        } else {
-            b = s;
-            s = doSeparatora(s, koniec);
-            e = s;
-            while (b < e && czyBialy(*b))
-                ++b;
-            while (e > b && czyBialy(e[-1]))
-                --e;
-            ostatniaPustaLinia = poczatekLinii && b == e && (s == koniec || czyKoniecLinii(*s));
-        }
-        if (s < koniec) {
-            if (*s == ',') {
-                poPrzecinku = true;
-                ++s;
-            } else {
-                if (*s == '\r' && s + 1 < koniec && s[1] == '\n')
-                    ++s;
-                ++s;
-            }
-        }
-        p.m_poczatki.push_back(quint32(b - baza));
-        p.m_konce.push_back(quint32(e - baza));
-        if (p.m_poczatki.size() % rozmiar == 0)
-            p.m_poczatkiRekordow.push_back(quint32(s - baza));
     }
 
-    size_t wartosci = p.m_poczatki.size();
-    // One empty line after the last whole record (as an editor leaves it).
-    if (!uciety && ostatniaPustaLinia && wartosci % rozmiar == 1)
-        --wartosci;
-    const bool calosc = !uciety && wartosci % rozmiar == 0;
-    p.m_poczatki.resize(wartosci - wartosci % rozmiar);
+    const RecordCount ile = countRecords(qsizetype(p.m_poczatki.size()), uciety, ostatniaPustaLinia, uklad.rozmiar);
+    p.m_poczatki.resize(size_t(ile.records) * rozmiar);
     p.m_konce.resize(p.m_poczatki.size());
     // The estimate above is close for transfer records; give back only a
     // gross over-estimate (short records), as the copy costs time.
@@ -226,7 +161,7 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         p.m_poczatki.shrink_to_fit();
         p.m_konce.shrink_to_fit();
     }
-    if (!calosc) {
+    if (ile.tornValues > 0) {
         p.m_ogon = true;
         p.m_stan = Stan::Uszkodzony;
         p.m_blad = przyczynaUszkodzenia(sciezka, uciety, uklad.rozmiar);
@@ -245,7 +180,7 @@ QByteArrayView PlikHistorii::surowa(int rekord, int nr) const
 QString PlikHistorii::dekoduj(QByteArrayView b) const
 {
     if (m_utf8)
-        return QString::fromUtf8(b);
+        return fromUtf8Bytes(b);
     return fromCp1250(QByteArray::fromRawData(b.data(), b.size()));
 }
 
@@ -270,14 +205,30 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
     const quint32 od = m_poczatkiRekordow[size_t(rekord)];
     const quint32 doB = m_poczatkiRekordow[size_t(rekord) + 1];
     QByteArray b = m_bajty.mid(od, doB - od);
-    if (m_utf8)
-        b = toCp1250(QString::fromUtf8(b));
-    // The last record of a file may lack its line end; a record that ends
-    // with a comma would run into the next one.
-    while (!b.isEmpty() && (b.endsWith(',') || czyOdstep(b.back()) || b.back() == '\x1A'))
+    if (m_utf8) {
+        // A blank Windows-1250 cannot hold becomes a no-break space, not a
+        // "?": a bare value keeps losing it at its ends, and a quote after it
+        // still belongs to the bare value.
+        QString t = fromUtf8Bytes(b);
+        for (QChar& c : t)
+            if (c.unicode() >= 0x80 && c.isSpace())
+                c = QChar(0xA0);
+        b = toCp1250(t);
+    }
+    // The record's bytes end just past its separator. A comma (the next
+    // record followed on the same line) becomes a line end: only that comma
+    // goes, so a last value that was never set (even one alone at the start
+    // of a line) stays, closed by the line end. A record cut off by the end
+    // of the file gets a line end; so does a lone carriage return, which a
+    // line feed starting the next record written would join.
+    if (b.endsWith(',')) {
         b.chop(1);
-    if (!b.endsWith('\n') && !b.endsWith('\r'))
         b.append("\r\n");
+    } else if (b.endsWith('\r')) {
+        b.append('\n');
+    } else if (!b.endsWith('\n')) {
+        b.append("\r\n");
+    }
     return b;
 }
 

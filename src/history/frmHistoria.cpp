@@ -153,12 +153,28 @@ void frmHistoria::pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<in
 void frmHistoria::wyswietl(const FiltrHistorii& filtr)
 {
     const PlikWyslanych plik = plikWyslanych(m_session);
+    dokonczPrzerwanaArchiwizacje(plik);
     auto p = std::make_shared<PlikHistorii>(PlikHistorii::wczytaj(plik.sciezka, plik.uklad));
     // A file not yet written by any export is an empty history.
     if (p->stan() == PlikHistorii::Stan::BladOdczytu || p->stan() == PlikHistorii::Stan::Uszkodzony)
         m_dialogs.messageBox(p->blad(), kTytulBledu, Icon::Critical);
     std::vector<int> rekordy = filtr.wszyscy() && filtr.bezDat() ? wszystkieRekordy(*p) : filtrujHistorie(*p, filtr);
     pokaz(std::move(p), std::move(rekordy), false);
+}
+
+void frmHistoria::dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik)
+{
+    // A damaged file is reported by the list itself; the archive run asks
+    // about it and finishes the journal then.
+    const WynikOperacji w = dokonczArchiwizacje(plik);
+    if (w.wynik == WynikHistorii::Zrobione && w.przeniesione > 0)
+        m_dialogs.messageBox(QStringLiteral("Dokończono przerwaną archiwizację roku %1: przeniesiono do archiwum "
+                                            "przelewów: %2.")
+                                 .arg(w.rok)
+                                 .arg(w.przeniesione),
+                             QStringLiteral("Archiwizacja"), Icon::Information);
+    else if (w.wynik != WynikHistorii::Zrobione && w.wynik != WynikHistorii::Uszkodzony)
+        m_dialogs.messageBox(w.blad, kTytulBledu, Icon::Critical);
 }
 
 std::optional<FiltrHistorii> frmHistoria::filtrZPol()
@@ -268,10 +284,7 @@ void frmHistoria::archiwizujRok()
                              kTytulBledu, Icon::Critical);
         break;
     case WynikHistorii::BladZapisu:
-        m_dialogs.messageBox(w.blad + QStringLiteral("\nPrzelewy roku %1 są już w pliku %2 i nadal w pliku %3.")
-                                          .arg(*rok)
-                                          .arg(archiwum, plik.sciezka),
-                             kTytulBledu, Icon::Critical);
+        m_dialogs.messageBox(w.blad, kTytulBledu, Icon::Critical);
         wyswietl(FiltrHistorii{});
         break;
     default:

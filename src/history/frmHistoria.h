@@ -52,6 +52,8 @@ private:
     void zbudujOkno();
     /// Reads the sent-transfers file and lists the records passing `filtr`.
     void wyswietl(const FiltrHistorii& filtr);
+    /// Finishes a yearly archive cut short (see dokonczArchiwizacje) and says so.
+    void dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik);
     void pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool archiwum);
     std::optional<FiltrHistorii> filtrZPol();
     std::optional<int> rokZPolaLubBlad();

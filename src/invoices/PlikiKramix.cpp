@@ -14,16 +14,6 @@ namespace remitto {
 
 namespace {
 
-bool odstep(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool koniecLinii(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
 bool cyfra(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -35,55 +25,13 @@ void WartosciPliku::podziel()
 {
     wartosci.clear();
     urwany = false;
+    // The program's one scanner, on the Windows-1250 bytes.
     const char* d = bajty.constData();
-    const qsizetype n = bajty.size();
-    qsizetype p = 0;
-    bool poPrzecinku = false;
-    for (;;) {
-        if (!poPrzecinku) {
-            // Blanks and end-of-file marks after the last line end are no value.
-            qsizetype q = p;
-            while (q < n && (odstep(d[q]) || d[q] == '\x1A'))
-                ++q;
-            if (q >= n)
-                break;
-        }
-        poPrzecinku = false;
-        while (p < n && odstep(d[p]))
-            ++p;
-        Wycinek w;
-        if (p < n && d[p] == '"') {
-            const char* zamkniecie = static_cast<const char*>(memchr(d + p + 1, '"', size_t(n - p - 1)));
-            if (!zamkniecie) {
-                urwany = true;
-                wartosci.push_back({p + 1, n - p - 1});
-                break;
-            }
-            const qsizetype z = zamkniecie - d;
-            w = {p + 1, z - p - 1};
-            p = z + 1;
-            while (p < n && d[p] != ',' && !koniecLinii(d[p]))
-                ++p;
-        } else {
-            qsizetype s = p;
-            while (p < n && d[p] != ',' && !koniecLinii(d[p]))
-                ++p;
-            qsizetype e = p;
-            while (e > s && (odstep(d[e - 1]) || d[e - 1] == '\x1A'))
-                --e;
-            w = {s, e - s};
-        }
-        wartosci.push_back(w);
-        if (p < n) {
-            if (d[p] == ',') {
-                poPrzecinku = true;
-                ++p;
-            } else {
-                if (d[p] == '\r' && p + 1 < n && d[p + 1] == '\n')
-                    ++p;
-                ++p;
-            }
-        }
+    QuoteScanner<char> skaner(d, d + bajty.size(), Blanks::Cp1250);
+    while (!skaner.atEnd()) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        wartosci.push_back({v.begin - d, v.end - v.begin});
+        urwany = urwany || v.cut;
     }
 }
 

@@ -28,7 +28,7 @@ struct Wycinek {
 struct WartosciPliku {
     QByteArray bajty;
     std::vector<Wycinek> wartosci;
-    bool urwany = false;  ///< the file ends inside a quoted value
+    bool urwany = false;  ///< the file ends inside a value (QuoteReader::truncated())
 
     /// Splits `bajty` into values (kept from an earlier file are dropped).
     void podziel();

@@ -1,6 +1,7 @@
 // Start-up, login and the choice of the data folder.
 #include "shell/frmPrzelewA.h"
 
+#include "core/Leftovers.h"
 #include "core/Session.h"
 #include "shell/Logowanie.h"
 #include "shell/Startup.h"
@@ -91,6 +92,10 @@ void frmPrzelewA::ladowanie()
 
 bool frmPrzelewA::wczytajFirme()
 {
+    // The data folder is known: appends and rewrites a killed run left
+    // unfinished are settled before anything reads its files.
+    for (const QString& problem : tidyDataFolder(m_session.SciezkaProgramu))
+        m_dialogs.messageBox(problem, QStringLiteral("Błąd"), Icon::Critical);
     QString error;
     const StanFirmy stan = wczytajPierwszaFirme(m_session, &error);
     if (stan == StanFirmy::BrakPliku || stan == StanFirmy::PustyPlik) {

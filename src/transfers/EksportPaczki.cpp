@@ -46,33 +46,12 @@ bool historiaCala(const QString& sciezka, QString* blad)
     return false;
 }
 
-// Writes the whole export file under a work name in the same folder and
-// gives it its name only when every byte is on disk; an existing file of
-// that name is never replaced.
+// Writes the whole export file under a fresh work name in the same folder and
+// gives it its name only when every byte is on disk; an existing file (or a
+// link) of that name is never replaced or written through.
 bool zapiszPlikEksportu(const QString& sciezka, const QString& tekst, QString* blad)
 {
-    const QFileInfo cel(sciezka);
-    const QString robocza = cel.absolutePath() + QStringLiteral("/.") + cel.fileName() + QStringLiteral(".tmp");
-    QFile f(robocza);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *blad = writeErrorMessage(robocza, f.errorString());
-        return false;
-    }
-    const QByteArray bajty = toCp1250(tekst);
-    const bool zapisano = f.write(bajty) == bajty.size() && f.flush() && ::fsync(f.handle()) == 0;
-    const QString powod = f.errorString();
-    f.close();
-    if (!zapisano) {
-        *blad = writeErrorMessage(robocza, powod);
-        QFile::remove(robocza);
-        return false;
-    }
-    if (!QFile::rename(robocza, sciezka)) {
-        *blad = writeErrorMessage(sciezka, QStringLiteral("nie można nadać nazwy plikowi roboczemu"));
-        QFile::remove(robocza);
-        return false;
-    }
-    return true;
+    return writeNewFile(sciezka, toCp1250(tekst), blad);
 }
 
 bool dopiszDoHistorii(const QString& sciezka, const QString& tekst, QString* blad)

@@ -57,10 +57,24 @@ TEST(Encoding, OnlyValidUtf8WithAMultiByteSequenceIsUtf8)
         {QByteArray("\xF4\x90\x80\x80"), Encoding::Cp1250},       // past U+10FFFF
         {QByteArray("\x85\x85"), Encoding::Cp1250},               // continuation bytes alone
         {QByteArray("\xC4\x85 \xB9"), Encoding::Cp1250},          // mixed
+        {QByteArray("a\xE2\x82\xAC\xC4\x85\xF0\x9F\x98\x80z"), Encoding::Utf8},  // sequences of every length
+        {QByteArray("\xE2\x82\xC4\x85"), Encoding::Cp1250},       // cut inside, then whole
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.toHex().toStdString());
         EXPECT_EQ(remitto::detectEncoding(c.bytes), c.encoding);
+        // The same decision for the bytes read in pieces: cut anywhere in
+        // two, and byte by byte.
+        for (qsizetype cut = 0; cut <= c.bytes.size(); ++cut) {
+            remitto::EncodingDetector pieces;
+            pieces.add(c.bytes.constData(), cut);
+            pieces.add(c.bytes.constData() + cut, c.bytes.size() - cut);
+            EXPECT_EQ(pieces.result(), c.encoding) << "cut at " << cut;
+        }
+        remitto::EncodingDetector bytes;
+        for (char b : c.bytes)
+            bytes.add(&b, 1);
+        EXPECT_EQ(bytes.result(), c.encoding);
     }
 }
 

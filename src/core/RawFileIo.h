@@ -1,0 +1,44 @@
+#pragma once
+
+// Whole reads and writes at a position of a file descriptor, for the routines
+// that work on descriptors (the atomic rewrite, the append and its journal):
+// a short transfer is continued and an interrupted one retried.
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace remitto {
+
+/// Writes every byte of `bytes` at `offset`; false when the file takes no more.
+inline bool writeAllAt(int fd, const QByteArray& bytes, qint64 offset)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+/// Reads `length` bytes at `offset` into `into`; false when the file ends
+/// before them or cannot be read.
+inline bool readAllAt(int fd, char* into, qint64 length, qint64 offset)
+{
+    for (qint64 done = 0; done < length;) {
+        const ssize_t n = ::pread(fd, into + done, size_t(length - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace remitto
