@@ -76,6 +76,7 @@ frmPlatnosciZ::frmPlatnosciZ(Session& session, Dialogs& dialogs, QWidget* parent
                                  {"cmdDoPrzelewu", QKeySequence(Qt::Key_F7)},
                                  {"Option2", QKeySequence(Qt::Key_F8)},
                                  {"Option1", QKeySequence(Qt::Key_F9)}});
+    dodajKlawiszSiatki(this, "MSFlexGrid1", "cmdUsunPlatnosc", QKeySequence(Qt::Key_Delete));
 }
 
 frmPlatnosciZ::~frmPlatnosciZ() = default;

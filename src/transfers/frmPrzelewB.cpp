@@ -49,6 +49,7 @@ void frmPrzelewB::dodajSkroty()
                                  {"cmdDoEcorponet", QKeySequence(Qt::Key_F7)},
                                  {"cmdDRUKUJ", QKeySequence(Qt::Key_F8)},
                                  {"cmdPlatnosci", QKeySequence(Qt::Key_F9)}});
+    dodajKlawiszSiatki(this, "MSFlexGrid1", "cmdUsunRekord", QKeySequence(Qt::Key_Delete));
 }
 
 frmPrzelewB::~frmPrzelewB() = default;

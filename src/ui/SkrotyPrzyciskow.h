@@ -16,4 +16,9 @@ namespace remitto {
 void dodajSkrotyPrzyciskow(QWidget* okno,
                            std::initializer_list<std::pair<const char*, QKeySequence>> skroty);
 
+/// Gives a grid a key that clicks a button acting on the grid's current row
+/// (Delete removes the row chosen). The key works only while the grid has
+/// the focus, so the same key typed in a text box edits the text as usual.
+void dodajKlawiszSiatki(QWidget* okno, const char* siatka, const char* przycisk, const QKeySequence& klawisz);
+
 } // namespace remitto
