@@ -1,13 +1,12 @@
 #include "contractors/frmFirmaKontrahenta.h"
 
-#include "contractors/BialaLista.h"
 #include "contractors/frmKontrahenci.h"
 #include "core/Nrb.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
-#include "transfers/Nip.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
+#include "ui/ZnakKontroli.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -269,59 +268,12 @@ void frmFirmaKontrahenta::zbudujOkno()
 
 void frmFirmaKontrahenta::sprawdzKonto(QLineEdit* konto, QLabel* znak)
 {
-    switch (sprawdzNrb(konto->text())) {
-    case StanNrb::Pusty:
-        znak->clear();
-        znak->setToolTip(QString());
-        break;
-    case StanNrb::NieNrb:
-        znak->setText(QStringLiteral("nie NRB"));
-        znak->setToolTip(QStringLiteral("To nie jest 26-cyfrowy numer rachunku w kraju"));
-        znak->setStyleSheet(QStringLiteral("color: gray"));
-        break;
-    case StanNrb::Poprawny:
-        znak->setText(QStringLiteral("NRB \u2713"));
-        znak->setToolTip(QStringLiteral("Cyfry kontrolne numeru rachunku są poprawne"));
-        znak->setStyleSheet(QStringLiteral("color: darkgreen"));
-        break;
-    case StanNrb::Bledny:
-        znak->setText(QStringLiteral("NRB \u2717 błędne cyfry kontrolne"));
-        znak->setToolTip(QStringLiteral("Cyfry kontrolne nie zgadzają się z numerem - sprawdź numer rachunku"));
-        znak->setStyleSheet(QStringLiteral("color: darkred"));
-        break;
-    }
+    pokazZnakNrb(znak, konto->text());
 }
 
-// The check digit verdict of "Sprawdź NIP" in the transfer window, shown
-// quietly. Blanks, hyphens and a leading "PL" are not held against a NIP here:
-// the mark is about its digits.
 void frmFirmaKontrahenta::sprawdzNipKarty()
 {
-    const QString nip = txtNIPpesK->text();
-    if (nip.trimmed().isEmpty()) {
-        lbNipK->clear();
-        lbNipK->setToolTip(QString());
-        return;
-    }
-    const QByteArray cyfry = nipDoSprawdzenia(nip);
-    switch (sprawdzNip(cyfry.isEmpty() ? nip : QString::fromLatin1(cyfry))) {
-    case WynikNip::ZeSpacjami:
-    case WynikNip::ZlaDlugosc:
-        lbNipK->setText(QStringLiteral("nie NIP"));
-        lbNipK->setToolTip(QStringLiteral("To nie jest 10-cyfrowy NIP"));
-        lbNipK->setStyleSheet(QStringLiteral("color: gray"));
-        break;
-    case WynikNip::Bledny:
-        lbNipK->setText(QStringLiteral("NIP \u2717 błędny"));
-        lbNipK->setToolTip(QStringLiteral("Cyfra kontrolna nie zgadza się z numerem - sprawdź NIP"));
-        lbNipK->setStyleSheet(QStringLiteral("color: darkred"));
-        break;
-    case WynikNip::Poprawny:
-        lbNipK->setText(QStringLiteral("NIP \u2713"));
-        lbNipK->setToolTip(QStringLiteral("Cyfra kontrolna NIP jest poprawna"));
-        lbNipK->setStyleSheet(QStringLiteral("color: darkgreen"));
-        break;
-    }
+    pokazZnakNip(lbNipK, txtNIPpesK->text());
 }
 
 bool frmFirmaKontrahenta::kontaPotwierdzone()

@@ -5,10 +5,10 @@
 
 #include "contractors/frmFirmaKontrahenta.h"
 #include "contractors/frmKontrahenci.h"
-#include "core/Nrb.h"
 #include "core/Session.h"
 #include "transfers/KontrahentPrzelewu.h"
 #include "ui/Dialogs.h"
+#include "ui/ZnakKontroli.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,27 +45,7 @@ void frmPrzelewB::przyjmijKontrahenta(const KontrahentDoPrzelewu& d)
 
 void frmPrzelewB::kontoZmienione()
 {
-    switch (sprawdzNrb(txtKontoK->text())) {
-    case StanNrb::Pusty:
-        lbKontoNRB->clear();
-        lbKontoNRB->setToolTip(QString());
-        break;
-    case StanNrb::NieNrb:
-        lbKontoNRB->setText(QStringLiteral("nie NRB"));
-        lbKontoNRB->setToolTip(QStringLiteral("To nie jest 26-cyfrowy numer rachunku w kraju"));
-        lbKontoNRB->setStyleSheet(QStringLiteral("color: gray"));
-        break;
-    case StanNrb::Poprawny:
-        lbKontoNRB->setText(QStringLiteral("NRB \u2713"));
-        lbKontoNRB->setToolTip(QStringLiteral("Cyfry kontrolne numeru rachunku są poprawne"));
-        lbKontoNRB->setStyleSheet(QStringLiteral("color: darkgreen"));
-        break;
-    case StanNrb::Bledny:
-        lbKontoNRB->setText(QStringLiteral("NRB \u2717 błędne cyfry kontrolne"));
-        lbKontoNRB->setToolTip(QStringLiteral("Cyfry kontrolne nie zgadzają się z numerem - sprawdź numer rachunku"));
-        lbKontoNRB->setStyleSheet(QStringLiteral("color: darkred"));
-        break;
-    }
+    pokazZnakNrb(lbKontoNRB, txtKontoK->text());
 }
 
 void frmPrzelewB::znajdzSkrot()
