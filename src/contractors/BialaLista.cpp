@@ -1,6 +1,7 @@
 #include "contractors/BialaLista.h"
 
 #include "contractors/BialaListaDane.h"
+#include "core/Nip.h"
 
 #include <QCryptographicHash>
 #include <QtEndian>
@@ -229,8 +230,7 @@ QByteArray kontoZamaskowane(QByteArrayView nrb, QByteArrayView maska)
 
 QByteArray nipDoSprawdzenia(const QString& nip)
 {
-    const QByteArray t = tylkoZnaczace(nip);
-    return t.size() == 10 && sameCyfry(t) ? t : QByteArray();
+    return cyfryNip(nip).toLatin1();
 }
 
 QByteArray kontoDoSprawdzenia(const QString& konto)

@@ -4,11 +4,16 @@ namespace remitto {
 
 QString cyfryNrb(const QString& konto)
 {
-    QString t = konto.trimmed();
+    return cyfryNumeru(konto, 26);
+}
+
+QString cyfryNumeru(const QString& tekst, int ile)
+{
+    QString t = tekst.trimmed();
     if (t.startsWith(QLatin1String("PL"), Qt::CaseInsensitive))
         t = t.mid(2);
     QString cyfry;
-    cyfry.reserve(26);
+    cyfry.reserve(ile);
     for (const QChar c : t) {
         if (c.isSpace() || c == QLatin1Char('-'))
             continue;
@@ -16,7 +21,7 @@ QString cyfryNrb(const QString& konto)
             return {};
         cyfry.append(c);
     }
-    return cyfry.size() == 26 ? cyfry : QString();
+    return cyfry.size() == ile ? cyfry : QString();
 }
 
 StanNrb sprawdzNrb(const QString& konto)

@@ -13,6 +13,11 @@ enum class StanNrb {
     Bledny,    ///< 26 digits whose check digits do not match
 };
 
+/// The digits of an account number or a NIP with blanks, hyphens and a
+/// leading "PL" (any letter case) removed; "" unless exactly `ile` digits are
+/// left.
+QString cyfryNumeru(const QString& tekst, int ile);
+
 /// The 26 digits of an account text with blanks, hyphens and a leading "PL"
 /// (any letter case) removed; "" when what is left is not 26 digits.
 QString cyfryNrb(const QString& konto);

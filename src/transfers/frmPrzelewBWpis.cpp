@@ -8,7 +8,7 @@
 #include "core/modZmiene.h"
 #include "transfers/Banknoty.h"
 #include "transfers/KwotaPrzelewu.h"
-#include "transfers/Nip.h"
+#include "core/Nip.h"
 #include "transfers/TytulSeryjny.h"
 #include "ui/Dialogs.h"
 

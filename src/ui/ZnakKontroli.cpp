@@ -1,8 +1,7 @@
 #include "ui/ZnakKontroli.h"
 
-#include "contractors/BialaLista.h"
+#include "core/Nip.h"
 #include "core/Nrb.h"
-#include "transfers/Nip.h"
 
 #include <QLabel>
 
@@ -51,8 +50,8 @@ void pokazZnakNip(QLabel* znak, const QString& nip)
         wyczysc(znak);
         return;
     }
-    const QByteArray cyfry = kontrahenci::nipDoSprawdzenia(nip);
-    switch (sprawdzNip(cyfry.isEmpty() ? nip : QString::fromLatin1(cyfry))) {
+    const QString cyfry = cyfryNip(nip);
+    switch (sprawdzNip(cyfry.isEmpty() ? nip : cyfry)) {
     case WynikNip::ZeSpacjami:
     case WynikNip::ZlaDlugosc:
         ustaw(znak, QStringLiteral("nie NIP"), QStringLiteral("To nie jest 10-cyfrowy NIP"), "gray");

@@ -1,4 +1,4 @@
-#include "transfers/Nip.h"
+#include "core/Nip.h"
 #include "transfers/RodzajPrzelewu.h"
 #include "transfers/TytulSeryjny.h"
 

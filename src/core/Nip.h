@@ -16,4 +16,8 @@ enum class WynikNip {
 /// right.
 WynikNip sprawdzNip(const QString& nip);
 
+/// The ten digits of a NIP written with blanks, hyphens or a leading "PL";
+/// "" when it is not ten digits.
+QString cyfryNip(const QString& nip);
+
 } // namespace remitto

@@ -1,4 +1,6 @@
-#include "transfers/Nip.h"
+#include "core/Nip.h"
+
+#include "core/Nrb.h"
 
 namespace remitto {
 
@@ -20,6 +22,11 @@ WynikNip sprawdzNip(const QString& nip)
     for (int i = 0; i < 9; ++i)
         suma += kWagi[i] * cyfry[i];
     return suma % 11 == cyfry[9] ? WynikNip::Poprawny : WynikNip::Bledny;
+}
+
+QString cyfryNip(const QString& nip)
+{
+    return cyfryNumeru(nip, 10);
 }
 
 } // namespace remitto
