@@ -53,6 +53,7 @@ int main(int argc, char** argv)
                                                    settings.value(QStringLiteral("folder")).toString());
 
     frmPrzelewA window(session, dialogs);
+    window.wlaczBlokadeFolderu();
     QObject::connect(&window, &frmPrzelewA::programZakonczony, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&window, &frmPrzelewA::folderZaakceptowany, &app,
                      [&settings](const QString& f) { settings.setValue(QStringLiteral("folder"), f); });
