@@ -239,8 +239,7 @@ QString FolderLock::heldMessage(const LockHolder& other) const
             .arg(folder, shown(QFileInfo(lockPath(m_folder)).lastModified()));
     return QStringLiteral("Folder danych %1 jest otwarty w innym programie Remitto:\n"
                           "komputer %2, użytkownik %3, proces %4, od %5.\n"
-                          "Dwa programy zapisujące w jednym folderze gubią albo podwajają rekordy, "
-                          "więc ten program nie otworzy go do zapisu.")
+                          "Dwa programy zapisujące w jednym folderze gubią albo podwajają rekordy.")
         .arg(folder, other.host, other.user.isEmpty() ? QStringLiteral("?") : other.user)
         .arg(other.pid)
         .arg(shown(other.since));

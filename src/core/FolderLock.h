@@ -59,8 +59,9 @@ public:
     QString folder() const { return m_folder; }
     /// The other holder, after a refused acquire().
     const LockHolder& holder() const { return m_other; }
-    /// Polish text of the last refusal: who holds the folder and since when,
-    /// or why no lock could be written.
+    /// Polish text of the last refusal: who holds the folder and since when
+    /// (the caller says what it does about it), or why no lock could be
+    /// written.
     QString message() const { return m_message; }
 
     /// "remitto.lock" in `folder`.

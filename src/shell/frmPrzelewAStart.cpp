@@ -255,12 +255,15 @@ bool frmPrzelewA::zablokujFolder(const QString& folder, bool przyStarcie)
         m_blokada = std::move(nowa);
         return true;
     }
+    QString tekst = nowa->message();
+    if (stan != LockState::Unwritable)
+        tekst += QStringLiteral("\nTen program nie otworzy go do zapisu.");
     if (!przyStarcie) {
-        m_dialogs.messageBox(nowa->message(), kTytulBlokady, Icon::Exclamation);
+        m_dialogs.messageBox(tekst, kTytulBlokady, Icon::Exclamation);
         return false;
     }
     const Answer a = m_dialogs.messageBox(
-        nowa->message() + QStringLiteral("\n\nCzy wybrać inny folder danych?\n(Nie - koniec programu)"),
+        tekst + QStringLiteral("\n\nCzy wybrać inny folder danych?\n(Nie - koniec programu)"),
         kTytulBlokady, Icon::Exclamation, Buttons::YesNo);
     if (a == Answer::Yes)
         pokazListyFolderow(true);

@@ -227,3 +227,18 @@ TEST(FolderLock, ReadOnlyFolderGivesAClearMessage)
     EXPECT_TRUE(lock.message().contains(QDir::toNativeSeparators(folder)));
     EXPECT_FALSE(QFileInfo::exists(FolderLock::lockPath(folder)));
 }
+
+TEST(FolderLock, RefreshKeepsTheLockOfALongSessionYoung)
+{
+    TempFolder dir;
+    FolderLock lock;
+    ASSERT_EQ(lock.acquire(dir.path()), LockState::Acquired);
+    const QString path = FolderLock::lockPath(dir.path());
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+    }
+    lock.refresh();
+    EXPECT_LT(QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()), 60);
+}

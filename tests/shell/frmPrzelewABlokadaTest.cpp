@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <unistd.h>
 
 using namespace remitto;
 using remitto::test::ScriptedDialogs;
@@ -81,7 +82,7 @@ TEST_F(BlokadaTest, FolderOfAnotherComputerIsNotOpenedAndNothingIsWrittenInIt)
     ASSERT_EQ(dialogs.shown().size(), 1) << dialogs.texts().join(u'|').toStdString();
     const QString text = dialogs.shown()[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("komputer KSIEGOWOSC-PC, użytkownik anna, proces 4242"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Czy wybrać inny folder danych?")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Ten program nie otworzy go do zapisu.\n\nCzy wybrać inny folder danych?")));
     EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNo);
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("cmdAkceptuj"))->isHidden());
     EXPECT_TRUE(window->zablokowanyFolder().isEmpty());
@@ -163,4 +164,27 @@ TEST_F(BlokadaTest, ASecondWindowOnTheSameFolderIsRefusedWhileTheFirstIsOpen)
     ASSERT_EQ(drugie.shown().size(), 1);
     EXPECT_TRUE(drugie.shown()[0].text.contains(QStringLiteral("proces %1").arg(QCoreApplication::applicationPid())));
     EXPECT_TRUE(drugi.zablokowanyFolder().isEmpty());
+}
+
+TEST_F(BlokadaTest, FolderWhereNoLockCanBeWrittenIsNamedWithTheReason)
+{
+    // Root writes into any folder of a normal file system: it gets one of the kernel's.
+    TempFolder zamkniety;
+    QString folder = zamkniety.path();
+    if (geteuid() == 0)
+        folder = QStringLiteral("/sys/fs");
+    else
+        ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    dialogs.answer(Answer::Yes);  // no settings file: write a new one
+    dialogs.answer(Answer::No);   // then end
+    window = std::make_unique<frmPrzelewA>(session, dialogs);
+    window->wlaczBlokadeFolderu();
+    window->uruchom(folder);
+    QFile::setPermissions(zamkniety.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(dialogs.shown().size(), 2) << dialogs.texts().join(u'|').toStdString();
+    const QString text = dialogs.shown()[1].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("nie można założyć blokady"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("tylko do odczytu")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Czy wybrać inny folder danych?")));
+    EXPECT_FALSE(QFile::exists(QDir(folder).filePath(QStringLiteral("instalka.dat"))));
 }
