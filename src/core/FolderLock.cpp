@@ -1,6 +1,7 @@
 #include "core/FolderLock.h"
 
 #include "core/QuoteFormat.h"
+#include "core/RawFileIo.h"
 #include "core/TextFile.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,7 +113,32 @@ FolderLock::~FolderLock()
 
 bool FolderLock::create(QString* error)
 {
-    return writeNewFile(lockPath(m_folder), lockContent(m_mine), error);
+    const QString path = lockPath(m_folder);
+    const QByteArray content = lockContent(m_mine);
+    if (writeNewFile(path, content, error))
+        return true;
+    const QFileInfo lock(path);
+    if (lock.exists() || lock.isSymLink())
+        return false;
+    // A file system that cannot give a name only while it is free (neither
+    // that kind of rename nor hard links, as some network shares): the lock
+    // itself is created exclusively. A program reading it half written takes
+    // it for a lock it cannot read, never for a dead one.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) {
+        if (errno != EEXIST && error)
+            *error = writeErrorMessage(path, qt_error_string(errno));
+        return false;
+    }
+    const bool ok = writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok) {
+        ::unlink(name.constData());
+        return false;
+    }
+    syncFolder(m_folder);
+    return true;
 }
 
 LockState FolderLock::acquire(const QString& folder, const QDateTime& now)
