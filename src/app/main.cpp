@@ -11,12 +11,44 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace remitto;
+
+namespace {
+
+int g_koniec[2] = {-1, -1};
+
+void sygnalKonca(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_koniec[0], &c, 1);
+}
+
+/// A logout, a shutdown or Ctrl+C end the program as "KOniec" does, between
+/// two operations, so the data folder's lock goes with it.
+void konczNaSygnal(QApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_koniec) != 0)
+        return;
+    auto* n = new QSocketNotifier(g_koniec[1], QSocketNotifier::Read, &app);
+    QObject::connect(n, &QSocketNotifier::activated, &app, [] { QCoreApplication::exit(0); });
+    struct sigaction sa {};
+    sa.sa_handler = sygnalKonca;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(sig, &sa, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -53,6 +85,8 @@ int main(int argc, char** argv)
                                                    settings.value(QStringLiteral("folder")).toString());
 
     frmPrzelewA window(session, dialogs);
+    window.wlaczBlokadeFolderu();
+    konczNaSygnal(app);
     QObject::connect(&window, &frmPrzelewA::programZakonczony, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&window, &frmPrzelewA::folderZaakceptowany, &app,
                      [&settings](const QString& f) { settings.setValue(QStringLiteral("folder"), f); });

@@ -1,5 +1,6 @@
 #include "shell/frmPrzelewA.h"
 
+#include "core/FolderLock.h"
 #include "core/Session.h"
 #include "shell/Logowanie.h"
 #include "shell/SingleInstance.h"
@@ -67,7 +68,7 @@ frmPrzelewA::frmPrzelewA(Session& session, Dialogs& dialogs, QWidget* parent)
     budujMenu();
 }
 
-frmPrzelewA::~frmPrzelewA() = default;
+frmPrzelewA::~frmPrzelewA() = default;  // a clean end removes the folder's lock
 
 void frmPrzelewA::budujKontrolki()
 {
@@ -212,9 +213,18 @@ void frmPrzelewA::budujMenu()
 {
     QMenuBar* bar = menuBar();
     auto* kotr = dodajAkcje(bar, QStringLiteral("kotr"), QStringLiteral("&Kontrahenci"));
-    connect(kotr, &QAction::triggered, this, &frmPrzelewA::kontrahenci);
+    // Every entry that writes into the data folder asks for its lock first.
+    const auto zapis = [this](void (frmPrzelewA::*akcja)()) {
+        return [this, akcja] {
+            if (moznaPisac())
+                (this->*akcja)();
+        };
+    };
+    connect(kotr, &QAction::triggered, this, zapis(&frmPrzelewA::kontrahenci));
     auto* moj = dodajAkcje(bar, QStringLiteral("Mój"), QStringLiteral("&Moja Firma"));
     connect(moj, &QAction::triggered, this, [this] {
+        if (!moznaPisac())
+            return;
         if (!hasloPoprawne(m_session)) {
             zakoncz();
             return;
@@ -222,7 +232,7 @@ void frmPrzelewA::budujMenu()
         otworzMojaFirma();
     });
     connect(dodajAkcje(bar, QStringLiteral("historia"), QStringLiteral("&Historia")), &QAction::triggered, this,
-            &frmPrzelewA::historia);
+            zapis(&frmPrzelewA::historia));
 
     auto* globalne = new QMenu(QStringLiteral("&Globalne"), bar);
     globalne->setObjectName(QStringLiteral("globalne"));
@@ -233,22 +243,27 @@ void frmPrzelewA::budujMenu()
             &frmPrzelewA::zmianaCzasu);
     connect(dodajAkcje(globalne, QStringLiteral("Sciezka"), QStringLiteral("Scieżka do programu")),
             &QAction::triggered, this, [this] { pokazListyFolderow(true); });
-    connect(dodajAkcje(globalne, QStringLiteral("Hasło"), QStringLiteral("Zmiana Hasła")), &QAction::triggered,
-            this, &frmPrzelewA::zmianaHasla);
+    connect(dodajAkcje(globalne, QStringLiteral("Hasło"), QStringLiteral("Zmiana Hasła")), &QAction::triggered, this,
+            zapis(&frmPrzelewA::zmianaHasla));
     connect(dodajAkcje(globalne, QStringLiteral("Drukarki"), QStringLiteral("Ustawienie Drukarki")),
-            &QAction::triggered, this, &frmPrzelewA::ustawienieDrukarki);
-    connect(dodajAkcje(globalne, QStringLiteral("Opis"), QStringLiteral("Opis seryjny")), &QAction::triggered,
-            this, &frmPrzelewA::opisSeryjny);
+            &QAction::triggered, this,
+            zapis(&frmPrzelewA::ustawienieDrukarki));
+    connect(dodajAkcje(globalne, QStringLiteral("Opis"), QStringLiteral("Opis seryjny")), &QAction::triggered, this,
+            zapis(&frmPrzelewA::opisSeryjny));
     connect(dodajAkcje(globalne, QStringLiteral("siezkah"),
                        QStringLiteral("Ścieżka Ecorponet( np.C:\\Remitto\\Ventor )")),
-            &QAction::triggered, this, &frmPrzelewA::sciezkaEcorponet);
+            &QAction::triggered, this,
+            zapis(&frmPrzelewA::sciezkaEcorponet));
     connect(dodajAkcje(globalne, QStringLiteral("mnudosklep"),
                        QStringLiteral("Ścieżka do Kramix  (np. C:\\Kramix\\Ventor )  ")),
-            &QAction::triggered, this, &frmPrzelewA::sciezkaKramix);
+            &QAction::triggered, this,
+            zapis(&frmPrzelewA::sciezkaKramix));
     connect(dodajAkcje(globalne, QStringLiteral("mnuNumP"), QStringLiteral("Numeracja paczek i Przelewów")),
-            &QAction::triggered, this, &frmPrzelewA::numeracja);
+            &QAction::triggered, this,
+            zapis(&frmPrzelewA::numeracja));
     connect(dodajAkcje(globalne, QStringLiteral("mnuBialaLista"), QStringLiteral("Biała lista VAT...")),
-            &QAction::triggered, this, &frmPrzelewA::bialaLista);
+            &QAction::triggered, this,
+            zapis(&frmPrzelewA::bialaLista));
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class QAction;
 class QCalendarWidget;
 class QComboBox;
@@ -27,6 +29,7 @@ class SingleInstance;
 class frmNumeracjaMM;
 class frmHistoria;
 class frmBialaLista;
+class FolderLock;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -53,6 +56,13 @@ public:
     /// that the program is already running (the caller then ends).
     static bool jedynaKopia(SingleInstance& kopia, Dialogs& dialogs);
 
+    /// Guards the data folder with its lock file (core/FolderLock.h): from
+    /// now on a folder is written only while this program holds its lock.
+    /// The program turns it on at start; tests of other matters leave it off.
+    void wlaczBlokadeFolderu();
+    /// The folder whose lock this program holds (empty when none).
+    QString zablokowanyFolder() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,6 +88,8 @@ private:
     void zatwierdzHaslo();
     void akceptujFolder();
     void zmianaDysku(int index);
+    bool zablokujFolder(const QString& folder, bool przyStarcie);
+    bool moznaPisac();
 
     // Menu
     void otworzMojaFirma();
@@ -124,6 +136,9 @@ private:
     QPointer<frmNumeracjaMM> m_numeracja;
     QPointer<frmHistoria> m_historia;
     QPointer<frmBialaLista> m_bialaLista;
+
+    bool m_blokadaWlaczona = false;
+    std::unique_ptr<FolderLock> m_blokada;
 };
 
 } // namespace remitto

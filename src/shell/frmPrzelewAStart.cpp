@@ -1,6 +1,7 @@
 // Start-up, login and the choice of the data folder.
 #include "shell/frmPrzelewA.h"
 
+#include "core/FolderLock.h"
 #include "core/Leftovers.h"
 #include "core/Session.h"
 #include "shell/Logowanie.h"
@@ -10,6 +11,7 @@
 
 #include <QCalendarWidget>
 #include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +25,15 @@ namespace remitto {
 namespace {
 
 const QString kTytulBrakInstalki = QStringLiteral("Brak zbioru Instalka.dat");
+const QString kTytulBlokady = QStringLiteral("Folder danych w użyciu");
+
+/// The same folder however it was written.
+QString folderKlucz(const QString& folder)
+{
+    const QFileInfo f(folder);
+    const QString c = f.canonicalFilePath();
+    return c.isEmpty() ? f.absoluteFilePath() : c;
+}
 
 } // namespace
 
@@ -66,6 +77,8 @@ void frmPrzelewA::ladowanie()
         if (a != Answer::Yes)
             return;
         const QString folder = m_folder.isEmpty() ? m_session.SciezkaProgramu : m_folder;
+        if (!zablokujFolder(folder, true))
+            return;
         QString kopia;
         if (!utworzUstawienia(m_session, folder, &error, &kopia)) {
             m_dialogs.messageBox(error, kTytulBrakInstalki, Icon::Critical);
@@ -83,6 +96,10 @@ void frmPrzelewA::ladowanie()
         pokazListyFolderow(true);
         return;
     }
+    // Nothing is written into the folder (not even the leftovers of a killed
+    // run tidied) before this program is its only writer.
+    if (!zablokujFolder(m_session.SciezkaProgramu, true))
+        return;
     if (hasloPoprawne(m_session))
         ukryjHaslo();
     odswiezDate(m_session.clock.today());
@@ -158,6 +175,8 @@ void frmPrzelewA::akceptujFolder()
 {
     Label4->setText(QStringLiteral("Versja ") + wersjaProgramu());
     const QString wybrany = m_folder;
+    if (!zablokujFolder(wybrany, false))
+        return;
     QString error;
     bool ok = przepiszUstawieniaDlaFolderu(m_session, wybrany, &error);
     if (!ok) {
@@ -190,6 +209,72 @@ void frmPrzelewA::akceptujFolder()
     }
     wczytajFirme();
     emit folderZaakceptowany(wybrany);
+}
+
+void frmPrzelewA::wlaczBlokadeFolderu()
+{
+    m_blokadaWlaczona = true;
+    // A program left open for days keeps its lock young, so that another
+    // computer never offers to take it over.
+    auto* odswiez = new QTimer(this);
+    odswiez->setObjectName(QStringLiteral("tmBlokada"));
+    odswiez->setInterval(10 * 60 * 1000);
+    connect(odswiez, &QTimer::timeout, this, [this] {
+        if (m_blokada)
+            m_blokada->refresh();
+    });
+    odswiez->start();
+}
+
+QString frmPrzelewA::zablokowanyFolder() const
+{
+    return m_blokada && m_blokada->held() ? m_blokada->folder() : QString();
+}
+
+bool frmPrzelewA::zablokujFolder(const QString& folder, bool przyStarcie)
+{
+    if (!m_blokadaWlaczona || folder.isEmpty())
+        return true;
+    if (m_blokada && m_blokada->held() && folderKlucz(m_blokada->folder()) == folderKlucz(folder))
+        return true;
+    // The lock held so far goes only once the new folder is this program's.
+    auto nowa = std::make_unique<FolderLock>();
+    LockState stan = nowa->acquire(folder);
+    if (stan == LockState::StaleElsewhere) {
+        const Answer a = m_dialogs.messageBox(
+            nowa->message()
+                + QStringLiteral("\n\nTamten program nie odnawiał blokady od ponad doby, więc prawdopodobnie już nie działa "
+                                 "(komputer wyłączony albo program przerwany).\n"
+                                 "Czy przejąć folder? Odpowiedz Tak tylko, gdy wiesz, że na tamtym komputerze "
+                                 "Remitto nie pracuje w tym folderze."),
+            kTytulBlokady, Icon::Question, Buttons::YesNoDefaultNo);
+        if (a == Answer::Yes && nowa->takeOver())
+            stan = LockState::Acquired;
+    }
+    if (stan == LockState::Acquired) {
+        m_blokada = std::move(nowa);
+        return true;
+    }
+    QString tekst = nowa->message();
+    if (stan != LockState::Unwritable)
+        tekst += QStringLiteral("\nTen program nie otworzy go do zapisu.");
+    if (!przyStarcie) {
+        m_dialogs.messageBox(tekst, kTytulBlokady, Icon::Exclamation);
+        return false;
+    }
+    const Answer a = m_dialogs.messageBox(
+        tekst + QStringLiteral("\n\nCzy wybrać inny folder danych?\n(Nie - koniec programu)"),
+        kTytulBlokady, Icon::Exclamation, Buttons::YesNo);
+    if (a == Answer::Yes)
+        pokazListyFolderow(true);
+    else
+        zakoncz();
+    return false;
+}
+
+bool frmPrzelewA::moznaPisac()
+{
+    return zablokujFolder(m_session.SciezkaProgramu, false);
 }
 
 } // namespace remitto
