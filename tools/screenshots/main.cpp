@@ -10,6 +10,8 @@
 // taken under a lock so that two runs never share it.
 
 #include "DemoData.h"
+#include "contractors/BialaLista.h"
+#include "contractors/Kontrahent.h"
 #include "core/Session.h"
 #include "shell/frmPrzelewA.h"
 #include "shell/frmSplash.h"
@@ -81,6 +83,47 @@ bool przygotujFolderDemo(const QString& folder, QString* blad)
     }
     if (!d.removeRecursively()) {
         *blad = QStringLiteral("Nie można usunąć folderu ") + folder;
+        return false;
+    }
+    return true;
+}
+
+/// A VAT white-list flat file of the day for the demo's contractors: most of
+/// them on the list as active payers, one exempt, every fourth missing, so
+/// that the check shows each kind of result.
+bool zapiszBialaListe(const QString& demo, const QString& plik, QString* blad)
+{
+    const kontrahenci::OdczytKontrahentow odczyt =
+        kontrahenci::czytajKontrahentow(QDir(demo).filePath(kontrahenci::kPlikKontrahentow));
+    if (!odczyt.ok) {
+        *blad = odczyt.blad;
+        return false;
+    }
+    const QByteArray data = kDzien.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    auto cyfry = [](const QString& t) {
+        QByteArray c;
+        for (QChar z : t)
+            if (z.isDigit())
+                c += char(z.unicode());
+        return c;
+    };
+    QByteArray czynni, zwolnieni;
+    int n = 0;
+    for (const kontrahenci::Kontrahent& k : odczyt.lista) {
+        const QByteArray nip = cyfry(k[kontrahenci::Pole::NipKontr]);
+        const QByteArray konto = cyfry(k[kontrahenci::Pole::NrRachunku1K]);
+        if (nip.size() != 10 || konto.size() != 26 || ++n % 4 == 0)
+            continue;
+        QByteArray& tablica = n == 5 ? zwolnieni : czynni;
+        tablica += (tablica.isEmpty() ? "\"" : ",\"") + kontrahenci::skrotPary(data, nip, konto, 1) + '"';
+    }
+    const QByteArray tekst = "{\"naglowek\":{\"dataGenerowaniaDanych\":\"" + data
+        + "\",\"liczbaTransformacji\":\"1\",\"schemat\":\"RRRRMMDDNNNNNNNNNNBBBBBBBBBBBBBBBBBBBBBBBBBB\"},"
+          "\"skrotyPodatnikowCzynnych\":["
+        + czynni + "],\"skrotyPodatnikowZwolnionych\":[" + zwolnieni + "],\"maski\":[]}";
+    QFile f(plik);
+    if (!f.open(QIODevice::WriteOnly) || f.write(tekst) != tekst.size()) {
+        *blad = QStringLiteral("Nie można zapisać ") + plik;
         return false;
     }
     return true;
@@ -231,7 +274,12 @@ public:
     {
         if (auto* b = kontrolka<QAbstractButton>(okno, przycisk)) {
             b->window()->activateWindow();
-            QTest::mouseClick(b, Qt::LeftButton);
+            // An option button reacts to its mark and text only, which sit
+            // at its left end; a push button anywhere.
+            const QPoint gdzie = qobject_cast<QRadioButton*>(b) ? QPoint(8, b->height() / 2) : b->rect().center();
+            QTest::mouseClick(b, Qt::LeftButton, {}, gdzie);
+            if (qobject_cast<QRadioButton*>(b) && !b->isChecked())
+                m_d.blad(QStringLiteral("nie wybrano ") + przycisk);
         }
         QApplication::processEvents();
     }
@@ -300,7 +348,7 @@ void rodzaj(Spacer& s, QWidget* przelew, const QString& opcja)
     s.kliknij(przelew, opcja);
 }
 
-void przejdz(Spacer& s, frmPrzelewA& glowne)
+void przejdz(Spacer& s, frmPrzelewA& glowne, const QString& plikBialejListy)
 {
     s.zdjecie(&glowne, QStringLiteral("okno-glowne"));
 
@@ -337,23 +385,36 @@ void przejdz(Spacer& s, frmPrzelewA& glowne)
     s.kliknij(przelew, QStringLiteral("cmdDoPaczki"));
     s.zdjecie(przelew, QStringLiteral("paczka"));
 
-    // The other kinds.
+    // The other kinds, each for its own contractor found by short name.
+    s.dialogi().odpowiedz(QStringLiteral("USŻYWIEC"));
+    s.kliknij(przelew, QStringLiteral("cmdZnajd"));
     rodzaj(s, przelew, QStringLiteral("opRodzaj2"));
     s.wpisz(przelew, QStringLiteral("txtNrOkresu"), QStringLiteral("02"));
     s.kliknij(przelew, QStringLiteral("CmdSeryjny"));
     s.wpisz(przelew, QStringLiteral("txtKwotaK"), QStringLiteral("2315"), true);
     s.wpisz(przelew, QStringLiteral("txtVat"), QStringLiteral("0"), true);
     s.zdjecie(przelew, QStringLiteral("przelew-skarbowy"));
+    s.kliknij(przelew, QStringLiteral("cmdDoPaczki"));
 
+    s.dialogi().odpowiedz(QStringLiteral("ZUS"));
+    s.kliknij(przelew, QStringLiteral("cmdZnajd"));
     rodzaj(s, przelew, QStringLiteral("opRodzaj4"));
+    if (auto* tytul = s.kontrolka<QLineEdit>(przelew, QStringLiteral("txtTytulem1")))
+        tytul->setText(tytul->text() + QStringLiteral("02.2026"));
+    s.wpisz(przelew, QStringLiteral("txtKwotaK"), QStringLiteral("1773,92"), true);
+    s.wpisz(przelew, QStringLiteral("txtVat"), QStringLiteral("0"), true);
     s.zdjecie(przelew, QStringLiteral("przelew-zus"));
+    s.kliknij(przelew, QStringLiteral("cmdDoPaczki"));
 
+    s.dialogi().odpowiedz(QStringLiteral("JAGODA"));
+    s.kliknij(przelew, QStringLiteral("cmdZnajd"));
     rodzaj(s, przelew, QStringLiteral("opRodzaj5"));
     s.wpisz(przelew, QStringLiteral("txtKwotaK"), QStringLiteral("1000"), true);
     s.wpisz(przelew, QStringLiteral("txtVat"), QStringLiteral("230"), true);
     s.dialogi().odpowiedz(QStringLiteral("FV/77/03/2026"));
     s.kliknij(przelew, QStringLiteral("CmdSeryjny"));
     s.zdjecie(przelew, QStringLiteral("przelew-podzielony"));
+    s.kliknij(przelew, QStringLiteral("cmdDoPaczki"));
 
     rodzaj(s, przelew, QStringLiteral("OpRodzaj6"));
     s.zdjecie(przelew, QStringLiteral("przelew-zlecenie"));
@@ -409,6 +470,8 @@ void przejdz(Spacer& s, frmPrzelewA& glowne)
     // The VAT white list.
     s.menu(QStringLiteral("mnuBialaLista"));
     QWidget* biala = s.okno(QStringLiteral("frmBialaLista"));
+    s.ustaw(biala, QStringLiteral("txtPlik"), plikBialejListy);
+    s.kliknij(biala, QStringLiteral("cmdSprawdz"));
     s.zdjecie(biala, QStringLiteral("biala-lista"));
     s.zamknij(biala);
 
@@ -480,6 +543,12 @@ int main(int argc, char** argv)
     znacznik.open(QIODevice::WriteOnly);
     znacznik.close();
 
+    const QString plikBialejListy = QDir(demo).filePath(QStringLiteral("20260316.json"));
+    if (!zapiszBialaListe(demo, plikBialejListy, &blad)) {
+        err() << blad << '\n';
+        return 1;
+    }
+
     DialogiZrzutow dialogi(cel);
     Session session;
     session.clock.setSource([] { return QDateTime(kDzien, kGodzina); });
@@ -490,7 +559,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     Spacer spacer(glowne, dialogi);
-    przejdz(spacer, glowne);
+    przejdz(spacer, glowne, plikBialejListy);
 
     err() << dialogi.zapisane() << " obrazów w " << cel.absolutePath() << '\n';
     return dialogi.bledy() == 0 ? 0 : 1;
