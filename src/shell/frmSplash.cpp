@@ -62,7 +62,8 @@ void frmSplash::otworzPodrecznik()
         return;
     }
     if (!m_otwieranie(QUrl::fromLocalFile(sciezka)))
-        m_dialogs.messageBox(QStringLiteral("Nie udało się otworzyć podręcznika:\n") + sciezka,
+        m_dialogs.messageBox(QStringLiteral("Nie udało się otworzyć podręcznika:\n") + sciezka
+                                 + QStringLiteral("\nOtwórz ten plik w przeglądarce albo w edytorze tekstu."),
                              QStringLiteral("Podręcznik"), Icon::Exclamation);
 }
 

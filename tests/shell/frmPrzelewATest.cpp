@@ -476,7 +476,8 @@ TEST_F(MainWindowTest, AboutWindowOpensTheGuide)
         {dir.file(QStringLiteral("build")), true, wDrzewie, QString()},
         {dir.file(QStringLiteral("pusty")), true, QString(), QStringLiteral("Nie znaleziono podręcznika (podrecznik.md).")},
         {dir.file(QStringLiteral("usr/bin")), false, zainstalowany,
-         QStringLiteral("Nie udało się otworzyć podręcznika:\n") + QFileInfo(zainstalowany).canonicalFilePath()},
+         QStringLiteral("Nie udało się otworzyć podręcznika:\n") + QFileInfo(zainstalowany).canonicalFilePath()
+             + QStringLiteral("\nOtwórz ten plik w przeglądarce albo w edytorze tekstu.")},
     };
     trigger(QStringLiteral("pomoc"));
     auto* splash = window->findChild<frmSplash*>();
