@@ -34,7 +34,7 @@ for f in /usr/bin/remitto /usr/bin/remitto-demodata \
          /usr/share/man/man1/remitto.1.gz /usr/share/man/man1/remitto-demodata.1.gz \
          /usr/share/metainfo/com.example.remitto.metainfo.xml \
          /usr/share/remitto/zrzuty/okno-przelewu.png \
-         /usr/share/remitto/podrecznik/podrecznik.md; do
+         /usr/share/doc/remitto/podrecznik/podrecznik.md; do
   grep -qx "$f" "$work/files" || fail "the package lacks $f"
 done
 
@@ -53,7 +53,7 @@ appstreamcli validate-tree --no-net --pedantic "$work/deb" \
 shot="$(sed -n 's|.*<image[^>]*>[^<]*/\([^/<]*\)</image>.*|\1|p' "$work/deb/usr/share/metainfo/com.example.remitto.metainfo.xml")"
 [ -n "$shot" ] && [ -f "$work/deb/usr/share/remitto/zrzuty/$shot" ] || fail "the package lacks the screenshot '$shot'"
 # The user guide and every picture it names.
-guide="$work/deb/usr/share/remitto/podrecznik/podrecznik.md"
+guide="$work/deb/usr/share/doc/remitto/podrecznik/podrecznik.md"
 for picture in $(grep -o '!\[[^]]*\]([^)]*)' "$guide" | sed 's/.*(\(.*\))/\1/' | sort -u); do
   [ -s "$(dirname "$guide")/$picture" ] || fail "the package lacks the guide's picture $picture"
 done

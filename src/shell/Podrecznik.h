@@ -5,8 +5,8 @@
 namespace remitto {
 
 /// Where the installed package keeps the user guide, relative to the folder
-/// of the program: <prefix>/bin/remitto reads <prefix>/share/remitto/podrecznik/.
-inline const QString kPodrecznikWzgledny = QStringLiteral("../share/remitto/podrecznik/podrecznik.md");
+/// of the program: <prefix>/bin/remitto reads <prefix>/share/doc/remitto/podrecznik/.
+inline const QString kPodrecznikWzgledny = QStringLiteral("../share/doc/remitto/podrecznik/podrecznik.md");
 
 /// The user guide "podrecznik.md" for a program started from `folderProgramu`:
 /// the installed copy beside the program's prefix, or, for a program run from

@@ -452,14 +452,14 @@ TEST_F(MainWindowTest, AboutWindowOpensTheGuide)
 {
     zapiszUstawienia(dir, QString());
     start(dir.path());
-    const QString zainstalowany = dir.file(QStringLiteral("usr/share/remitto/podrecznik/podrecznik.md"));
+    const QString zainstalowany = dir.file(QStringLiteral("usr/share/doc/remitto/podrecznik/podrecznik.md"));
     const QString wDrzewie = dir.file(QStringLiteral("zrodla/docs/podrecznik.md"));
     QDir().mkpath(QFileInfo(zainstalowany).path());
     QDir().mkpath(QFileInfo(wDrzewie).path());
     QDir().mkpath(dir.file(QStringLiteral("usr/bin")));
     QDir().mkpath(dir.file(QStringLiteral("build")));
     QDir().mkpath(dir.file(QStringLiteral("pusty")));
-    dir.writeText(QStringLiteral("usr/share/remitto/podrecznik/podrecznik.md"), QStringLiteral("# Podręcznik\n"));
+    dir.writeText(QStringLiteral("usr/share/doc/remitto/podrecznik/podrecznik.md"), QStringLiteral("# Podręcznik\n"));
     dir.writeText(QStringLiteral("zrodla/docs/podrecznik.md"), QStringLiteral("# Podręcznik\n"));
     dir.writeText(QStringLiteral("build/CMakeCache.txt"),
                   QStringLiteral("CMAKE_BUILD_TYPE:STRING=RelWithDebInfo\nCMAKE_HOME_DIRECTORY:INTERNAL=")
