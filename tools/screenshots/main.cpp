@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMessageBox>
@@ -36,6 +37,7 @@
 #include <QTextStream>
 #include <QTranslator>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <deque>
@@ -141,11 +143,23 @@ public:
         err() << "  [komunikat] " << title << ": " << text << '\n';
         err().flush();
         if (!m_nastepnyZrzut.isEmpty()) {
-            QMessageBox box(ikona(icon), title, text, przyciski(buttons));
-            box.setObjectName(QStringLiteral("komunikat"));
-            box.show();
+            // The box with its title above it, as a window manager would
+            // draw it: grab() takes only the inside of a window.
+            QWidget ramka;
+            ramka.setObjectName(QStringLiteral("komunikat"));
+            auto* uklad = new QVBoxLayout(&ramka);
+            uklad->setContentsMargins(1, 1, 1, 1);
+            uklad->setSpacing(0);
+            auto* pasek = new QLabel(title.trimmed(), &ramka);
+            pasek->setStyleSheet(QStringLiteral("background:#2f5f8f;color:white;font-weight:bold;padding:5px 8px;"));
+            auto* box = new QMessageBox(ikona(icon), title, text, przyciski(buttons), &ramka);
+            box->setWindowFlags(Qt::Widget);
+            uklad->addWidget(pasek);
+            uklad->addWidget(box);
+            ramka.setStyleSheet(QStringLiteral("#komunikat{border:1px solid #2f5f8f;}"));
+            ramka.show();
             QApplication::processEvents();
-            zapisz(box, std::exchange(m_nastepnyZrzut, QString()));
+            zapisz(ramka, std::exchange(m_nastepnyZrzut, QString()));
         }
         switch (buttons) {
         case Buttons::Ok:
