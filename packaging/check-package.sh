@@ -33,7 +33,8 @@ for f in /usr/bin/remitto /usr/bin/remitto-demodata \
          /usr/share/doc/remitto/copyright \
          /usr/share/man/man1/remitto.1.gz /usr/share/man/man1/remitto-demodata.1.gz \
          /usr/share/metainfo/com.example.remitto.metainfo.xml \
-         /usr/share/remitto/zrzuty/okno-przelewu.png; do
+         /usr/share/remitto/zrzuty/okno-przelewu.png \
+         /usr/share/doc/remitto/podrecznik/podrecznik.md; do
   grep -qx "$f" "$work/files" || fail "the package lacks $f"
 done
 
@@ -51,6 +52,11 @@ appstreamcli validate-tree --no-net --pedantic "$work/deb" \
 # The screenshot the description names is the one the package ships.
 shot="$(sed -n 's|.*<image[^>]*>[^<]*/\([^/<]*\)</image>.*|\1|p' "$work/deb/usr/share/metainfo/com.example.remitto.metainfo.xml")"
 [ -n "$shot" ] && [ -f "$work/deb/usr/share/remitto/zrzuty/$shot" ] || fail "the package lacks the screenshot '$shot'"
+# The user guide and every picture it names.
+guide="$work/deb/usr/share/doc/remitto/podrecznik/podrecznik.md"
+for picture in $(grep -o '!\[[^]]*\]([^)]*)' "$guide" | sed 's/.*(\(.*\))/\1/' | sort -u); do
+  [ -s "$(dirname "$guide")/$picture" ] || fail "the package lacks the guide's picture $picture"
+done
 # Manual pages: whole gzip files that man formats without a warning.
 for page in remitto remitto-demodata; do
   gz="$work/deb/usr/share/man/man1/$page.1.gz"

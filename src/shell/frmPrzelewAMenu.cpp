@@ -215,7 +215,7 @@ void frmPrzelewA::bialaLista()
 void frmPrzelewA::pomoc()
 {
     if (!m_splash) {
-        m_splash = new frmSplash(this);
+        m_splash = new frmSplash(m_dialogs, this);
         m_splash->setWindowFlag(Qt::Window);
         m_splash->setAttribute(Qt::WA_DeleteOnClose);
     }

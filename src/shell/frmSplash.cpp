@@ -1,15 +1,23 @@
 #include "shell/frmSplash.h"
 
+#include "shell/Podrecznik.h"
 #include "shell/Startup.h"
+#include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace remitto {
 
-frmSplash::frmSplash(QWidget* parent) : QWidget(parent)
+frmSplash::frmSplash(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_otwieranie([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_folderProgramu(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Remitto"));
@@ -35,8 +43,28 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent)
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->addWidget(l);
     }
+    auto* cmdPodrecznik = new QPushButton(QStringLiteral("Podręcznik"), fmokno1);
+    cmdPodrecznik->setObjectName(QStringLiteral("cmdPodrecznik"));
+    cmdPodrecznik->setToolTip(QStringLiteral("Otwiera podręcznik użytkownika"));
+    cmdPodrecznik->setFocusPolicy(Qt::NoFocus);
+    connect(cmdPodrecznik, &QPushButton::clicked, this, &frmSplash::otworzPodrecznik);
+    box->addWidget(cmdPodrecznik, 0, Qt::AlignHCenter);
     setFocusPolicy(Qt::StrongFocus);
-    resize(360, 180);
+    resize(360, 200);
+}
+
+void frmSplash::otworzPodrecznik()
+{
+    const QString sciezka = sciezkaPodrecznika(m_folderProgramu);
+    if (sciezka.isEmpty()) {
+        m_dialogs.messageBox(QStringLiteral("Nie znaleziono podręcznika (podrecznik.md)."),
+                             QStringLiteral("Podręcznik"), Icon::Exclamation);
+        return;
+    }
+    if (!m_otwieranie(QUrl::fromLocalFile(sciezka)))
+        m_dialogs.messageBox(QStringLiteral("Nie udało się otworzyć podręcznika:\n") + sciezka
+                                 + QStringLiteral("\nOtwórz ten plik w przeglądarce albo w edytorze tekstu."),
+                             QStringLiteral("Podręcznik"), Icon::Exclamation);
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event)

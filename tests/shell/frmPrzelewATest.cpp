@@ -22,6 +22,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+#include <QUrl>
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -439,6 +442,73 @@ TEST_F(MainWindowTest, AboutWindowShowsVersionAndClosesOnKey)
     EXPECT_TRUE(splash->isVisible());
     QTest::keyClick(splash, Qt::Key_A);
     EXPECT_FALSE(splash->isVisible());
+}
+
+// "Podręcznik" in the about window hands the guide's file address to the
+// desktop: the installed copy beside the program's prefix, the source tree's
+// docs/ for a program in a build folder, a message when there is neither or
+// when nothing opens it. The window stays open.
+TEST_F(MainWindowTest, AboutWindowOpensTheGuide)
+{
+    zapiszUstawienia(dir, QString());
+    start(dir.path());
+    const QString zainstalowany = dir.file(QStringLiteral("usr/share/doc/remitto/podrecznik/podrecznik.md"));
+    const QString wDrzewie = dir.file(QStringLiteral("zrodla/docs/podrecznik.md"));
+    QDir().mkpath(QFileInfo(zainstalowany).path());
+    QDir().mkpath(QFileInfo(wDrzewie).path());
+    QDir().mkpath(dir.file(QStringLiteral("usr/bin")));
+    QDir().mkpath(dir.file(QStringLiteral("build")));
+    QDir().mkpath(dir.file(QStringLiteral("pusty")));
+    dir.writeText(QStringLiteral("usr/share/doc/remitto/podrecznik/podrecznik.md"), QStringLiteral("# Podręcznik\n"));
+    dir.writeText(QStringLiteral("zrodla/docs/podrecznik.md"), QStringLiteral("# Podręcznik\n"));
+    dir.writeText(QStringLiteral("build/CMakeCache.txt"),
+                  QStringLiteral("CMAKE_BUILD_TYPE:STRING=RelWithDebInfo\nCMAKE_HOME_DIRECTORY:INTERNAL=")
+                      + dir.file(QStringLiteral("zrodla")) + QStringLiteral("\n"));
+
+    struct Przypadek {
+        QString folderProgramu;
+        bool otwiera;
+        QString oczekiwanyPlik;  ///< empty: no address is handed over
+        QString komunikat;       ///< the message shown, or none
+    };
+    const QList<Przypadek> przypadki = {
+        {dir.file(QStringLiteral("usr/bin")), true, zainstalowany, QString()},
+        {dir.file(QStringLiteral("build")), true, wDrzewie, QString()},
+        {dir.file(QStringLiteral("pusty")), true, QString(), QStringLiteral("Nie znaleziono podręcznika (podrecznik.md).")},
+        {dir.file(QStringLiteral("usr/bin")), false, zainstalowany,
+         QStringLiteral("Nie udało się otworzyć podręcznika:\n") + QFileInfo(zainstalowany).canonicalFilePath()
+             + QStringLiteral("\nOtwórz ten plik w przeglądarce albo w edytorze tekstu.")},
+    };
+    trigger(QStringLiteral("pomoc"));
+    auto* splash = window->findChild<frmSplash*>();
+    ASSERT_NE(splash, nullptr);
+    auto* przycisk = splash->findChild<QPushButton*>(QStringLiteral("cmdPodrecznik"));
+    ASSERT_NE(przycisk, nullptr);
+    EXPECT_EQ(przycisk->text(), QStringLiteral("Podręcznik"));
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.folderProgramu.toStdString());
+        QList<QUrl> otwarte;
+        splash->ustawFolderProgramu(p.folderProgramu);
+        splash->ustawOtwieranie([&otwarte, &p](const QUrl& url) {
+            otwarte.append(url);
+            return p.otwiera;
+        });
+        const qsizetype przed = dialogs.shown().size();
+        QTest::mouseClick(przycisk, Qt::LeftButton);
+        if (p.oczekiwanyPlik.isEmpty()) {
+            EXPECT_TRUE(otwarte.isEmpty());
+        } else {
+            ASSERT_EQ(otwarte.size(), 1);
+            EXPECT_EQ(otwarte[0], QUrl::fromLocalFile(QFileInfo(p.oczekiwanyPlik).canonicalFilePath()));
+        }
+        if (p.komunikat.isEmpty()) {
+            EXPECT_EQ(dialogs.shown().size(), przed);
+        } else {
+            ASSERT_EQ(dialogs.shown().size(), przed + 1);
+            EXPECT_EQ(dialogs.shown().last().text, p.komunikat);
+        }
+        EXPECT_TRUE(splash->isVisible());
+    }
 }
 
 TEST_F(MainWindowTest, EndButtonEndsProgram)
