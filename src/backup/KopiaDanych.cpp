@@ -1,6 +1,7 @@
 #include "backup/KopiaDanych.h"
 
 #include "backup/ArchiwumZip.h"
+#include "core/Session.h"
 #include "core/TextFile.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -376,6 +378,29 @@ OpisKopii sprawdzKopie(const QString& archiwum, const PostepKopii& postep)
 QString domyslnyFolderKopii()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Remitto kopie");
+}
+
+QString folderKopii()
+{
+    const QString f = QSettings().value(QStringLiteral("kopie/folder")).toString();
+    return f.isEmpty() ? domyslnyFolderKopii() : f;
+}
+
+void zapamietajFolderKopii(const QString& folder)
+{
+    QSettings().setValue(QStringLiteral("kopie/folder"), folder);
+}
+
+WynikTworzenia kopiaPrzedZmiana(const Session& session, const PostepKopii& postep)
+{
+    return utworzKopieAutomatyczna(session.SciezkaProgramu, folderKopii(), session.SkrotFirmy, postep);
+}
+
+QString pytanieBezKopii(const WynikTworzenia& wynik)
+{
+    return QStringLiteral("Automatyczna kopia bezpieczeństwa przed tą zmianą nie powiodła się:\n%1\n\n"
+                          "Kontynuować bez kopii ?")
+        .arg(wynik.blad);
 }
 
 } // namespace remitto

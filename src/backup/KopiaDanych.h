@@ -109,4 +109,19 @@ WynikOdtworzenia odtworzDoFolderuDanych(const QString& archiwum, const QString& 
 /// Default folder of backups: the user's documents + "/Remitto kopie".
 QString domyslnyFolderKopii();
 
+/// The folder of backups the user chose last (QSettings), or the default.
+QString folderKopii();
+void zapamietajFolderKopii(const QString& folder);
+
+struct Session;
+
+/// The automatic backup that precedes every change of many records at once
+/// (yearly archive, "Usuń Wszystko", duplicate removal, conversion, package
+/// delete, restore): the session's data folder into folderKopii().
+WynikTworzenia kopiaPrzedZmiana(const Session& session, const PostepKopii& postep = {});
+
+/// The message a window shows when that backup failed, with the question
+/// whether to go on without it.
+QString pytanieBezKopii(const WynikTworzenia& wynik);
+
 } // namespace remitto

@@ -249,6 +249,11 @@ void frmPrzelewA::budujMenu()
             &QAction::triggered, this, &frmPrzelewA::numeracja);
     connect(dodajAkcje(globalne, QStringLiteral("mnuBialaLista"), QStringLiteral("Biała lista VAT...")),
             &QAction::triggered, this, &frmPrzelewA::bialaLista);
+    globalne->addSeparator();
+    connect(dodajAkcje(globalne, QStringLiteral("mnuKopia"), QStringLiteral("Kopia bezpieczeństwa...")),
+            &QAction::triggered, this, &frmPrzelewA::kopiaBezpieczenstwa);
+    connect(dodajAkcje(globalne, QStringLiteral("mnuOdtworz"), QStringLiteral("Odtwórz z kopii...")),
+            &QAction::triggered, this, &frmPrzelewA::odtworzZKopii);
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,
