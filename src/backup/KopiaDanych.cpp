@@ -322,9 +322,12 @@ WynikTworzenia utworzKopie(const QString& folderDanych, const QString& folderDoc
                      .arg(QDir::toNativeSeparators(folderDocelowy));
         return w;
     }
+    // Two backups within one second: the second gets a number before "_auto".
     QString cel = QDir(folderDocelowy).filePath(nazwa);
+    const QString rdzen = nazwaKopii(skrotFirmy, czas, false).chopped(4);
     for (int i = 2; QFileInfo::exists(cel) || QFileInfo(cel).isSymLink(); ++i)
-        cel = QDir(folderDocelowy).filePath(nazwa.chopped(4) + QStringLiteral("_%1.zip").arg(i));
+        cel = QDir(folderDocelowy)
+                  .filePath(rdzen + QStringLiteral("_%1%2.zip").arg(i).arg(automatyczna ? QStringLiteral("_auto") : QString()));
     if (!robocze.rename(cel)) {
         w.blad = writeErrorMessage(cel, robocze.errorString());
         return w;
@@ -345,7 +348,7 @@ WynikTworzenia utworzKopieAutomatyczna(const QString& folderDanych, const QStrin
     WynikTworzenia w = utworzKopie(folderDanych, folderDocelowy, skrotFirmy, QDateTime::currentDateTime(), true, postep);
     if (w.wynik != WynikKopii::Zrobione)
         return w;
-    static const QRegularExpression wzor(QStringLiteral("^Remitto_.+_(\\d{8}_\\d{6})_auto(_\\d+)?\\.zip$"));
+    static const QRegularExpression wzor(QStringLiteral("^Remitto_.+_(\\d{8}_\\d{6})(?:_(\\d+))?_auto\\.zip$"));
     struct Auto {
         QString klucz;
         QString nazwa;
@@ -355,7 +358,7 @@ WynikTworzenia utworzKopieAutomatyczna(const QString& folderDanych, const QStrin
     for (const QString& n : dir.entryList(QDir::Files | QDir::NoSymLinks)) {
         const auto m = wzor.match(n);
         if (m.hasMatch())
-            automatyczne.append({m.captured(1) + QLatin1Char(' ') + n, n});
+            automatyczne.append({m.captured(1) + m.captured(2).rightJustified(6, QLatin1Char('0')), n});
     }
     std::sort(automatyczne.begin(), automatyczne.end(), [](const Auto& a, const Auto& b) { return a.klucz > b.klucz; });
     bool usunieto = false;

@@ -302,10 +302,16 @@ TEST(KopiaDanych, OnlyTheNewestTenAutomaticBackupsAreKept)
         QFile f(cel + QLatin1Char('/') + QLatin1String(n));
         f.open(QIODevice::WriteOnly);
     }
+    // A second backup within the same second gets a number and counts as the newer.
+    const WynikTworzenia drugi = utworzKopie(dane, cel, QStringLiteral("ZURAWIK"),
+                                             QDateTime(QDate(2020, 1, 12), QTime(12, 0)), true);
+    ASSERT_EQ(drugi.wynik, WynikKopii::Zrobione) << drugi.blad.toStdString();
+    EXPECT_EQ(QFileInfo(drugi.archiwum).fileName(), QStringLiteral("Remitto_ZURAWIK_20200112_120000_2_auto.zip"));
     const WynikTworzenia k = utworzKopieAutomatyczna(dane, cel, QStringLiteral("ZURAWIK"));
     ASSERT_EQ(k.wynik, WynikKopii::Zrobione) << k.blad.toStdString();
-    QStringList zostaja = stare.mid(3);
-    zostaja << QFileInfo(k.archiwum).fileName() << QStringLiteral("Remitto_ZURAWIK_20190101_120000.zip")
+    QStringList zostaja = stare.mid(4);
+    zostaja << QFileInfo(drugi.archiwum).fileName() << QFileInfo(k.archiwum).fileName()
+            << QStringLiteral("Remitto_ZURAWIK_20190101_120000.zip")
             << QStringLiteral("inny_20190101_120000_auto.zip");
     zostaja.sort();
     EXPECT_EQ(QDir(cel).entryList(QDir::Files | QDir::Hidden, QDir::Name), zostaja);
