@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "contractors/frmBialaLista.h"
 #include "history/frmHistoria.h"
+#include "shell/Instalka.h"
 #include "shell/Startup.h"
 #include "shell/frmMojaFirma.h"
 #include "transfers/frmNumeracjaMM.h"
@@ -177,14 +178,21 @@ void frmPrzelewA::odtworzZKopii()
     WynikOdtworzenia w;
     wykonajZPostepemKopii(this, kTytulOdtworzenia, QStringLiteral("Odtwarzanie danych z kopii..."),
                           [&](const PostepKopii& postep) { w = odtworzDoNowegoFolderu(archiwum, nowy, postep); });
-    if (w.wynik == WynikKopii::Zrobione)
-        m_dialogs.messageBox(QStringLiteral("Kopia została odtworzona w folderze %1 (plików: %2).\n"
-                                            "Bieżący folder danych pozostał bez zmian; odtworzone dane można "
-                                            "otworzyć, uruchamiając program z tym folderem.")
-                                 .arg(QDir::toNativeSeparators(nowy))
-                                 .arg(w.plikow),
-                             kTytulOdtworzenia, Icon::Information);
-    else if (w.wynik == WynikKopii::Przerwano)
+    if (w.wynik == WynikKopii::Zrobione) {
+        QString t = QStringLiteral("Kopia została odtworzona w folderze %1 (plików: %2).\n"
+                                   "Bieżący folder danych pozostał bez zmian.")
+                        .arg(QDir::toNativeSeparators(nowy))
+                        .arg(w.plikow);
+        // The settings file keeps the folder it was written for; the program
+        // opens that folder when it exists, not the restored one.
+        const UstawieniaOdczyt u = readInstalka(nowy);
+        if (u.ok && !u.u.sciezka.isEmpty() && QFileInfo(u.u.sciezka).isDir()
+            && QFileInfo(u.u.sciezka).canonicalFilePath() != QFileInfo(nowy).canonicalFilePath())
+            t += QStringLiteral("\nUwaga: plik instalka.dat kopii wskazuje folder danych %1; program otworzy "
+                                "tamten folder, a nie odtworzoną kopię.")
+                     .arg(QDir::toNativeSeparators(u.u.sciezka));
+        m_dialogs.messageBox(t, kTytulOdtworzenia, Icon::Information);
+    } else if (w.wynik == WynikKopii::Przerwano)
         m_dialogs.messageBox(QStringLiteral("Odtwarzanie zostało przerwane; folder %1 pozostał pusty.")
                                  .arg(QDir::toNativeSeparators(nowy)),
                              kTytulOdtworzenia, Icon::Exclamation);

@@ -134,9 +134,10 @@ TEST_F(KopiaOknoTest, RestoreIntoANewFolderAndADamagedBackupTouchesNothing)
     ASSERT_EQ(dialogs.shown().size(), 4);
     EXPECT_EQ(dialogs.shown().at(3).text,
               QStringLiteral("Kopia została odtworzona w folderze %1 (plików: 5).\n"
-                             "Bieżący folder danych pozostał bez zmian; odtworzone dane można otworzyć, "
-                             "uruchamiając program z tym folderem.")
-                  .arg(nowy));
+                             "Bieżący folder danych pozostał bez zmian.\n"
+                             "Uwaga: plik instalka.dat kopii wskazuje folder danych %2; program otworzy tamten "
+                             "folder, a nie odtworzoną kopię.")
+                  .arg(nowy, dir.path()));
     for (const QString& p : plikiDanych(dir.path())) {
         QFile a(dir.file(p));
         QFile b(nowy + QLatin1Char('/') + p);
