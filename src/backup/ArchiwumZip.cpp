@@ -8,6 +8,7 @@
 #include <zlib.h>
 
 #include <cerrno>
+#include <future>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,13 +90,18 @@ bool Zapis::dodajPlik(const QString& nazwa, const QString& sciezka, const std::f
         }
         if (n == 0)
             break;
-        if (archive_write_data(m_a, bufor.constData(), size_t(n)) != n) {
+        // The hashes of a piece are taken on a second core while it is compressed.
+        auto skroty = std::async(std::launch::async, [&] {
+            sha.addData(QByteArrayView(bufor.constData(), n));
+            crc = crc32(crc, reinterpret_cast<const Bytef*>(bufor.constData()), uInt(n));
+        });
+        const bool zapisano = archive_write_data(m_a, bufor.constData(), size_t(n)) == n;
+        skroty.wait();
+        if (!zapisano) {
             *blad = bladArchiwum(m_a);
             ok = false;
             break;
         }
-        sha.addData(QByteArrayView(bufor.constData(), n));
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(bufor.constData()), uInt(n));
         razem += n;
         if (postep && !postep(n)) {
             *przerwano = true;
@@ -189,9 +195,10 @@ bool czytajWpisy(const QString& archiwum, const Wpis& wpis, QString* blad)
 }
 
 bool czytajDoKonca(const std::function<qint64(char*, qint64)>& czytaj, const std::function<bool(qint64)>& postep,
-                   Skrot* skrot, QByteArray* dane, bool* przerwano)
+                   Skrot* skrot, QByteArray* dane, bool* przerwano, bool sha)
 {
-    QCryptographicHash sha(QCryptographicHash::Sha256);
+    const bool liczSha = sha;
+    QCryptographicHash skrotSha(QCryptographicHash::Sha256);
     uLong crc = crc32(0L, Z_NULL, 0);
     QByteArray bufor(kKawalek, Qt::Uninitialized);
     qint64 razem = 0;
@@ -201,7 +208,8 @@ bool czytajDoKonca(const std::function<qint64(char*, qint64)>& czytaj, const std
             return false;
         if (n == 0)
             break;
-        sha.addData(QByteArrayView(bufor.constData(), n));
+        if (liczSha)
+            skrotSha.addData(QByteArrayView(bufor.constData(), n));
         crc = crc32(crc, reinterpret_cast<const Bytef*>(bufor.constData()), uInt(n));
         if (dane)
             dane->append(bufor.constData(), n);
@@ -213,7 +221,8 @@ bool czytajDoKonca(const std::function<qint64(char*, qint64)>& czytaj, const std
     }
     skrot->rozmiar = razem;
     skrot->crc = quint32(crc);
-    skrot->sha256 = sha.result();
+    if (liczSha)
+        skrot->sha256 = skrotSha.result();
     return true;
 }
 

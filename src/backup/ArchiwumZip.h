@@ -52,8 +52,9 @@ using Wpis = std::function<bool(const QString& nazwa, const std::function<qint64
 bool czytajWpisy(const QString& archiwum, const Wpis& wpis, QString* blad);
 
 /// Reads the rest of an entry, hashing it; `postep` as in Zapis::dodajPlik.
-/// `dane` (when given) gets the bytes.
+/// `dane` (when given) gets the bytes. Without `sha` only the size and the
+/// CRC are taken (the read-back of a backup just written).
 bool czytajDoKonca(const std::function<qint64(char*, qint64)>& czytaj, const std::function<bool(qint64)>& postep,
-                   Skrot* skrot, QByteArray* dane, bool* przerwano);
+                   Skrot* skrot, QByteArray* dane, bool* przerwano, bool sha = true);
 
 } // namespace remitto::zip
