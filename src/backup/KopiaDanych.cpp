@@ -28,7 +28,7 @@ const QStringList& folderyDanych()
 
 bool plikGlowny(const QString& nazwa)
 {
-    static const QRegularExpression wzor(QStringLiteral("\\.(dat|dta|txt|arh)$"),
+    static const QRegularExpression wzor(QStringLiteral("\\.(dat|dta|txt|arh|jrn)$"),
                                          QRegularExpression::CaseInsensitiveOption);
     return !nazwa.startsWith(QLatin1Char('.')) && wzor.match(nazwa).hasMatch();
 }

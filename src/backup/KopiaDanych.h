@@ -65,8 +65,9 @@ inline constexpr char kManifestKopii[] = "remitto-kopia.manifest";
 
 /// The files the program owns in a data folder, sorted, as paths relative to
 /// it: the settings, own company and contractor files, the numbering files,
-/// the sent-transfers files and their yearly archives (.dat, .dta, .txt, .arh
-/// at the top), and every file of Paczki, DoECorponet and BialaLista. Never
+/// the sent-transfers files, their yearly archives and the journal of an
+/// unfinished archive run (.dat, .dta, .txt, .arh, .jrn at the top), and every
+/// file of Paczki, DoECorponet and BialaLista. Never
 /// the shop program's tree, a backup, a work file (".NAME...") or a link.
 QStringList plikiDanych(const QString& folderDanych);
 

@@ -138,9 +138,13 @@ void frmPrzelewA::odtworzZKopii()
                                                              m_session.SkrotFirmy, postep);
                               });
         if (w.plikow > 0) {
-            // The files changed under the session: read the settings and the company again.
+            // The files changed under the session: read the settings and the
+            // company again. The data folder stays the one restored into, even
+            // when the restored settings file names another.
+            const QString folder = m_session.SciezkaProgramu;
             QString error;
             wczytajUstawienia(m_session, &error);
+            m_session.SciezkaProgramu = folder;
             wczytajFirme();
         }
         QString t;

@@ -67,6 +67,8 @@ QString folderDemo(const TempFolder& t)
     QFile r(dane + QStringLiteral("/BialaLista/20261120.txt"));
     r.open(QIODevice::WriteOnly);
     r.write("Raport \xb1\xe6\xea\r\n");
+    r.close();
+    QFile::copy(dane + QStringLiteral("/instalka.dat"), dane + QStringLiteral("/ZURAWIK.jrn"));
     return dane;
 }
 
@@ -91,6 +93,7 @@ TEST(KopiaDanych, OwnedFilesOnlyAndRestoreIntoNewFolderIsByteForByteTheSame)
     EXPECT_TRUE(pliki.contains(QStringLiteral("kontrah.dta")));
     EXPECT_TRUE(pliki.contains(QStringLiteral("MojaFirma.txt")));
     EXPECT_TRUE(pliki.contains(QStringLiteral("BialaLista/20261120.txt")));
+    EXPECT_TRUE(pliki.contains(QStringLiteral("ZURAWIK.jrn")));
     for (const QString& p : pliki) {
         EXPECT_FALSE(p.startsWith(QStringLiteral("Kramix"))) << p.toStdString();
         EXPECT_FALSE(p.endsWith(QStringLiteral(".zip")) || p.contains(QStringLiteral(".tmp"))

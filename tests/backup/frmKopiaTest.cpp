@@ -162,3 +162,31 @@ TEST_F(KopiaOknoTest, RestoreIntoANewFolderAndADamagedBackupTouchesNothing)
     EXPECT_TRUE(QDir(poza.file(QStringLiteral("kopie"))).entryList({QStringLiteral("*_auto.zip")}).isEmpty());
     EXPECT_TRUE(dialogs.allAnswersUsed());
 }
+
+TEST_F(KopiaOknoTest, RestoreOverAnotherDataFolderStaysInThatFolder)
+{
+    const QString archiwum = zrobKopie();
+    // A second data folder, restored from the first one's backup: its settings
+    // file then names the first folder, which exists.
+    TempFolder inny;
+    Firma f;
+    f.nrId = QStringLiteral("1");
+    f.skrot = QStringLiteral("BETA");
+    writeMojaFirma(inny.file(QStringLiteral("MojaFirma.txt")), {f});
+    writeInstalka(inny.path(), {QString(), inny.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
+                                QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    Session drugaSesja;
+    ScriptedDialogs drugieOkna;
+    frmPrzelewA drugie(drugaSesja, drugieOkna);
+    drugie.uruchom(inny.path());
+    ASSERT_EQ(drugaSesja.SciezkaProgramu, inny.path());
+
+    drugieOkna.type(archiwum);
+    drugieOkna.answer(Answer::Yes);
+    drugie.findChild<QAction*>(QStringLiteral("mnuOdtworz"))->trigger();
+    ASSERT_EQ(drugieOkna.shown().size(), 3);
+    EXPECT_TRUE(drugieOkna.shown().at(2).text.startsWith(QStringLiteral("Dane zostały odtworzone z kopii (plików: 5).")));
+    EXPECT_EQ(drugaSesja.SciezkaProgramu, inny.path());
+    EXPECT_EQ(drugaSesja.SkrotFirmy, QStringLiteral("ALFA"));
+    EXPECT_EQ(inny.readBytes(QStringLiteral("kontrah.dta")), dir.readBytes(QStringLiteral("kontrah.dta")));
+}
