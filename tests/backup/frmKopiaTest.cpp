@@ -1,5 +1,6 @@
 // "Kopia bezpieczeństwa..." and "Odtwórz z kopii..." of the main window's
 // Globalne menu, answered through scripted boxes.
+#include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
@@ -8,6 +9,7 @@
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
+#include "ui/QtDialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <memory>
 
 using namespace remitto;
+using remitto::test::KeyboardAnswers;
 using remitto::test::ScriptedDialogs;
 using remitto::test::TempFolder;
 
@@ -189,4 +192,49 @@ TEST_F(KopiaOknoTest, RestoreOverAnotherDataFolderStaysInThatFolder)
     EXPECT_EQ(drugaSesja.SciezkaProgramu, inny.path());
     EXPECT_EQ(drugaSesja.SkrotFirmy, QStringLiteral("ALFA"));
     EXPECT_EQ(inny.readBytes(QStringLiteral("kontrah.dta")), dir.readBytes(QStringLiteral("kontrah.dta")));
+}
+
+TEST(KopiaOknoPrawdziweOkna, BackupAndRestoreIntoANewFolderAtTheKeyboard)
+{
+    TempFolder dir;
+    TempFolder poza;
+    Firma f;
+    f.nrId = QStringLiteral("1");
+    f.skrot = QStringLiteral("ALFA");
+    writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
+    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
+                               QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    dir.writeText(QStringLiteral("kontrah.dta"), QStringLiteral("\"1\"\r\n\"Żuraw\"\r\n"));
+    Session session;
+    QtDialogs dialogs;
+    frmPrzelewA window(session, dialogs);
+    window.uruchom(dir.path());
+
+    const QString kopie = poza.file(QStringLiteral("kopie"));
+    {
+        KeyboardAnswers keys;
+        keys.type(kopie).keys({{Qt::Key_Return}});
+        window.findChild<QAction*>(QStringLiteral("mnuKopia"))->trigger();
+        EXPECT_EQ(keys.faults(), 0);
+        ASSERT_EQ(keys.seen().size(), 2);
+        EXPECT_TRUE(
+            keys.seen().at(1).text.startsWith(QStringLiteral("Kopia bezpieczeństwa została zapisana i sprawdzona:")));
+    }
+    const QStringList pliki = QDir(kopie).entryList({QStringLiteral("Remitto_ALFA_*.zip")});
+    ASSERT_EQ(pliki.size(), 1);
+
+    // The newest backup is offered; Enter on the question answers "Nie": a new folder.
+    const QString nowy = poza.file(QStringLiteral("stan"));
+    KeyboardAnswers restore;
+    restore.keys({{Qt::Key_Return}}).keys({{Qt::Key_Return}}).type(nowy).keys({{Qt::Key_Return}});
+    window.findChild<QAction*>(QStringLiteral("mnuOdtworz"))->trigger();
+    EXPECT_EQ(restore.faults(), 0);
+    ASSERT_EQ(restore.seen().size(), 4);
+    EXPECT_EQ(restore.seen().at(0).inputText, kopie + QLatin1Char('/') + pliki.first());
+    EXPECT_TRUE(restore.seen().at(3).text.startsWith(QStringLiteral("Kopia została odtworzona w folderze")));
+    EXPECT_EQ(dir.readBytes(QStringLiteral("kontrah.dta")), [&] {
+        QFile k(nowy + QStringLiteral("/kontrah.dta"));
+        k.open(QIODevice::ReadOnly);
+        return k.readAll();
+    }());
 }
