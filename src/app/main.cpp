@@ -57,6 +57,18 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         argumenty.append(QString::fromLocal8Bit(argv[i]));
     const LiniaPolecen polecenie = rozbierzLiniePolecen(argumenty);
+    if (polecenie.polecenie == Polecenie::Kopia) {
+        // A scheduled backup: no window, no display needed.
+        QCoreApplication::setApplicationName(QStringLiteral("Remitto"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Remitto"));
+        QString wyjscie;
+        QString bledy;
+        const int kod = kopiaZLiniiPolecen(polecenie, QDir::currentPath(),
+                                           QSettings().value(QStringLiteral("folder")).toString(), &wyjscie, &bledy);
+        QTextStream(stdout) << wyjscie;
+        QTextStream(stderr) << bledy;
+        return kod;
+    }
     if (polecenie.polecenie != Polecenie::Uruchom) {
         QTextStream(polecenie.polecenie == Polecenie::Blad ? stderr : stdout) << polecenie.tekst;
         return polecenie.polecenie == Polecenie::Blad ? 2 : 0;

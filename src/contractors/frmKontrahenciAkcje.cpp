@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/PostepKopii.h"
 
 namespace remitto {
 
@@ -82,6 +83,8 @@ void frmKontrahenci::usunPodwojne()
                              Icon::Question, Buttons::YesNo)
         != Answer::Yes)
         return;
+    if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
+        return;
     const int naEkranie = m_siatka->rowCount() - 1;
     if (!wykonaj([&](bool nadpisz) { return usunPodwojneZPliku(plik(), nadpisz, naEkranie); }))
         return;
@@ -119,6 +122,8 @@ void frmKontrahenci::pobierzZKramix()
         if (m_dialogs.messageBox(QStringLiteral("Zbiór nowy został utworzony, czy chcesz go zamienić za stary ?  "),
                                  tytulZamiany, Icon::Information, Buttons::YesNo)
             != Answer::Yes)
+            return;
+        if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
             return;
         QString blad;
         if (!zapiszKontrahentow(plik(), k.lista, &blad)) {

@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
+#include "ui/PostepKopii.h"
 #include "ui/PrintRenderer.h"
 #include "ui/modBledy.h"
 
@@ -245,6 +246,8 @@ void frmHistoria::archiwizujRok()
     if (m_dialogs.messageBox(QStringLiteral("Czy chcesz archiwizować wybrany rok - z usunieciem z aktualnych wpisów ?"),
                              QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel) != Answer::Ok)
         return;
+    if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
+        return;
 
     const PlikWyslanych plik = plikWyslanych(m_session);
     const QString archiwum = plikArchiwum(m_session, *rok);
@@ -370,6 +373,8 @@ void frmHistoria::usunWszystko()
     const PlikWyslanych plik = plikWyslanych(m_session);
     if (m_dialogs.messageBox(QStringLiteral("Czy usunąć całą historię przelewów (plik %1) ?").arg(plik.sciezka),
                              QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel) != Answer::Ok)
+        return;
+    if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
         return;
     const WynikOperacji w = usunHistorie(plik.sciezka);
     if (w.wynik == WynikHistorii::BrakPliku) {

@@ -1,6 +1,8 @@
 #include "shell/LiniaPolecen.h"
 
+#include "backup/KopiaDanych.h"
 #include "shell/Instalka.h"
+#include "shell/MojaFirma.h"
 #include "shell/Startup.h"
 
 #include <QCommandLineParser>
@@ -35,6 +37,8 @@ QString pomoc()
         const QString nazwy = QStringLiteral("-%1, --%2").arg(o.nazwy.at(0), o.nazwy.at(1));
         t += QStringLiteral("  ") + nazwy.leftJustified(18) + o.opis + QLatin1Char('\n');
     }
+    t += QStringLiteral("  -k, --kopia DOCELOWY  Robi kopię bezpieczeństwa folderu danych w folderze\n"
+                        "                    DOCELOWY bez otwierania okna, wypisuje ścieżkę kopii i kończy.\n");
     t += QStringLiteral("\nArgumenty:\n"
                         "  FOLDER_DANYCH     Folder danych do otwarcia. Bez niego program otwiera\n"
                         "                    folder bieżący, gdy jest w nim plik instalka.dat,\n"
@@ -52,6 +56,9 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     for (const Opcja& o : opcje())
         zdefiniowane.append(QCommandLineOption(o.nazwy, o.opis));
     parser.addOptions(zdefiniowane);
+    const QCommandLineOption kopia(QStringList{QStringLiteral("k"), QStringLiteral("kopia")},
+                                   QStringLiteral("Kopia bezpieczeństwa."), QStringLiteral("DOCELOWY"));
+    parser.addOption(kopia);
     parser.addPositionalArgument(QStringLiteral("FOLDER_DANYCH"), QStringLiteral("Folder danych do otwarcia."));
 
     LiniaPolecen wynik;
@@ -86,6 +93,15 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     }
     if (!foldery.isEmpty())
         wynik.folder = foldery.first();
+    if (parser.isSet(kopia)) {
+        wynik.cel = parser.value(kopia);
+        if (wynik.cel.isEmpty()) {
+            wynik.polecenie = Polecenie::Blad;
+            wynik.tekst = QStringLiteral("Opcja --kopia wymaga folderu docelowego.") + podpowiedz;
+            return wynik;
+        }
+        wynik.polecenie = Polecenie::Kopia;
+    }
     return wynik;
 }
 
@@ -112,6 +128,31 @@ WyborFolderu wybierzFolderDanych(const QString& podany, const QString& biezacy, 
     if (!wynik.komunikat.isEmpty() && QFileInfo::exists(wynik.folder + QLatin1Char('/') + kPlikInstalka))
         wynik.komunikat += QStringLiteral("\nProgram otworzy folder danych %1.").arg(QDir::toNativeSeparators(wynik.folder));
     return wynik;
+}
+
+int kopiaZLiniiPolecen(const LiniaPolecen& polecenie, const QString& biezacy, const QString& zapamietany,
+                       QString* wyjscie, QString* bledy)
+{
+    const QString folder = polecenie.folder.isEmpty()
+                               ? folderStartowy(biezacy, zapamietany)
+                               : QDir::cleanPath(QDir(biezacy).absoluteFilePath(polecenie.folder));
+    if (!QFileInfo::exists(folder + QLatin1Char('/') + kPlikInstalka)) {
+        *bledy = QStringLiteral("W folderze %1 nie ma pliku %2: to nie jest folder danych programu Remitto. "
+                                "Kopia nie została wykonana.\n")
+                     .arg(QDir::toNativeSeparators(folder), kPlikInstalka);
+        return 1;
+    }
+    // The archive is named after the first own company of the folder.
+    const MojaFirmaOdczyt firmy = readMojaFirma(folder + QStringLiteral("/MojaFirma.txt"));
+    const QString skrot = firmy.firmy.isEmpty() ? QString() : firmy.firmy.first().skrot.trimmed();
+    const QString cel = QDir::cleanPath(QDir(biezacy).absoluteFilePath(polecenie.cel));
+    const WynikTworzenia w = utworzKopie(folder, cel, skrot, QDateTime::currentDateTime(), false);
+    if (w.wynik != WynikKopii::Zrobione) {
+        *bledy = w.blad + QStringLiteral("\nKopia nie została wykonana.\n");
+        return 1;
+    }
+    *wyjscie = w.archiwum + QLatin1Char('\n');
+    return 0;
 }
 
 } // namespace remitto

@@ -10,12 +10,14 @@ enum class Polecenie {
     Uruchom, ///< start the program (in `folder` when one was given)
     Wersja,  ///< print `tekst` (the version) and end
     Pomoc,   ///< print `tekst` (the list of options) and end
+    Kopia,   ///< back the data folder up into `cel` without a window and end
     Blad     ///< print `tekst` on the error output and end with an error
 };
 
 struct LiniaPolecen {
     Polecenie polecenie = Polecenie::Uruchom;
     QString folder; ///< FOLDER_DANYCH as given (empty when none)
+    QString cel;    ///< DOCELOWY of --kopia
     QString tekst;  ///< text to print for Wersja, Pomoc and Blad
 };
 
@@ -36,5 +38,12 @@ struct WyborFolderu {
 /// then follows). Otherwise the message says why, and the usual rules of
 /// folderStartowy() pick the folder.
 WyborFolderu wybierzFolderDanych(const QString& podany, const QString& biezacy, const QString& zapamietany);
+
+/// `remitto --kopia DOCELOWY [FOLDER_DANYCH]`: backs up the data folder given
+/// (relative to `biezacy`), or the one the program would open, into DOCELOWY.
+/// `wyjscie` gets the archive's path, `bledy` a Polish message. Returns the
+/// exit code: 0 done, 1 failed.
+int kopiaZLiniiPolecen(const LiniaPolecen& polecenie, const QString& biezacy, const QString& zapamietany,
+                       QString* wyjscie, QString* bledy);
 
 } // namespace remitto

@@ -264,6 +264,11 @@ void frmPrzelewA::budujMenu()
     connect(dodajAkcje(globalne, QStringLiteral("mnuBialaLista"), QStringLiteral("Biała lista VAT...")),
             &QAction::triggered, this,
             zapis(&frmPrzelewA::bialaLista));
+    globalne->addSeparator();
+    connect(dodajAkcje(globalne, QStringLiteral("mnuKopia"), QStringLiteral("Kopia bezpieczeństwa...")),
+            &QAction::triggered, this, zapis(&frmPrzelewA::kopiaBezpieczenstwa));
+    connect(dodajAkcje(globalne, QStringLiteral("mnuOdtworz"), QStringLiteral("Odtwórz z kopii...")),
+            &QAction::triggered, this, zapis(&frmPrzelewA::odtworzZKopii));
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

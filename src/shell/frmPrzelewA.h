@@ -104,6 +104,8 @@ private:
     void numeracja();
     void historia();
     void bialaLista();
+    void kopiaBezpieczenstwa();
+    void odtworzZKopii();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 

@@ -12,6 +12,7 @@
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/PostepKopii.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -363,6 +364,8 @@ void frmPrzelewB::usunWskazanaPaczke()
         zamknieta();
         return;
     }
+    if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
+        return;
     QString blad;
     switch (usunPaczke(MSFlexGrid2->text(wiersz, 1), &blad)) {
     case WynikUsunieciaPaczki::Zamknieta:

@@ -1,5 +1,6 @@
 #include "history/frmHistoria.h"
 
+#include "backup/KopiaDanych.h"
 #include "core/Session.h"
 #include "history/frmHistoriaWiersze.h"
 #include "transfers/Przelew.h"
@@ -12,6 +13,7 @@
 #include "TempFolder.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -337,4 +339,41 @@ TEST_F(OknoHistorii, PrintsTheFilteredListOrSaysItWasCancelled)
     ASSERT_EQ(d.shown().size(), 1);
     EXPECT_EQ(d.shown()[0].text, QStringLiteral("Zrezygnowałeś z drukowania !"));
     EXPECT_EQ(d.shown()[0].title, QStringLiteral("Rezygnacja"));
+}
+
+TEST_F(OknoHistorii, DeleteEverythingKeepsAnAutomaticBackupFirst)
+{
+    const QByteArray przed = plikZ(rekordy());
+    dir.writeBytes(QStringLiteral("ABC.dat"), przed);
+    okno.otworz();
+    const QString kopie = folderKopii();
+    const auto automatyczne = [&] { return QDir(kopie).entryList({QStringLiteral("Remitto_ABC_*_auto.zip")}); };
+    const qsizetype bylo = automatyczne().size();
+
+    // The backup cannot be written (its folder is a file): asked, and Cancel keeps the history.
+    TempFolder inny;
+    inny.writeBytes(QStringLiteral("plik"), "x");
+    zapamietajFolderKopii(inny.file(QStringLiteral("plik")));
+    d.answer(Answer::Ok);
+    d.answer(Answer::Cancel);
+    kliknij("UsunWszystko");
+    ASSERT_EQ(d.shown().size(), 2);
+    EXPECT_TRUE(d.shown().at(1).text.startsWith(
+        QStringLiteral("Automatyczna kopia bezpieczeństwa przed tą zmianą nie powiodła się:\n")));
+    EXPECT_TRUE(d.shown().at(1).text.endsWith(QStringLiteral("\n\nKontynuować bez kopii ?")));
+    EXPECT_EQ(naDysku(), przed);
+
+    zapamietajFolderKopii(kopie);
+    d.clear();
+    d.answer(Answer::Ok);
+    kliknij("UsunWszystko");
+    EXPECT_FALSE(dir.exists(QStringLiteral("ABC.dat")));
+    ASSERT_EQ(automatyczne().size(), bylo + 1);
+    TempFolder odtworzone;
+    QStringList nowe = automatyczne();
+    nowe.sort();
+    const WynikOdtworzenia o = odtworzDoNowegoFolderu(kopie + QLatin1Char('/') + nowe.last(),
+                                                      odtworzone.file(QStringLiteral("stan")));
+    ASSERT_EQ(o.wynik, WynikKopii::Zrobione) << o.blad.toStdString();
+    EXPECT_EQ(odtworzone.readBytes(QStringLiteral("stan/ABC.dat")), przed);
 }

@@ -25,6 +25,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Remitto"));
+    // Automatic backups before mass changes go to the test's own folder.
+    QSettings().setValue(QStringLiteral("kopie/folder"), settings.filePath(QStringLiteral("kopie")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
