@@ -1,0 +1,228 @@
+// Reconciling statements with the sent-transfers file: each kind of result,
+// a statement in two files, the same statement imported twice.
+#include "statements/Uzgodnienie.h"
+
+#include "core/Amount.h"
+#include "core/TextFile.h"
+#include "history/Historia.h"
+#include "transfers/Przelew.h"
+
+#include "TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace remitto;
+using remitto::test::TempFolder;
+
+namespace {
+
+const QString kKontoA = QStringLiteral("12105010121234567890123456");
+const QString kKontoB = QStringLiteral("34105010121234567890123456");
+const QString kKontoC = QStringLiteral("56105010121234567890123456");
+const QString kKontoD = QStringLiteral("78105010121234567890123456");
+
+Przelew przelew(const QString& konto, const QString& data, const QString& kwota, const QString& tytul,
+                const QString& status = QStringLiteral("Zamknieta"))
+{
+    Przelew p;
+    p.nazwaKontrahenta = QStringLiteral("Firma");
+    p.konto = konto;
+    p.kwotaB = kwota;
+    p.splacono = kwota;
+    p.tytulem = tytul;
+    p.terminSpla = data;
+    p.dataSplaty = data;
+    p.skrot = QStringLiteral("FIRMA");
+    p.kwDoSplaty = QStringLiteral("0");
+    p.nrPrzel = QStringLiteral("1");
+    p.status = status;
+    return p;
+}
+
+/// A debit line and its details; `znak` "^" or "~".
+QStringList obciazenie(const QString& data, const QString& kwota, const QString& konto, const QString& tytul,
+                       QChar znak = QLatin1Char('~'))
+{
+    return {QStringLiteral(":61:%1D%2NTRFNONREF").arg(data, kwota),
+            QStringLiteral(":86:020") + znak + QStringLiteral("00PRZELEW") + znak + QStringLiteral("20") + tytul + znak
+                + QStringLiteral("38") + konto};
+}
+
+/// A statement of the given lines; the balances follow from the debits.
+QStringList wyciag(const QString& numer, const QString& otwarcie, const QString& zamkniecie,
+                   const QList<QStringList>& operacje, qint64 saldo = 1000000, bool koncowe = true)
+{
+    QStringList l = {QStringLiteral(":20:REF%1").arg(numer), QStringLiteral(":25:/PL61109010140000071219812874"),
+                     QStringLiteral(":28C:%1").arg(numer),
+                     QStringLiteral(":60%1:C%2PLN%3").arg(QChar(koncowe ? u'F' : u'M')).arg(otwarcie, formatAmount(saldo))};
+    qint64 s = saldo;
+    for (const QStringList& o : operacje) {
+        l << o;
+        s -= parseAmount(o[0].section(QLatin1Char('D'), 1).section(QLatin1Char('N'), 0, 0)).value();
+    }
+    l << QStringLiteral(":62%1:C%2PLN%3").arg(QChar(koncowe ? u'F' : u'M')).arg(zamkniecie, formatAmount(s))
+      << QStringLiteral("-");
+    return l;
+}
+
+struct Dane {
+    TempFolder dir;
+    PlikWyslanych historia{dir.file(QStringLiteral("FIRMA.dat")), kUkladPrzelewu};
+
+    void zapiszHistorie(const QList<Przelew>& lista) const
+    {
+        QString t;
+        for (const Przelew& p : lista)
+            t += liniaPrzelewu(p);
+        dir.writeText(QStringLiteral("FIRMA.dat"), t);
+    }
+    QString wyciagDoPliku(const QString& nazwa, const QStringList& linie) const
+    {
+        dir.writeBytes(nazwa, toCp1250(linie.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        return dir.file(nazwa);
+    }
+    Uzgodnienie importuj(const QStringList& pliki) const
+    {
+        return uzgodnijWyciagi(pliki, historia, dir.path(), QStringLiteral("2026-02-10"));
+    }
+};
+
+/// "word line record" of each result, as the command line prints them, one a line.
+std::string opis(const std::vector<WynikUzgodnienia>& wyniki)
+{
+    QStringList l;
+    for (const WynikUzgodnienia& w : wyniki)
+        l << QStringLiteral("%1 %2 %3")
+                 .arg(slowoUzgodnienia(w.rodzaj), w.linia ? QString::number(w.linia) : QStringLiteral("-"),
+                      w.rekord >= 0 ? QString::number(w.rekord + 1) : QStringLiteral("-"));
+    return l.join(QLatin1Char('\n')).toStdString();
+}
+
+std::string linie(const QStringList& l)
+{
+    return l.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(Uzgodnienie, EachKindOfResultAndTheRulesOfMatching)
+{
+    Dane d;
+    d.zapiszHistorie({
+        przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1/01")),  // 1 booked
+        przelew(kKontoA, QStringLiteral("2026-01-06"), QStringLiteral("100,00"), QStringLiteral("FV 7/01")),  // 2 booked, title decides
+        przelew(kKontoB, QStringLiteral("2026-01-10"), QStringLiteral("250,00"), QStringLiteral("Czynsz")),   // 3 other amount
+        przelew(kKontoC, QStringLiteral("2026-01-12"), QStringLiteral("80,00"), QStringLiteral("Usluga")),    // 4 not booked
+        przelew(kKontoC, QStringLiteral("2026-01-29"), QStringLiteral("70,00"), QStringLiteral("Koniec")),    // 5 last 3 days
+        przelew(kKontoD, QStringLiteral("2026-01-13"), QStringLiteral("60,00"), QStringLiteral("Otwarta"),
+                QStringLiteral("Otwarta")),                                                                   // 6 never sent
+        przelew(kKontoB, QStringLiteral("2026-01-02"), QStringLiteral("40,00"), QStringLiteral("Stare")),     // 7 booked too late
+    });
+    const QByteArray historiaPrzed = d.dir.readBytes(QStringLiteral("FIRMA.dat"));
+    const QString plik = d.wyciagDoPliku(
+        QStringLiteral("styczen.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601070107"), QStringLiteral("100,00"), kKontoA, QStringLiteral("Zaplata FV 7/01")),
+                obciazenie(QStringLiteral("2601070107"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1/01"),
+                           QLatin1Char('^')),
+                obciazenie(QStringLiteral("2601110111"), QStringLiteral("205,00"), kKontoB, QStringLiteral("Czynsz")),
+                obciazenie(QStringLiteral("2601150115"), QStringLiteral("19,99"), QString(), QStringLiteral("KARTA")),
+                obciazenie(QStringLiteral("2601170117"), QStringLiteral("40,00"), kKontoB, QStringLiteral("Stare")),
+                obciazenie(QStringLiteral("2601130113"), QStringLiteral("60,00"), kKontoD, QStringLiteral("Otwarta"))}));
+    const Uzgodnienie u = d.importuj({plik});
+    ASSERT_TRUE(u.ok) << u.blad.toStdString();
+    EXPECT_EQ(opis(u.wyniki), linie(QStringList{
+                                  QStringLiteral("zaksiegowany 5 2"),
+                                  QStringLiteral("zaksiegowany 7 1"),
+                                  QStringLiteral("inna kwota 9 3"),
+                                  QStringLiteral("brak w historii 11 -"),
+                                  QStringLiteral("brak w historii 13 -"),  // 15 days after the transfer
+                                  QStringLiteral("brak w historii 15 -"),  // the transfer was never exported
+                                  QStringLiteral("niezaksiegowany - 4"),
+                                  QStringLiteral("niezaksiegowany - 7"),
+                              }));
+    EXPECT_EQ(u.wyniki[2].kwotaWyciagu, 20500);
+    EXPECT_EQ(u.wyniki[2].kwotaRekordu, 25000);
+    EXPECT_EQ(u.nowe, 8);
+    EXPECT_EQ(d.dir.readBytes(QStringLiteral("FIRMA.dat")), historiaPrzed);
+    // The results file reads back as written.
+    const OdczytUzgodnien z = czytajUzgodnienia(plikUzgodnien(d.dir.path()));
+    ASSERT_TRUE(z.ok);
+    ASSERT_EQ(z.wyniki.size(), 8u);
+    EXPECT_EQ(z.wyniki[2].kwotaWyciagu, 20500);
+    EXPECT_EQ(z.wyniki[2].tytul, QStringLiteral("Czynsz"));
+    EXPECT_EQ(z.wyniki[6].rekord, 3);
+}
+
+TEST(Uzgodnienie, AStatementInTwoFilesImportedTwiceChangesNothing)
+{
+    Dane d;
+    d.zapiszHistorie({
+        przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
+        przelew(kKontoB, QStringLiteral("2026-01-20"), QStringLiteral("30,00"), QStringLiteral("FV 2")),
+        przelew(kKontoC, QStringLiteral("2026-01-21"), QStringLiteral("30,00"), QStringLiteral("FV 3")),
+    });
+    const QString czesc1 = d.wyciagDoPliku(
+        QStringLiteral("a.sta"),
+        wyciag(QStringLiteral("00001/001"), QStringLiteral("260101"), QStringLiteral("260115"),
+               {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1"))},
+               1000000, false));
+    const QString czesc2 = d.wyciagDoPliku(
+        QStringLiteral("b.sta"),
+        wyciag(QStringLiteral("00001/002"), QStringLiteral("260115"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601210121"), QStringLiteral("30,00"), kKontoB, QStringLiteral("FV 2"))},
+               990000, false));
+    const Uzgodnienie u = d.importuj({czesc1, czesc2});
+    ASSERT_TRUE(u.ok) << u.blad.toStdString();
+    const QStringList oczekiwane = {QStringLiteral("zaksiegowany 5 1"), QStringLiteral("zaksiegowany 5 2"),
+                                    QStringLiteral("niezaksiegowany - 3")};
+    EXPECT_EQ(opis(u.wyniki), linie(oczekiwane));
+    EXPECT_EQ(u.wyniki[1].plik, czesc2);
+    const QByteArray zapisane = d.dir.readBytes(QStringLiteral("Wyciagi/uzgodnienia.dat"));
+
+    // Again, the files in the other order and one of them twice.
+    const Uzgodnienie znowu = d.importuj({czesc2, czesc1, czesc2});
+    ASSERT_TRUE(znowu.ok) << znowu.blad.toStdString();
+    EXPECT_EQ(znowu.nowe, 0);
+    EXPECT_EQ(d.dir.readBytes(QStringLiteral("Wyciagi/uzgodnienia.dat")), zapisane);
+    EXPECT_EQ(opis(znowu.wyniki),
+              linie(QStringList{QStringLiteral("zaksiegowany 5 2"), QStringLiteral("niezaksiegowany - 3"),
+                           QStringLiteral("zaksiegowany 5 1")}));
+
+    // A later statement that books the transfer left open finds it; the ones
+    // booked before are not matched again.
+    const QString luty = d.wyciagDoPliku(
+        QStringLiteral("c.sta"),
+        wyciag(QStringLiteral("00002/001"), QStringLiteral("260201"), QStringLiteral("260228"),
+               {obciazenie(QStringLiteral("2602020202"), QStringLiteral("30,00"), kKontoC, QStringLiteral("FV 3")),
+                obciazenie(QStringLiteral("2602020202"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1"))}));
+    const Uzgodnienie trzeci = d.importuj({luty});
+    ASSERT_TRUE(trzeci.ok) << trzeci.blad.toStdString();
+    EXPECT_EQ(opis(trzeci.wyniki), linie(QStringList{QStringLiteral("zaksiegowany 5 3"),
+                                                QStringLiteral("brak w historii 7 -")}));
+}
+
+TEST(Uzgodnienie, ADamagedStatementOrResultsFileWritesNothing)
+{
+    Dane d;
+    d.zapiszHistorie({przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1"))});
+    const QString dobry = d.wyciagDoPliku(
+        QStringLiteral("dobry.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1"))}));
+    QStringList uciety = wyciag(QStringLiteral("2"), QStringLiteral("260201"), QStringLiteral("260228"), {});
+    uciety.removeLast();
+    uciety.removeLast();
+    const QString zly = d.wyciagDoPliku(QStringLiteral("zly.sta"), uciety);
+    const Uzgodnienie u = d.importuj({dobry, zly});
+    EXPECT_FALSE(u.ok);
+    EXPECT_TRUE(u.blad.contains(zly)) << u.blad.toStdString();
+    EXPECT_FALSE(d.dir.exists(QStringLiteral("Wyciagi/uzgodnienia.dat")));
+
+    d.dir.writeText(QStringLiteral("Wyciagi/uzgodnienia.dat"), QStringLiteral("\"a\",1,\"zaksiegowany\"\r\n"));
+    const Uzgodnienie v = d.importuj({dobry});
+    EXPECT_FALSE(v.ok);
+    EXPECT_TRUE(v.blad.contains(QStringLiteral("uzgodnienia.dat"))) << v.blad.toStdString();
+    EXPECT_EQ(d.dir.readText(QStringLiteral("Wyciagi/uzgodnienia.dat")), QStringLiteral("\"a\",1,\"zaksiegowany\"\r\n"));
+}
+
+} // namespace
