@@ -35,6 +35,8 @@ QString pomoc()
         const QString nazwy = QStringLiteral("-%1, --%2").arg(o.nazwy.at(0), o.nazwy.at(1));
         t += QStringLiteral("  ") + nazwy.leftJustified(18) + o.opis + QLatin1Char('\n');
     }
+    t += QStringLiteral("  --uzgodnij WYCIAG Uzgadnia wyciąg bankowy MT940 z historią wysłanych\n"
+                        "                    przelewów bez otwierania okna i wypisuje wyniki.\n");
     t += QStringLiteral("\nArgumenty:\n"
                         "  FOLDER_DANYCH     Folder danych do otwarcia. Bez niego program otwiera\n"
                         "                    folder bieżący, gdy jest w nim plik instalka.dat,\n"
@@ -52,6 +54,9 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     for (const Opcja& o : opcje())
         zdefiniowane.append(QCommandLineOption(o.nazwy, o.opis));
     parser.addOptions(zdefiniowane);
+    const QCommandLineOption uzgodnij(QStringLiteral("uzgodnij"), QStringLiteral("Uzgadnia wyciąg MT940."),
+                                      QStringLiteral("WYCIAG"));
+    parser.addOption(uzgodnij);
     parser.addPositionalArgument(QStringLiteral("FOLDER_DANYCH"), QStringLiteral("Folder danych do otwarcia."));
 
     LiniaPolecen wynik;
@@ -86,6 +91,10 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     }
     if (!foldery.isEmpty())
         wynik.folder = foldery.first();
+    if (parser.isSet(uzgodnij)) {
+        wynik.polecenie = Polecenie::Uzgodnij;
+        wynik.wyciag = parser.value(uzgodnij);
+    }
     return wynik;
 }
 

@@ -10,6 +10,7 @@ enum class Polecenie {
     Uruchom, ///< start the program (in `folder` when one was given)
     Wersja,  ///< print `tekst` (the version) and end
     Pomoc,   ///< print `tekst` (the list of options) and end
+    Uzgodnij, ///< reconcile the statement `wyciag` in `folder` without a window and end
     Blad     ///< print `tekst` on the error output and end with an error
 };
 
@@ -17,6 +18,7 @@ struct LiniaPolecen {
     Polecenie polecenie = Polecenie::Uruchom;
     QString folder; ///< FOLDER_DANYCH as given (empty when none)
     QString tekst;  ///< text to print for Wersja, Pomoc and Blad
+    QString wyciag; ///< the statement file of --uzgodnij
 };
 
 /// Reads `remitto [opcje] [FOLDER_DANYCH]`. `argumenty` holds the program

@@ -226,3 +226,47 @@ TEST(Uzgodnienie, ADamagedStatementOrResultsFileWritesNothing)
 }
 
 } // namespace
+
+#include "shell/LiniaPolecen.h"
+#include "shell/MojaFirma.h"
+#include "statements/UzgodnienieBezOkna.h"
+
+namespace {
+
+TEST(UzgodnienieBezOkna, PrintsOneTabSeparatedLinePerResultAndFailsOnADamagedFile)
+{
+    const LiniaPolecen l = rozbierzLiniePolecen(
+        {QStringLiteral("remitto"), QStringLiteral("--uzgodnij"), QStringLiteral("w.sta"), QStringLiteral("/dane")});
+    EXPECT_EQ(l.polecenie, Polecenie::Uzgodnij);
+    EXPECT_EQ(l.wyciag, QStringLiteral("w.sta"));
+    EXPECT_EQ(l.folder, QStringLiteral("/dane"));
+
+    Dane d;
+    Firma f;
+    f.nrId = QStringLiteral("1");
+    f.skrot = QStringLiteral("FIRMA");
+    ASSERT_TRUE(writeMojaFirma(d.dir.file(kPlikMojaFirma), {f}));
+    d.zapiszHistorie({przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
+                      przelew(kKontoB, QStringLiteral("2026-01-06"), QStringLiteral("5,00"), QStringLiteral("FV 2"))});
+    const QString plik = d.wyciagDoPliku(
+        QStringLiteral("w.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1")),
+                obciazenie(QStringLiteral("2601070107"), QStringLiteral("3,50"), QString(), QStringLiteral("KARTA"))}));
+    const QString oczekiwane = QStringLiteral("zaksiegowany\t5\t1\nbrak w historii\t7\t-\nniezaksiegowany\t-\t2\n");
+    for (int raz = 0; raz < 2; ++raz) {
+        const WynikBezOkna w = uzgodnijBezOkna(plik, d.dir.path(), QDate(2026, 2, 10));
+        EXPECT_EQ(w.kod, 0) << w.bledy.toStdString();
+        EXPECT_EQ(w.wyjscie.toStdString(), oczekiwane.toStdString());
+    }
+    EXPECT_EQ(czytajUzgodnienia(plikUzgodnien(d.dir.path())).wyniki.size(), 3u);
+
+    d.dir.writeBytes(QStringLiteral("zly.sta"), QByteArray(":20:X\r\n:25:1\r\n:60F:C260101PLN1,00\r\n:61:26013"));
+    const WynikBezOkna zly = uzgodnijBezOkna(d.dir.file(QStringLiteral("zly.sta")), d.dir.path(), QDate(2026, 2, 10));
+    EXPECT_NE(zly.kod, 0);
+    EXPECT_TRUE(zly.wyjscie.isEmpty());
+    EXPECT_TRUE(zly.bledy.startsWith(QStringLiteral("Plik wyciągu %1, wiersz 4:").arg(d.dir.file(QStringLiteral("zly.sta")))))
+        << zly.bledy.toStdString();
+}
+
+} // namespace
