@@ -249,6 +249,8 @@ void frmPrzelewA::budujMenu()
             &QAction::triggered, this, &frmPrzelewA::numeracja);
     connect(dodajAkcje(globalne, QStringLiteral("mnuBialaLista"), QStringLiteral("Biała lista VAT...")),
             &QAction::triggered, this, &frmPrzelewA::bialaLista);
+    connect(dodajAkcje(globalne, QStringLiteral("mnuWyciag"), QStringLiteral("Wyciąg bankowy (MT940)...")),
+            &QAction::triggered, this, &frmPrzelewA::wyciagBankowy);
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

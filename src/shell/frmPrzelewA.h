@@ -27,6 +27,7 @@ class SingleInstance;
 class frmNumeracjaMM;
 class frmHistoria;
 class frmBialaLista;
+class frmWyciag;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -92,6 +93,7 @@ private:
     void numeracja();
     void historia();
     void bialaLista();
+    void wyciagBankowy();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -124,6 +126,7 @@ private:
     QPointer<frmNumeracjaMM> m_numeracja;
     QPointer<frmHistoria> m_historia;
     QPointer<frmBialaLista> m_bialaLista;
+    QPointer<frmWyciag> m_wyciag;
 };
 
 } // namespace remitto
