@@ -407,3 +407,68 @@ OdczytMt940 czytajMt940(const QByteArray& bajty, const QString& sciezka)
 }
 
 } // namespace remitto
+
+namespace remitto {
+
+namespace {
+
+QString yymmdd(int klucz)
+{
+    return QStringLiteral("%1").arg(klucz % 1000000, 6, 10, QLatin1Char('0'));
+}
+
+QString kwotaZapisu(qint64 grosze)
+{
+    return formatAmount(grosze < 0 ? -grosze : grosze);
+}
+
+QString saldoZapisu(const QString& tag, int klucz, const QString& waluta, qint64 saldo)
+{
+    return QLatin1Char(':') + tag + QLatin1Char(':') + (saldo < 0 ? u'D' : u'C') + yymmdd(klucz)
+           + (waluta.isEmpty() ? QStringLiteral("PLN") : waluta) + kwotaZapisu(saldo);
+}
+
+/// Subfields `pierwszy`, `pierwszy + 1`... of at most 27 characters each, up to `ostatni`.
+QString podpola(const QString& tekst, int pierwszy, int ostatni)
+{
+    QString w;
+    for (int nr = pierwszy, i = 0; nr <= ostatni && i < tekst.size(); ++nr, i += 27)
+        w += QStringLiteral("~%1").arg(nr, 2, 10, QLatin1Char('0')) + tekst.mid(i, 27);
+    return w;
+}
+
+} // namespace
+
+QByteArray zapisMt940(const std::vector<Wyciag>& wyciagi)
+{
+    QString t;
+    const QString crlf = QStringLiteral("\r\n");
+    for (const Wyciag& w : wyciagi) {
+        t += QStringLiteral(":20:") + w.referencja + crlf;
+        t += QStringLiteral(":25:") + w.rachunek + crlf;
+        t += QStringLiteral(":28C:") + w.numer + crlf;
+        t += saldoZapisu(QStringLiteral("60F"), w.kluczOtwarcia, w.waluta, w.saldoOtwarcia) + crlf;
+        qint64 saldo = w.saldoOtwarcia;
+        for (const OperacjaWyciagu& op : w.operacje) {
+            const QString znak = op.znak.isEmpty() ? (op.obciazenie ? QStringLiteral("D") : QStringLiteral("C")) : op.znak;
+            saldo += op.obciazenie ? -op.kwota : op.kwota;
+            t += QStringLiteral(":61:") + yymmdd(op.kluczWaluty)
+                 + QStringLiteral("%1").arg(op.kluczKsiegowania % 10000, 4, 10, QLatin1Char('0')) + znak
+                 + kwotaZapisu(op.kwota) + (op.typTransakcji.isEmpty() ? QStringLiteral("NTRF") : op.typTransakcji)
+                 + (op.referencja.isEmpty() ? QStringLiteral("NONREF") : op.referencja)
+                 + (op.referencjaBanku.isEmpty() ? QString() : QStringLiteral("//") + op.referencjaBanku) + crlf;
+            QString d = (op.kodOperacji.isEmpty() ? QStringLiteral("020") : op.kodOperacji) + QStringLiteral("~00")
+                        + op.opis + podpola(op.tytul, 20, 25) + podpola(op.nazwa, 32, 33);
+            if (!op.iban.isEmpty())
+                d += QStringLiteral("~38") + op.iban;
+            d = QStringLiteral(":86:") + d;
+            for (qsizetype i = 0; i < d.size(); i += 65)
+                t += d.mid(i, 65) + crlf;
+        }
+        t += saldoZapisu(QStringLiteral("62F"), w.kluczZamkniecia, w.waluta, saldo) + crlf;
+        t += QStringLiteral("-") + crlf;
+    }
+    return toCp1250(t);
+}
+
+} // namespace remitto

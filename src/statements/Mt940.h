@@ -75,3 +75,14 @@ OdczytMt940 czytajMt940(const QByteArray& bajty, const QString& sciezka);
 int kluczDatyMt940(QStringView yymmdd);
 
 } // namespace remitto
+
+namespace remitto {
+
+/// Writes statements in the layout czytajMt940() reads (CR LF line ends,
+/// the :86: details with "~" subfields: ~00 description, ~20-~25 title,
+/// ~32-~33 name, ~38 IBAN, in lines of at most 65 characters); the closing
+/// balance follows from the opening balance and the entries. Windows-1250
+/// bytes. For test data and the demo folder.
+QByteArray zapisMt940(const std::vector<Wyciag>& wyciagi);
+
+} // namespace remitto
