@@ -402,6 +402,56 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     return wyniki;
 }
 
+std::vector<qint8> stanyRekordow(const PlikHistorii& plik, const std::vector<WynikUzgodnienia>& zapisane)
+{
+    std::vector<qint8> stany(size_t(std::max(plik.liczbaRekordow(), 0)), qint8(-1));
+    auto waga = [](qint8 r) {
+        switch (RodzajUzgodnienia(r)) {
+        case RodzajUzgodnienia::Zaksiegowany: return 3;
+        case RodzajUzgodnienia::InnaKwota: return 2;
+        case RodzajUzgodnienia::Niezaksiegowany: return 1;
+        case RodzajUzgodnienia::BrakWHistorii: break;
+        }
+        return 0;
+    };
+    auto ustaw = [&](int r, RodzajUzgodnienia rodzaj) {
+        qint8& s = stany[size_t(r)];
+        if (s < 0 || waga(qint8(rodzaj)) > waga(s))
+            s = qint8(rodzaj);
+    };
+    // Results whose record is no longer at the position they name: looked
+    // for by fingerprint among the records of their dates.
+    QHash<QString, RodzajUzgodnienia> szukane;
+    int od = 0, doKlucza = 0;
+    for (const WynikUzgodnienia& z : zapisane) {
+        if (z.odcisk.isEmpty())
+            continue;
+        if (z.rekord >= 0 && z.rekord < plik.liczbaRekordow() && odciskRekordu(plik, z.rekord) == z.odcisk) {
+            ustaw(z.rekord, z.rodzaj);
+            continue;
+        }
+        auto it = szukane.find(z.odcisk);
+        if (it == szukane.end() || waga(qint8(z.rodzaj)) > waga(qint8(*it)))
+            szukane.insert(z.odcisk, z.rodzaj);
+        if (z.kluczDaty) {
+            od = od ? std::min(od, z.kluczDaty) : z.kluczDaty;
+            doKlucza = std::max(doKlucza, z.kluczDaty);
+        }
+    }
+    if (szukane.isEmpty())
+        return stany;
+    const int odKlucza = od ? QDate::fromJulianDay(dzien(od) - kDniKsiegowania).toString(QStringLiteral("yyyyMMdd")).toInt() : 0;
+    for (int r = 0; r < plik.liczbaRekordow(); ++r) {
+        const int k = plik.kluczDaty(r);
+        if (od && (k < odKlucza || k > doKlucza))
+            continue;
+        const auto it = szukane.constFind(odciskRekordu(plik, r));
+        if (it != szukane.constEnd())
+            ustaw(r, *it);
+    }
+    return stany;
+}
+
 Uzgodnienie uzgodnijWyciagi(const QStringList& pliki, const PlikWyslanych& historia, const QString& folderDanych,
                             const QString& dzisiaj, const PostepUzgodnienia& postep)
 {

@@ -78,6 +78,13 @@ struct OdczytUzgodnien {
 /// Reads the results file (a missing file holds no results).
 OdczytUzgodnien czytajUzgodnienia(const QString& sciezka);
 
+/// What the results of earlier imports say of each record of the
+/// sent-transfers file: -1 when nothing, else a RodzajUzgodnienia; a booking
+/// (Zaksiegowany, then InnaKwota) wins over Niezaksiegowany of an earlier
+/// statement. Records are found by their fingerprint, at the position the
+/// result names first.
+std::vector<qint8> stanyRekordow(const PlikHistorii& plik, const std::vector<WynikUzgodnienia>& zapisane);
+
 /// The record of one result as the results file keeps it.
 QString rekordUzgodnienia(const WynikUzgodnienia& w);
 

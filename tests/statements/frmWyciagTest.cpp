@@ -7,6 +7,7 @@
 
 #include "core/Session.h"
 #include "core/TextFile.h"
+#include "history/Historia.h"
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
@@ -149,4 +150,51 @@ TEST(frmWyciag, ADamagedStatementIsReportedAndNothingIsWritten)
     EXPECT_FALSE(f.dir.exists(QStringLiteral("Wyciagi")));
     EXPECT_EQ(okno.findChild<Grid*>(QStringLiteral("grdWyniki"))->rowCount(), 1);
     EXPECT_FALSE(okno.findChild<QPushButton*>(QStringLiteral("cmdDrukuj"))->isEnabled());
+}
+
+#include "history/frmHistoria.h"
+#include "statements/Uzgodnienie.h"
+
+#include <QCheckBox>
+
+// After a statement is reconciled, the history shows the booked transfers in
+// a colour of their own and "tylko niezaksięgowane" lists the ones the bank
+// did not book; the history file stays as it was.
+TEST(frmWyciag, HistoryShowsBookedTransfersAndFiltersTheOnesNotBooked)
+{
+    Folder f;
+    f.session.SciezkaProgramu = f.dir.path();
+    f.session.SkrotFirmy = QStringLiteral("FIRMA");
+    f.session.DataDzis = QStringLiteral("10-02-2026");
+    f.session.DataDzisKlucz = QStringLiteral("20260210");
+    const QByteArray historia = f.dir.readBytes(QStringLiteral("FIRMA.dat"));
+    ASSERT_TRUE(uzgodnijWyciagi({f.dir.file(QStringLiteral("styczen.sta"))}, plikWyslanych(f.session), f.dir.path(),
+                                QStringLiteral("2026-02-10"))
+                    .ok);
+
+    frmHistoria okno(f.session, f.dialogs);
+    okno.otworz();
+    auto* grd = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
+    ASSERT_EQ(grd->rowCount(), 4);
+    auto tloKomorki = [&](int wiersz, int kolumna) {
+        return grd->model()->index(wiersz - 1, kolumna).data(Qt::BackgroundRole).value<QBrush>().color();
+    };
+    const QColor zaksiegowany = tloKomorki(1, 1);
+    EXPECT_TRUE(zaksiegowany.isValid());
+    EXPECT_NE(tloKomorki(2, 1), zaksiegowany);  // booked with another amount
+    EXPECT_FALSE(grd->model()->index(2, 1).data(Qt::BackgroundRole).isValid());  // not booked: plain
+    EXPECT_EQ(tloKomorki(1, kKolumnaKwotyB), QColor(0, 255, 0));  // the amount keeps its colour
+
+    auto* tylko = okno.findChild<QCheckBox*>(QStringLiteral("chkNiezaksiegowane"));
+    ASSERT_NE(tylko, nullptr);
+    EXPECT_EQ(tylko->text(), QStringLiteral("tylko niezaksięgowane"));
+    QTest::mouseClick(tylko, Qt::LeftButton, {}, QPoint(5, tylko->height() / 2));
+    ASSERT_TRUE(tylko->isChecked());
+    ASSERT_EQ(grd->rowCount(), 2);
+    EXPECT_EQ(grd->text(1, 0), QStringLiteral("3"));
+    EXPECT_EQ(okno.findChild<QLabel*>(QStringLiteral("LbKwotaRazem"))->text(), QStringLiteral("80,00"));
+    QTest::mouseClick(tylko, Qt::LeftButton, {}, QPoint(5, tylko->height() / 2));
+    EXPECT_EQ(grd->rowCount(), 4);
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("FIRMA.dat")), historia);
+    EXPECT_TRUE(f.dialogs.shown().isEmpty()) << qPrintable(f.dialogs.texts().join(QLatin1Char('\n')));
 }
