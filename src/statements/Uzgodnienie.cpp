@@ -3,6 +3,7 @@
 #include "core/Amount.h"
 #include "core/Append.h"
 #include "core/QuoteFormat.h"
+#include "core/TextFile.h"
 #include "history/Historia.h"
 #include "history/PlikHistorii.h"
 
@@ -31,21 +32,11 @@ QString dataTekstem(int klucz)
 {
     if (klucz == 0)
         return {};
-    return QStringLiteral("%1-%2-%3")
-        .arg(klucz / 10000, 4, 10, QLatin1Char('0'))
-        .arg(klucz / 100 % 100, 2, 10, QLatin1Char('0'))
-        .arg(klucz % 100, 2, 10, QLatin1Char('0'));
-}
-
-QString cyfryKonta(QStringView t)
-{
-    QString w;
-    for (QChar c : t)
-        if (c.isDigit())
-            w += c;
-    if (w.size() > 26)
-        w = w.right(26);
-    return w;
+    const char16_t t[10] = {char16_t(u'0' + klucz / 10000000 % 10), char16_t(u'0' + klucz / 1000000 % 10),
+                            char16_t(u'0' + klucz / 100000 % 10),   char16_t(u'0' + klucz / 10000 % 10), u'-',
+                            char16_t(u'0' + klucz / 1000 % 10),     char16_t(u'0' + klucz / 100 % 10),    u'-',
+                            char16_t(u'0' + klucz / 10 % 10),       char16_t(u'0' + klucz % 10)};
+    return QString(reinterpret_cast<const QChar*>(t), 10);
 }
 
 /// Words of a title for comparing: letters and digits in upper case.
@@ -83,7 +74,21 @@ struct Kandydat {
     QString konto;
     QString odcisk;
     bool uzyty = false;
+    mutable std::optional<QSet<QString>> slowaTytulu;  ///< made when a title has to decide
 };
+
+/// Digits of an account as written, the last 26 of them.
+QString cyfryKontaZBajtow(QByteArrayView b)
+{
+    QString w;
+    w.reserve(26);
+    for (char c : b)
+        if (c >= '0' && c <= '9')
+            w += QLatin1Char(c);
+    if (w.size() > 26)
+        w = w.right(26);
+    return w;
+}
 
 } // namespace
 
@@ -109,8 +114,27 @@ std::optional<RodzajUzgodnienia> rodzajZeSlowa(const QString& slowo)
 
 QString odciskRekordu(const PlikHistorii& plik, int rekord)
 {
-    const QByteArray b = plik.wartosci(rekord).join(QChar(0x1f)).toUtf8();
-    return QString::fromLatin1(QCryptographicHash::hash(b, QCryptographicHash::Sha1).toHex().left(16));
+    // FNV-1a (64 bits) of the values as Windows-1250 bytes, each followed by
+    // 0x1f: a file another tool saved as UTF-8 (and the next append writes
+    // back in Windows-1250) keeps its marks, and so does a record whose
+    // values moved onto lines of their own.
+    quint64 h = 14695981039346656037ULL;
+    auto dodaj = [&h](QByteArrayView b) {
+        for (char c : b) {
+            h ^= quint8(c);
+            h *= 1099511628211ULL;
+        }
+        h ^= 0x1f;
+        h *= 1099511628211ULL;
+    };
+    const int ile = plik.uklad().rozmiar;
+    for (int i = 0; i < ile; ++i) {
+        if (plik.utf8())
+            dodaj(toCp1250(plik.wartosc(rekord, i)));
+        else
+            dodaj(plik.surowa(rekord, i));
+    }
+    return QStringLiteral("%1").arg(h, 16, 16, QLatin1Char('0'));
 }
 
 QString plikUzgodnien(const QString& folderDanych)
@@ -118,9 +142,10 @@ QString plikUzgodnien(const QString& folderDanych)
     return QDir(folderDanych).filePath(QStringLiteral("Wyciagi/uzgodnienia.dat"));
 }
 
-QString rekordUzgodnienia(const WynikUzgodnienia& w)
+namespace {
+
+void dopiszRekord(QuoteWriter& q, const WynikUzgodnienia& w)
 {
-    QuoteWriter q;
     q.text(w.kluczWyciagu).number(qint64(w.nrOperacji)).text(slowoUzgodnienia(w.rodzaj));
     q.text(w.maOperacje ? dataTekstem(w.kluczDaty) : QString());
     q.text(w.maOperacje ? formatAmount(w.kwotaWyciagu) : QString());
@@ -131,6 +156,14 @@ QString rekordUzgodnienia(const WynikUzgodnienia& w)
         q.empty();
     q.text(w.odcisk).text(w.maRekord ? formatAmount(w.kwotaRekordu) : QString()).text(w.dataUzgodnienia);
     q.endLine();
+}
+
+} // namespace
+
+QString rekordUzgodnienia(const WynikUzgodnienia& w)
+{
+    QuoteWriter q;
+    dopiszRekord(q, w);
     return q.result();
 }
 
@@ -181,6 +214,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     std::vector<WynikUzgodnienia> wyniki;
     if (wyciagi.empty())
         return wyniki;
+    wyniki.reserve(zapisane.size() + 64);
 
     // Statements imported before come back from the results file as they were.
     QSet<QString> zapisaneWyciagi;
@@ -239,7 +273,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
                     odnalezione.insert(o, r);
                 continue;
             }
-            if (przelewy && historia.wartosc(r, kStatus).trimmed() != QLatin1String("Zamknieta"))
+            if (przelewy && historia.surowa(r, kStatus).trimmed() != QByteArrayView("Zamknieta"))
                 continue;
             Kandydat c;
             c.rekord = r;
@@ -249,7 +283,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             if (przelewy)
                 zaplacono = parseAmount(historia.wartosc(r, kSplacono).trimmed());
             c.kwota = zaplacono ? *zaplacono : historia.kwota(r);
-            c.konto = cyfryKonta(historia.wartosc(r, historia.uklad().konto));
+            c.konto = cyfryKontaZBajtow(historia.surowa(r, historia.uklad().konto));
             c.odcisk = odciskRekordu(historia, r);
             if (doOdnalezienia.contains(c.odcisk) && !odnalezione.contains(c.odcisk))
                 odnalezione.insert(c.odcisk, r);
@@ -279,20 +313,31 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     // The best free record for a debit line: same account, booked on the
     // record's date or up to the days allowed after it, the title deciding,
     // then the nearest date, then the file order.
-    auto najlepszy = [&](const OperacjaWyciagu& op, const QSet<QString>& tytul, bool taSamaKwota) -> int {
+    std::vector<int> pasujace;
+    auto najlepszy = [&](const OperacjaWyciagu& op, bool taSamaKwota) -> int {
         const auto it = poKoncie.constFind(op.kontoCyfry());
         if (op.kontoCyfry().isEmpty() || it == poKoncie.constEnd())
             return -1;
         const qint64 ksiegowanie = dzien(op.kluczKsiegowania);
-        int best = -1, bestWynik = -1;
-        qint64 bestOdstep = 0;
+        pasujace.clear();
         for (int i : *it) {
             const Kandydat& c = kandydaci[size_t(i)];
             if (c.uzyty || ksiegowanie < c.dzien || ksiegowanie > c.dzien + kDniKsiegowania)
                 continue;
             if ((c.kwota == op.kwota) != taSamaKwota)
                 continue;
-            const int z = zgodnoscTytulow(slowa(historia.wartosc(c.rekord, historia.uklad().tytul)), tytul);
+            pasujace.push_back(i);
+        }
+        if (pasujace.size() <= 1)
+            return pasujace.empty() ? -1 : pasujace.front();
+        int best = -1, bestWynik = -1;
+        qint64 bestOdstep = 0;
+        const QSet<QString> tytul = slowa(op.tytul);
+        for (int i : pasujace) {
+            const Kandydat& c = kandydaci[size_t(i)];
+            if (!c.slowaTytulu)
+                c.slowaTytulu = slowa(historia.wartosc(c.rekord, historia.uklad().tytul));
+            const int z = zgodnoscTytulow(*c.slowaTytulu, tytul);
             const qint64 odstep = ksiegowanie - c.dzien;
             if (best < 0 || z > bestWynik || (z == bestWynik && odstep < bestOdstep)) {
                 best = i;
@@ -328,7 +373,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             Linia& l = linie[i];
             if (l.kandydat >= 0)
                 continue;
-            const int k = najlepszy(*l.op, slowa(l.op->tytul), taSama);
+            const int k = najlepszy(*l.op, taSama);
             if (k >= 0) {
                 l.kandydat = k;
                 l.innaKwota = !taSama;
@@ -483,12 +528,13 @@ Uzgodnienie uzgodnijWyciagi(const QStringList& pliki, const PlikWyslanych& histo
         postep(pliki.size() + 1, pliki.size() + 2);
     u.wyniki = uzgodnij(u.wyciagi, h, zapisane.wyniki, dzisiaj);
 
-    QString nowe;
+    QuoteWriter zapis;
     for (const WynikUzgodnienia& w : u.wyniki)
         if (!w.wczesniej) {
-            nowe += rekordUzgodnienia(w);
+            dopiszRekord(zapis, w);
             ++u.nowe;
         }
+    const QString& nowe = zapis.result();
     if (!nowe.isEmpty()) {
         QDir().mkpath(QFileInfo(sciezkaWynikow).absolutePath());
         QString blad;
