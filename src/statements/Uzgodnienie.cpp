@@ -147,7 +147,7 @@ namespace {
 void dopiszRekord(QuoteWriter& q, const WynikUzgodnienia& w)
 {
     q.text(w.kluczWyciagu).number(qint64(w.nrOperacji)).text(slowoUzgodnienia(w.rodzaj));
-    q.text(w.maOperacje ? dataTekstem(w.kluczDaty) : QString());
+    q.text(dataTekstem(w.kluczDaty));  // booking date of the line, or the date of the transfer not booked
     q.text(w.maOperacje ? formatAmount(w.kwotaWyciagu) : QString());
     q.text(w.konto).text(w.nazwa).text(w.tytul);
     if (w.rekord >= 0)

@@ -150,3 +150,50 @@ TEST(Mt940, ADamagedOrUnknownFileNamesTheFileAndTheLine)
 }
 
 } // namespace
+
+namespace {
+
+// What the writer makes (the demo folder's and the bench's statements) reads
+// back as written, :86: lines cut at 65 characters included.
+TEST(Mt940, WrittenStatementsReadBack)
+{
+    Wyciag w;
+    w.referencja = QStringLiteral("R1");
+    w.rachunek = QStringLiteral("/PL61109010140000071219812874");
+    w.numer = QStringLiteral("00001/001");
+    w.waluta = QStringLiteral("PLN");
+    w.kluczOtwarcia = 20260101;
+    w.kluczZamkniecia = 20260131;
+    w.saldoOtwarcia = 5;
+    OperacjaWyciagu d;
+    d.kluczWaluty = 20260130;
+    d.kluczKsiegowania = 20260131;
+    d.obciazenie = true;
+    d.kwota = 123456789;
+    d.opis = QStringLiteral("PRZELEW");
+    d.tytul = QStringLiteral("Faktura VAT nr 1234/2026/ŻÓŁW za dostawę towarów handlowych w styczniu");
+    d.nazwa = QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe Łączność Sp. z o.o.");
+    d.iban = QStringLiteral("PL12105010121234567890123456");
+    OperacjaWyciagu c = d;
+    c.obciazenie = false;
+    c.kwota = 1;
+    w.operacje = {d, c};
+    const QByteArray bajty = zapisMt940({w, w});
+    for (const QByteArray& linia : bajty.split('\n'))
+        EXPECT_LE(linia.size(), 66) << linia.toStdString();
+    const OdczytMt940 o = czytajMt940(bajty, QStringLiteral("z.sta"));
+    ASSERT_TRUE(o.ok) << o.blad.toStdString();
+    ASSERT_EQ(o.wyciagi.size(), 2u);
+    const Wyciag& r = o.wyciagi[1];
+    EXPECT_EQ(r.saldoZamkniecia, 5 - 123456789 + 1);
+    ASSERT_EQ(r.operacje.size(), 2u);
+    EXPECT_EQ(r.operacje[0].kwota, d.kwota);
+    EXPECT_EQ(r.operacje[0].kluczWaluty, d.kluczWaluty);
+    EXPECT_EQ(r.operacje[0].kluczKsiegowania, d.kluczKsiegowania);
+    EXPECT_EQ(r.operacje[0].tytul, d.tytul);
+    EXPECT_EQ(r.operacje[0].nazwa, d.nazwa);
+    EXPECT_EQ(r.operacje[0].kontoCyfry(), QStringLiteral("12105010121234567890123456"));
+    EXPECT_FALSE(r.operacje[1].obciazenie);
+}
+
+} // namespace

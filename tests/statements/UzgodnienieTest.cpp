@@ -223,3 +223,46 @@ TEST(UzgodnienieBezOkna, PrintsOneTabSeparatedLinePerResultAndFailsOnADamagedFil
 }
 
 } // namespace
+
+#include "history/PlikHistorii.h"
+
+namespace {
+
+// Results name their record by a fingerprint of its values: after a record
+// before it is deleted, or the file is saved as UTF-8 by another tool, the
+// history still finds what the statement said of each record.
+TEST(Uzgodnienie, ResultsFindTheirRecordsAfterTheFileChanged)
+{
+    Dane d;
+    const QList<Przelew> lista = {
+        przelew(kKontoA, QStringLiteral("2025-12-01"), QStringLiteral("1,00"), QStringLiteral("Stary")),
+        przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV Łódź")),
+        przelew(kKontoB, QStringLiteral("2026-01-10"), QStringLiteral("80,00"), QStringLiteral("FV 2")),
+    };
+    d.zapiszHistorie(lista);
+    const QString plik = d.wyciagDoPliku(
+        QStringLiteral("w.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV"))}));
+    ASSERT_TRUE(d.importuj({plik}).ok);
+    const OdczytUzgodnien z = czytajUzgodnienia(plikUzgodnien(d.dir.path()));
+    ASSERT_TRUE(z.ok);
+
+    const PlikHistorii przed = PlikHistorii::wczytaj(d.historia.sciezka, kUkladPrzelewu);
+    EXPECT_EQ(stanyRekordow(przed, z.wyniki), (std::vector<qint8>{-1, 0, 3}));
+
+    // The first record gone and the rest saved as UTF-8, one value per line.
+    QString t;
+    for (int i = 1; i < lista.size(); ++i)
+        t += wartosciPrzelewuWLiniach(lista[i]);
+    d.dir.writeBytes(QStringLiteral("FIRMA.dat"), t.toUtf8());
+    const PlikHistorii po = PlikHistorii::wczytaj(d.historia.sciezka, kUkladPrzelewu);
+    ASSERT_TRUE(po.utf8());
+    EXPECT_EQ(stanyRekordow(po, z.wyniki), (std::vector<qint8>{0, 3}));
+    // The same statement again names the records where they are now.
+    const Uzgodnienie znowu = d.importuj({plik});
+    ASSERT_TRUE(znowu.ok);
+    EXPECT_EQ(opis(znowu.wyniki), linie({QStringLiteral("zaksiegowany 5 1"), QStringLiteral("niezaksiegowany - 2")}));
+}
+
+} // namespace
