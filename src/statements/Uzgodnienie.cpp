@@ -382,7 +382,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
         }
     }
 
-    QHash<QString, int> przypisaneNieksiegowane;  // a record not booked is listed once
+    std::vector<bool> wymieniony(kandydaci.size(), false);  // a record not booked is listed once
     for (const Wyciag& w : wyciagi) {
         if (!widziane.contains(w.klucz()))
             continue;
@@ -429,10 +429,11 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             continue;
         const qint64 od = dzien(w.kluczOtwarcia);
         const qint64 doDnia = dzien(w.kluczZamkniecia) - kDniOczekiwania;
-        for (const Kandydat& c : kandydaci) {
-            if (c.uzyty || c.dzien < od || c.dzien > doDnia || przypisaneNieksiegowane.contains(c.odcisk + QString::number(c.rekord)))
+        for (size_t i = 0; i < kandydaci.size(); ++i) {
+            const Kandydat& c = kandydaci[i];
+            if (c.uzyty || c.dzien < od || c.dzien > doDnia || wymieniony[i])
                 continue;
-            przypisaneNieksiegowane.insert(c.odcisk + QString::number(c.rekord), 1);
+            wymieniony[i] = true;
             WynikUzgodnienia r;
             r.rodzaj = RodzajUzgodnienia::Niezaksiegowany;
             r.kluczWyciagu = w.klucz();
