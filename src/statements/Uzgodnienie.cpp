@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "core/Append.h"
+#include "core/AppendJournal.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 #include "history/Historia.h"
@@ -170,6 +171,8 @@ QString rekordUzgodnienia(const WynikUzgodnienia& w)
 OdczytUzgodnien czytajUzgodnienia(const QString& sciezka)
 {
     OdczytUzgodnien wynik;
+    // An append a kill cut short is completed or taken back first.
+    finishInterruptedAppend(sciezka);
     const QuoteFile f = readQuoteFile(sciezka);
     if (f.missing) {
         wynik.ok = true;
