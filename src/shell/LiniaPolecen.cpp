@@ -64,7 +64,9 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     if (!parser.parse(argumenty.isEmpty() ? QStringList{QStringLiteral("remitto")} : argumenty)) {
         wynik.polecenie = Polecenie::Blad;
         const QStringList nieznane = parser.unknownOptionNames();
-        wynik.tekst = nieznane.isEmpty()
+        const bool bezWyciagu = !argumenty.isEmpty() && argumenty.last() == QLatin1String("--uzgodnij");
+        wynik.tekst = bezWyciagu ? QStringLiteral("Po --uzgodnij podaj plik wyciągu (MT940).")
+                      : nieznane.isEmpty()
                           ? parser.errorText()
                           : QStringLiteral("Nieznana opcja: %1").arg(nieznane.first().size() == 1
                                                                           ? QStringLiteral("-") + nieznane.first()

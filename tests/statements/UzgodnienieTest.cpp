@@ -193,6 +193,10 @@ TEST(UzgodnienieBezOkna, PrintsOneTabSeparatedLinePerResultAndFailsOnADamagedFil
     EXPECT_EQ(l.polecenie, Polecenie::Uzgodnij);
     EXPECT_EQ(l.wyciag, QStringLiteral("w.sta"));
     EXPECT_EQ(l.folder, QStringLiteral("/dane"));
+    const LiniaPolecen bez = rozbierzLiniePolecen({QStringLiteral("remitto"), QStringLiteral("--uzgodnij")});
+    EXPECT_EQ(bez.polecenie, Polecenie::Blad);
+    EXPECT_TRUE(bez.tekst.startsWith(QStringLiteral("Po --uzgodnij podaj plik wyciągu (MT940).")))
+        << bez.tekst.toStdString();
 
     Dane d;
     Firma f;
