@@ -19,20 +19,11 @@ constexpr RodzajUzgodnienia kRodzaje[] = {RodzajUzgodnienia::Zaksiegowany, Rodza
 QString wLewo(const QString& t, int n) { return (t + QString(n, QLatin1Char(' '))).left(n); }
 QString wPrawo(const QString& t, int n) { return (QString(n, QLatin1Char(' ')) + t).right(n); }
 
-QString data(int klucz)
-{
-    if (klucz == 0)
-        return {};
-    return QStringLiteral("%1-%2-%3")
-        .arg(klucz / 10000, 4, 10, QLatin1Char('0'))
-        .arg(klucz / 100 % 100, 2, 10, QLatin1Char('0'))
-        .arg(klucz % 100, 2, 10, QLatin1Char('0'));
-}
 
 QString opisWyciagu(const Wyciag& w)
 {
     return QStringLiteral("Wyciąg %1 nr %2, rachunek %3, od %4 do %5, saldo %6 - %7 %8 (%9)")
-        .arg(w.referencja, w.numer, w.rachunekCyfry(), data(w.kluczOtwarcia), data(w.kluczZamkniecia),
+        .arg(w.referencja, w.numer, w.rachunekCyfry(), dataZKlucza(w.kluczOtwarcia), dataZKlucza(w.kluczZamkniecia),
              formatAmount(w.saldoOtwarcia), formatAmount(w.saldoZamkniecia), w.waluta,
              QFileInfo(w.plik).fileName());
 }
@@ -83,7 +74,7 @@ QString tekstRaportuWyciagu(const Uzgodnienie& u, const QString& kiedy)
         t += opisWyciagu(w) + crlf;
     t += QStringLiteral("wynik;data;kwota wyciągu;kwota przelewu;konto;nazwa;tytuł;wiersz;pozycja") + crlf;
     for (const WynikUzgodnienia& w : u.wyniki) {
-        t += slowoUzgodnienia(w.rodzaj) + QLatin1Char(';') + data(w.kluczDaty) + QLatin1Char(';')
+        t += slowoUzgodnienia(w.rodzaj) + QLatin1Char(';') + dataZKlucza(w.kluczDaty) + QLatin1Char(';')
              + (w.maOperacje ? formatAmount(w.kwotaWyciagu) : QString()) + QLatin1Char(';')
              + (w.maRekord ? formatAmount(w.kwotaRekordu) : QString()) + QLatin1Char(';') + w.konto
              + QLatin1Char(';') + bezSrednikow(w.nazwa) + QLatin1Char(';') + bezSrednikow(w.tytul) + QLatin1Char(';')
@@ -136,7 +127,7 @@ PrintJob wydrukUzgodnienia(const Uzgodnienie& u, bool pogrubiony)
         ++lp;
         const QString opis = w.nazwa.isEmpty() ? w.tytul : w.nazwa + QStringLiteral(" / ") + w.tytul;
         job.line(QStringLiteral("!") + wPrawo(QString::number(lp), 4) + QStringLiteral(" ! ")
-                     + wLewo(slowoUzgodnienia(w.rodzaj), 15) + QStringLiteral(" ! ") + wLewo(data(w.kluczDaty), 10)
+                     + wLewo(slowoUzgodnienia(w.rodzaj), 15) + QStringLiteral(" ! ") + wLewo(dataZKlucza(w.kluczDaty), 10)
                      + QStringLiteral(" !") + wPrawo(w.maOperacje ? kwotaGrupowana(w.kwotaWyciagu) : QString(), 13)
                      + QStringLiteral(" !") + wPrawo(w.maRekord ? kwotaGrupowana(w.kwotaRekordu) : QString(), 13)
                      + QStringLiteral(" ! ") + wLewo(w.konto, 26) + QStringLiteral(" ! ") + wLewo(opis, 32)

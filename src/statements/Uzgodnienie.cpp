@@ -29,17 +29,6 @@ qint64 dzien(int klucz)
     return QDate(klucz / 10000, klucz / 100 % 100, klucz % 100).toJulianDay();
 }
 
-QString dataTekstem(int klucz)
-{
-    if (klucz == 0)
-        return {};
-    const char16_t t[10] = {char16_t(u'0' + klucz / 10000000 % 10), char16_t(u'0' + klucz / 1000000 % 10),
-                            char16_t(u'0' + klucz / 100000 % 10),   char16_t(u'0' + klucz / 10000 % 10), u'-',
-                            char16_t(u'0' + klucz / 1000 % 10),     char16_t(u'0' + klucz / 100 % 10),    u'-',
-                            char16_t(u'0' + klucz / 10 % 10),       char16_t(u'0' + klucz % 10)};
-    return QString(reinterpret_cast<const QChar*>(t), 10);
-}
-
 /// Words of a title for comparing: letters and digits in upper case.
 QSet<QString> slowa(const QString& t)
 {
@@ -92,6 +81,17 @@ QString cyfryKontaZBajtow(QByteArrayView b)
 }
 
 } // namespace
+
+QString dataZKlucza(int klucz)
+{
+    if (klucz == 0)
+        return {};
+    const char16_t t[10] = {char16_t(u'0' + klucz / 10000000 % 10), char16_t(u'0' + klucz / 1000000 % 10),
+                            char16_t(u'0' + klucz / 100000 % 10),   char16_t(u'0' + klucz / 10000 % 10), u'-',
+                            char16_t(u'0' + klucz / 1000 % 10),     char16_t(u'0' + klucz / 100 % 10),    u'-',
+                            char16_t(u'0' + klucz / 10 % 10),       char16_t(u'0' + klucz % 10)};
+    return QString(reinterpret_cast<const QChar*>(t), 10);
+}
 
 QString slowoUzgodnienia(RodzajUzgodnienia r)
 {
@@ -148,7 +148,7 @@ namespace {
 void dopiszRekord(QuoteWriter& q, const WynikUzgodnienia& w)
 {
     q.text(w.kluczWyciagu).number(qint64(w.nrOperacji)).text(slowoUzgodnienia(w.rodzaj));
-    q.text(dataTekstem(w.kluczDaty));  // booking date of the line, or the date of the transfer not booked
+    q.text(dataZKlucza(w.kluczDaty));  // booking date of the line, or the date of the transfer not booked
     q.text(w.maOperacje ? formatAmount(w.kwotaWyciagu) : QString());
     q.text(w.konto).text(w.nazwa).text(w.tytul);
     if (w.rekord >= 0)

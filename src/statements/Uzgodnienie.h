@@ -67,6 +67,9 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
                                        const std::vector<WynikUzgodnienia>& zapisane,
                                        const QString& dzisiaj);
 
+/// "yyyy-mm-dd" of a date key yyyymmdd; empty for 0.
+QString dataZKlucza(int klucz);
+
 /// `Wyciagi/uzgodnienia.dat` in the data folder.
 QString plikUzgodnien(const QString& folderDanych);
 

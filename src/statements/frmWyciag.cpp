@@ -53,15 +53,6 @@ GridModel::CellStyle stylWyniku(RodzajUzgodnienia r)
     return s;
 }
 
-QString data(int klucz)
-{
-    if (klucz == 0)
-        return {};
-    return QStringLiteral("%1-%2-%3")
-        .arg(klucz / 10000, 4, 10, QLatin1Char('0'))
-        .arg(klucz / 100 % 100, 2, 10, QLatin1Char('0'))
-        .arg(klucz % 100, 2, 10, QLatin1Char('0'));
-}
 
 class WynikiWyciagu : public GridRowSource {
 public:
@@ -72,7 +63,7 @@ public:
         const WynikUzgodnienia& w = m_wyniki[size_t(row)];
         switch (col) {
         case KolWynik: return slowoUzgodnienia(w.rodzaj);
-        case KolData: return data(w.kluczDaty);
+        case KolData: return dataZKlucza(w.kluczDaty);
         case KolKwotaWyciagu: return w.maOperacje ? kwotaGrupowana(w.kwotaWyciagu) : QString();
         case KolKwotaPrzelewu: return w.maRekord ? kwotaGrupowana(w.kwotaRekordu) : QString();
         case KolKonto: return w.konto;
