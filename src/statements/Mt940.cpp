@@ -270,7 +270,10 @@ QString Wyciag::rachunekCyfry() const
 
 QString Wyciag::klucz() const
 {
-    return rachunekCyfry() + QLatin1Char('/') + referencja + QLatin1Char('/') + numer;
+    // The opening date too: some banks start their numbers again every year
+    // and keep one reference for every statement.
+    return rachunekCyfry() + QLatin1Char('/') + referencja + QLatin1Char('/') + numer + QLatin1Char('/')
+           + QString::number(kluczOtwarcia);
 }
 
 OdczytMt940 czytajMt940(const QString& sciezka)

@@ -52,7 +52,8 @@ struct Wyciag {
 
     /// Digits of the statement's own account (:25:).
     QString rachunekCyfry() const;
-    /// The statement as the results file names it: own account, reference and number.
+    /// The statement as the results file names it: own account, reference,
+    /// number and opening date.
     QString klucz() const;
 };
 

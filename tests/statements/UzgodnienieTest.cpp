@@ -270,3 +270,29 @@ TEST(Uzgodnienie, ResultsFindTheirRecordsAfterTheFileChanged)
 }
 
 } // namespace
+
+namespace {
+
+// A bank that starts its numbers again every year and keeps one reference:
+// next year's statement is a new one, not the old one imported again.
+TEST(Uzgodnienie, SameReferenceAndNumberAnotherYearIsANewStatement)
+{
+    Dane d;
+    d.zapiszHistorie({przelew(kKontoA, QStringLiteral("2025-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
+                      przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1"))});
+    const QString r2025 = d.wyciagDoPliku(
+        QStringLiteral("a.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("250101"), QStringLiteral("250131"),
+               {obciazenie(QStringLiteral("2501060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1"))}));
+    const QString r2026 = d.wyciagDoPliku(
+        QStringLiteral("b.sta"),
+        wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
+               {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA, QStringLiteral("FV 1"))}));
+    ASSERT_TRUE(d.importuj({r2025}).ok);
+    const Uzgodnienie u = d.importuj({r2026});
+    ASSERT_TRUE(u.ok) << u.blad.toStdString();
+    EXPECT_EQ(u.nowe, 1);
+    EXPECT_EQ(opis(u.wyniki), linie({QStringLiteral("zaksiegowany 5 2")}));
+}
+
+} // namespace
