@@ -3,6 +3,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 #include "shell/frmPrzelewA.h"
+#include "statements/UzgodnienieBezOkna.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -68,6 +69,21 @@ int main(int argc, char** argv)
         QTextStream(stdout) << wyjscie;
         QTextStream(stderr) << bledy;
         return kod;
+    }
+    if (polecenie.polecenie == Polecenie::Uzgodnij) {
+        // Scripted reconciliation: no window, the data folder given or the
+        // one the program would start in.
+        QCoreApplication::setOrganizationName(QStringLiteral("Remitto"));
+        QCoreApplication::setApplicationName(QStringLiteral("Remitto"));
+        const QString folder = polecenie.folder.isEmpty()
+                                   ? folderStartowy(QDir::currentPath(),
+                                                    QSettings().value(QStringLiteral("folder")).toString())
+                                   : QDir(QDir::currentPath()).absoluteFilePath(polecenie.folder);
+        const WynikBezOkna w = uzgodnijBezOkna(QDir(QDir::currentPath()).absoluteFilePath(polecenie.wyciag),
+                                               folder, QDate::currentDate());
+        QTextStream(stdout) << w.wyjscie;
+        QTextStream(stderr) << w.bledy;
+        return w.kod;
     }
     if (polecenie.polecenie != Polecenie::Uruchom) {
         QTextStream(polecenie.polecenie == Polecenie::Blad ? stderr : stdout) << polecenie.tekst;

@@ -54,7 +54,7 @@ QStringList tidyDataFolder(const QString& folder)
         return problems;
     const QDir data(folder);
     tidyFolder(data, &problems);
-    for (const char* sub : {"Paczki", "DoECorponet", "BialaLista"}) {
+    for (const char* sub : {"Paczki", "DoECorponet", "BialaLista", "Wyciagi"}) {
         const QString path = data.filePath(QLatin1String(sub));
         if (QFileInfo(path).isDir())
             tidyFolder(QDir(path), &problems);

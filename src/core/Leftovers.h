@@ -6,7 +6,7 @@
 namespace remitto {
 
 /// Settles what a killed program left in a data folder (the folder itself and
-/// its Paczki, DoECorponet and BialaLista folders), before anything reads the
+/// its Paczki, DoECorponet, BialaLista and Wyciagi folders), before anything reads the
 /// files: appends cut short are completed or taken back
 /// (finishInterruptedAppends()), and work files of rewrites that never got
 /// their name (".NAME.XXXXXX.tmp") are removed when NAME, the data file they

@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "history/WydrukHistorii.h"
 #include "history/frmHistoriaWiersze.h"
+#include "statements/Uzgodnienie.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -105,6 +107,10 @@ void frmHistoria::zbudujOkno()
     pola->addWidget(LbKwotaRazem, 1, 3);
     pola->addWidget(etykieta(QStringLiteral("Rok rrrr"), QStringLiteral("Label6")), 0, 4);
     pola->addWidget(txtROKA, 1, 4);
+    chkNiezaksiegowane = new QCheckBox(QStringLiteral("tylko niezaksięgowane"), this);
+    chkNiezaksiegowane->setObjectName(QStringLiteral("chkNiezaksiegowane"));
+    chkNiezaksiegowane->setToolTip(QStringLiteral("Przelewy, których uzgodniony wyciąg bankowy nie zaksięgował"));
+    pola->addWidget(chkNiezaksiegowane, 1, 5);
 
     cmdWybrane = przycisk(QStringLiteral("cmdWybrane"), QStringLiteral("&Wyświetl wybrane"));
     cmdDrukujH = przycisk(QStringLiteral("cmdDrukujH"), QStringLiteral("&Drukuj"));
@@ -121,6 +127,7 @@ void frmHistoria::zbudujOkno()
     glowny->addWidget(lbDrukowanie);
 
     connect(cmdWybrane, &QPushButton::clicked, this, &frmHistoria::wyswietlWybrane);
+    connect(chkNiezaksiegowane, &QCheckBox::toggled, this, &frmHistoria::wyswietlWybrane);
     connect(cmdDrukujH, &QPushButton::clicked, this, &frmHistoria::drukuj);
     connect(cmdArchiwizacjaRoku, &QPushButton::clicked, this, &frmHistoria::archiwizujRok);
     connect(cmdPodgladRoku, &QPushButton::clicked, this, &frmHistoria::podgladRoku);
@@ -140,13 +147,15 @@ void frmHistoria::otworz()
     activateWindow();
 }
 
-void frmHistoria::pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool archiwum)
+void frmHistoria::pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool archiwum,
+                        std::shared_ptr<const std::vector<qint8>> stany)
 {
     const qint64 suma = sumaKwot(*plik, rekordy);
     m_plik = std::move(plik);
     m_archiwum = archiwum;
     m_nrDoUsuniecia = 0;
     m_wiersze = std::make_shared<HistoriaWiersze>(m_plik, std::move(rekordy), archiwum);
+    m_wiersze->setStany(std::move(stany));
     MSFlexGrid1->setRowSource(m_wiersze);
     LbKwotaRazem->setText(archiwum ? kwotaGrupowana(suma) : formatAmount(suma));
 }
@@ -160,7 +169,18 @@ void frmHistoria::wyswietl(const FiltrHistorii& filtr)
     if (p->stan() == PlikHistorii::Stan::BladOdczytu || p->stan() == PlikHistorii::Stan::Uszkodzony)
         m_dialogs.messageBox(p->blad(), kTytulBledu, Icon::Critical);
     std::vector<int> rekordy = filtr.wszyscy() && filtr.bezDat() ? wszystkieRekordy(*p) : filtrujHistorie(*p, filtr);
-    pokaz(std::move(p), std::move(rekordy), false);
+    // What reconciled bank statements said of the records; a results file
+    // that cannot be read only leaves the list without its colours.
+    const OdczytUzgodnien uzgodnienia = czytajUzgodnienia(plikUzgodnien(m_session.SciezkaProgramu));
+    std::shared_ptr<const std::vector<qint8>> stany;
+    if (uzgodnienia.ok && !uzgodnienia.wyniki.empty())
+        stany = std::make_shared<const std::vector<qint8>>(stanyRekordow(*p, uzgodnienia.wyniki));
+    if (chkNiezaksiegowane->isChecked()) {
+        std::erase_if(rekordy, [&](int r) {
+            return !stany || (*stany)[size_t(r)] != qint8(RodzajUzgodnienia::Niezaksiegowany);
+        });
+    }
+    pokaz(std::move(p), std::move(rekordy), false, std::move(stany));
 }
 
 void frmHistoria::dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik)

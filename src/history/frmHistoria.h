@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,7 +55,8 @@ private:
     void wyswietl(const FiltrHistorii& filtr);
     /// Finishes a yearly archive cut short (see dokonczArchiwizacje) and says so.
     void dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik);
-    void pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool archiwum);
+    void pokaz(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool archiwum,
+               std::shared_ptr<const std::vector<qint8>> stany = {});
     std::optional<FiltrHistorii> filtrZPol();
     std::optional<int> rokZPolaLubBlad();
     /// Whether a damaged file may lose its damaged tail; asks the user.
@@ -86,6 +88,7 @@ private:
     QPushButton* UsunWszystko = nullptr;
     QPushButton* koniecH = nullptr;
     QLabel* lbDrukowanie = nullptr;  ///< the completion notice of printing
+    QCheckBox* chkNiezaksiegowane = nullptr;  ///< "tylko niezaksięgowane": transfers a statement did not book
 };
 
 } // namespace remitto

@@ -16,6 +16,11 @@ class HistoriaWiersze : public GridRowSource {
 public:
     HistoriaWiersze(std::shared_ptr<const PlikHistorii> plik, std::vector<int> rekordy, bool kwotyGrupowane = false);
 
+    /// What bank statements said of each record (stanyRekordow()): a booked
+    /// record's row is shown in a colour of its own, one booked with another
+    /// amount in another.
+    void setStany(std::shared_ptr<const std::vector<qint8>> stany) { m_stany = std::move(stany); }
+
     int rowCount() const override { return int(m_rekordy.size()); }
     QString cell(int row, int col) const override;
     GridModel::CellStyle style(int row, int col) const override;
@@ -29,6 +34,7 @@ private:
     std::shared_ptr<const PlikHistorii> m_plik;
     std::vector<int> m_rekordy;
     bool m_kwotyGrupowane;
+    std::shared_ptr<const std::vector<qint8>> m_stany;
 };
 
 } // namespace remitto

@@ -39,6 +39,8 @@ QString pomoc()
     }
     t += QStringLiteral("  -k, --kopia DOCELOWY  Robi kopię bezpieczeństwa folderu danych w folderze\n"
                         "                    DOCELOWY bez otwierania okna, wypisuje ścieżkę kopii i kończy.\n");
+    t += QStringLiteral("  --uzgodnij WYCIAG Uzgadnia wyciąg bankowy MT940 z historią wysłanych\n"
+                        "                    przelewów bez otwierania okna i wypisuje wyniki.\n");
     t += QStringLiteral("\nArgumenty:\n"
                         "  FOLDER_DANYCH     Folder danych do otwarcia. Bez niego program otwiera\n"
                         "                    folder bieżący, gdy jest w nim plik instalka.dat,\n"
@@ -59,6 +61,9 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     const QCommandLineOption kopia(QStringList{QStringLiteral("k"), QStringLiteral("kopia")},
                                    QStringLiteral("Kopia bezpieczeństwa."), QStringLiteral("DOCELOWY"));
     parser.addOption(kopia);
+    const QCommandLineOption uzgodnij(QStringLiteral("uzgodnij"), QStringLiteral("Uzgadnia wyciąg MT940."),
+                                      QStringLiteral("WYCIAG"));
+    parser.addOption(uzgodnij);
     parser.addPositionalArgument(QStringLiteral("FOLDER_DANYCH"), QStringLiteral("Folder danych do otwarcia."));
 
     LiniaPolecen wynik;
@@ -66,7 +71,9 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
     if (!parser.parse(argumenty.isEmpty() ? QStringList{QStringLiteral("remitto")} : argumenty)) {
         wynik.polecenie = Polecenie::Blad;
         const QStringList nieznane = parser.unknownOptionNames();
-        wynik.tekst = nieznane.isEmpty()
+        const bool bezWyciagu = !argumenty.isEmpty() && argumenty.last() == QLatin1String("--uzgodnij");
+        wynik.tekst = bezWyciagu ? QStringLiteral("Po --uzgodnij podaj plik wyciągu (MT940).")
+                      : nieznane.isEmpty()
                           ? parser.errorText()
                           : QStringLiteral("Nieznana opcja: %1").arg(nieznane.first().size() == 1
                                                                           ? QStringLiteral("-") + nieznane.first()
@@ -101,6 +108,10 @@ LiniaPolecen rozbierzLiniePolecen(const QStringList& argumenty)
             return wynik;
         }
         wynik.polecenie = Polecenie::Kopia;
+    }
+    if (parser.isSet(uzgodnij)) {
+        wynik.polecenie = Polecenie::Uzgodnij;
+        wynik.wyciag = parser.value(uzgodnij);
     }
     return wynik;
 }

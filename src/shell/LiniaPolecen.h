@@ -11,6 +11,7 @@ enum class Polecenie {
     Wersja,  ///< print `tekst` (the version) and end
     Pomoc,   ///< print `tekst` (the list of options) and end
     Kopia,   ///< back the data folder up into `cel` without a window and end
+    Uzgodnij, ///< reconcile the statement `wyciag` in `folder` without a window and end
     Blad     ///< print `tekst` on the error output and end with an error
 };
 
@@ -19,6 +20,7 @@ struct LiniaPolecen {
     QString folder; ///< FOLDER_DANYCH as given (empty when none)
     QString cel;    ///< DOCELOWY of --kopia
     QString tekst;  ///< text to print for Wersja, Pomoc and Blad
+    QString wyciag; ///< the statement file of --uzgodnij
 };
 
 /// Reads `remitto [opcje] [FOLDER_DANYCH]`. `argumenty` holds the program

@@ -269,6 +269,8 @@ void frmPrzelewA::budujMenu()
             &QAction::triggered, this, zapis(&frmPrzelewA::kopiaBezpieczenstwa));
     connect(dodajAkcje(globalne, QStringLiteral("mnuOdtworz"), QStringLiteral("Odtwórz z kopii...")),
             &QAction::triggered, this, zapis(&frmPrzelewA::odtworzZKopii));
+    connect(dodajAkcje(globalne, QStringLiteral("mnuWyciag"), QStringLiteral("Wyciąg bankowy (MT940)...")),
+            &QAction::triggered, this, zapis(&frmPrzelewA::wyciagBankowy));
 
     dodajAkcje(bar, QStringLiteral("calc"), QStringLiteral("Ka&Lkulator"))->setEnabled(false);
     connect(dodajAkcje(bar, QStringLiteral("pomoc"), QStringLiteral("&Pomoc")), &QAction::triggered, this,

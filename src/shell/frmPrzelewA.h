@@ -30,6 +30,7 @@ class frmNumeracjaMM;
 class frmHistoria;
 class frmBialaLista;
 class FolderLock;
+class frmWyciag;
 
 /// The main window: start-up, login, calendar and clock, and the menu from
 /// which every other window is opened.
@@ -106,6 +107,7 @@ private:
     void bialaLista();
     void kopiaBezpieczenstwa();
     void odtworzZKopii();
+    void wyciagBankowy();
     void pomoc();
     void pokazWynikFolderu(WynikFolderu wynik, const QString& error);
 
@@ -141,6 +143,7 @@ private:
 
     bool m_blokadaWlaczona = false;
     std::unique_ptr<FolderLock> m_blokada;
+    QPointer<frmWyciag> m_wyciag;
 };
 
 } // namespace remitto

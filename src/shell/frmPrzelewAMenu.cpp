@@ -4,6 +4,7 @@
 #include "shell/frmPrzelewA.h"
 
 #include "contractors/frmBialaLista.h"
+#include "statements/frmWyciag.h"
 #include "core/Session.h"
 #include "history/frmHistoria.h"
 #include "shell/Instalka.h"
@@ -210,6 +211,16 @@ void frmPrzelewA::bialaLista()
         m_bialaLista->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_bialaLista->otworz();
+}
+
+void frmPrzelewA::wyciagBankowy()
+{
+    if (!m_wyciag) {
+        m_wyciag = new frmWyciag(m_session, m_dialogs, this);
+        m_wyciag->setWindowFlag(Qt::Window);
+        m_wyciag->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_wyciag->otworz();
 }
 
 void frmPrzelewA::pomoc()

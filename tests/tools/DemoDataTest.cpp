@@ -13,6 +13,9 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
+#include "history/Historia.h"
+#include "statements/Uzgodnienie.h"
+
 #include <gtest/gtest.h>
 
 static void PrintTo(const QString& s, std::ostream* os)
@@ -351,4 +354,30 @@ TEST(DemoData, RefusesAFolderThatIsNotEmpty)
     EXPECT_TRUE(error.contains(dir.path())) << error.toStdString();
     EXPECT_EQ(dir.readBytes(QStringLiteral("kontrah.dta")), QByteArray("1\r\n\"Moje\"\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+}
+
+// Last month's bank statement of the demo folder shows every kind of result
+// of the reconciliation: one transfer left out, one booked with another
+// amount, two debits made in the bank itself.
+TEST(DemoData, BankStatementOfLastMonthShowsEachResult)
+{
+    for (const QDate& today : {QDate(2026, 12, 10), QDate(2026, 1, 5)}) {
+        SCOPED_TRACE(today.toString(Qt::ISODate).toStdString());
+        Made m(today);
+        ASSERT_TRUE(m.ok) << m.error.toStdString();
+        const QDate miesiac = QDate(today.year(), today.month(), 1).addMonths(-1);
+        const QString plik = m.folder + QStringLiteral("/Bank/WYCIAG_") + miesiac.toString(QStringLiteral("yyyyMM"))
+                             + QStringLiteral(".sta");
+        const remitto::Uzgodnienie u = remitto::uzgodnijWyciagi(
+            {plik}, {m.folder + QLatin1Char('/') + demoSkrotFirmy() + QStringLiteral(".dat"), remitto::kUkladPrzelewu},
+            m.folder, today.toString(Qt::ISODate));
+        ASSERT_TRUE(u.ok) << u.blad.toStdString();
+        std::array<int, 4> ile{};
+        for (const remitto::WynikUzgodnienia& w : u.wyniki)
+            ++ile[size_t(w.rodzaj)];
+        EXPECT_GT(ile[0], 5);
+        EXPECT_EQ(ile[1], 1);
+        EXPECT_EQ(ile[2], 2);
+        EXPECT_EQ(ile[3], 1);
+    }
 }

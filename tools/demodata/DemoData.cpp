@@ -10,6 +10,7 @@
 #include "shell/Instalka.h"
 #include "transfers/LiniaEksportu.h"
 #include "shell/MojaFirma.h"
+#include "statements/Mt940.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,6 +115,7 @@ private:
     bool zapisz(const QString& path, const QString& text);
     bool zapiszWszystko();
     bool zapiszHistorie();
+    bool zapiszWyciag();
 
     const Kontrahent& losujDostawce()
     {
@@ -137,6 +139,7 @@ private:
     QList<Firma> m_firmy;
     QList<Faktura> m_faktury;
     QList<Paczka> m_paczki;  // this year's packages, in month and number order
+    QList<remitto::Przelew> m_miesiacWyciagu;  // sent last month, in file order, for the bank statement
     DemoSummary m_summary;
 };
 
@@ -830,6 +833,12 @@ bool Generator::zapiszHistorie()
         t.typDok = QStringLiteral("51");
         return t;
     };
+    const QDate miesiacWyciagu = QDate(m_dzis.year(), m_dzis.month(), 1).addMonths(-1);
+    auto doWyciagu = [&](const remitto::Przelew& t, const QDate& data) -> const remitto::Przelew& {
+        if (data.year() == miesiacWyciagu.year() && data.month() == miesiacWyciagu.month())
+            m_miesiacWyciagu.append(t);
+        return t;
+    };
     int tegoroczne = 0;
     for (const Paczka& p : m_paczki)
         if (p.zamknieta)
@@ -851,7 +860,7 @@ bool Generator::zapiszHistorie()
                 if (p.miesiac != m.month() || !p.zamknieta)
                     continue;
                 for (const Przelew& t : p.przelewy)
-                    w += liniaPrzelewu(rekordPrzelewu(doHistorii(t)));
+                    w += liniaPrzelewu(doWyciagu(rekordPrzelewu(doHistorii(t)), p.data));
                 zapisane += static_cast<int>(p.przelewy.size());
             }
             continue;
@@ -879,12 +888,90 @@ bool Generator::zapiszHistorie()
             }
             ponumeruj(p);
             for (const Przelew& t : p.przelewy)
-                w += liniaPrzelewu(rekordPrzelewu(doHistorii(t)));
+                w += liniaPrzelewu(doWyciagu(rekordPrzelewu(doHistorii(t)), p.data));
             zapisane += wPaczce;
         }
     }
     m_summary.przelewyWyslane = zapisane;
-    return zapisz(m_folder + QLatin1Char('/') + kSkrotFirmy + QStringLiteral(".dat"), w);
+    return zapisz(m_folder + QLatin1Char('/') + kSkrotFirmy + QStringLiteral(".dat"), w) && zapiszWyciag();
+}
+
+// The bank's MT940 statement of last month for the own company's first
+// account: every transfer sent that month booked a day later, except one the
+// bank left out and one booked with another amount, plus two debits made in
+// the bank itself (a card payment and a standing order) and one credit.
+bool Generator::zapiszWyciag()
+{
+    using remitto::OperacjaWyciagu;
+    const QDate poczatek = QDate(m_dzis.year(), m_dzis.month(), 1).addMonths(-1);
+    const QDate koniec = poczatek.addDays(poczatek.daysInMonth() - 1);
+    auto klucz = [](const QDate& d) { return d.year() * 10000 + d.month() * 100 + d.day(); };
+    const int n = static_cast<int>(m_miesiacWyciagu.size());
+    int pominiety = -1, innaKwota = -1;
+    for (int i = n / 3; i < n && pominiety < 0; ++i)
+        if (QDate::fromString(m_miesiacWyciagu[i].dataSplaty, QStringLiteral("yyyy-MM-dd")) <= koniec.addDays(-3))
+            pominiety = i;
+    if (n > 1)
+        innaKwota = (2 * n) / 3 == pominiety ? (2 * n) / 3 + 1 : (2 * n) / 3;
+
+    remitto::Wyciag w;
+    w.referencja = QStringLiteral("WYC%1").arg(poczatek.toString(QStringLiteral("yyyyMM")));
+    w.rachunek = QStringLiteral("/PL") + QString(m_firmy.first().konto[0]).remove(QLatin1Char(' '));
+    w.numer = QStringLiteral("%1/001").arg(poczatek.month(), 5, 10, QLatin1Char('0'));
+    w.waluta = QStringLiteral("PLN");
+    w.kluczOtwarcia = klucz(poczatek);
+    w.kluczZamkniecia = klucz(koniec);
+    w.saldoOtwarcia = 25000000;
+    std::vector<std::pair<int, OperacjaWyciagu>> operacje;
+    for (int i = 0; i < n; ++i) {
+        if (i == pominiety)
+            continue;
+        const remitto::Przelew& t = m_miesiacWyciagu[i];
+        const QDate data = QDate::fromString(t.dataSplaty, QStringLiteral("yyyy-MM-dd"));
+        OperacjaWyciagu op;
+        op.kluczWaluty = op.kluczKsiegowania = klucz(std::min(data.addDays(1), koniec));
+        op.obciazenie = true;
+        op.kwota = parseAmount(t.splacono).value_or(0) + (i == innaKwota ? 1000 : 0);
+        op.opis = QStringLiteral("PRZELEW ZEWNETRZNY");
+        op.tytul = t.tytulem;
+        op.nazwa = t.nazwaKontrahenta;
+        op.iban = QStringLiteral("PL") + QString(t.konto).remove(QLatin1Char(' '));
+        operacje.push_back({op.kluczKsiegowania, op});
+    }
+    auto bankowa = [&](int dzien, qint64 kwota, const QString& opis, const QString& tytul, const QString& nazwa,
+                       const QString& iban, bool obciazenie) {
+        OperacjaWyciagu op;
+        op.kluczWaluty = op.kluczKsiegowania = klucz(poczatek.addDays(std::min(dzien, poczatek.daysInMonth()) - 1));
+        op.obciazenie = obciazenie;
+        op.kwota = kwota;
+        op.kodOperacji = obciazenie ? QStringLiteral("073") : QStringLiteral("034");
+        op.opis = opis;
+        op.tytul = tytul;
+        op.nazwa = nazwa;
+        op.iban = iban;
+        operacje.push_back({op.kluczKsiegowania, op});
+    };
+    bankowa(5, 18743, QStringLiteral("PLATNOSC KARTA"), QStringLiteral("STACJA PALIW ORLEN ZYWIEC"), QString(),
+            QString(), true);
+    bankowa(10, 120000, QStringLiteral("ZLECENIE STALE"), QStringLiteral("CZYNSZ ZA LOKAL"),
+            QStringLiteral("Wspólnota Mieszkaniowa Kościuszki 12"), QStringLiteral("PL83102013900000620201234567"),
+            true);
+    bankowa(15, 150000, QStringLiteral("PRZELEW PRZYCHODZACY"), QStringLiteral("ZAPLATA ZA FV 12/2026"),
+            QStringLiteral("Klient Detaliczny"), QStringLiteral("PL27114020040000300201355387"), false);
+    std::stable_sort(operacje.begin(), operacje.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& o : operacje)
+        w.operacje.push_back(std::move(o.second));
+
+    const QString folder = m_folder + QStringLiteral("/Bank");
+    QDir().mkpath(folder);
+    const QString plik = folder + QStringLiteral("/WYCIAG_%1.sta").arg(poczatek.toString(QStringLiteral("yyyyMM")));
+    QString blad;
+    if (!remitto::rewriteFile(plik, remitto::zapisMt940({w}), &blad)) {
+        m_blad = blad;
+        return false;
+    }
+    return true;
 }
 
 bool Generator::run(QString* error, DemoSummary* summary)
