@@ -22,7 +22,8 @@ namespace {
 
 const QStringList& folderyDanych()
 {
-    static const QStringList f{QStringLiteral("Paczki"), QStringLiteral("DoECorponet"), QStringLiteral("BialaLista")};
+    static const QStringList f{QStringLiteral("Paczki"), QStringLiteral("DoECorponet"), QStringLiteral("BialaLista"),
+                               QStringLiteral("Wyciagi")};
     return f;
 }
 

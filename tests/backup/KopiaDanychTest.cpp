@@ -69,6 +69,8 @@ QString folderDemo(const TempFolder& t)
     r.write("Raport \xb1\xe6\xea\r\n");
     r.close();
     QFile::copy(dane + QStringLiteral("/instalka.dat"), dane + QStringLiteral("/ZURAWIK.jrn"));
+    QDir().mkpath(dane + QStringLiteral("/Wyciagi"));
+    QFile::copy(dane + QStringLiteral("/instalka.dat"), dane + QStringLiteral("/Wyciagi/uzgodnienia.dat"));
     return dane;
 }
 
@@ -94,6 +96,7 @@ TEST(KopiaDanych, OwnedFilesOnlyAndRestoreIntoNewFolderIsByteForByteTheSame)
     EXPECT_TRUE(pliki.contains(QStringLiteral("MojaFirma.txt")));
     EXPECT_TRUE(pliki.contains(QStringLiteral("BialaLista/20261120.txt")));
     EXPECT_TRUE(pliki.contains(QStringLiteral("ZURAWIK.jrn")));
+    EXPECT_TRUE(pliki.contains(QStringLiteral("Wyciagi/uzgodnienia.dat")));
     for (const QString& p : pliki) {
         EXPECT_FALSE(p.startsWith(QStringLiteral("Kramix"))) << p.toStdString();
         EXPECT_FALSE(p.endsWith(QStringLiteral(".zip")) || p.contains(QStringLiteral(".tmp"))
