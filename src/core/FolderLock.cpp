@@ -14,6 +14,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -55,6 +56,47 @@ QByteArray readBytes(const QString& path, bool* exists)
         return {};
     return f.read(64 * 1024);
 }
+
+/// One program at a time takes a lock over: an exclusive flock() on a small
+/// file beside the lock, which the kernel frees when its holder dies. Where
+/// the file system has no such locks the takeover goes on without it.
+class TakeoverGuard {
+public:
+    explicit TakeoverGuard(const QString& folder)
+        : m_path(QFile::encodeName(QDir(folder).filePath(QStringLiteral(".remitto.lock.takeover"))))
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const int fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+            if (fd < 0)
+                return;
+            if (::flock(fd, LOCK_EX) != 0) {
+                ::close(fd);
+                return;
+            }
+            // The one before may have removed the file while this one waited.
+            struct stat opened{}, named{};
+            if (::fstat(fd, &opened) == 0 && ::lstat(m_path.constData(), &named) == 0 && opened.st_dev == named.st_dev
+                && opened.st_ino == named.st_ino) {
+                m_fd = fd;
+                return;
+            }
+            ::close(fd);
+        }
+    }
+    ~TakeoverGuard()
+    {
+        if (m_fd >= 0) {
+            ::unlink(m_path.constData());
+            ::close(m_fd);
+        }
+    }
+    TakeoverGuard(const TakeoverGuard&) = delete;
+    TakeoverGuard& operator=(const TakeoverGuard&) = delete;
+
+private:
+    QByteArray m_path;
+    int m_fd = -1;
+};
 
 QString shown(const QDateTime& t)
 {
@@ -208,30 +250,30 @@ bool FolderLock::takeOver()
     if (m_held)
         return true;
     const QString path = lockPath(m_folder);
-    const QString aside = QDir(m_folder).filePath(QStringLiteral(".remitto.lock.%1.%2.old").arg(::getpid()).arg(m_mine.token));
-    const QByteArray from = QFile::encodeName(path);
-    const QByteArray to = QFile::encodeName(aside);
-    // Moved aside first and compared: only the lock that was judged is
-    // removed, never one another program wrote in the meantime.
-    if (::rename(from.constData(), to.constData()) == 0) {
-        bool exists = false;
-        const QByteArray moved = readBytes(aside, &exists);
-        if (moved != m_otherBytes) {
-            ::link(to.constData(), from.constData());  // put back unless a newer one came
-            ::unlink(to.constData());
-            m_other = readHolder(path);
-            m_message = heldMessage(m_other);
-            return false;
-        }
-        ::unlink(to.constData());
-    } else if (errno != ENOENT) {
-        m_message = writeErrorMessage(path, qt_error_string(errno));
-        return false;
-    }
+    const TakeoverGuard guard(m_folder);
+    // Only the lock that was judged is replaced, never one another program
+    // wrote in the meantime; and it is replaced in one step, so the name is
+    // never free for a third program to take at the same time.
+    bool exists = false;
+    const QByteArray bytes = readBytes(path, &exists);
     QString error;
-    if (create(&error)) {
-        m_held = true;
-        return true;
+    if (!exists) {
+        if (create(&error)) {
+            m_held = true;
+            return true;
+        }
+    } else if (bytes == m_otherBytes) {
+        const QString fresh = QDir(m_folder).filePath(
+            QStringLiteral(".remitto.lock.%1.%2.new").arg(::getpid()).arg(m_mine.token));
+        if (writeNewFile(fresh, lockContent(m_mine), &error)) {
+            if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) == 0) {
+                syncFolder(m_folder);
+                m_held = true;
+                return true;
+            }
+            error = writeErrorMessage(path, qt_error_string(errno));
+            QFile::remove(fresh);
+        }
     }
     m_other = readHolder(path);
     m_message = m_other.readable ? heldMessage(m_other) : error;

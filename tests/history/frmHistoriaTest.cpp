@@ -346,7 +346,14 @@ TEST_F(OknoHistorii, DeleteEverythingKeepsAnAutomaticBackupFirst)
     const QByteArray przed = plikZ(rekordy());
     dir.writeBytes(QStringLiteral("ABC.dat"), przed);
     okno.otworz();
-    const QString kopie = folderKopii();
+    // Backups of this test go to a folder of its own; the remembered folder is
+    // given back at the end.
+    struct Przywroc {
+        QString folder = folderKopii();
+        ~Przywroc() { zapamietajFolderKopii(folder); }
+    } przywroc;
+    TempFolder folderTestu;
+    const QString kopie = folderTestu.file(QStringLiteral("kopie"));
     const auto automatyczne = [&] { return QDir(kopie).entryList({QStringLiteral("Remitto_ABC_*_auto.zip")}); };
     const qsizetype bylo = automatyczne().size();
 
