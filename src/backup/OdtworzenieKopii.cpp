@@ -34,8 +34,12 @@ WynikOdtworzenia zapiszPliki(const QString& archiwum, const OpisKopii& opis, Zap
     const bool ok = zip::czytajWpisy(
         archiwum,
         [&](const QString& nazwa, const std::function<qint64(char*, qint64)>& czytaj) {
-            if (nazwa == QLatin1String(kManifestKopii))
-                return true;
+            if (nazwa == QLatin1String(kManifestKopii)) {
+                // Read through as the check read it: skipping an entry goes by
+                // the sizes its header claims, reading by its data.
+                zip::Skrot pominiety;
+                return zip::czytajDoKonca(czytaj, {}, &pominiety, nullptr, &przerwano, false);
+            }
             const auto it = spis.constFind(nazwa);
             if (it == spis.cend()) {
                 bladZapisu = QStringLiteral("Kopia %1 zmieniła się w czasie odtwarzania.").arg(archiwum);
