@@ -393,6 +393,13 @@ QString folderKopii()
     return f.isEmpty() ? domyslnyFolderKopii() : f;
 }
 
+QString najnowszaKopia(const QString& folder)
+{
+    const QFileInfoList kopie =
+        QDir(folder).entryInfoList({QStringLiteral("Remitto_*.zip")}, QDir::Files, QDir::Time);
+    return kopie.isEmpty() ? folder + QLatin1Char('/') : kopie.first().absoluteFilePath();
+}
+
 void zapamietajFolderKopii(const QString& folder)
 {
     QSettings().setValue(QStringLiteral("kopie/folder"), folder);

@@ -112,6 +112,10 @@ QString domyslnyFolderKopii();
 
 /// The folder of backups the user chose last (QSettings), or the default.
 QString folderKopii();
+
+/// The newest backup in `folder` (the folder itself, with a slash, when it
+/// holds none): the default answer when a restore asks for an archive.
+QString najnowszaKopia(const QString& folder);
 void zapamietajFolderKopii(const QString& folder);
 
 struct Session;

@@ -397,6 +397,7 @@ void frmPlatnosciZ::pokazSumy(const SumyFaktur& s)
 {
     m_LbRazemNetto->setText(formatAmount(s.netto));
     m_lbRazemVat->setText(formatAmount(s.vat));
+    m_razemBrutto = s.brutto;
     m_lbRazemBrutto->setText(formatAmount(s.brutto));
     m_lbWplaty->setText(formatAmount(s.splacono));
     m_lbZadluzenie->setText(formatAmount(s.doSplaty));

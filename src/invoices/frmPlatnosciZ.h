@@ -156,6 +156,7 @@ private:
     QLabel* m_LbRazemNetto = nullptr;
     QLabel* m_lbRazemVat = nullptr;
     QLabel* m_lbRazemBrutto = nullptr;
+    qint64 m_razemBrutto = 0;  ///< grosze, the gross total shown in m_lbRazemBrutto
     QLabel* m_lbWplaty = nullptr;
     QLabel* m_lbZadluzenie = nullptr;
 };

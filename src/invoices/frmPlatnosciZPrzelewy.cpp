@@ -91,7 +91,7 @@ void frmPlatnosciZ::przeliczRazem()
     const qint64 razem = sumaListy(przelewyListy());
     m_txtRazemKwota->setText(formatAmount(razem));
     m_lbWplaty->setText(formatAmount(razem));
-    m_lbZadluzenie->setText(formatAmount(parseAmount(m_lbRazemBrutto->text()).value_or(0) - razem));
+    m_lbZadluzenie->setText(formatAmount(m_razemBrutto - razem));
 }
 
 int frmPlatnosciZ::wierszFaktury(int i) const

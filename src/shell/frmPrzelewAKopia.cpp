@@ -30,14 +30,6 @@ QString megabajty(qint64 bajty)
            + QStringLiteral(" MB");
 }
 
-/// The newest backup in the folder, the default answer of the restore.
-QString najnowszaKopia(const QString& folder)
-{
-    const QFileInfoList kopie = QDir(folder).entryInfoList({QStringLiteral("Remitto_*.zip")}, QDir::Files,
-                                                           QDir::Time);
-    return kopie.isEmpty() ? folder + QLatin1Char('/') : kopie.first().absoluteFilePath();
-}
-
 QString listaPlikow(const QStringList& pliki)
 {
     const qsizetype pokazane = std::min<qsizetype>(pliki.size(), 15);
