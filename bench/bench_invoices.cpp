@@ -4,8 +4,8 @@
 // folder a big demo folder is made in a temporary directory first.
 #include "DemoData.h"
 
-#include "invoices/ListaFaktur.h"
-#include "invoices/PlikiKramix.h"
+#include "shop/ListaFaktur.h"
+#include "shop/PlikiKramix.h"
 #include "shell/MojaFirma.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "invoices/PlatnoscFaktury.h"
 
 #include "core/Amount.h"
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 #include "transfers/NumeracjaPaczek.h"
 #include "transfers/PlikPaczki.h"
 
@@ -84,18 +84,6 @@ QStringList zaplaconyWiersz(const QStringList& wiersz, qint64 kwota, const QStri
     w[kol::NrPaczki] = nn;
     w[kol::NrPrzelewu] = QString::number(nrPrzelewu);
     return w;
-}
-
-QString kwotaNaEkran(const QString& tekst)
-{
-    const QString t = tekst.trimmed();
-    if (!parseAmount(t))
-        return tekst;
-    // A price with more than two decimals keeps all of them.
-    const qsizetype kropka = t.indexOf(QLatin1Char('.'));
-    if (kropka >= 0 && t.size() - kropka - 1 > 2)
-        return QString(t).replace(QLatin1Char('.'), QLatin1Char(','));
-    return formatAmount(*parseAmount(t));
 }
 
 QStringList wierszListyPrzelewow(const Przelew& p, int nrWiersza)

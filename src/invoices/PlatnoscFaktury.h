@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shop/ListaFaktur.h"
 #include "transfers/Przelew.h"
 
 #include <QDate>
@@ -8,10 +9,6 @@
 #include <QStringList>
 
 namespace remitto {
-
-/// Texts of the state column after a payment made in the payments window.
-inline const QString kStanSplacono = QStringLiteral("Spłacono");
-inline const QString kStanSplCz = QStringLiteral("SplCz");
 
 // ---- Paying one invoice row --------------------------------------------------
 
@@ -56,10 +53,6 @@ Przelew przelewZFaktury(const QStringList& wiersz, const QString& nn, int nrPrze
 /// package grid's row with its amounts in the screen's form (decimal comma);
 /// the record keeps its own.
 QStringList wierszListyPrzelewow(const Przelew& p, int nrWiersza);
-
-/// An amount for the screen: decimal comma and two decimals (a price with
-/// more keeps them); a text that is no amount as it is.
-QString kwotaNaEkran(const QString& tekst);
 
 /// The packages not yet sent to Ecorponet (this year's and last year's) that
 /// hold a transfer paying the invoice file `plik`, by file path. A payment

@@ -1,7 +1,7 @@
 #include "invoices/frmKorektaFakturyZ.h"
 
 #include "core/Session.h"
-#include "invoices/PodgladFaktury.h"
+#include "shop/PodgladFaktury.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 

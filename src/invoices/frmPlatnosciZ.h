@@ -1,6 +1,6 @@
 #pragma once
 
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 #include "transfers/Przelew.h"
 
 #include <QDate>

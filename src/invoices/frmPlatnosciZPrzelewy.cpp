@@ -6,7 +6,7 @@
 #include "core/Amount.h"
 #include "core/Nrb.h"
 #include "core/Session.h"
-#include "invoices/OznaczenieFaktury.h"
+#include "shop/OznaczenieFaktury.h"
 #include "invoices/PlatnoscFaktury.h"
 #include "transfers/EksportPaczki.h"
 #include "transfers/PlikPaczki.h"

@@ -5,7 +5,7 @@
 #include "core/Append.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
-#include "invoices/OznaczenieFaktury.h"
+#include "shop/OznaczenieFaktury.h"
 #include "transfers/PlikPaczki.h"
 
 #include <QDir>

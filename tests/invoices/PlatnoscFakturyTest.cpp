@@ -1,6 +1,6 @@
 #include "invoices/PlatnoscFaktury.h"
 
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 #include "transfers/NumeracjaPaczek.h"
 #include "transfers/PlikPaczki.h"
 

@@ -2,7 +2,7 @@
 
 #include "contractors/RaportBialejListy.h"
 #include "core/Session.h"
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 #include "transfers/NumeracjaPaczek.h"
 #include "transfers/PlikPaczki.h"
 #include "ui/Grid.h"

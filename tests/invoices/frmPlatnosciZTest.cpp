@@ -2,7 +2,7 @@
 #include "invoices/frmPlatnosciZ.h"
 
 #include "core/Session.h"
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 

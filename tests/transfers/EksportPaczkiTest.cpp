@@ -2,7 +2,7 @@
 #include "transfers/PlikPaczki.h"
 
 #include "core/TextFile.h"
-#include "invoices/OznaczenieFaktury.h"
+#include "shop/OznaczenieFaktury.h"
 
 #include "DrzewoFaktur.h"
 #include "FullDisk.h"

@@ -25,6 +25,9 @@ const QList<int>& szerokosciListyFaktur();
 inline const QString kStanGotowka = QStringLiteral("Gotówka");
 inline const QString kStanDoPrzelewu = QStringLiteral("DoPrzelewu");
 inline const QString kStanSplacona = QStringLiteral("Spłacona");
+/// "Spłacono" and "SplCz" are written by a payment made in the payments window.
+inline const QString kStanSplacono = QStringLiteral("Spłacono");
+inline const QString kStanSplCz = QStringLiteral("SplCz");
 inline const QString kStanBladPliku = QStringLiteral("Błąd pliku");
 inline const QString kBrakFaktury = QStringLiteral("Brak faktury o tym numerze");
 inline const QString kUszkodzonyPlik = QStringLiteral("Uszkodzony plik faktury");
@@ -90,6 +93,10 @@ SumyFaktur zsumujWiersze(const QList<QStringList>& wiersze);
 /// Keeps the rows whose contractor name contains `slowo` (compared in upper
 /// case) and numbers them 1, 2, ... again.
 QList<QStringList> tylkoKontrahent(const QList<QStringList>& wiersze, const QString& slowo);
+
+/// An amount for the screen: decimal comma and two decimals (a price with
+/// more keeps them); a text that is no amount as it is.
+QString kwotaNaEkran(const QString& tekst);
 
 /// Sorts rows chronologically by a date column (dd-mm-yyyy); rows without a
 /// readable date go last; equal dates keep their order.

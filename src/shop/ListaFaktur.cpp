@@ -1,9 +1,8 @@
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 
 #include "core/Amount.h"
 #include "core/modZmiene.h"
-#include "invoices/PlatnoscFaktury.h"
-#include "invoices/PlikiKramix.h"
+#include "shop/PlikiKramix.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -411,6 +410,18 @@ void sortujWgDaty(QList<QStringList>& wiersze, int kolumna)
     for (const auto& k : klucze)
         posortowane.append(std::move(wiersze[k.second]));
     wiersze = std::move(posortowane);
+}
+
+QString kwotaNaEkran(const QString& tekst)
+{
+    const QString t = tekst.trimmed();
+    if (!parseAmount(t))
+        return tekst;
+    // A price with more than two decimals keeps all of them.
+    const qsizetype kropka = t.indexOf(QLatin1Char('.'));
+    if (kropka >= 0 && t.size() - kropka - 1 > 2)
+        return QString(t).replace(QLatin1Char('.'), QLatin1Char(','));
+    return formatAmount(*parseAmount(t));
 }
 
 } // namespace remitto

@@ -1,10 +1,10 @@
-#include "invoices/PodgladFaktury.h"
+#include "shop/PodgladFaktury.h"
 
 #include "core/Amount.h"
 #include "core/modZmiene.h"
-#include "invoices/OznaczenieFaktury.h"
-#include "invoices/PlatnoscFaktury.h"
-#include "invoices/PlikiKramix.h"
+#include "shop/ListaFaktur.h"
+#include "shop/OznaczenieFaktury.h"
+#include "shop/PlikiKramix.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
-#include "invoices/OznaczenieFaktury.h"
+#include "shop/OznaczenieFaktury.h"
 
 #include "core/Amount.h"
 #include "core/TextFile.h"
-#include "invoices/PlikiKramix.h"
+#include "shop/PlikiKramix.h"
 
 #include <QDir>
 #include <QFile>

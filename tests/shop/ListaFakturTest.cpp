@@ -1,4 +1,4 @@
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 
 #include "DrzewoFaktur.h"
 

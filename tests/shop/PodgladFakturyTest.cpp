@@ -1,4 +1,4 @@
-#include "invoices/PodgladFaktury.h"
+#include "shop/PodgladFaktury.h"
 
 #include "DrzewoFaktur.h"
 

@@ -1,4 +1,4 @@
-#include "invoices/PlikiKramix.h"
+#include "shop/PlikiKramix.h"
 
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"

@@ -1,4 +1,4 @@
-#include "invoices/PlikiKramix.h"
+#include "shop/PlikiKramix.h"
 
 #include "core/Amount.h"
 #include "core/QuoteFormat.h"
