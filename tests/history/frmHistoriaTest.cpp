@@ -154,7 +154,7 @@ TEST_F(OknoHistorii, ListsFiltersAndTotals)
     EXPECT_EQ(suma(), QStringLiteral("124,75"));
     EXPECT_EQ(siatka()->cellBackground(1, 6), QColor(0, 255, 0));
     EXPECT_EQ(siatka()->cellBackground(1, 9), QColor(255, 192, 192));
-    QAbstractItemModelTester tester(siatka()->gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(siatka()->gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     w("TxtSkrot")->setText(QStringLiteral("alfa"));
     w("txtOddata")->setText(QStringLiteral("30-12-2025"));
@@ -303,7 +303,7 @@ TEST(HistoriaWiersze, LazyRowsBehindTheGrid)
     Grid g;
     g.setColumns(naglowkiHistorii());
     g.setRowSource(std::make_shared<HistoriaWiersze>(p, std::vector<int>{1, 3}));
-    QAbstractItemModelTester tester(g.gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(g.gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(g.rowCount(), 3);
     EXPECT_EQ(g.text(2, 0), QStringLiteral("4"));
     EXPECT_EQ(g.text(2, 18), QStringLiteral("GAMMA"));

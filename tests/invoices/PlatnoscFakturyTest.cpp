@@ -164,8 +164,14 @@ TEST(PlatnoscFaktury, TransferCarriesTheInvoiceRowInThePackageGridLayout)
         QStringLiteral("Fz261200001.dat"), QStringLiteral("05"), QStringLiteral("2"), QStringLiteral("6810001122"),
         QStringLiteral("Otwarta"), QStringLiteral("110"), QStringLiteral("51"), QString()};
     EXPECT_EQ(g, oczekiwane);
-    // The rest is a bare number of the record.
-    EXPECT_TRUE(liniaPrzelewu(p).contains(QStringLiteral("\"400,00\",600,\"2026-12-10\"")));
+    // The record line whole: the rest is a bare number, like the position.
+    EXPECT_EQ(liniaPrzelewu(p),
+              QStringLiteral("\"Kowalski\",\"Jan\",\"") + kKonto
+                  + QStringLiteral("\",\"813,01\",\"186,99\",\"1000,00\",\"FV/1/2026\",\"2026-12-17\",\"400,00\",600,"
+                                   "\"2026-12-10\",\"SplCz\",\"Rynek\",\"12/3\",\"Dobczyce\",\"32-410\",\"KOWAL\",\"")
+                  + kKonto
+                  + QStringLiteral("\",\"Fz261200001.dat\",\"05\",2,\"2026-12-03\",\"6810001122\",\"Otwarta\",\"110\","
+                                   "\"51\",\"\"\r\n"));
 
     const QList<Przelew> lista = {p, przelewZFaktury(zaplaconyWiersz(wiersz(), 12345, {}, {}, 1), {}, 1)};
     EXPECT_EQ(sumaListy(lista), 52345);

@@ -1,4 +1,8 @@
+#ifdef REMITTO_TEST_WINDOWS
 #include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,8 +27,14 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
+    // Window tests get a QApplication; core tests, which link no widgets, a
+    // QCoreApplication (an event loop for the tests that need one).
+#ifdef REMITTO_TEST_WINDOWS
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Remitto"));
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    QCoreApplication::setApplicationName(QStringLiteral("Remitto"));
     // Automatic backups before mass changes go to the test's own folder.
     QSettings().setValue(QStringLiteral("kopie/folder"), settings.filePath(QStringLiteral("kopie")));
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "shop/OznaczenieFaktury.h"
 
+#include "Budowa.h"
 #include "DrzewoFaktur.h"
 #include "FullDisk.h"
 
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
+using remitto::test::BudowaPrzelewu;
 using remitto::test::DrzewoFaktur;
 using remitto::test::FullDisk;
 
@@ -27,31 +29,7 @@ const QString kDaneFirmy = QStringLiteral("PIEKARNIA ŁAN|Sp. z o.o.|30-001 Krak
 
 Przelew przelew(const QString& nazwa, const QString& kwota, const QString& tytul, const QString& faktura = {})
 {
-    Przelew p;
-    p.nazwaKontrahenta = nazwa;
-    p.imieKontrahenta = QStringLiteral("Jan");
-    p.konto = kKonto;
-    p.kwotaN = kwota;
-    p.vat = QStringLiteral("0");
-    p.kwotaB = kwota;
-    p.tytulem = tytul;
-    p.terminSpla = QStringLiteral("2026-12-10");
-    p.splacono = kwota;
-    p.kwDoSplaty = QStringLiteral("0");
-    p.dataSplaty = QStringLiteral("2026-12-10");
-    p.oznPrz = QStringLiteral("Spłacona");
-    p.ulica = QStringLiteral("Rynek");
-    p.nrDomu = QStringLiteral("5");
-    p.adres = QStringLiteral("Łódź");
-    p.kod = QStringLiteral("90-001");
-    p.skrot = QStringLiteral("KOWAL");
-    p.bank = QStringLiteral("Bank");
-    p.nrKolFakt = faktura;
-    p.nip = QStringLiteral("6810000000");
-    p.status = kOtwarta;
-    p.typZlec = QStringLiteral("110");
-    p.typDok = QStringLiteral("51");
-    return p;
+    return BudowaPrzelewu().nazwa(nazwa).kwota(kwota).tytul(tytul).faktura(faktura);
 }
 
 // Every file under a folder with its bytes.

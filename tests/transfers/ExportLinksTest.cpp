@@ -1,8 +1,12 @@
 // The export writes nothing outside the data folder and the shop folder
 // through symbolic links planted in them.
 #include "transfers/EksportPaczki.h"
+#include "transfers/LiniaEksportu.h"
 #include "transfers/PlikPaczki.h"
 
+#include "core/TextFile.h"
+
+#include "Budowa.h"
 #include "DrzewoFaktur.h"
 
 #include <QDir>
@@ -10,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
+using remitto::test::BudowaPrzelewu;
 using remitto::test::DrzewoFaktur;
 
 namespace {
@@ -52,17 +57,11 @@ TEST(ExportLinks, PlantedLinksAreNeverWrittenThrough)
     ASSERT_TRUE(QFile::link(secret, eksporty + QStringLiteral("/.LAN202612_01.TXT.tmp")));
     ASSERT_TRUE(QFile::link(secret, faktura));
 
-    Przelew p;
-    p.nazwaKontrahenta = QStringLiteral("Kowalski");
-    p.konto = QStringLiteral("61109010140000071219812874");
-    p.kwotaB = p.kwotaN = p.splacono = QStringLiteral("5,00");
-    p.tytulem = QStringLiteral("FV 2");
-    p.dataSplaty = p.terminSpla = QStringLiteral("2026-12-10");
-    p.skrot = QStringLiteral("KOWAL");
-    p.nrKolFakt = fv;
-    p.status = kOtwarta;
-    p.nrPaczk = QStringLiteral("01");
-    p.nrPrzel = QStringLiteral("1");
+    const Przelew p = BudowaPrzelewu().kwota(QStringLiteral("5,00")).tytul(QStringLiteral("FV 2")).faktura(fv).zmien(
+        [](Przelew& r) {
+            r.nrPaczk = QStringLiteral("01");
+            r.nrPrzel = QStringLiteral("1");
+        });
     const QString paczka = sciezkaPaczki(dane.folder, 2026, 12, 1);
     ASSERT_TRUE(zapiszPaczke(paczka, {p}));
 
@@ -71,7 +70,8 @@ TEST(ExportLinks, PlantedLinksAreNeverWrittenThrough)
     EXPECT_EQ(w.przerwanyKrok, KrokEksportu::Faktury);
     EXPECT_EQ(w.nieoznaczoneFaktury, QStringList{faktura});
     EXPECT_TRUE(opisPrzerwania(w).contains(fv)) << opisPrzerwania(w).toStdString();
-    EXPECT_TRUE(bytesOf(eksporty + QStringLiteral("/LAN202612_01.TXT")).startsWith("110,20261210,"));
+    EXPECT_EQ(bytesOf(eksporty + QStringLiteral("/LAN202612_01.TXT")),
+              toCp1250(liniaEksportu(p, 500, *kodyEksportu(Rodzaj::Przelew), dane.nadawca, dane.dzis)));
     EXPECT_EQ(bytesOf(secret), secretBytes);
     EXPECT_TRUE(QFileInfo(faktura).isSymLink());
 }
