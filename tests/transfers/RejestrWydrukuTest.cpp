@@ -1,6 +1,6 @@
 // The record a printed form leaves in the sent-transfers file.
+#include "Budowa.h"
 #include "FormularzDane.h"
-#include "TempFolder.h"
 
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::TempFolder;
+using remitto::test::FolderDanych;
 
 namespace {
 
@@ -69,24 +69,21 @@ TEST(PrintRecord, CodesFollowTheKind)
 
 TEST(PrintRecord, AppendedAsWholeRecordToTheCompanysFile)
 {
-    TempFolder dir;
-    Session s;
-    s.SciezkaProgramu = dir.path();
-    s.SkrotFirmy = QStringLiteral("KLOS");
+    const FolderDanych d;  // company "LAN"
     const Przelew first = przelewWydruku(pola(), QStringLiteral("09-12-2026"));
     // A file whose last record lacks its line end.
     QString old = liniaPrzelewu(first);
     old.chop(2);
-    dir.writeText(QStringLiteral("KLOS.dat"), old);
+    d.dir.writeText(QStringLiteral("LAN.dat"), old);
 
     PolaPrzelewu deposit = pola();
     deposit.rodzaj = Rodzaj::Wplata;
     deposit.wpis.kwota = QStringLiteral("2500000");
     const Przelew second = przelewWydruku(deposit, QStringLiteral("10-12-2026"));
     QString error;
-    ASSERT_TRUE(zapiszWydruk(s, second, &error)) << error.toStdString();
+    ASSERT_TRUE(zapiszWydruk(d.s, second, &error)) << error.toStdString();
 
-    const QuoteFile f = readQuoteFile(dir.file(QStringLiteral("KLOS.dat")));
+    const QuoteFile f = readQuoteFile(d.historia());
     ASSERT_TRUE(f.ok);
     QList<Przelew> records;
     ASSERT_TRUE(przelewyZWartosci(f.values, &records));
@@ -94,16 +91,16 @@ TEST(PrintRecord, AppendedAsWholeRecordToTheCompanysFile)
     EXPECT_EQ(records[0], first);
     EXPECT_EQ(records[1], second);
     EXPECT_EQ(records[1].splacono, QStringLiteral("2500000,00"));
-    EXPECT_TRUE(dir.readText(QStringLiteral("KLOS.dat")).endsWith(QStringLiteral("\"K12\"\r\n")));
+    // The old last line gets its line end; the new record follows whole.
+    EXPECT_EQ(d.dir.readText(QStringLiteral("LAN.dat")), liniaPrzelewu(first) + liniaPrzelewu(second));
 }
 
 TEST(PrintRecord, NoCompanyNoRecord)
 {
-    TempFolder dir;
-    Session s;
-    s.SciezkaProgramu = dir.path();
+    FolderDanych d;
+    d.s.SkrotFirmy.clear();
     QString error;
-    EXPECT_FALSE(zapiszWydruk(s, przelewWydruku(pola(), QStringLiteral("10-12-2026")), &error));
+    EXPECT_FALSE(zapiszWydruk(d.s, przelewWydruku(pola(), QStringLiteral("10-12-2026")), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(dir.exists(QStringLiteral(".dat")));
+    EXPECT_FALSE(d.dir.exists(QStringLiteral(".dat")));
 }
