@@ -1,6 +1,7 @@
 #include "history/frmHistoria.h"
 
 #include "core/Amount.h"
+#include "core/KodyDrukarki.h"
 #include "core/Session.h"
 #include "history/WydrukHistorii.h"
 #include "history/frmHistoriaWiersze.h"
@@ -10,6 +11,7 @@
 #include "ui/Kontrolki.h"
 #include "ui/PostepKopii.h"
 #include "ui/PrintRenderer.h"
+#include "ui/ZgodaNaNaprawe.h"
 #include "ui/modBledy.h"
 
 #include <QApplication>
@@ -227,7 +229,7 @@ void frmHistoria::drukuj()
     if (p.stan() == PlikHistorii::Stan::BladOdczytu || p.stan() == PlikHistorii::Stan::Uszkodzony)
         m_dialogs.messageBox(p.blad(), kTytulBledu, Icon::Critical);
     OpisWydruku opis{TxtSkrot->text(), txtOddata->text(), txtDoData->text(), m_session.DataDzis,
-                     m_session.DrukPogrubiony == QLatin1String("G")};
+                     czyPogrubiony(m_session.DrukPogrubiony)};
     const PrintJob job = wydrukHistorii(p, filtrujHistorie(p, *f), opis);
     QString blad;
     switch (m_drukowanie->drukuj(job, &blad)) {
@@ -250,12 +252,6 @@ std::optional<int> frmHistoria::rokZPolaLubBlad()
     if (!rok)
         m_dialogs.messageBox(QStringLiteral(" Źle wpisany rok !"), QStringLiteral("Błąd !"), Icon::Critical);
     return rok;
-}
-
-bool frmHistoria::zgodaNaUciecie(const QString& blad)
-{
-    return m_dialogs.messageBox(blad + QStringLiteral("\nNiepełny rekord z końca pliku zostanie pominięty. Kontynuować ?"),
-                                QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel) == Answer::Ok;
 }
 
 void frmHistoria::archiwizujRok()
@@ -288,7 +284,7 @@ void frmHistoria::archiwizujRok()
     };
     WynikOperacji w = remitto::archiwizujRok(plik, archiwum, *rok, false, postep);
     if (w.wynik == WynikHistorii::Uszkodzony) {
-        if (!zgodaNaUciecie(w.blad))
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::SentTransfers, w.blad))
             return;
         w = remitto::archiwizujRok(plik, archiwum, *rok, true, postep);
     }
@@ -362,7 +358,7 @@ void frmHistoria::usunRekord()
     const PlikWyslanych plik = plikWyslanych(m_session);
     WynikOperacji w = usunRekordHistorii(plik, pozycja, pokazany, false);
     if (w.wynik == WynikHistorii::Uszkodzony) {
-        if (!zgodaNaUciecie(w.blad))
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::SentTransfers, w.blad))
             return;
         w = usunRekordHistorii(plik, pozycja, pokazany, true);
     }

@@ -199,8 +199,7 @@ void frmKorektaFakturyZ::wyczysc()
 void frmKorektaFakturyZ::otworz()
 {
     // Both calendars start at today, hidden.
-    const QDate dzis = QDate::fromString(m_session.DataDzis, QStringLiteral("dd-MM-yyyy"));
-    const QDate poczatek = dzis.isValid() ? dzis : m_session.clock.today();
+    const QDate poczatek = m_session.dzis();
     m_MonthView1->setSelectedDate(poczatek);
     m_MonthView2->setSelectedDate(poczatek);
     m_MonthView1->setVisible(false);

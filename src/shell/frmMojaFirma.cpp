@@ -6,6 +6,7 @@
 #include "shell/MojaFirmaRekordy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
+#include "ui/ZgodaNaNaprawe.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -222,12 +223,7 @@ bool frmMojaFirma::przepisz(const std::function<WynikFirmy(bool)>& operacja, Wyn
 {
     w = operacja(false);
     if (w.wynik == WynikRekordu::WymagaZgody) {
-        const Answer a = m_dialogs.messageBox(
-            w.blad
-                + QStringLiteral("\nZapisać plik na nowo tylko z rekordami, które udało się odczytać?"
-                                 "\nReszta pliku zostanie utracona."),
-            QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNo);
-        if (a != Answer::Yes)
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::OwnCompanies, w.blad))
             return false;
         w = operacja(true);
     }

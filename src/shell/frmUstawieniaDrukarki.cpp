@@ -1,6 +1,7 @@
 #include "shell/frmUstawieniaDrukarki.h"
 
 #include "core/Session.h"
+#include "core/KodyDrukarki.h"
 #include "shell/Instalka.h"
 #include "transfers/FormularzPrzelewu.h"
 #include "ui/Dialogs.h"
@@ -113,7 +114,7 @@ void frmUstawieniaDrukarki::otworz()
         return;
     }
     ustawieniaDoSesji(r.u, m_session);
-    (r.u.drukPogrubiony == QLatin1String("G") ? Option2 : Option1)->setChecked(true);
+    (czyPogrubiony(r.u.drukPogrubiony) ? Option2 : Option1)->setChecked(true);
     txtPrzylaczonaDrukarka->setText(nazwaDrukarki(r.u.rodzajDrukarki));
     if (r.u.rodzajDrukarki.isEmpty())
         m_dialogs.messageBox(QStringLiteral("Wpisz rodzaj drukarki przyłączonej !"), QStringLiteral("Rodzaj drukarki?"),
@@ -129,8 +130,8 @@ void frmUstawieniaDrukarki::podglad()
 {
     // The sample form as the printer settings on screen would print it.
     Session probny = m_session;
-    probny.RodzajDrukarki = txtPrzylaczonaDrukarka->text().trimmed().left(1).toUpper();
-    probny.DrukPogrubiony = Option2->isChecked() ? QStringLiteral("G") : QString();
+    probny.RodzajDrukarki = kodDrukarki(txtPrzylaczonaDrukarka->text());
+    probny.DrukPogrubiony = kodPogrubienia(Option2->isChecked());
     const PrintJob job = formularzWzorcowy(probny);
     if (m_podglad)
         m_podglad(job, przesuniecie());
