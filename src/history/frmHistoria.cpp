@@ -29,6 +29,7 @@ namespace remitto {
 
 namespace {
 
+const QString kTytulArchiwizacji = QStringLiteral("Archiwizacja");
 const QString kTytulBledu = QStringLiteral("Błąd");
 // Archives of up to this many records need no progress window.
 constexpr int kBezPostepu = 20000;
@@ -195,7 +196,7 @@ void frmHistoria::dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik)
                                             "przelewów: %2.")
                                  .arg(w.rok)
                                  .arg(w.przeniesione),
-                             QStringLiteral("Archiwizacja"), Icon::Information);
+                             kTytulArchiwizacji, Icon::Information);
     else if (w.wynik != WynikHistorii::Zrobione && w.wynik != WynikHistorii::Uszkodzony)
         m_dialogs.messageBox(w.blad, kTytulBledu, Icon::Critical);
 }
@@ -273,7 +274,7 @@ void frmHistoria::archiwizujRok()
             okno = std::make_unique<QProgressDialog>(QStringLiteral("Archiwizacja roku %1 ...").arg(*rok), QString(),
                                                      0, 1000, this);
             okno->setObjectName(QStringLiteral("postepArchiwizacji"));
-            okno->setWindowTitle(QStringLiteral("Archiwizacja"));
+            okno->setWindowTitle(kTytulArchiwizacji);
             okno->setWindowModality(Qt::WindowModal);
             okno->setMinimumDuration(0);
         }
@@ -293,7 +294,7 @@ void frmHistoria::archiwizujRok()
     case WynikHistorii::Zrobione:
         wyswietl(FiltrHistorii{});
         m_dialogs.messageBox(QStringLiteral(" Archiwizacja Roku ") + QString::number(*rok) + QStringLiteral(" Wykonane "),
-                             QStringLiteral("Archiwizacja"), Icon::Information);
+                             kTytulArchiwizacji, Icon::Information);
         break;
     case WynikHistorii::BrakPliku:
         BladPliku(m_dialogs, kBladBrakPliku);

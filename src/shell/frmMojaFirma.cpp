@@ -25,6 +25,7 @@ using namespace kontrolki;
 
 namespace {
 
+const QString kBrakSkrotu = QStringLiteral("Nie znaleziono rekordu o tym skrócie");
 const QString kTytulBledu = QStringLiteral("Błąd");
 
 
@@ -389,7 +390,7 @@ void frmMojaFirma::usun()
     WynikFirmy w;
     if (!przepisz([&](bool nadpisz) { return usunFirme(path, skrot, nadpisz); }, w)) {
         if (w.wynik == WynikRekordu::NieZnaleziono)
-            m_dialogs.messageBox(QStringLiteral("Nie znaleziono rekordu o tym skrócie"), kAppTitle, Icon::Exclamation);
+            m_dialogs.messageBox(kBrakSkrotu, kAppTitle, Icon::Exclamation);
         return;
     }
     pokazLiczbe(w.liczba);
@@ -410,7 +411,7 @@ void frmMojaFirma::znajdz()
         if (w.liczba == 0 && w.stan != StanPliku::Caly)
             pokazBladOdczytu(w);
         else
-            m_dialogs.messageBox(QStringLiteral("Nie znaleziono rekordu o tym skrócie"), kAppTitle, Icon::Exclamation);
+            m_dialogs.messageBox(kBrakSkrotu, kAppTitle, Icon::Exclamation);
         return;
     }
     pokazLiczbe(w.liczba);

@@ -20,6 +20,8 @@ namespace remitto {
 
 namespace {
 
+const QString kTytulDrukarki = QStringLiteral("Ustawienie drukarki");
+
 QLabel* etykieta(const QString& name, const QString& text, QWidget* parent, bool mono = false)
 {
     auto* l = new QLabel(text, parent);
@@ -110,7 +112,7 @@ void frmUstawieniaDrukarki::otworz()
 
     const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
     if (!r.ok) {
-        m_dialogs.messageBox(r.error, QStringLiteral("Ustawienie drukarki"), Icon::Critical);
+        m_dialogs.messageBox(r.error, kTytulDrukarki, Icon::Critical);
         return;
     }
     ustawieniaDoSesji(r.u, m_session);
@@ -151,7 +153,7 @@ void frmUstawieniaDrukarki::zapisz()
     QString error;
     const WynikZmiany w = zapiszDrukarke(m_session, txtPrzylaczonaDrukarka->text(), Option2->isChecked(), &error);
     if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)
-        m_dialogs.messageBox(error, QStringLiteral("Ustawienie drukarki"), Icon::Critical);
+        m_dialogs.messageBox(error, kTytulDrukarki, Icon::Critical);
 }
 
 } // namespace remitto
