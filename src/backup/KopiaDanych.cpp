@@ -1,6 +1,7 @@
 #include "backup/KopiaDanych.h"
 
 #include "backup/ArchiwumZip.h"
+#include "core/NazwaPliku.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 
@@ -19,13 +20,6 @@
 namespace remitto {
 
 namespace {
-
-const QStringList& folderyDanych()
-{
-    static const QStringList f{QStringLiteral("Paczki"), QStringLiteral("DoECorponet"), QStringLiteral("BialaLista"),
-                               QStringLiteral("Wyciagi")};
-    return f;
-}
 
 bool plikGlowny(const QString& nazwa)
 {

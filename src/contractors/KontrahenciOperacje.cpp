@@ -182,6 +182,33 @@ qsizetype indeksDoPrzelewu(const QList<Kontrahent>& lista, const QString& nazwa,
     return -1;
 }
 
+std::optional<Kontrahent> kontrahentDoKarty(const QString& sciezka, const QString& nazwa, int nr)
+{
+    const QString numer = QString::number(nr);
+    for (const Kontrahent& k : czytajKontrahentow(sciezka).lista)
+        if (k[NazwaKontrahenta] == nazwa && k[NrKol] == numer)
+            return k;
+    return std::nullopt;
+}
+
+QList<int> trafieniaSzukania(int wiersze, int kolumny, const std::function<QStringList(int)>& komorki,
+                             const QString& szukany)
+{
+    QList<int> trafienia;
+    if (szukany.isEmpty())
+        return trafienia;
+    const QString wzor = szukany.toUpper();
+    QList<QStringList> rzedy;
+    rzedy.reserve(wiersze);
+    for (int w = 0; w < wiersze; ++w)
+        rzedy.append(komorki(w));
+    for (int c = 0; c < kolumny; ++c)
+        for (int w = 0; w < wiersze; ++w)
+            if (c < rzedy[w].size() && rzedy[w][c].contains(wzor, Qt::CaseInsensitive))
+                trafienia.append(w);
+    return trafienia;
+}
+
 namespace {
 
 QString wielkaPierwsza(const QString& t)

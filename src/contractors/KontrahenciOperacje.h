@@ -3,6 +3,7 @@
 #include "contractors/Kontrahent.h"
 
 #include <functional>
+#include <optional>
 
 namespace remitto::kontrahenci {
 
@@ -63,6 +64,19 @@ qsizetype indeksPoSkrocie(const QList<Kontrahent>& lista, const QString& skrot);
 /// First record whose short name equals `skrot` or whose name equals `nazwa`
 /// (exact), or -1. An empty text matches nothing.
 qsizetype indeksDoPrzelewu(const QList<Kontrahent>& lista, const QString& nazwa, const QString& skrot);
+
+/// The record the card opens for the list's row: the one with this name
+/// (exact) and this ordinal (NrKol), read from the file at `sciezka`.
+/// Nothing when the file no longer holds it.
+std::optional<Kontrahent> kontrahentDoKarty(const QString& sciezka, const QString& nazwa, int nr);
+
+/// The find of the contractor list over `wiersze` rows of `kolumny` cells
+/// (`komorki` gives a row's cells): the rows (0-based) with a cell holding
+/// `szukany`, case ignored, once for each column that holds it, column by
+/// column and in row order within a column, so the first is the row the
+/// find goes to. An empty text finds nothing.
+QList<int> trafieniaSzukania(int wiersze, int kolumny, const std::function<QStringList(int)>& komorki,
+                             const QString& szukany);
 
 /// The record as the card saves it from its boxes: texts with their double
 /// quotes turned into two apostrophes, a name or name continuation of two or

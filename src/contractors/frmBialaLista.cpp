@@ -1,6 +1,7 @@
 #include "contractors/frmBialaLista.h"
 
 #include "contractors/frmBialaListaPostep.h"
+#include "core/KodyDrukarki.h"
 #include "core/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
@@ -265,7 +266,7 @@ void frmBialaLista::pokazRaport(const QString& sciezkaRaportu)
                         .arg(ile[2])
                         .arg(ile[3])
                         .arg(ile[4]);
-    if (dataPliku.toString(QStringLiteral("dd-MM-yyyy")) != m_session.DataDzis)
+    if (dataPliku != m_session.dzis())
         tekst += QStringLiteral(" Uwaga: plik nie jest z dnia %1.").arg(m_session.DataDzis);
     if (!sciezkaRaportu.isEmpty())
         tekst += QStringLiteral("\nRaport zapisano w pliku %1").arg(QDir::toNativeSeparators(sciezkaRaportu));
@@ -280,7 +281,7 @@ void frmBialaLista::drukuj()
     if (!m_raport)
         return;
     QString blad;
-    switch (m_drukowanie->drukuj(wydrukRaportu(*m_raport, m_session.DrukPogrubiony == QLatin1String("G")), &blad)) {
+    switch (m_drukowanie->drukuj(wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)), &blad)) {
     case WynikWydruku::Rezygnacja:
         return;
     case WynikWydruku::Blad:
@@ -305,7 +306,7 @@ void frmBialaLista::zapiszPdfRaportu()
     if (QFileInfo(plik).suffix().isEmpty())
         plik += QStringLiteral(".pdf");
     QString blad;
-    if (!zapiszPdf(wydrukRaportu(*m_raport, m_session.DrukPogrubiony == QLatin1String("G")), plik,
+    if (!zapiszPdf(wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)), plik,
                    PrzesuniecieDruku{}, &blad)) {
         m_dialogs.messageBox(blad, kTytul, Icon::Critical);
         return;

@@ -389,17 +389,9 @@ void frmFirmaKontrahenta::otworz(const KontekstListy& lista)
     if (m_session.TrybKontrahenta == 4) {
         LbNrKol->setText(QString::number(lista.liczbaWierszy));
     } else {
-        const OdczytKontrahentow o = czytajKontrahentow(plik());
-        const QString nr = QString::number(lista.wiersz);
-        bool znaleziony = false;
-        for (const Kontrahent& k : o.lista) {
-            if (k[NazwaKontrahenta] == lista.nazwa && k[NrKol] == nr) {
-                pokaz(k);
-                znaleziony = true;
-                break;
-            }
-        }
-        if (!znaleziony)
+        if (const auto k = kontrahentDoKarty(plik(), lista.nazwa, lista.wiersz))
+            pokaz(*k);
+        else
             m_session.TrybKontrahenta = 0;
     }
     show();

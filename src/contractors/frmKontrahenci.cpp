@@ -222,25 +222,15 @@ void frmKontrahenci::znajdz()
         m_dialogs.messageBox(QStringLiteral(" Nie wybrałeś słowa do wyszukania !?"), kAppTitle, Icon::None);
         return;
     }
-    const QString szukany = odp->toUpper();
     // Marks of an earlier search go too, so only this search's hits stand out.
     zgas();
     m_siatka->clearBold(0);
-    m_trafienia.clear();
-    int pierwszy = 0;
-    const int wiersze = m_siatka->rowCount();
-    const int kolumny = m_siatka->columnCount();
     const GridModel* model = m_siatka->gridModel();
-    for (int c = 0; c < kolumny; ++c) {
-        for (int w = 1; w < wiersze; ++w) {
-            const QStringList& komorki = model->cells(w - 1);
-            if (c >= komorki.size() || !komorki[c].contains(szukany, Qt::CaseInsensitive))
-                continue;
-            m_trafienia.append(w);  // once per matching column
-            if (pierwszy == 0)
-                pierwszy = w;
-        }
-    }
+    m_trafienia = trafieniaSzukania(m_siatka->rowCount() - 1, m_siatka->columnCount(),
+                                    [model](int w) { return model->cells(w); }, *odp);
+    for (int& w : m_trafienia)
+        ++w;  // grid rows count from the header row
+    const int pierwszy = m_trafienia.value(0, 0);
     const int trafienia = int(m_trafienia.size());
     m_siatka->setCellsBold(m_trafienia, 0, true);
     if (pierwszy > 0) {

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/PostepKopii.h"
+#include "ui/ZgodaNaNaprawe.h"
 
 namespace remitto {
 
@@ -15,10 +16,7 @@ kontrahenci::WynikOperacji wykonajZaZgoda(Dialogs& dialogs,
                                           const std::function<kontrahenci::WynikOperacji(bool nadpisz)>& operacja)
 {
     WynikOperacji w = operacja(false);
-    if (w.wynik == Wynik::WymagaZgody
-        && dialogs.messageBox(w.blad + QStringLiteral("\nZapisać zbiór od nowa z rekordów, które udało się odczytać?"),
-                              QStringLiteral("Uszkodzony zbiór kontrahentów"), Icon::Exclamation, Buttons::YesNo)
-               == Answer::Yes)
+    if (w.wynik == Wynik::WymagaZgody && zgodaNaNaprawe(dialogs, DamagedFile::Contractors, w.blad))
         w = operacja(true);
     return w;
 }

@@ -575,9 +575,25 @@ bool cutTornTail(const QString& path, int recordSize, QString* error)
     return rewriteFile(path, kept, error);
 }
 
-QString cutTornTailQuestion(const RecordTail& tail)
+RepairQuestion cutTornTailQuestion(DamagedFile kind, const QString& message)
 {
-    return tail.message + QStringLiteral("\nCzy obciąć plik do ostatniego pełnego rekordu ?");
+    switch (kind) {
+    case DamagedFile::SentTransfers:
+        return {message + QStringLiteral("\nNiepełny rekord z końca pliku zostanie pominięty. Kontynuować ?"),
+                QStringLiteral("Pytanie")};
+    case DamagedFile::Package:
+        return {message + QStringLiteral("\nObciąć plik do ostatniego całego przelewu i dopisać nowy?"),
+                QStringLiteral("Pytanie")};
+    case DamagedFile::Contractors:
+        return {message + QStringLiteral("\nZapisać zbiór od nowa z rekordów, które udało się odczytać?"),
+                QStringLiteral("Uszkodzony zbiór kontrahentów")};
+    case DamagedFile::OwnCompanies:
+        break;
+    }
+    return {message
+                + QStringLiteral("\nZapisać plik na nowo tylko z rekordami, które udało się odczytać?"
+                                 "\nReszta pliku zostanie utracona."),
+            QStringLiteral("Pytanie")};
 }
 
 bool appendTextFile(const QString& path, const QString& text, QString* error)

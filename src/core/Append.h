@@ -56,8 +56,20 @@ AppendResult appendRecords(const QString& path, int recordSize, const QString& r
 /// tail is left as it is.
 bool cutTornTail(const QString& path, int recordSize, QString* error = nullptr);
 
-/// The question asked before cutTornTail(): the tail's message followed by
-/// the offer to cut it back.
-QString cutTornTailQuestion(const RecordTail& tail);
+/// The data files whose damaged end the user may allow to be repaired. Each
+/// kind asks its own question, since each repair does something else: the
+/// sent-transfers history leaves the torn record out, a package is cut back
+/// before the new transfer is added, the contractors and the own companies
+/// are written anew from the records that could be read.
+enum class DamagedFile { SentTransfers, Package, Contractors, OwnCompanies };
+
+/// The question asked before a damaged file is repaired (cutTornTail() and
+/// its kin): `message` naming the file and the fault, then what the repair
+/// does to that kind of file; `title` is the box's title.
+struct RepairQuestion {
+    QString text;
+    QString title;
+};
+RepairQuestion cutTornTailQuestion(DamagedFile kind, const QString& message);
 
 } // namespace remitto

@@ -1,6 +1,7 @@
 #include "core/Leftovers.h"
 
 #include "core/AppendJournal.h"
+#include "core/NazwaPliku.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +55,8 @@ QStringList tidyDataFolder(const QString& folder)
         return problems;
     const QDir data(folder);
     tidyFolder(data, &problems);
-    for (const char* sub : {"Paczki", "DoECorponet", "BialaLista", "Wyciagi"}) {
-        const QString path = data.filePath(QLatin1String(sub));
+    for (const QString& sub : folderyDanych()) {
+        const QString path = data.filePath(sub);
         if (QFileInfo(path).isDir())
             tidyFolder(QDir(path), &problems);
     }

@@ -1,8 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace remitto {
+
+/// Folders of the data folder: the monthly packages, the export files for
+/// Ecorponet, the VAT white list's reports, the bank statements' results.
+inline const QString kFolderPaczek = QStringLiteral("Paczki");
+inline const QString kFolderEksportu = QStringLiteral("DoECorponet");
+inline const QString kFolderBialejListy = QStringLiteral("BialaLista");
+inline const QString kFolderWyciagow = QStringLiteral("Wyciagi");
+
+/// Every folder of the data folder the program writes in, in this order.
+inline const QStringList& folderyDanych()
+{
+    static const QStringList f{kFolderPaczek, kFolderEksportu, kFolderBialejListy, kFolderWyciagow};
+    return f;
+}
 
 /// Whether an own company's short name can stand as a plain file name in the
 /// data folder (it names the sent-transfers file, the yearly archive, the

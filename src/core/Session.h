@@ -2,6 +2,7 @@
 
 #include "core/ProgramClock.h"
 
+#include <QDate>
 #include <QString>
 
 namespace remitto {
@@ -28,6 +29,18 @@ struct Session {
     QString DataDzis;       ///< dd-mm-yyyy
     QString DataDzisKlucz;  ///< yyyymmdd
     QString DataRobocza;    ///< dd-mm-yyyy, picked in the main calendar
+
+    /// Today as the session holds it (DataDzis, set by ustawDzis()); the
+    /// clock's today while DataDzis holds no date. Windows take the day,
+    /// month and year from here instead of cutting the text apart.
+    QDate dzis() const
+    {
+        const QDate d = QDate::fromString(DataDzis, QStringLiteral("dd-MM-yyyy"));
+        return d.isValid() ? d : clock.today();
+    }
+    /// Today's month as two digits ("03") and year as four ("2026").
+    QString miesiacDzis() const { return dzis().toString(QStringLiteral("MM")); }
+    QString rokDzis() const { return dzis().toString(QStringLiteral("yyyy")); }
 
     // Current own company (one record of MojaFirma.txt)
     QString NrIdFirmy;

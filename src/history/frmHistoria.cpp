@@ -1,6 +1,7 @@
 #include "history/frmHistoria.h"
 
 #include "core/Amount.h"
+#include "core/KodyDrukarki.h"
 #include "core/Session.h"
 #include "history/WydrukHistorii.h"
 #include "history/frmHistoriaWiersze.h"
@@ -10,6 +11,7 @@
 #include "ui/Kontrolki.h"
 #include "ui/PostepKopii.h"
 #include "ui/PrintRenderer.h"
+#include "ui/ZgodaNaNaprawe.h"
 #include "ui/modBledy.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@ namespace remitto {
 
 namespace {
 
+const QString kTytulArchiwizacji = QStringLiteral("Archiwizacja");
 const QString kTytulBledu = QStringLiteral("Błąd");
 // Archives of up to this many records need no progress window.
 constexpr int kBezPostepu = 20000;
@@ -193,7 +196,7 @@ void frmHistoria::dokonczPrzerwanaArchiwizacje(const PlikWyslanych& plik)
                                             "przelewów: %2.")
                                  .arg(w.rok)
                                  .arg(w.przeniesione),
-                             QStringLiteral("Archiwizacja"), Icon::Information);
+                             kTytulArchiwizacji, Icon::Information);
     else if (w.wynik != WynikHistorii::Zrobione && w.wynik != WynikHistorii::Uszkodzony)
         m_dialogs.messageBox(w.blad, kTytulBledu, Icon::Critical);
 }
@@ -227,7 +230,7 @@ void frmHistoria::drukuj()
     if (p.stan() == PlikHistorii::Stan::BladOdczytu || p.stan() == PlikHistorii::Stan::Uszkodzony)
         m_dialogs.messageBox(p.blad(), kTytulBledu, Icon::Critical);
     OpisWydruku opis{TxtSkrot->text(), txtOddata->text(), txtDoData->text(), m_session.DataDzis,
-                     m_session.DrukPogrubiony == QLatin1String("G")};
+                     czyPogrubiony(m_session.DrukPogrubiony)};
     const PrintJob job = wydrukHistorii(p, filtrujHistorie(p, *f), opis);
     QString blad;
     switch (m_drukowanie->drukuj(job, &blad)) {
@@ -252,12 +255,6 @@ std::optional<int> frmHistoria::rokZPolaLubBlad()
     return rok;
 }
 
-bool frmHistoria::zgodaNaUciecie(const QString& blad)
-{
-    return m_dialogs.messageBox(blad + QStringLiteral("\nNiepełny rekord z końca pliku zostanie pominięty. Kontynuować ?"),
-                                QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel) == Answer::Ok;
-}
-
 void frmHistoria::archiwizujRok()
 {
     const auto rok = rokZPolaLubBlad();
@@ -277,7 +274,7 @@ void frmHistoria::archiwizujRok()
             okno = std::make_unique<QProgressDialog>(QStringLiteral("Archiwizacja roku %1 ...").arg(*rok), QString(),
                                                      0, 1000, this);
             okno->setObjectName(QStringLiteral("postepArchiwizacji"));
-            okno->setWindowTitle(QStringLiteral("Archiwizacja"));
+            okno->setWindowTitle(kTytulArchiwizacji);
             okno->setWindowModality(Qt::WindowModal);
             okno->setMinimumDuration(0);
         }
@@ -288,7 +285,7 @@ void frmHistoria::archiwizujRok()
     };
     WynikOperacji w = remitto::archiwizujRok(plik, archiwum, *rok, false, postep);
     if (w.wynik == WynikHistorii::Uszkodzony) {
-        if (!zgodaNaUciecie(w.blad))
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::SentTransfers, w.blad))
             return;
         w = remitto::archiwizujRok(plik, archiwum, *rok, true, postep);
     }
@@ -297,7 +294,7 @@ void frmHistoria::archiwizujRok()
     case WynikHistorii::Zrobione:
         wyswietl(FiltrHistorii{});
         m_dialogs.messageBox(QStringLiteral(" Archiwizacja Roku ") + QString::number(*rok) + QStringLiteral(" Wykonane "),
-                             QStringLiteral("Archiwizacja"), Icon::Information);
+                             kTytulArchiwizacji, Icon::Information);
         break;
     case WynikHistorii::BrakPliku:
         BladPliku(m_dialogs, kBladBrakPliku);
@@ -362,7 +359,7 @@ void frmHistoria::usunRekord()
     const PlikWyslanych plik = plikWyslanych(m_session);
     WynikOperacji w = usunRekordHistorii(plik, pozycja, pokazany, false);
     if (w.wynik == WynikHistorii::Uszkodzony) {
-        if (!zgodaNaUciecie(w.blad))
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::SentTransfers, w.blad))
             return;
         w = usunRekordHistorii(plik, pozycja, pokazany, true);
     }

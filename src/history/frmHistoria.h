@@ -59,8 +59,6 @@ private:
                std::shared_ptr<const std::vector<qint8>> stany = {});
     std::optional<FiltrHistorii> filtrZPol();
     std::optional<int> rokZPolaLubBlad();
-    /// Whether a damaged file may lose its damaged tail; asks the user.
-    bool zgodaNaUciecie(const QString& blad);
     void wybranoWiersz(int wiersz);
 
     Session& m_session;

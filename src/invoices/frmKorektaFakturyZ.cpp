@@ -22,6 +22,8 @@ namespace remitto {
 
 namespace {
 
+const QString kTytulPodgladu = QStringLiteral("Podgląd Faktury zakupu");
+
 bool enter(QEvent* e)
 {
     if (e->type() != QEvent::KeyPress)
@@ -47,7 +49,7 @@ frmKorektaFakturyZ::frmKorektaFakturyZ(Session& session, Dialogs& dialogs, QWidg
     : QWidget(parent, Qt::Window), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmKorektaFakturyZ"));
-    setWindowTitle(QStringLiteral("Podgląd Faktury zakupu"));
+    setWindowTitle(kTytulPodgladu);
     zbudujOkno();
 }
 
@@ -193,14 +195,13 @@ void frmKorektaFakturyZ::wyczysc()
     m_LbNettoRazem->clear();
     m_LbVatRazem->clear();
     m_lbBruttoRazem->clear();
-    setWindowTitle(QStringLiteral("Podgląd Faktury zakupu"));
+    setWindowTitle(kTytulPodgladu);
 }
 
 void frmKorektaFakturyZ::otworz()
 {
     // Both calendars start at today, hidden.
-    const QDate dzis = QDate::fromString(m_session.DataDzis, QStringLiteral("dd-MM-yyyy"));
-    const QDate poczatek = dzis.isValid() ? dzis : m_session.clock.today();
+    const QDate poczatek = m_session.dzis();
     m_MonthView1->setSelectedDate(poczatek);
     m_MonthView2->setSelectedDate(poczatek);
     m_MonthView1->setVisible(false);
@@ -212,7 +213,7 @@ void frmKorektaFakturyZ::otworz()
 
     const PodgladFaktury p = wczytajPodglad(m_session.SciezkaKramix, m_session.FolderFirmyKramix, m_session.PlikFakturyZ);
     if (p.stan == PodgladFaktury::Stan::ZlaNazwa || p.stan == PodgladFaktury::Stan::BrakPliku) {
-        m_dialogs.messageBox(p.blad, QStringLiteral("Podgląd Faktury zakupu"), Icon::Exclamation);
+        m_dialogs.messageBox(p.blad, kTytulPodgladu, Icon::Exclamation);
         return;
     }
     setWindowTitle(p.tytul);
@@ -238,7 +239,7 @@ void frmKorektaFakturyZ::otworz()
     m_LbVatRazem->setText(p.vat);
     m_lbBruttoRazem->setText(p.brutto);
     if (p.stan == PodgladFaktury::Stan::Uszkodzony)
-        m_dialogs.messageBox(p.blad, QStringLiteral("Podgląd Faktury zakupu"), Icon::Exclamation);
+        m_dialogs.messageBox(p.blad, kTytulPodgladu, Icon::Exclamation);
 }
 
 } // namespace remitto

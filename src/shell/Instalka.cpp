@@ -1,5 +1,6 @@
 #include "shell/Instalka.h"
 
+#include "core/KodyDrukarki.h"
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
@@ -162,8 +163,8 @@ WynikZmiany zmienOpisSeryjny(Session& s, const QString& opis, QString* error)
 WynikZmiany zapiszDrukarke(Session& s, const QString& typSlownie, bool pogrubiony, QString* error)
 {
     return przepisz(s, error, [&](Ustawienia& u) {
-        u.rodzajDrukarki = typSlownie.trimmed().left(1).toUpper();
-        u.drukPogrubiony = pogrubiony ? QStringLiteral("G") : QString();
+        u.rodzajDrukarki = kodDrukarki(typSlownie);
+        u.drukPogrubiony = kodPogrubienia(pogrubiony);
         return true;
     });
 }

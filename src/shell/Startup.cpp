@@ -23,7 +23,7 @@ QString wersjaProgramu()
 void ustawDzis(Session& s, const QDate& dzis)
 {
     s.DataDzis = dzis.toString(QStringLiteral("dd-MM-yyyy"));
-    s.DataDzisKlucz = s.DataDzis.mid(6, 4) + s.DataDzis.mid(3, 2) + s.DataDzis.mid(0, 2);
+    s.DataDzisKlucz = dzis.toString(QStringLiteral("yyyyMMdd"));
 }
 
 void ustawDateRobocza(Session& s, const QDate& dzien)

@@ -6,6 +6,7 @@
 #include "shell/MojaFirmaRekordy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
+#include "ui/ZgodaNaNaprawe.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -24,6 +25,7 @@ using namespace kontrolki;
 
 namespace {
 
+const QString kBrakSkrotu = QStringLiteral("Nie znaleziono rekordu o tym skrócie");
 const QString kTytulBledu = QStringLiteral("Błąd");
 
 
@@ -222,12 +224,7 @@ bool frmMojaFirma::przepisz(const std::function<WynikFirmy(bool)>& operacja, Wyn
 {
     w = operacja(false);
     if (w.wynik == WynikRekordu::WymagaZgody) {
-        const Answer a = m_dialogs.messageBox(
-            w.blad
-                + QStringLiteral("\nZapisać plik na nowo tylko z rekordami, które udało się odczytać?"
-                                 "\nReszta pliku zostanie utracona."),
-            QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNo);
-        if (a != Answer::Yes)
+        if (!zgodaNaNaprawe(m_dialogs, DamagedFile::OwnCompanies, w.blad))
             return false;
         w = operacja(true);
     }
@@ -393,7 +390,7 @@ void frmMojaFirma::usun()
     WynikFirmy w;
     if (!przepisz([&](bool nadpisz) { return usunFirme(path, skrot, nadpisz); }, w)) {
         if (w.wynik == WynikRekordu::NieZnaleziono)
-            m_dialogs.messageBox(QStringLiteral("Nie znaleziono rekordu o tym skrócie"), kAppTitle, Icon::Exclamation);
+            m_dialogs.messageBox(kBrakSkrotu, kAppTitle, Icon::Exclamation);
         return;
     }
     pokazLiczbe(w.liczba);
@@ -414,7 +411,7 @@ void frmMojaFirma::znajdz()
         if (w.liczba == 0 && w.stan != StanPliku::Caly)
             pokazBladOdczytu(w);
         else
-            m_dialogs.messageBox(QStringLiteral("Nie znaleziono rekordu o tym skrócie"), kAppTitle, Icon::Exclamation);
+            m_dialogs.messageBox(kBrakSkrotu, kAppTitle, Icon::Exclamation);
         return;
     }
     pokazLiczbe(w.liczba);

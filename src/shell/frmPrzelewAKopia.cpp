@@ -21,6 +21,7 @@ namespace remitto {
 
 namespace {
 
+const QString kOdtwarzanie = QStringLiteral("Odtwarzanie danych z kopii...");
 const QString kTytulKopii = QStringLiteral("Kopia bezpieczeństwa");
 const QString kTytulOdtworzenia = QStringLiteral("Odtwórz z kopii");
 
@@ -124,7 +125,7 @@ void frmPrzelewA::odtworzZKopii()
             return;
         }
         WynikOdtworzenia w;
-        wykonajZPostepemKopii(this, kTytulOdtworzenia, QStringLiteral("Odtwarzanie danych z kopii..."),
+        wykonajZPostepemKopii(this, kTytulOdtworzenia, kOdtwarzanie,
                               [&](const PostepKopii& postep) {
                                   w = odtworzDoFolderuDanych(archiwum, m_session.SciezkaProgramu, folderKopii(),
                                                              m_session.SkrotFirmy, postep);
@@ -172,7 +173,7 @@ void frmPrzelewA::odtworzZKopii()
         return;
     }
     WynikOdtworzenia w;
-    wykonajZPostepemKopii(this, kTytulOdtworzenia, QStringLiteral("Odtwarzanie danych z kopii..."),
+    wykonajZPostepemKopii(this, kTytulOdtworzenia, kOdtwarzanie,
                           [&](const PostepKopii& postep) { w = odtworzDoNowegoFolderu(archiwum, nowy, postep); });
     if (w.wynik == WynikKopii::Zrobione) {
         QString t = QStringLiteral("Kopia została odtworzona w folderze %1 (plików: %2).\n"

@@ -25,6 +25,7 @@ namespace remitto {
 
 namespace {
 
+const QString kAktualnaSciezka = QStringLiteral("Aktualna scieżka=");
 const QString kTytulHasla = QStringLiteral("Zmiana Hasła dostepu !!");
 const QString kZmianyWprowadzone = QStringLiteral("Zmiany zostały wprowadzone");
 
@@ -150,7 +151,7 @@ void frmPrzelewA::pokazWynikFolderu(WynikFolderu wynik, const QString& error)
 void frmPrzelewA::sciezkaEcorponet()
 {
     const auto odp = m_dialogs.inputBox(QStringLiteral("Wprowadź sciezke do Ecorponet "),
-                                        QStringLiteral("Aktualna scieżka="), m_session.SciezkaEcorponet);
+                                        kAktualnaSciezka, m_session.SciezkaEcorponet);
     if (!odp || odp->isEmpty())
         return;
     QString error;
@@ -161,7 +162,7 @@ void frmPrzelewA::sciezkaKramix()
 {
     const QString poprzedni = m_session.SciezkaKramix;
     const auto odp = m_dialogs.inputBox(QStringLiteral("Wprowadź sciezke do Kramix "),
-                                        QStringLiteral("Aktualna scieżka=") + poprzedni, poprzedni);
+                                        kAktualnaSciezka + poprzedni, poprzedni);
     if (!odp)
         return;
     // A first folder is stored too; only "empty stays empty" changes nothing.

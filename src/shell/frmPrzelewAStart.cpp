@@ -24,6 +24,7 @@ namespace remitto {
 
 namespace {
 
+const QString kTytulBrakFirmy = QStringLiteral("Brak danych firmy");
 const QString kTytulBrakInstalki = QStringLiteral("Brak zbioru Instalka.dat");
 const QString kTytulBlokady = QStringLiteral("Folder danych w użyciu");
 
@@ -121,15 +122,15 @@ bool frmPrzelewA::wczytajFirme()
             QStringLiteral("W katalogu %1 nie ma zapisanej żadnej własnej firmy (plik MojaFirma.txt).\n"
                            "Czy utworzyć pierwszy, pusty rekord firmy do wypełnienia w oknie Moja Firma ?")
                 .arg(m_session.SciezkaProgramu),
-            QStringLiteral("Brak danych firmy"), Icon::Question,
+            kTytulBrakFirmy, Icon::Question,
             stan == StanFirmy::PustyPlik ? Buttons::YesNoDefaultNo : Buttons::YesNo);
         QString kopia;
         if (a == Answer::Yes && !utworzPierwszaFirme(m_session, &error, &kopia)) {
-            m_dialogs.messageBox(error, QStringLiteral("Brak danych firmy"), Icon::Critical);
+            m_dialogs.messageBox(error, kTytulBrakFirmy, Icon::Critical);
         } else if (a == Answer::Yes) {
             if (!kopia.isEmpty())
                 m_dialogs.messageBox(komunikatZachowanegoPliku(m_session.PlikMojaFirma, kopia),
-                                     QStringLiteral("Brak danych firmy"), Icon::Information);
+                                     kTytulBrakFirmy, Icon::Information);
             wczytajPierwszaFirme(m_session, &error);
         }
     } else if (stan == StanFirmy::Uszkodzony || stan == StanFirmy::ZlySkrot) {

@@ -1,6 +1,7 @@
 #include "shell/frmUstawieniaDrukarki.h"
 
 #include "core/Session.h"
+#include "core/KodyDrukarki.h"
 #include "shell/Instalka.h"
 #include "transfers/FormularzPrzelewu.h"
 #include "ui/Dialogs.h"
@@ -18,6 +19,8 @@
 namespace remitto {
 
 namespace {
+
+const QString kTytulDrukarki = QStringLiteral("Ustawienie drukarki");
 
 QLabel* etykieta(const QString& name, const QString& text, QWidget* parent, bool mono = false)
 {
@@ -109,11 +112,11 @@ void frmUstawieniaDrukarki::otworz()
 
     const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
     if (!r.ok) {
-        m_dialogs.messageBox(r.error, QStringLiteral("Ustawienie drukarki"), Icon::Critical);
+        m_dialogs.messageBox(r.error, kTytulDrukarki, Icon::Critical);
         return;
     }
     ustawieniaDoSesji(r.u, m_session);
-    (r.u.drukPogrubiony == QLatin1String("G") ? Option2 : Option1)->setChecked(true);
+    (czyPogrubiony(r.u.drukPogrubiony) ? Option2 : Option1)->setChecked(true);
     txtPrzylaczonaDrukarka->setText(nazwaDrukarki(r.u.rodzajDrukarki));
     if (r.u.rodzajDrukarki.isEmpty())
         m_dialogs.messageBox(QStringLiteral("Wpisz rodzaj drukarki przyłączonej !"), QStringLiteral("Rodzaj drukarki?"),
@@ -129,8 +132,8 @@ void frmUstawieniaDrukarki::podglad()
 {
     // The sample form as the printer settings on screen would print it.
     Session probny = m_session;
-    probny.RodzajDrukarki = txtPrzylaczonaDrukarka->text().trimmed().left(1).toUpper();
-    probny.DrukPogrubiony = Option2->isChecked() ? QStringLiteral("G") : QString();
+    probny.RodzajDrukarki = kodDrukarki(txtPrzylaczonaDrukarka->text());
+    probny.DrukPogrubiony = kodPogrubienia(Option2->isChecked());
     const PrintJob job = formularzWzorcowy(probny);
     if (m_podglad)
         m_podglad(job, przesuniecie());
@@ -150,7 +153,7 @@ void frmUstawieniaDrukarki::zapisz()
     QString error;
     const WynikZmiany w = zapiszDrukarke(m_session, txtPrzylaczonaDrukarka->text(), Option2->isChecked(), &error);
     if (w == WynikZmiany::BladOdczytu || w == WynikZmiany::BladZapisu)
-        m_dialogs.messageBox(error, QStringLiteral("Ustawienie drukarki"), Icon::Critical);
+        m_dialogs.messageBox(error, kTytulDrukarki, Icon::Critical);
 }
 
 } // namespace remitto

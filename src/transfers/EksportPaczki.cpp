@@ -288,7 +288,10 @@ bool usunPlikEksportu(const QString& folder, const QString& nazwa, QString* blad
 
 QStringList plikiEksportu(const QString& folder)
 {
-    return QDir(folderEksportu(folder)).entryList(QDir::Files, QDir::Name);
+    // Only the export files: whatever else lies there (a bank program's
+    // notes, a work file) is not offered for deletion.
+    return QDir(folderEksportu(folder))
+        .entryList({QStringLiteral("*.TXT"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
 }
 
 } // namespace remitto

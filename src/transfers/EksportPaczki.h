@@ -82,7 +82,8 @@ QString opisPrzerwania(const WynikEksportu& w);
 /// Deletes an export file of the export folder. The package stays closed.
 bool usunPlikEksportu(const QString& folder, const QString& nazwa, QString* blad = nullptr);
 
-/// The export files of the folder, by name.
+/// The export files (*.txt, either case) of the data folder's export folder,
+/// by name: what the transfer window lists.
 QStringList plikiEksportu(const QString& folder);
 
 } // namespace remitto

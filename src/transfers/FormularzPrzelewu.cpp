@@ -4,6 +4,7 @@
 #include "transfers/KwotaPrzelewu.h"
 
 #include "core/Amount.h"
+#include "core/KodyDrukarki.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
 
@@ -39,11 +40,11 @@ struct Drukarka {
 
 Drukarka drukarka(const Session& s)
 {
-    const QString typ = s.RodzajDrukarki.trimmed().left(1).toUpper();
+    const QString typ = kodDrukarki(s.RodzajDrukarki);
     Drukarka d;
     d.igla = typ == QLatin1String("I");
     d.laser = typ == QLatin1String("L");
-    d.gruby = s.DrukPogrubiony.trimmed().compare(QLatin1String("G"), Qt::CaseInsensitive) == 0;
+    d.gruby = czyPogrubiony(s.DrukPogrubiony);
     return d;
 }
 

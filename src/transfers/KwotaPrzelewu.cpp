@@ -111,6 +111,11 @@ Brutto bruttoZVat(const QString& netto, const QString& vat)
     return b;
 }
 
+QString bruttoPoKwocie(const QString& netto, const QString& vat, const QString& brutto)
+{
+    return vat == QLatin1String("0") ? netto : brutto;
+}
+
 KwotyWpisu ustalKwoty(const QString& kwota, const QString& vat, const QString& brutto)
 {
     KwotyWpisu k{true, kwota, vat, brutto};

@@ -45,6 +45,11 @@ bool bezVat(const QString& vat);
 /// A computed gross amount has the form "#########0.00".
 Brutto bruttoZVat(const QString& netto, const QString& vat);
 
+/// The gross amount field right after Enter in the summing field: with a VAT
+/// field of exactly "0" the gross amount is the net amount, otherwise the
+/// field keeps `brutto` (the VAT field's Enter computes it).
+QString bruttoPoKwocie(const QString& netto, const QString& vat, const QString& brutto);
+
 /// The amount fields as Enter in the summing field and then Enter in the VAT
 /// field leave them, so that net, VAT and gross always agree before anything
 /// takes the amount. An empty summing field leaves the fields as they are.

@@ -83,7 +83,7 @@ bool kontoDoEksportu(const QString& konto)
 
 QString folderEksportu(const QString& folder)
 {
-    return folder + QStringLiteral("/DoECorponet");
+    return folder + QLatin1Char('/') + kFolderEksportu;
 }
 
 QString nazwaPlikuEksportu(const QString& skrotFirmy, int rok, int miesiac, int nr)

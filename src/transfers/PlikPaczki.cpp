@@ -1,6 +1,7 @@
 #include "transfers/PlikPaczki.h"
 
 #include "core/Append.h"
+#include "core/NazwaPliku.h"
 #include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 
@@ -18,7 +19,7 @@ QString nrPaczkiTekst(int nr)
 
 QString folderPaczek(const QString& folder)
 {
-    return folder + QStringLiteral("/Paczki");
+    return folder + QLatin1Char('/') + kFolderPaczek;
 }
 
 QString sciezkaPaczki(const QString& folder, int rok, int miesiac, int nr)
@@ -151,7 +152,7 @@ bool zapiszPaczke(const QString& path, const QList<Przelew>& rekordy, QString* b
 
 bool utworzFolderyPaczek(const QString& folder, QString* blad)
 {
-    for (const QString& nazwa : {QStringLiteral("Paczki"), QStringLiteral("DoECorponet")}) {
+    for (const QString& nazwa : {kFolderPaczek, kFolderEksportu}) {
         const QString p = folder + QLatin1Char('/') + nazwa;
         if (!QDir().mkpath(p)) {
             if (blad)

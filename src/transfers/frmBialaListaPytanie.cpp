@@ -40,9 +40,7 @@ bool potwierdzBialaLista(Session& s, Dialogs& d, const QList<Przelew>& przelewy,
     if (std::none_of(przelewy.begin(), przelewy.end(), podlegaBialejLiscie))
         return true;
 
-    QDate dzien = QDate::fromString(s.DataDzis, QStringLiteral("dd-MM-yyyy"));
-    if (!dzien.isValid())
-        dzien = s.clock.today();
+    const QDate dzien = s.dzis();
     const QString plik = plikBialejListyDnia(kontrahenci::zapamietanyPlikBialejListy(QSettings()), dzien);
 
     kontrahenci::BialaLista lista;

@@ -109,7 +109,7 @@ bool frmNumeracjaMM::eventFilter(QObject* watched, QEvent* event)
 
 void frmNumeracjaMM::otworz()
 {
-    setWindowTitle(QStringLiteral("Numeracja dokumentów MM w ") + m_session.DataDzis.mid(6, 4) + QStringLiteral("r."));
+    setWindowTitle(QStringLiteral("Numeracja dokumentów MM w ") + m_session.rokDzis() + QStringLiteral("r."));
     wczytaj();
     show();
     raise();
@@ -118,7 +118,7 @@ void frmNumeracjaMM::otworz()
 
 void frmNumeracjaMM::wczytaj()
 {
-    m_session.PlikNumeracji = sciezkaNumeracji(m_session.SciezkaProgramu, m_session.DataDzis.mid(6, 4).toInt());
+    m_session.PlikNumeracji = sciezkaNumeracji(m_session.SciezkaProgramu, m_session.dzis().year());
     const OdczytNumeracji n = czytajNumeracje(m_session.PlikNumeracji);
     m_uszkodzony = !n.ok && !n.brak;
     cmdZapiszZmiany->setEnabled(!m_uszkodzony);

@@ -368,5 +368,39 @@ TEST(Wyszukiwanie, ByShortNameAndForTheTransfer)
     EXPECT_EQ(indeksDoPrzelewu(lista, u"Gamma"_s, u"G"_s), -1);
 }
 
+TEST_F(PlikTest, TheCardOpensTheRecordOfTheListsNameAndOrdinal)
+{
+    zapisz({pelnyKontrahent(1, u"Beta"_s, u"BET"_s), pelnyKontrahent(2, u"Beta"_s, u"BET2"_s)});
+    const auto k = kontrahentDoKarty(sciezka(), u"Beta"_s, 2);
+    ASSERT_TRUE(k);
+    EXPECT_EQ((*k)[SkrotK], u"BET2"_s);
+    // A row the file no longer holds, by name or by ordinal, opens nothing.
+    EXPECT_FALSE(kontrahentDoKarty(sciezka(), u"Beta"_s, 3));
+    EXPECT_FALSE(kontrahentDoKarty(sciezka(), u"beta"_s, 1));
+    EXPECT_FALSE(kontrahentDoKarty(dir.file(u"brak.dta"_s), u"Beta"_s, 1));
+}
+
+TEST(Wyszukiwanie, TheListsFindGoesColumnByColumn)
+{
+    const QList<QStringList> wiersze = {{u"1"_s, u"Alfa"_s, u"Kraków"_s},
+                                        {u"2"_s, u"Kraków Sp"_s, u"Opole"_s},
+                                        {u"3"_s, u"Gamma"_s}};
+    const auto komorki = [&](int w) { return wiersze[w]; };
+    struct Przypadek {
+        QString szukany;
+        QList<int> trafienia;
+    };
+    for (const Przypadek& p : {
+             Przypadek{u"kraków"_s, {1, 0}},  // column 1 first: row 1 is where the find goes
+             Przypadek{u"KRAKÓW"_s, {1, 0}},
+             Przypadek{u"a"_s, {0, 1, 2, 0}},  // a row once for each column holding it
+             Przypadek{u"3"_s, {2}},
+             Przypadek{u"Wrocław"_s, {}},
+             Przypadek{QString(), {}},
+         })
+        EXPECT_EQ(trafieniaSzukania(int(wiersze.size()), 3, komorki, p.szukany), p.trafienia)
+            << p.szukany.toStdString();
+}
+
 } // namespace
 } // namespace remitto::kontrahenci

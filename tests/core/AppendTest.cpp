@@ -99,7 +99,7 @@ TEST(Append, TornTailIsReportedAndCutOnlyWhenAsked)
         EXPECT_EQ(tail.records, c.records);
         EXPECT_EQ(tail.tornValues, c.tornValues);
         EXPECT_TRUE(tail.message.contains(path)) << tail.message.toStdString();
-        EXPECT_TRUE(cutTornTailQuestion(tail).startsWith(tail.message));
+        EXPECT_TRUE(cutTornTailQuestion(DamagedFile::Package, tail.message).text.startsWith(tail.message));
 
         QString message;
         EXPECT_EQ(appendRecords(path, 2, QStringLiteral("\"c\",\"3\"\r\n"), &message), AppendResult::TornTail);

@@ -184,6 +184,27 @@ TEST(MenuEntries, WorkingDateAndTodayTexts)
     EXPECT_EQ(s.DataDzisKlucz, u"20211231"_s);
 }
 
+TEST(MenuEntries, TodaysDateReadBackFromTheSession)
+{
+    // Windows read today through the session; before the date is set the
+    // clock's day stands in.
+    Session s;
+    s.clock.setSource([] { return QDateTime(QDate(2024, 2, 29), QTime(9, 0)); });
+    EXPECT_EQ(s.dzis(), QDate(2024, 2, 29));
+    struct Przypadek {
+        QDate dzien;
+        QString miesiac, rok;
+    };
+    for (const Przypadek& p : {Przypadek{QDate(2021, 12, 31), u"12"_s, u"2021"_s},
+                               Przypadek{QDate(2026, 1, 5), u"01"_s, u"2026"_s},
+                               Przypadek{QDate(2000, 10, 1), u"10"_s, u"2000"_s}}) {
+        ustawDzis(s, p.dzien);
+        EXPECT_EQ(s.dzis(), p.dzien);
+        EXPECT_EQ(s.miesiacDzis(), p.miesiac);
+        EXPECT_EQ(s.rokDzis(), p.rok);
+    }
+}
+
 TEST(MenuEntries, FolderMenusNameTheErrorAndNeedACurrentCompany)
 {
     EXPECT_EQ(numerBledu(WynikFolderu::BladOdczytu), 53);

@@ -516,6 +516,7 @@ TEST_F(Eksport, DeletingAnExportFileTakesOnlyPlainNames)
     QDir().mkpath(dane.folder + QStringLiteral("/DoECorponet"));
     drzewo.dir.writeText(QStringLiteral("dane/DoECorponet/LAN202612_02.TXT"), QStringLiteral("x"));
     drzewo.dir.writeText(QStringLiteral("dane/LAN.dat"), QStringLiteral("x"));
+    drzewo.dir.writeText(QStringLiteral("dane/DoECorponet/notatka.log"), QStringLiteral("x"));
     EXPECT_EQ(plikiEksportu(dane.folder), QStringList{QStringLiteral("LAN202612_02.TXT")});
     EXPECT_FALSE(usunPlikEksportu(dane.folder, QStringLiteral("../LAN.dat")));
     EXPECT_FALSE(usunPlikEksportu(dane.folder, QString()));

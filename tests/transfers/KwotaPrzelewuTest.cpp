@@ -78,6 +78,19 @@ TEST(PoleVat, GrossFromNetAndVatAmountOrRate)
     }
 }
 
+TEST(PoleVat, ZeroVatMakesTheGrossTheNetRightAfterTheAmount)
+{
+    struct Przypadek {
+        const char* vat;
+        const char* brutto;
+    };
+    for (const Przypadek& p : {Przypadek{"0", "100,00"}, Przypadek{"", "7,00"}, Przypadek{"zw", "7,00"},
+                               Przypadek{"0%", "7,00"}, Przypadek{"23%", "7,00"}})
+        EXPECT_EQ(bruttoPoKwocie(QStringLiteral("100,00"), QString::fromUtf8(p.vat), QStringLiteral("7,00")),
+                  QString::fromUtf8(p.brutto))
+            << p.vat;
+}
+
 TEST(Banknoty, BanknoteFrameCountsPiecesAndAmounts)
 {
     const Specyfikacja s = specyfikacjaBanknotow({QStringLiteral("2"), QStringLiteral(""), QStringLiteral("1"),
