@@ -1,6 +1,6 @@
 #include "invoices/ListaZaplat.h"
 
-#include "invoices/ListaFaktur.h"
+#include "shop/ListaFaktur.h"
 
 #include <gtest/gtest.h>
 
