@@ -103,11 +103,11 @@ int main(int argc, char** argv)
     out << "read + fill the model (" << wiersze << " rows, total " << suma / 100 << "): " << tLista / 1e6 << " ms\n";
     out << "wc -l of the same file: " << tWc / 1e6 << " ms (process start alone " << tStart / 1e6 << " ms)\n";
     out << "python csv of the same file: " << tPython / 1e6 << " ms\n";
-    out << "ratio list / wc -l: " << double(tLista) / double(tWc) << "\n";
     out << "ratio list / python csv: " << double(tLista) / double(tPython) << "\n";
     out << "filter (short name \"A\", 2020-2024, " << wybrane.size() << " rows): " << tFiltr / 1e6
         << " ms, its total " << tSuma / 1e6 << " ms\n";
     out << "memory of the rows: " << pamiec / (1024 * 1024) << " MiB, " << double(pamiec) / double(rozmiar)
         << " x the file\n";
+    out << "ratio list / wc -l: " << double(tLista) / double(tWc) << "\n";
     return wiersze > 0 ? 0 : 1;
 }
