@@ -4,6 +4,7 @@
 #include "shell/Startup.h"
 #include "shell/frmPrzelewA.h"
 #include "statements/UzgodnienieBezOkna.h"
+#include "ui/PomiarPokazania.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -97,6 +98,8 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("remitto"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("remitto")));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+
+    PomiarPokazania::zSrodowiska(app);
 
     QTranslator qtPolish;
     if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

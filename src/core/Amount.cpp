@@ -3,6 +3,7 @@
 #include "core/modZmiene.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace remitto {
@@ -18,29 +19,35 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-} // namespace
-
-std::optional<qint64> parseAmount(const QString& text)
+// The parser over any text whose characters convert to QChar: blanks are
+// dropped wherever they stand, so the cursor skips them as it goes.
+template <typename Text>
+std::optional<qint64> parseAmountIn(Text text)
 {
-    QString s;
-    s.reserve(text.size());
-    for (const QChar c : text) {
-        if (!c.isSpace())
-            s.append(c);
-    }
-
+    const qsizetype size = text.size();
     qsizetype pos = 0;
+    const auto skipBlanks = [&] {
+        while (pos < size && QChar(text[pos]).isSpace())
+            ++pos;
+    };
+    const auto at = [&](char16_t c) { return QChar(text[pos]).unicode() == c; };
+    const auto digitAt = [&] { return isAsciiDigit(QChar(text[pos])); };
+
+    skipBlanks();
     bool negative = false;
-    if (pos < s.size() && (s[pos] == QLatin1Char('-') || s[pos] == QLatin1Char('+'))) {
-        negative = s[pos] == QLatin1Char('-');
+    if (pos < size && (at(u'-') || at(u'+'))) {
+        negative = at(u'-');
         ++pos;
+        skipBlanks();
     }
 
     qint64 whole = 0;
     int significant = 0;
     int digits = 0;
-    for (; pos < s.size() && isAsciiDigit(s[pos]); ++pos, ++digits) {
-        const int d = s[pos].unicode() - u'0';
+    for (; pos < size && digitAt(); ++digits) {
+        const int d = QChar(text[pos]).unicode() - u'0';
+        ++pos;
+        skipBlanks();
         if (significant == 0 && d == 0)
             continue;
         if (++significant > kMaxIntegerDigits)
@@ -50,10 +57,13 @@ std::optional<qint64> parseAmount(const QString& text)
 
     int fraction = 0;  // grosze
     bool roundUp = false;
-    if (pos < s.size() && (s[pos] == QLatin1Char(',') || s[pos] == QLatin1Char('.'))) {
+    if (pos < size && (at(u',') || at(u'.'))) {
         ++pos;
-        for (int place = 0; pos < s.size() && isAsciiDigit(s[pos]); ++pos, ++place, ++digits) {
-            const int d = s[pos].unicode() - u'0';
+        skipBlanks();
+        for (int place = 0; pos < size && digitAt(); ++place, ++digits) {
+            const int d = QChar(text[pos]).unicode() - u'0';
+            ++pos;
+            skipBlanks();
             if (place == 0)
                 fraction += d * 10;
             else if (place == 1)
@@ -62,7 +72,7 @@ std::optional<qint64> parseAmount(const QString& text)
                 roundUp = d >= 5;
         }
     }
-    if (pos != s.size() || digits == 0)
+    if (pos != size || digits == 0)
         return std::nullopt;
 
     // The limit holds after rounding, so the carry of "999999999999999,995"
@@ -73,19 +83,43 @@ std::optional<qint64> parseAmount(const QString& text)
     return negative ? -grosze : grosze;
 }
 
+} // namespace
+
+std::optional<qint64> parseAmount(const QString& text)
+{
+    return parseAmountIn(QStringView(text));
+}
+
+std::optional<qint64> parseAmount(QStringView text)
+{
+    return parseAmountIn(text);
+}
+
+std::optional<qint64> parseAmount(QLatin1String text)
+{
+    return parseAmountIn(text);
+}
+
 QString formatAmount(qint64 grosze)
 {
     const bool negative = grosze < 0;
     const quint64 magnitude = negative ? quint64(0) - quint64(grosze) : quint64(grosze);
-    const quint64 cents = magnitude % 100;
-    QString out;
+    // Written from the end into a buffer: one allocation for the text.
+    char16_t buffer[32];
+    char16_t* p = buffer + std::size(buffer);
+    quint64 rest = magnitude;
+    *--p = char16_t(u'0' + rest % 10);
+    rest /= 10;
+    *--p = char16_t(u'0' + rest % 10);
+    rest /= 10;
+    *--p = u',';
+    do {
+        *--p = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
     if (negative)
-        out += QLatin1Char('-');
-    out += QString::number(magnitude / 100);
-    out += QLatin1Char(',');
-    out += QLatin1Char(char('0' + cents / 10));
-    out += QLatin1Char(char('0' + cents % 10));
-    return out;
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), buffer + std::size(buffer) - p);
 }
 
 qint64 toGrosze(double amount)

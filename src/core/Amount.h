@@ -14,6 +14,10 @@ namespace remitto {
 /// decimal separator and an amount of more than fifteen integer digits
 /// after rounding.
 std::optional<qint64> parseAmount(const QString& text);
+std::optional<qint64> parseAmount(QStringView text);
+/// The same over Latin-1 characters (the bytes of a value as written, when
+/// they are ASCII), without making a QString first.
+std::optional<qint64> parseAmount(QLatin1String text);
 
 /// The amount in the pattern "#########0.00": at least one integer digit, a
 /// decimal comma, two decimals, a minus for negative amounts, no grouping

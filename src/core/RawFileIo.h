@@ -7,7 +7,9 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace remitto {
@@ -39,6 +41,36 @@ inline bool readAllAt(int fd, char* into, qint64 length, qint64 offset)
         done += n;
     }
     return true;
+}
+
+/// Reads the whole file at `path` (a native path) into `into`, keeping the
+/// memory `into` already holds, so a loop over many small files allocates
+/// once. False, with `into` empty, when the file cannot be opened or read (a
+/// folder included).
+inline bool readWholeFile(const char* path, QByteArray& into)
+{
+    into.resize(0);
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    into.resize(std::max<qsizetype>(into.capacity(), 4096));
+    qsizetype have = 0;
+    bool ok = true;
+    for (;;) {
+        if (have == into.size())
+            into.resize(into.size() * 2);
+        const ssize_t n = ::read(fd, into.data() + have, size_t(into.size() - have));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        if (n <= 0)
+            break;
+        have += n;
+    }
+    ::close(fd);
+    into.resize(ok ? have : 0);
+    return ok;
 }
 
 } // namespace remitto

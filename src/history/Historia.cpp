@@ -119,7 +119,7 @@ qint64 sumaKwot(const PlikHistorii& plik, const std::vector<int>& rekordy)
     for (int r : rekordy) {
         std::optional<qint64> zaplacono;
         if (przelewy)
-            zaplacono = parseAmount(plik.wartosc(r, kSplacono).trimmed());
+            zaplacono = plik.kwotaWartosci(r, kSplacono);
         suma += zaplacono ? *zaplacono : plik.kwota(r);
     }
     return suma;

@@ -232,6 +232,16 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
     return b;
 }
 
+std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
+{
+    const QByteArrayView b = surowa(rekord, nr);
+    for (const char c : b)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return parseAmount(dekoduj(b));
+    // ASCII reads the same in both encodings: no text needed.
+    return parseAmount(QLatin1String(b.data(), b.size()));
+}
+
 qint64 PlikHistorii::kwota(int rekord) const
 {
     const QByteArrayView b = surowa(rekord, m_uklad.kwota);

@@ -8,6 +8,7 @@
 #include "core/DuzaPamiec.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace remitto {
@@ -70,6 +71,9 @@ public:
     /// ending with a line end, as the record is to be written back.
     QByteArray rekordDoZapisu(int rekord) const;
 
+    /// Value `nr` of a record read by parseAmount() (nothing when it is not
+    /// an amount); an ASCII value is read on its bytes.
+    std::optional<qint64> kwotaWartosci(int rekord, int nr) const;
     /// Gross amount of a record in grosze (0 when it is not a number).
     qint64 kwota(int rekord) const;
     /// Date key yyyymmdd of the record's date (0 when it is not a date).

@@ -1,6 +1,7 @@
 #include "shop/ListaFaktur.h"
 
 #include "core/Amount.h"
+#include "core/RawFileIo.h"
 #include "core/modZmiene.h"
 #include "shop/PlikiKramix.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace remitto {
 
@@ -40,11 +42,25 @@ QString dataZKreskami(const QString& d)
 
 QStringList pustyWiersz()
 {
-    QStringList w;
-    w.reserve(kol::Liczba);
-    for (int i = 0; i < kol::Liczba; ++i)
-        w.append(QString());
-    return w;
+    return QStringList(kol::Liczba);
+}
+
+/// vatPozycji() of a rate as written in the file; a rate of plain digits (as
+/// the shop program writes it) needs no text.
+qint64 vatStawki(qint64 netto, const WartosciPliku& w, qsizetype i)
+{
+    const QLatin1String s = w.surowy(i);
+    if (s.isEmpty() || s.size() > 3)
+        return vatPozycji(netto, w.tekst(i));
+    int procent = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9')
+            return vatPozycji(netto, w.tekst(i));
+        procent = procent * 10 + (c - '0');
+    }
+    if (procent == 0)
+        return 0;
+    return toGrosze(Zaokraglij(fromGrosze(netto) * double(procent) / 100.0));
 }
 
 QString kwota(qint64 grosze)
@@ -103,12 +119,12 @@ Faktura uszkodzona(const QString& nazwa, const QString& powod)
     return f;
 }
 
-Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodzaj)
+Faktura zWartosci(const WartosciPliku& w, const char (&nazwa)[15], RodzajListy rodzaj)
 {
     const ZnacznikZaplaty z = odczytajZnacznik(w.tekst(hZnacznik));
     const QString powod = sprawdzWartosciFaktury(w, z);
     if (!powod.isEmpty())
-        return uszkodzona(nazwa, powod);
+        return uszkodzona(QString::fromLatin1(nazwa, 15), powod);
 
     Faktura f;
     SumyFaktur& k = f.kwoty;
@@ -116,11 +132,11 @@ Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodz
         const std::optional<qint64> netto = w.kwota(p + pNetto);
         const std::optional<qint64> brutto = w.kwota(p + pBrutto);
         if (!netto || !brutto)
-            return uszkodzona(nazwa, QStringLiteral("pozycja %1: kwota nie jest liczbą")
+            return uszkodzona(QString::fromLatin1(nazwa, 15), QStringLiteral("pozycja %1: kwota nie jest liczbą")
                                          .arg((p - kWartosciNaglowka) / kWartosciPozycji + 1));
         k.netto += *netto;
         k.brutto += *brutto;
-        k.vat += vatPozycji(*netto, w.tekst(p + pStawka));
+        k.vat += vatStawki(*netto, w, p + pStawka);
     }
 
     QStringList& r = f.wiersz;
@@ -130,7 +146,8 @@ Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodz
     f.klucTerminu = kluczDaty(termin);
     QString stan;
     QString dataSplaty;
-    if (w.tekst(hSposob).startsWith(QLatin1Char('G'), Qt::CaseInsensitive)) {
+    const QLatin1String sposob = w.surowy(hSposob);
+    if (!sposob.isEmpty() && (sposob.front() == 'G' || sposob.front() == 'g')) {
         stan = kStanGotowka;
         k.splacono = k.brutto;
         dataSplaty = dataZakupu;
@@ -163,7 +180,7 @@ Faktura zWartosci(const WartosciPliku& w, const QString& nazwa, RodzajListy rodz
         return c.size() == 33 ? KontoBezSpacji(c) : c;
     }();
     const QString lokal = w.tekst(hNrLokalu);
-    const QString plik = w.tekst(hTypIPlik).right(15);
+    const QString plik = w.koniecTekstu(hTypIPlik, 15);
 
     r[kol::Nazwa] = w.tekst(hNazwa);
     r[kol::Imie] = w.tekst(hImie);
@@ -258,11 +275,14 @@ QString kluczDaty(const QString& data)
 {
     if (data.size() < 10)
         return {};
-    const QString k = data.mid(6, 4) + data.mid(3, 2) + data.mid(0, 2);
-    for (QChar c : k)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    static constexpr int kZnaki[8] = {6, 7, 8, 9, 3, 4, 0, 1};
+    QChar k[8];
+    for (int i = 0; i < 8; ++i) {
+        k[i] = data[kZnaki[i]];
+        if (k[i] < QLatin1Char('0') || k[i] > QLatin1Char('9'))
             return {};
-    return k;
+    }
+    return QString(k, 8);
 }
 
 qint64 vatPozycji(qint64 netto, QString stawka)
@@ -324,30 +344,32 @@ WynikListy wczytajListeFaktur(const QString& sciezkaKramix, const QString& folde
     const QString kluczDnia = kluczDaty(z.dataRobocza);
     wynik.wiersze.reserve(z.rodzaj == RodzajListy::NaDzis ? 64 : wszystkie);
     WartosciPliku w;
-    QFile plik;
+    // Files are opened by their native path: the folder's once, then the
+    // name's 15 bytes in place.
+    QByteArray sciezka = QFile::encodeName(drzewo.folderFaktur() + QLatin1Char('/'));
+    const qsizetype folder = sciezka.size();
+    sciezka.resize(folder + 15);
+    char nazwa[15];
     int zrobione = 0;
     for (const MiesiacNumeracji& m : miesiace) {
         const int liczba = std::min(m.liczba, 99999);  // five digits in the file name
         for (int n = 1; n <= liczba; ++n) {
-            const QString nazwa = nazwaPlikuFaktury(rr, m.miesiac, n);
-            plik.setFileName(drzewo.plikFaktury(nazwa));
-            bool otwarty = plik.open(QIODevice::ReadOnly);
+            nazwaPlikuFaktury(nazwa, rr, m.miesiac, n);
+            std::memcpy(sciezka.data() + folder, nazwa, sizeof nazwa);
+            bool otwarty = readWholeFile(sciezka.constData(), w.bajty);
             if (!otwarty) {
-                const QString inna = drzewo.plikFakturyInnaWielkosc(nazwa);
-                if (!inna.isEmpty()) {
-                    plik.setFileName(inna);
-                    otwarty = plik.open(QIODevice::ReadOnly);
-                }
+                // Written by a system that ignores letter case.
+                const QString inna = drzewo.plikFakturyInnaWielkosc(QString::fromLatin1(nazwa, 15));
+                if (!inna.isEmpty())
+                    otwarty = readWholeFile(QFile::encodeName(inna).constData(), w.bajty);
             }
             Faktura f;
             if (otwarty) {
-                w.bajty = plik.readAll();
-                plik.close();
                 wynik.bajtow += w.bajty.size();
                 w.podziel();
                 f = zWartosci(w, nazwa, z.rodzaj);
             } else {
-                f = brakujaca(nazwa);
+                f = brakujaca(QString::fromLatin1(nazwa, 15));
             }
             ++wynik.plikow;
             if (postep && ++zrobione % 50 == 0)

@@ -45,6 +45,17 @@ QString WartosciPliku::tekst(qsizetype i) const
     return fromCp1250(QByteArray::fromRawData(bajty.constData() + w.poczatek, w.dlugosc));
 }
 
+QString WartosciPliku::koniecTekstu(qsizetype i, qsizetype n) const
+{
+    if (i < 0 || i >= liczba())
+        return {};
+    const Wycinek& w = wartosci[size_t(i)];
+    const qsizetype ile = std::min(n, w.dlugosc);
+    if (ile <= 0)
+        return {};
+    return fromCp1250(QByteArray::fromRawData(bajty.constData() + w.poczatek + w.dlugosc - ile, ile));
+}
+
 QLatin1String WartosciPliku::surowy(qsizetype i) const
 {
     if (i < 0 || i >= liczba())
@@ -58,13 +69,14 @@ std::optional<qint64> WartosciPliku::kwota(qsizetype i) const
     const QLatin1String s = surowy(i).trimmed();
     if (s.isEmpty())
         return 0;
-    return parseAmount(QString(s));
+    return parseAmount(s);
 }
 
 bool czyNazwaFaktury(const QString& nazwa)
 {
-    if (nazwa.size() != 15 || nazwa.left(2).compare(QLatin1String("Fz"), Qt::CaseInsensitive) != 0
-        || nazwa.right(4).compare(QLatin1String(".dat"), Qt::CaseInsensitive) != 0)
+    const QStringView n(nazwa);
+    if (n.size() != 15 || n.left(2).compare(QLatin1String("Fz"), Qt::CaseInsensitive) != 0
+        || n.right(4).compare(QLatin1String(".dat"), Qt::CaseInsensitive) != 0)
         return false;
     for (qsizetype i = 2; i < 11; ++i)
         if (!cyfra(nazwa[i]))
@@ -72,12 +84,29 @@ bool czyNazwaFaktury(const QString& nazwa)
     return true;
 }
 
+void nazwaPlikuFaktury(char (&nazwa)[15], QStringView rr, int miesiac, int numer)
+{
+    nazwa[0] = 'F';
+    nazwa[1] = 'z';
+    nazwa[2] = rr.size() > 0 ? char(rr[0].unicode()) : '0';
+    nazwa[3] = rr.size() > 1 ? char(rr[1].unicode()) : '0';
+    nazwa[4] = char('0' + miesiac / 10 % 10);
+    nazwa[5] = char('0' + miesiac % 10);
+    for (int i = 10, n = numer; i >= 6; --i, n /= 10)
+        nazwa[i] = char('0' + n % 10);
+    std::memcpy(nazwa + 11, ".dat", 4);
+}
+
 QString nazwaPlikuFaktury(const QString& rr, int miesiac, int numer)
 {
-    return QStringLiteral("Fz%1%2%3.dat")
-        .arg(rr)
-        .arg(miesiac, 2, 10, QLatin1Char('0'))
-        .arg(numer, 5, 10, QLatin1Char('0'));
+    if (rr.size() != 2 || miesiac < 0 || miesiac > 99 || numer < 0 || numer > 99999)
+        return QStringLiteral("Fz%1%2%3.dat")
+            .arg(rr)
+            .arg(miesiac, 2, 10, QLatin1Char('0'))
+            .arg(numer, 5, 10, QLatin1Char('0'));
+    char nazwa[15];
+    nazwaPlikuFaktury(nazwa, rr, miesiac, numer);
+    return QString::fromLatin1(nazwa, 15);
 }
 
 ZnacznikZaplaty odczytajZnacznik(const QString& znacznik)
@@ -90,11 +119,12 @@ ZnacznikZaplaty odczytajZnacznik(const QString& znacznik)
         z.poprawny = false;
         return z;
     }
+    const QStringView t(znacznik);
     z.nrPaczki = znacznik.left(2);
     bool ok = false;
-    const int nr = z.nrPaczki.trimmed().toInt(&ok);
+    const int nr = t.left(2).trimmed().toInt(&ok);
     z.paczka = ok ? nr : 0;
-    const QString kwota = znacznik.mid(2, 10).trimmed();
+    const QStringView kwota = t.mid(2, 10).trimmed();
     if (!kwota.isEmpty()) {
         const std::optional<qint64> g = parseAmount(kwota);
         if (!g) {
@@ -105,7 +135,7 @@ ZnacznikZaplaty odczytajZnacznik(const QString& znacznik)
         z.maKwote = true;
         z.bezGroszy = !kwota.contains(QLatin1Char('.')) && !kwota.contains(QLatin1Char(','));
     }
-    z.data = znacznik.mid(12, 10).trimmed();
+    z.data = t.mid(12, 10).trimmed().toString();
     return z;
 }
 

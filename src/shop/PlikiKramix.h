@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,8 @@ struct WartosciPliku {
     qsizetype liczba() const { return static_cast<qsizetype>(wartosci.size()); }
     /// Value `i` (0-based) decoded from Windows-1250.
     QString tekst(qsizetype i) const;
+    /// The last `n` characters of value `i` (one byte is one character).
+    QString koniecTekstu(qsizetype i, qsizetype n) const;
     /// Value `i` as an amount in grosze: 0 when empty, nothing when it is not
     /// a number.
     std::optional<qint64> kwota(qsizetype i) const;
@@ -49,6 +52,9 @@ bool czyNazwaFaktury(const QString& nazwa);
 
 /// "Fz" + yy + mm + five-digit number + ".dat".
 QString nazwaPlikuFaktury(const QString& rr, int miesiac, int numer);
+/// The same name written into 15 bytes (no terminating zero); `rr` is two
+/// digits.
+void nazwaPlikuFaktury(char (&nazwa)[15], QStringView rr, int miesiac, int numer);
 
 /// The payment mark of header value 1.
 struct ZnacznikZaplaty {

@@ -86,6 +86,29 @@ TEST(ParseAmount, RefusesTextThatIsNotAnAmount)
     }
 }
 
+TEST(ParseAmount, ViewsAndLatinBytesReadAsTheText)
+{
+    // Data files' values are parsed on their bytes (Latin-1 characters) or
+    // through views; each must read exactly as the text does, blanks inside
+    // and at the ends, refusals and rounding included.
+    const QString cases[] = {
+        u"0"_s, u"12,30"_s, u"12."_s, u",5"_s, u"  7,05 \t"_s, u"- 7,05"_s, u"+ 1 2 , 3 4"_s,
+        u"1\u00A0234,50"_s, u"1\u0085234"_s, u"12\r\n"_s, u"0001,01"_s, u"00000000000000000001"_s,
+        u"999999999999999,99"_s, u"2,345"_s, u"-9,995"_s, u"0,0049"_s, u"999999999999999,995"_s,
+        u"1000000000000000"_s, u""_s, u"   "_s, u"abc"_s, u"12a"_s, u"1,2,3"_s, u"-"_s, u"--5"_s,
+        u"5-"_s, u"1e5"_s, u"12\u00E9"_s, u"\u00A0"_s, QString(QChar(0)) + u"1"_s, u"1"_s + QChar(0),
+    };
+    for (const QString& text : cases) {
+        SCOPED_TRACE(text.toStdString());
+        const std::optional<qint64> expected = parseAmount(text);
+        EXPECT_EQ(parseAmount(QStringView(text)), expected);
+        const QByteArray latin1 = text.toLatin1();
+        EXPECT_EQ(parseAmount(QLatin1String(latin1.constData(), latin1.size())), expected);
+    }
+    EXPECT_EQ(parseAmount(QLatin1String("  1 234,567 ")), std::optional<qint64>(123457));
+    EXPECT_EQ(parseAmount(QLatin1String("12,3x")), std::nullopt);
+}
+
 TEST(FormatAmount, WritesDecimalCommaAndTwoDecimals)
 {
     const struct {

@@ -1,6 +1,8 @@
 // Amount parser and formatter: whatever the parser accepts, the formatter
 // writes and the parser reads back; every amount of fifteen integer digits
-// is written and read back exactly.
+// is written and read back exactly. A view of the text and the bytes taken
+// as Latin-1 characters (as data files' values are parsed) read exactly as
+// the text does.
 #include "FuzzCheck.h"
 #include "core/Amount.h"
 
@@ -22,6 +24,9 @@ constexpr qint64 kMaxGrosze = Q_INT64_C(99999999999999999);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    check(parseAmount(QStringView(text)) == parseAmount(text));
+    const QLatin1String bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    check(parseAmount(bytes) == parseAmount(QString(bytes)));
     if (const std::optional<qint64> g = parseAmount(text)) {
         check(*g >= -kMaxGrosze && *g <= kMaxGrosze);
         const QString written = formatAmount(*g);

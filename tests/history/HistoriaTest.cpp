@@ -87,6 +87,19 @@ TEST(PlikHistorii, SumAddsWhatWasPaidNotTheInvoiceGross)
         kUkladPrzelewu);
     ASSERT_EQ(p.stan(), PlikHistorii::Stan::Ok);
     EXPECT_EQ(sumaKwot(p, wszystkieRekordy(p)), 100000 + 2000 + 125);
+
+    // Paid values with blanks only the encodings know: a no-break space in
+    // Windows-1250 and in UTF-8 groups thousands, as the amount reader has it.
+    Przelew grupy = przelew(QStringLiteral("D"), QStringLiteral("2026-01-05"), QStringLiteral("5000,00"));
+    grupy.splacono = QStringLiteral("1\u00A0234,50");
+    const PlikHistorii cp1250 = PlikHistorii::zBajtow(toCp1250(liniaPrzelewu(grupy)), kUkladPrzelewu);
+    ASSERT_EQ(cp1250.liczbaRekordow(), 1);
+    EXPECT_FALSE(cp1250.utf8());
+    EXPECT_EQ(sumaKwot(cp1250, wszystkieRekordy(cp1250)), 123450);
+    const PlikHistorii utf8 = PlikHistorii::zBajtow(liniaPrzelewu(grupy).toUtf8(), kUkladPrzelewu);
+    ASSERT_EQ(utf8.liczbaRekordow(), 1);
+    EXPECT_TRUE(utf8.utf8());
+    EXPECT_EQ(sumaKwot(utf8, wszystkieRekordy(utf8)), 123450);
 }
 
 TEST(PlikHistorii, DecodesWindows1250AndUtf8)

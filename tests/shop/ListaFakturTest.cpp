@@ -1,7 +1,10 @@
 #include "shop/ListaFaktur.h"
 
+#include "core/Amount.h"
+
 #include "DrzewoFaktur.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace remitto;
@@ -115,6 +118,46 @@ TEST_F(ListaFakturTest, VatRatesInCapitalsAndATinyRestCountAsNothing)
     EXPECT_EQ(vatPozycji(81301, QStringLiteral("23")), 18699);
     EXPECT_EQ(vatPozycji(10000, QStringLiteral(" zw ")), 0);
     EXPECT_EQ(vatPozycji(10000, QStringLiteral("0")), 0);
+}
+
+TEST_F(ListaFakturTest, EveryFileIsReadWholeWhateverItsSizeAndEveryRateAsWritten)
+{
+    // Files are read one after another through one buffer: a long file, a
+    // short one after it, a folder that only has an invoice's name, and
+    // rates in every form the shop program or a user may leave.
+    numeracja(QStringLiteral("20"), {4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    QList<QStringList> dlugie;
+    for (int i = 0; i < 100; ++i)
+        dlugie.append(pozycja(QStringLiteral("10.00"), QStringLiteral("1"), QStringLiteral("10.00"), QStringLiteral("23"),
+                              QStringLiteral("12.30")));
+    DrzewoFaktur::faktura(fz(1, 1), naglowek(fz(1, 1)), dlugie);
+    faktura(1, 2);
+    ASSERT_TRUE(QDir().mkpath(dir.file(wFirmie(QStringLiteral("Faktury/") + fz(1, 3)))));
+    const QStringList stawki = {QStringLiteral("023"), QStringLiteral("5"), QStringLiteral(" 8 "), QStringLiteral("8%"),
+                                QStringLiteral("7,5"), QStringLiteral("zw"), QStringLiteral("NP"), QString(),
+                                QStringLiteral("00"), QStringLiteral("1000"), QStringLiteral("x")};
+    QList<QStringList> rozne;
+    qint64 vat = 0;
+    for (const QString& s : stawki) {
+        rozne.append(pozycja(QStringLiteral("33.33"), QStringLiteral("1"), QStringLiteral("33.33"), s, QStringLiteral("40.00")));
+        vat += vatPozycji(3333, s);
+    }
+    DrzewoFaktur::faktura(fz(1, 4), naglowek(fz(1, 4)), rozne);
+
+    const WynikListy w = wczytaj(RodzajListy::Wszystkie, 1);
+    ASSERT_EQ(w.wiersze.size(), 4);
+    EXPECT_EQ(w.wiersze[0][kol::Netto], QStringLiteral("1000,00"));
+    EXPECT_EQ(w.wiersze[0][kol::Vat], QStringLiteral("230,00"));
+    EXPECT_EQ(w.wiersze[0][kol::Brutto], QStringLiteral("1230,00"));
+    EXPECT_EQ(w.wiersze[1][kol::Brutto], QStringLiteral("1000,00"));
+    EXPECT_EQ(w.wiersze[1][kol::Nazwa], QStringLiteral("Kowalski"));
+    EXPECT_EQ(w.wiersze[1][kol::Plik], fz(1, 2));
+    EXPECT_EQ(w.wiersze[2][kol::Nazwa], QStringLiteral("Brak faktury o tym numerze"));
+    EXPECT_EQ(w.wiersze[2][kol::Plik], fz(1, 3));
+    // 23 % of 33.33 is 7.67, 5 % 1.67, 8 % 2.67 (twice), 7.5 % 2.50, 1000 % 333.30.
+    EXPECT_EQ(vat, 767 + 167 + 267 + 267 + 250 + 33330);
+    EXPECT_EQ(w.wiersze[3][kol::Vat], formatAmount(vat));
+    EXPECT_EQ(w.plikow, 4);
 }
 
 TEST_F(ListaFakturTest, MonthSelectionsOfEachAction)

@@ -201,3 +201,28 @@ TEST(DrzewoKramix, FindsFoldersAndFilesWhoseLetterCaseDiffers)
     EXPECT_EQ(DrzewoKramix(t.kramix(), QStringLiteral("..")).folderFirmy(), QString());
     EXPECT_EQ(DrzewoKramix(t.kramix(), QStringLiteral("INNA")).folderFirmy(), QString());
 }
+
+TEST(PlikiKramix, InvoiceFileNamesHaveTheirFixedForm)
+{
+    const struct {
+        const char* rr;
+        int miesiac;
+        int numer;
+        const char* nazwa;
+    } przypadki[] = {
+        {"20", 7, 1, "Fz200700001.dat"},
+        {"26", 12, 99999, "Fz261299999.dat"},
+        {"00", 1, 12345, "Fz000112345.dat"},
+    };
+    for (const auto& p : przypadki) {
+        const QString nazwa = nazwaPlikuFaktury(QString::fromLatin1(p.rr), p.miesiac, p.numer);
+        EXPECT_EQ(nazwa, QString::fromLatin1(p.nazwa));
+        EXPECT_TRUE(czyNazwaFaktury(nazwa)) << p.nazwa;
+        char bajty[15];
+        nazwaPlikuFaktury(bajty, QString::fromLatin1(p.rr), p.miesiac, p.numer);
+        EXPECT_EQ(QByteArray(bajty, 15), QByteArray(p.nazwa));
+    }
+    for (const char* zla : {"Fz2007000001.dat", "Fx200700001.dat", "Fz20070000a.dat", "Fz200700001.txt", "../200700001.dat"})
+        EXPECT_FALSE(czyNazwaFaktury(QString::fromLatin1(zla))) << zla;
+    EXPECT_TRUE(czyNazwaFaktury(QStringLiteral("FZ200700001.DAT")));
+}
