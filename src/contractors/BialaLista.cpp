@@ -3,8 +3,15 @@
 #include "contractors/BialaListaDane.h"
 #include "core/Nip.h"
 
-#include <QCryptographicHash>
 #include <QtEndian>
+
+// The low-level SHA-512 calls are the fastest on a 128-byte input (no
+// provider look-up per call); OpenSSL marks them deprecated but keeps them
+// unless built or compiled without them (OPENSSL_NO_DEPRECATED), where a
+// reused digest context serves instead.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include <openssl/evp.h>
+#include <openssl/sha.h>
 
 #include <algorithm>
 #include <array>
@@ -33,15 +40,6 @@ QString opisWyniku(WynikBialejListy wynik)
 
 namespace {
 
-void naHex(QByteArrayView bajty, char* hex)
-{
-    static constexpr char cyfry[] = "0123456789abcdef";
-    for (qsizetype i = 0; i < bajty.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bajty[i]);
-        hex[2 * i] = cyfry[b >> 4];
-        hex[2 * i + 1] = cyfry[b & 15];
-    }
-}
 
 constexpr auto kWartosciHex = [] {
     std::array<signed char, 256> t{};
@@ -81,19 +79,94 @@ bool sameCyfry(const QByteArray& t)
 
 } // namespace
 
+namespace {
+
+// The two lower-case hex digits of every byte value.
+constexpr auto kParyHex = [] {
+    std::array<std::array<char, 2>, 256> t{};
+    constexpr char cyfry[] = "0123456789abcdef";
+    for (size_t b = 0; b < 256; ++b)
+        t[b] = {cyfry[b >> 4], cyfry[b & 15]};
+    return t;
+}();
+
+void naHex(const unsigned char (&skrot)[SHA512_DIGEST_LENGTH], char* hex)
+{
+    for (size_t i = 0; i < SHA512_DIGEST_LENGTH; ++i)
+        std::memcpy(hex + 2 * i, kParyHex[skrot[i]].data(), 2);
+}
+
+// SHA-512 of one piece of memory at a time, with no allocation per call.
+#if !defined(OPENSSL_NO_DEPRECATED_3_0)
+class Sha512 {
+public:
+    bool skrot(const char* p, size_t n, unsigned char (&wynik)[SHA512_DIGEST_LENGTH])
+    {
+        SHA512_CTX c;
+        return SHA512_Init(&c) == 1 && SHA512_Update(&c, p, n) == 1 && SHA512_Final(wynik, &c) == 1;
+    }
+};
+#else
+const EVP_MD* algorytmSha512()
+{
+    static EVP_MD* const md = EVP_MD_fetch(nullptr, "SHA512", nullptr);
+    return md;
+}
+
+class Sha512 {
+public:
+    Sha512() : m_ctx(EVP_MD_CTX_new()) {}
+    ~Sha512() { EVP_MD_CTX_free(m_ctx); }
+    Sha512(const Sha512&) = delete;
+    Sha512& operator=(const Sha512&) = delete;
+
+    bool skrot(const char* p, size_t n, unsigned char (&wynik)[SHA512_DIGEST_LENGTH])
+    {
+        unsigned int dlugosc = 0;
+        return m_ctx && algorytmSha512() && EVP_DigestInit_ex2(m_ctx, algorytmSha512(), nullptr) == 1
+            && EVP_DigestUpdate(m_ctx, p, n) == 1 && EVP_DigestFinal_ex(m_ctx, wynik, &dlugosc) == 1;
+    }
+
+private:
+    EVP_MD_CTX* m_ctx;
+};
+#endif
+
+} // namespace
+
+bool skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb, int transformacje, char (&hex)[128])
+{
+    // date + NIP + account is 44 bytes in a flat file; anything longer is hashed from the heap.
+    char krotki[64];
+    QByteArray dlugi;
+    const qsizetype n = data.size() + nip.size() + nrb.size();
+    char* para = krotki;
+    if (n > qsizetype(sizeof krotki)) {
+        dlugi.resize(n);
+        para = dlugi.data();
+    }
+    std::memcpy(para, data.data(), size_t(data.size()));
+    std::memcpy(para + data.size(), nip.data(), size_t(nip.size()));
+    std::memcpy(para + data.size() + nip.size(), nrb.data(), size_t(nrb.size()));
+
+    Sha512 sha;
+    unsigned char skrot[SHA512_DIGEST_LENGTH];
+    if (!sha.skrot(para, size_t(n), skrot))
+        return false;
+    naHex(skrot, hex);
+    for (int i = 1; i < transformacje; ++i) {
+        if (!sha.skrot(hex, sizeof hex, skrot))
+            return false;
+        naHex(skrot, hex);
+    }
+    return true;
+}
+
 QByteArray skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb, int transformacje)
 {
-    QCryptographicHash h(QCryptographicHash::Sha512);
     char hex[128];
-    h.addData(data);
-    h.addData(nip);
-    h.addData(nrb);
-    naHex(h.resultView(), hex);
-    for (int i = 1; i < transformacje; ++i) {
-        h.reset();
-        h.addData(QByteArrayView(hex, 128));
-        naHex(h.resultView(), hex);
-    }
+    if (!skrotPary(data, nip, nrb, transformacje, hex))
+        return {};
     return QByteArray(hex, 128);
 }
 

@@ -26,7 +26,8 @@ namespace {
 using test::TempFolder;
 using W = WynikBialejListy;
 
-// Hashes computed once by other code (Python's hashlib) for the pairs below.
+// Hashes computed once by other code (Python's hashlib, and again as chains of
+// `printf %s ... | sha512sum`) for the pairs below.
 constexpr char kA1[] = "5882f7f5aeae235076821878fb5a80055baab85b28dd6d23aeb957d36b5c7dfa"
                        "55908b0925ec147b9de87d43b37dde7c9d231d5ebb97409e3c1644675ecf472d";
 constexpr char kA3[] = "b2438876e0c19e149cdc99914c328cf1d3035e3d79238b85e80cb403013af246"
@@ -50,8 +51,12 @@ TEST(BialaLista, PairHashMatchesIndependentlyComputedValues)
         {"20261210", "1132854707", "XX102055551234XXXXXXXXXXXX", 3, kC3},
         {"20190927", "1234563218", "12345678901234567890123456", 5000, kD5000},
     };
-    for (const Przypadek& p : tabela)
+    for (const Przypadek& p : tabela) {
         EXPECT_EQ(skrotPary(p.data, p.nip, p.nrb, p.n), QByteArray(p.skrot)) << p.nip << " x" << p.n;
+        char hex[128];
+        ASSERT_TRUE(skrotPary(p.data, p.nip, p.nrb, p.n, hex));
+        EXPECT_EQ(QByteArray(hex, 128), QByteArray(p.skrot)) << p.nip << " x" << p.n;
+    }
 }
 
 TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
