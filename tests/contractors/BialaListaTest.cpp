@@ -73,7 +73,7 @@ TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
 
 TEST(BialaLista, PrefixesSortAsStdSortDoes)
 {
-    for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(5000), size_t(300000)}) {
+    for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(4096), size_t(5000), size_t(300000)}) {
         DuzyWektor<quint64> v(n);
         for (size_t i = 0; i < n; ++i)  // random, with runs of equal values and equal top bytes
             v[i] = i % 7 == 0 ? quint64(i % 3) : QRandomGenerator::global()->generate64() >> (i % 5 == 0 ? 20 : 0);
