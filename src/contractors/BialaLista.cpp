@@ -180,18 +180,19 @@ bool samoHex(const char* p, qsizetype n)
 {
     qsizetype i = 0;
 #if defined(__SSE2__)
-    __m128i zle = _mm_setzero_si128();
-    const __m128i przed0 = _mm_set1_epi8('0' - 1), po9 = _mm_set1_epi8('9' + 1);
-    const __m128i przedA = _mm_set1_epi8('a' - 1), poF = _mm_set1_epi8('f' + 1), male = _mm_set1_epi8(0x20);
+    // Unsigned "c - '0' < 10" and "(c | 0x20) - 'a' < 6" as signed compares
+    // after moving the ranges down by 0x80.
+    __m128i dobre = _mm_set1_epi8(-1);
+    const __m128i doCyfry = _mm_set1_epi8(char(0x80 - '0')), granicaCyfry = _mm_set1_epi8(char(0x80 + 10));
+    const __m128i doLitery = _mm_set1_epi8(char(0x80 - 'a')), granicaLitery = _mm_set1_epi8(char(0x80 + 6));
+    const __m128i male = _mm_set1_epi8(0x20);
     for (; i + 16 <= n; i += 16) {
-        // Bytes from 0x80 up compare as negative and fail both ranges.
         const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i cyfra = _mm_and_si128(_mm_cmpgt_epi8(c, przed0), _mm_cmplt_epi8(c, po9));
-        const __m128i m = _mm_or_si128(c, male);  // 'A'-'F' read as 'a'-'f'
-        const __m128i litera = _mm_and_si128(_mm_cmpgt_epi8(m, przedA), _mm_cmplt_epi8(m, poF));
-        zle = _mm_or_si128(zle, _mm_andnot_si128(_mm_or_si128(cyfra, litera), _mm_set1_epi8(-1)));
+        const __m128i cyfra = _mm_cmplt_epi8(_mm_add_epi8(c, doCyfry), granicaCyfry);
+        const __m128i litera = _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(c, male), doLitery), granicaLitery);
+        dobre = _mm_and_si128(dobre, _mm_or_si128(cyfra, litera));
     }
-    if (_mm_movemask_epi8(zle) != 0)
+    if (_mm_movemask_epi8(dobre) != 0xFFFF)
         return false;
 #endif
     int wynik = 0;

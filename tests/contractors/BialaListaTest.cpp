@@ -71,6 +71,25 @@ TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
     EXPECT_EQ(kontoZamaskowane("61102055551234000000000987", kMaska), QByteArray("XX102055551234XXXXXXXXXXXX"));
 }
 
+TEST(BialaLista, AHashIsTakenOnlyWhenEveryCharacterIsAHexDigit)
+{
+    const QByteArray wzor = QByteArray(kA1).toUpper();
+    quint64 prefiks = 0;
+    ASSERT_TRUE(prefiksSkrotu(wzor, &prefiks));
+    EXPECT_EQ(prefiks, 0x5882f7f5aeae2350ULL);
+    // Every byte value at a place read sixteen at a time, at the first prefix
+    // digit and in the tail.
+    for (const qsizetype gdzie : {qsizetype(0), qsizetype(37), qsizetype(127)}) {
+        for (int c = 0; c < 256; ++c) {
+            QByteArray h = wzor;
+            h[gdzie] = char(c);
+            const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+            EXPECT_EQ(prefiksSkrotu(h, &prefiks), hex) << gdzie << ' ' << c;
+        }
+    }
+    EXPECT_FALSE(prefiksSkrotu(wzor.left(127), &prefiks));
+}
+
 TEST(BialaLista, PrefixesSortAsStdSortDoes)
 {
     for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(4096), size_t(5000), size_t(300000)}) {
