@@ -49,6 +49,14 @@ double czasWatku()
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
+// CPU time of the whole process in seconds (every thread).
+double czasProcesu()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
 // SHA-512 of 128-byte inputs a second on one core, as `openssl speed` reports
 // it (the best of `razy` runs); 0 when it cannot be run or read.
 double opensslSpeed(int razy)
@@ -170,12 +178,16 @@ int main(int argc, char** argv)
     for (int i = 0; i < kontrahenci; ++i)
         pary.append({nip(i), konto(i)});
     t.restart();
+    const double cpuPrzed = czasProcesu();
     const QList<WynikBialejListy> wyniki = znowu.sprawdz(pary);
     const qint64 msPar = t.elapsed();
+    const double cpuPar = czasProcesu() - cpuPrzed;
     const qsizetype oczekiwane = (std::clamp(kontrahenci, 0, 1000) + 9) / 10;  // every tenth of the first 1,000
     const auto czynni = std::count(wyniki.begin(), wyniki.end(), WynikBialejListy::Czynny);
     out << kontrahenci << " contractors on " << std::thread::hardware_concurrency() << " cores: " << msPar
-        << " ms, " << czynni << " active (expected " << oczekiwane << ")\n";
+        << " ms (CPU time " << QString::number(cpuPar, 'f', 1) << " s, so about "
+        << QString::number(cpuPar / std::max(1u, std::thread::hardware_concurrency()), 'f', 1)
+        << " s on idle cores), " << czynni << " active (expected " << oczekiwane << ")\n";
 
     // One core's chain against openssl speed, both in CPU time, the best of several runs.
     const double openssl = opensslSpeed(3);
