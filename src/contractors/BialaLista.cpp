@@ -220,9 +220,46 @@ quint64 osiemCyfrHex(const char* p)
 
 } // namespace
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+namespace {
+
+// The same check 32 characters at a time, on processors that have AVX2.
+__attribute__((target("avx2"))) bool samoHex128Avx2(const char* p)
+{
+    __m256i dobre = _mm256_set1_epi8(-1);
+    const __m256i doCyfry = _mm256_set1_epi8(char(0x80 - '0')), granicaCyfry = _mm256_set1_epi8(char(0x80 + 10));
+    const __m256i doLitery = _mm256_set1_epi8(char(0x80 - 'a')), granicaLitery = _mm256_set1_epi8(char(0x80 + 6));
+    const __m256i male = _mm256_set1_epi8(0x20);
+    for (int i = 0; i < 128; i += 32) {
+        const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
+        const __m256i cyfra = _mm256_cmpgt_epi8(granicaCyfry, _mm256_add_epi8(c, doCyfry));
+        const __m256i litera = _mm256_cmpgt_epi8(granicaLitery, _mm256_add_epi8(_mm256_or_si256(c, male), doLitery));
+        dobre = _mm256_and_si256(dobre, _mm256_or_si256(cyfra, litera));
+    }
+    return _mm256_movemask_epi8(dobre) == -1;
+}
+
+const bool kAvx2 = [] {
+    __builtin_cpu_init();  // may run before the compiler's own start-up code
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+
+bool samoHex128(const char* p)
+{
+    return kAvx2 ? samoHex128Avx2(p) : samoHex(p, 128);
+}
+
+} // namespace
+#else
+namespace {
+bool samoHex128(const char* p) { return samoHex(p, 128); }
+} // namespace
+#endif
+
 bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
 {
-    if (hex.size() != 128 || !samoHex(hex.data(), 128))
+    if (hex.size() != 128 || !samoHex128(hex.data()))
         return false;
     *prefiks = (osiemCyfrHex(hex.data()) << 32) | osiemCyfrHex(hex.data() + 8);
     return true;
