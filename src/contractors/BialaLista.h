@@ -30,7 +30,11 @@ QString opisWyniku(WynikBialejListy wynik);
 
 /// Lower-case hex (128 characters) of SHA-512 applied `transformacje` times to
 /// date + NIP + NRB, each time over the hex text of the previous result.
+/// Empty only when the hashing library fails.
 QByteArray skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb, int transformacje);
+/// The same into `hex`, with no allocation along the chain; false when the
+/// hashing library fails.
+bool skrotPary(QByteArrayView data, QByteArrayView nip, QByteArrayView nrb, int transformacje, char (&hex)[128]);
 
 /// The first 16 hex digits of a hash as a number (either case); false when
 /// the text is not a hash (128 hex digits).

@@ -26,7 +26,8 @@ namespace {
 using test::TempFolder;
 using W = WynikBialejListy;
 
-// Hashes computed once by other code (Python's hashlib) for the pairs below.
+// Hashes computed once by other code (Python's hashlib, and again as chains of
+// `printf %s ... | sha512sum`) for the pairs below.
 constexpr char kA1[] = "5882f7f5aeae235076821878fb5a80055baab85b28dd6d23aeb957d36b5c7dfa"
                        "55908b0925ec147b9de87d43b37dde7c9d231d5ebb97409e3c1644675ecf472d";
 constexpr char kA3[] = "b2438876e0c19e149cdc99914c328cf1d3035e3d79238b85e80cb403013af246"
@@ -50,8 +51,12 @@ TEST(BialaLista, PairHashMatchesIndependentlyComputedValues)
         {"20261210", "1132854707", "XX102055551234XXXXXXXXXXXX", 3, kC3},
         {"20190927", "1234563218", "12345678901234567890123456", 5000, kD5000},
     };
-    for (const Przypadek& p : tabela)
+    for (const Przypadek& p : tabela) {
         EXPECT_EQ(skrotPary(p.data, p.nip, p.nrb, p.n), QByteArray(p.skrot)) << p.nip << " x" << p.n;
+        char hex[128];
+        ASSERT_TRUE(skrotPary(p.data, p.nip, p.nrb, p.n, hex));
+        EXPECT_EQ(QByteArray(hex, 128), QByteArray(p.skrot)) << p.nip << " x" << p.n;
+    }
 }
 
 TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
@@ -66,9 +71,28 @@ TEST(BialaLista, MaskFitsOnItsDigitsAndKeepsTheAccountWhereItSaysY)
     EXPECT_EQ(kontoZamaskowane("61102055551234000000000987", kMaska), QByteArray("XX102055551234XXXXXXXXXXXX"));
 }
 
+TEST(BialaLista, AHashIsTakenOnlyWhenEveryCharacterIsAHexDigit)
+{
+    const QByteArray wzor = QByteArray(kA1).toUpper();
+    quint64 prefiks = 0;
+    ASSERT_TRUE(prefiksSkrotu(wzor, &prefiks));
+    EXPECT_EQ(prefiks, 0x5882f7f5aeae2350ULL);
+    // Every byte value at a place read sixteen at a time, at the first prefix
+    // digit and in the tail.
+    for (const qsizetype gdzie : {qsizetype(0), qsizetype(37), qsizetype(127)}) {
+        for (int c = 0; c < 256; ++c) {
+            QByteArray h = wzor;
+            h[gdzie] = char(c);
+            const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+            EXPECT_EQ(prefiksSkrotu(h, &prefiks), hex) << gdzie << ' ' << c;
+        }
+    }
+    EXPECT_FALSE(prefiksSkrotu(wzor.left(127), &prefiks));
+}
+
 TEST(BialaLista, PrefixesSortAsStdSortDoes)
 {
-    for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(5000), size_t(300000)}) {
+    for (const size_t n : {size_t(0), size_t(1), size_t(47), size_t(4096), size_t(5000), size_t(300000)}) {
         DuzyWektor<quint64> v(n);
         for (size_t i = 0; i < n; ++i)  // random, with runs of equal values and equal top bytes
             v[i] = i % 7 == 0 ? quint64(i % 3) : QRandomGenerator::global()->generate64() >> (i % 5 == 0 ? 20 : 0);
