@@ -125,8 +125,9 @@ private:
     // Package area actions (frmPrzelewBPaczkiAkcje.cpp)
     void polaczPaczki();
     bool filtrSiatekPaczek(QObject* watched, QEvent* event);
-    QString statusWidoku() const;
-    void ustawStatus(const QString& status);
+    /// The package shown takes a state; the label and the frame's title show it.
+    void ustawStatus(StanPaczki stan);
+    void pokazStatus();
     void przygotujWidok();
     void wypelnijWidok(QList<Przelew> rekordy, bool koloruj);
     void przeliczRazem();
@@ -137,6 +138,7 @@ private:
     void doPaczki();
     void zmienMiesiac();
     ListaPaczek odswiezListePaczek();
+    void pokazListePaczek(QList<WierszPaczki> paczki);
     void sortujPaczki();
     void usunRekordZPaczki();
     void usunWskazanaPaczke();
@@ -225,6 +227,12 @@ private:
     std::optional<WpisPrzelewu> m_przekazany;
     /// The records shown in the package view, in the order of its rows.
     QList<Przelew> m_rekordyWidoku;
+    /// The month's packages in the order of the package list's rows.
+    QList<WierszPaczki> m_paczkiMiesiaca;
+    /// The state of the package shown, and its value as the label shows it
+    /// (a record's value that is neither state is shown as it is).
+    StanPaczki m_stanWidoku = StanPaczki::Otwarta;
+    QString m_napisStanu = kOtwarta;
 };
 
 } // namespace remitto

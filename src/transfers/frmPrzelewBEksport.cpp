@@ -161,7 +161,7 @@ void frmPrzelewB::usunZEcorponet()
     pokazEksport();
     przygotujWidok();
     Label3->clear();
-    ustawStatus(Label31->text());
+    pokazStatus();
 }
 
 } // namespace remitto

@@ -9,9 +9,11 @@
 #include "core/Session.h"
 #include "transfers/Paczki.h"
 #include "transfers/frmBialaListaPytanie.h"
+#include "core/PorzadekOgolny.h"
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/RekordyWSiatce.h"
 #include "ui/PostepKopii.h"
 
 #include <QEvent>
@@ -33,8 +35,8 @@ const QColor kJasnoczerwony(0xFF, 0xC0, 0xC0);  // paid cell of an added row
 const QColor kZielony(0x00, 0xFF, 0x00);        // gross cells of a package shown
 const QColor kCzerwony(0xFF, 0x00, 0x00);       // paid cells of a package shown
 
-constexpr int kKolumnaBrutto = 6;
-constexpr int kKolumnaSplacono = 9;
+// Columns of the month's package list.
+enum KolumnaListyPaczek : int { kListaSciezka = 1 };
 
 QDate dzienZDaty(const QString& ddmmrrrr)
 {
@@ -95,16 +97,18 @@ bool frmPrzelewB::filtrSiatekPaczek(QObject* watched, QEvent* event)
 
 // ---- The view of one package -----------------------------------------------
 
-QString frmPrzelewB::statusWidoku() const
+void frmPrzelewB::ustawStatus(StanPaczki stan)
 {
-    return Label31->text();
+    m_stanWidoku = stan;
+    m_napisStanu = tekstStanu(stan);
+    pokazStatus();
 }
 
-void frmPrzelewB::ustawStatus(const QString& status)
+void frmPrzelewB::pokazStatus()
 {
-    Label31->setText(status);
+    Label31->setText(m_napisStanu);
     Frame2->setTitle(QStringLiteral("Zawartość paczki nr ") + m_session.PlikPaczki
-                     + QStringLiteral("     Status Paczki = ") + status);
+                     + QStringLiteral("     Status Paczki = ") + m_napisStanu);
 }
 
 void frmPrzelewB::przygotujWidok()
@@ -125,8 +129,8 @@ void frmPrzelewB::wypelnijWidok(QList<Przelew> rekordy, bool koloruj)
     MSFlexGrid1->setRows(wiersze);
     if (koloruj) {
         for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
-            MSFlexGrid1->setCellBackground(r, kKolumnaBrutto, kZielony);
-            MSFlexGrid1->setCellBackground(r, kKolumnaSplacono, kCzerwony);
+            MSFlexGrid1->setCellBackground(r, kolPaczki::KwotaB, kZielony);
+            MSFlexGrid1->setCellBackground(r, kolPaczki::Splacono, kCzerwony);
         }
     }
     przeliczRazem();
@@ -134,10 +138,7 @@ void frmPrzelewB::wypelnijWidok(QList<Przelew> rekordy, bool koloruj)
 
 void frmPrzelewB::przeliczRazem()
 {
-    qint64 razem = 0;
-    for (const Przelew& p : m_rekordyWidoku)
-        razem += parseAmount(p.kwotaB).value_or(0);
-    Label3->setText(formatAmount(razem));
+    Label3->setText(formatAmount(sumaBrutto(m_rekordyWidoku)));
 }
 
 void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
@@ -146,16 +147,26 @@ void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
     m_session.NrPaczkiAktualnej = nr;
     const OdczytPaczki p = czytajPaczke(sciezka);
     wypelnijWidok(p.rekordy, true);
-    ustawStatus(p.rekordy.isEmpty() ? (p.ok() ? kOtwarta : Label31->text()) : p.rekordy.last().status);
+    if (!p.rekordy.isEmpty()) {
+        // The last record's value as it stands, also one that is neither state.
+        m_stanWidoku = stanPaczki(p.rekordy.last().status);
+        m_napisStanu = p.rekordy.last().status;
+        pokazStatus();
+    } else if (p.ok()) {
+        ustawStatus(StanPaczki::Otwarta);
+    } else {
+        pokazStatus();
+    }
     if (!p.ok())
         m_dialogs.messageBox(p.blad, QStringLiteral("Błąd"), Icon::Critical);
 }
 
 void frmPrzelewB::pokazPaczkeZListy(int wiersz)
 {
-    if (wiersz < 1 || wiersz >= MSFlexGrid2->rowCount())
+    if (wiersz < 1 || wiersz > m_paczkiMiesiaca.size())
         return;
-    pokazPaczke(MSFlexGrid2->text(wiersz, 1), MSFlexGrid2->text(wiersz, 0).toInt());
+    const WierszPaczki& w = m_paczkiMiesiaca[wiersz - 1];
+    pokazPaczke(w.sciezka, w.nr);
 }
 
 void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
@@ -174,7 +185,7 @@ void frmPrzelewB::wyczyscZawartosc()
 {
     przygotujWidok();
     Label3->clear();
-    ustawStatus(Label31->text());
+    pokazStatus();
 }
 
 // ---- Adding the entered transfer ------------------------------------------------
@@ -190,7 +201,7 @@ void frmPrzelewB::doPaczki()
     const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
     if (opisRodzaju(r).doPaczki && !potwierdzBialaLista(m_session, m_dialogs, {wpisany}, this))
         return;
-    DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, statusWidoku(), wpisany,
+    DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, tekstStanu(m_stanWidoku), wpisany,
                                       !opisRodzaju(r).doPaczki);
     if (w.wynik == WynikDodania::UszkodzonaPaczka) {
         const Answer a = m_dialogs.messageBox(
@@ -203,7 +214,7 @@ void frmPrzelewB::doPaczki()
             m_dialogs.messageBox(blad, QStringLiteral("Błąd"), Icon::Critical);
             return;
         }
-        w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, statusWidoku(), wpisany, !opisRodzaju(r).doPaczki);
+        w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, tekstStanu(m_stanWidoku), wpisany, !opisRodzaju(r).doPaczki);
     }
     m_session.PlikNumeracji = w.sciezkaNumeracji;
     switch (w.wynik) {
@@ -240,8 +251,8 @@ void frmPrzelewB::doPaczki()
     m_session.PlikPaczki = w.sciezka;
     m_session.NrPaczkiAktualnej = w.decyzja.nr;
     wypelnijWidok(w.rekordy, false);
-    MSFlexGrid1->setCellBackground(MSFlexGrid1->rowCount() - 1, kKolumnaSplacono, kJasnoczerwony);
-    ustawStatus(kOtwarta);
+    MSFlexGrid1->setCellBackground(MSFlexGrid1->rowCount() - 1, kolPaczki::Splacono, kJasnoczerwony);
+    ustawStatus(StanPaczki::Otwarta);
     m_dialogs.messageBox(QStringLiteral("Paczka została uzupełniona"),
                          QStringLiteral("Dopisanie do paczki ") + w.nn + QStringLiteral(" na  dzien "),
                          Icon::Exclamation);
@@ -250,17 +261,19 @@ void frmPrzelewB::doPaczki()
 
 // ---- The month's package list -----------------------------------------------------
 
+void frmPrzelewB::pokazListePaczek(QList<WierszPaczki> paczki)
+{
+    m_paczkiMiesiaca = std::move(paczki);
+    RekordyWSiatce<WierszPaczki>::pokaz(MSFlexGrid2, m_paczkiMiesiaca,
+                                        [](const WierszPaczki& w, int, int kolumna) { return w.komorki().value(kolumna); });
+}
+
 ListaPaczek frmPrzelewB::odswiezListePaczek()
 {
     const int biezacy = MSFlexGrid2->currentRow();
-    MSFlexGrid2->clearRows();
     const ListaPaczek lista = listaPaczek(m_session.SciezkaProgramu, txtROKA->text().trimmed().toInt(),
                                           txtMiesiac->text().trimmed().toInt());
-    QList<QStringList> wiersze;
-    wiersze.reserve(lista.wiersze.size());
-    for (const WierszPaczki& w : lista.wiersze)
-        wiersze.append(w.komorki());
-    MSFlexGrid2->setRows(wiersze);
+    pokazListePaczek(lista.wiersze);
     if (biezacy >= 1 && biezacy < MSFlexGrid2->rowCount())
         MSFlexGrid2->setCurrentCell(biezacy, 1);
     return lista;
@@ -274,7 +287,7 @@ void frmPrzelewB::zmienMiesiac()
         m_session.PlikPaczki = lista.wiersze.last().sciezka;
         m_session.NrPaczkiAktualnej = lista.wiersze.last().nr;
     }
-    ustawStatus(lista.status == kZamknieta ? kZamknieta : kOtwarta);
+    ustawStatus(lista.status == kZamknieta ? StanPaczki::Zamknieta : StanPaczki::Otwarta);
     if (MSFlexGrid2->rowCount() > 1)
         MSFlexGrid2->scrollToRow(MSFlexGrid2->rowCount() - 1);
     if (!lista.blad.isEmpty())
@@ -285,8 +298,16 @@ void frmPrzelewB::sortujPaczki()
 {
     const Answer a = m_dialogs.messageBox(QStringLiteral("Sortowanie od Ostatniej= Yes, Od Pierwszej =No "),
                                           QStringLiteral("Sortowanie"), Icon::Question, Buttons::YesNo);
-    if (MSFlexGrid2->rowCount() > 2)
-        MSFlexGrid2->sortRows(1, MSFlexGrid2->rowCount() - 1, 1, a == Answer::Yes);
+    if (m_paczkiMiesiaca.size() < 2)
+        return;
+    // The records are sorted by the package's file as the list shows it.
+    QStringList sciezki;
+    for (const WierszPaczki& w : std::as_const(m_paczkiMiesiaca))
+        sciezki.append(w.komorki().value(kListaSciezka));
+    QList<WierszPaczki> posortowane;
+    for (int i : porzadekOgolny(sciezki, a == Answer::Yes))
+        posortowane.append(m_paczkiMiesiaca[i]);
+    pokazListePaczek(std::move(posortowane));
 }
 
 // ---- Removing a record, deleting a package ----------------------------------------------
@@ -299,7 +320,7 @@ void frmPrzelewB::usunRekordZPaczki()
                              Icon::Critical);
         return;
     }
-    if (statusWidoku() != kOtwarta) {
+    if (m_stanWidoku != StanPaczki::Otwarta) {
         m_dialogs.messageBox(QStringLiteral("Ta paczka jest już zamknięta - Nie można usunąć z niej rekordu ! "),
                              QStringLiteral(" Błąd"), Icon::Critical);
         return;
@@ -350,8 +371,9 @@ void frmPrzelewB::usunRekordZPaczki()
 void frmPrzelewB::usunWskazanaPaczke()
 {
     const int wiersz = MSFlexGrid2->currentRow();
-    if (wiersz < 1)
+    if (wiersz < 1 || wiersz > m_paczkiMiesiaca.size())
         return;
+    const WierszPaczki paczka = m_paczkiMiesiaca[wiersz - 1];
     const Answer a = m_dialogs.messageBox(QStringLiteral("Czy napewno chcesz usunąć wskazaną paczkę z aktualnych wpisów ?"),
                                           QStringLiteral("Pytanie"), Icon::Question, Buttons::OkCancel);
     if (a != Answer::Ok)
@@ -360,14 +382,14 @@ void frmPrzelewB::usunWskazanaPaczke()
         m_dialogs.messageBox(QStringLiteral("Paczka zamknieta i wysłana do Ecorponet - nie można usunąć!"),
                              QStringLiteral(" Bład !"), Icon::Critical);
     };
-    if (MSFlexGrid2->text(wiersz, 8) == kZamknieta) {
+    if (paczka.status == kZamknieta) {
         zamknieta();
         return;
     }
     if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
         return;
     QString blad;
-    switch (usunPaczke(MSFlexGrid2->text(wiersz, 1), &blad)) {
+    switch (usunPaczke(paczka.sciezka, &blad)) {
     case WynikUsunieciaPaczki::Zamknieta:
         zamknieta();
         return;
@@ -392,7 +414,7 @@ void frmPrzelewB::usunWskazanaPaczke()
         m_session.PlikPaczki = ostatnia->sciezka;
         m_session.NrPaczkiAktualnej = ostatnia->nr;
     }
-    ustawStatus(ostatnia && ostatnia->status == kZamknieta ? kZamknieta : kOtwarta);
+    ustawStatus(ostatnia && ostatnia->status == kZamknieta ? StanPaczki::Zamknieta : StanPaczki::Otwarta);
     m_dialogs.messageBox(QStringLiteral(" Paczkę usunięto !"), QStringLiteral("Pytanie"), Icon::Information);
 }
 
@@ -402,7 +424,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
 {
     if (wiersz < 1 || wiersz > m_rekordyWidoku.size())
         return;
-    if (statusWidoku() != kOtwarta) {
+    if (m_stanWidoku != StanPaczki::Otwarta) {
         m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
                                             "zaimportowaniu "),
                              QStringLiteral(" Paczka zamknieta"), Icon::Critical);
@@ -410,25 +432,25 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     }
     if (!kolumnaEdytowalna(kolumna))
         return;
-    const QString wartosc = MSFlexGrid1->text(wiersz, kolumna);
+    const QString wartosc = m_rekordyWidoku[wiersz - 1].wierszSiatki(wiersz).value(kolumna);
     const QString poz = QString::number(wiersz);
     QString prompt;
     QString tytul;
     switch (kolumna) {
-    case 1:
-    case 2:
+    case kolPaczki::Nazwa:
+    case kolPaczki::Imie:
         prompt = QStringLiteral("Wpisz nową nazwę Kontrahenta!\n.Aktualna nazwa Kontrahenta = ") + wartosc;
         tytul = QStringLiteral(" Zmiana Kontrahenta poz.") + poz;
         break;
-    case 3:
+    case kolPaczki::Konto:
         prompt = QStringLiteral("Wpisz nową nowe konto!\n.Aktualny nr Konta = ") + wartosc;
         tytul = QStringLiteral(" Zmiana Konta poz.") + poz;
         break;
-    case 4:
+    case kolPaczki::KwotaN:
         prompt = QStringLiteral("Wpisz nową kwote netto!\n") + wartosc;
         tytul = QStringLiteral(" Zmiana kwoty netto.") + poz;
         break;
-    case 5:
+    case kolPaczki::Vat:
         prompt = QStringLiteral("Wpisz nową stawke VAT !\n") + wartosc;
         tytul = QStringLiteral(" Zmiana stawki VATa poz.") + poz;
         break;
@@ -457,7 +479,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     case WynikEdycji::Zmieniono:
         break;
     case WynikEdycji::Zamknieta:
-        ustawStatus(kZamknieta);
+        ustawStatus(StanPaczki::Zamknieta);
         m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
                                             "zaimportowaniu "),
                              QStringLiteral(" Paczka zamknieta"), Icon::Critical);
