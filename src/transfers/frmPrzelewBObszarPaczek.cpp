@@ -1,33 +1,33 @@
-// Transfer window: the actions of the package area. Adding the entered
-// transfer, listing and sorting the month's packages, showing one package,
-// removing a record, deleting a package, clearing the view and editing the
-// package shown cell by cell. The rules live in Paczki.h; this file reads the
-// controls, asks and shows.
-#include "transfers/frmPrzelewB.h"
+// The package area of the transfer window: the package shown and the
+// month's packages, kept as records and shown through the grids' row source.
+// The rules live in Paczki.h; this file reads the controls, asks and shows.
+#include "transfers/frmPrzelewBObszarPaczek.h"
 
 #include "core/Amount.h"
+#include "core/PorzadekOgolny.h"
 #include "core/Session.h"
 #include "transfers/Paczki.h"
-#include "transfers/frmBialaListaPytanie.h"
-#include "core/PorzadekOgolny.h"
 #include "transfers/Przelew.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
-#include "ui/RekordyWSiatce.h"
+#include "ui/Kontrolki.h"
 #include "ui/PostepKopii.h"
+#include "ui/RekordyWSiatce.h"
 
 #include <QEvent>
-#include <QFileInfo>
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
+#include <tuple>
 #include <utility>
 
 namespace remitto {
+
+using namespace kontrolki;
 
 namespace {
 
@@ -38,110 +38,179 @@ const QColor kCzerwony(0xFF, 0x00, 0x00);       // paid cells of a package shown
 // Columns of the month's package list.
 enum KolumnaListyPaczek : int { kListaSciezka = 1 };
 
-QDate dzienZDaty(const QString& ddmmrrrr)
-{
-    return QDate::fromString(ddmmrrrr, QStringLiteral("dd-MM-yyyy"));
-}
 
 } // namespace
 
-void frmPrzelewB::polaczPaczki()
+ObszarPaczek::ObszarPaczek(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QGroupBox(QStringLiteral("Zawartość paczki nr "), parent), m_session(session), m_dialogs(dialogs)
 {
-    const auto wlacz = [this](const char* nazwa, void (frmPrzelewB::*akcja)()) {
-        auto* b = findChild<QPushButton*>(QString::fromLatin1(nazwa));
-        b->setEnabled(true);
-        connect(b, &QPushButton::clicked, this, akcja);
-    };
-    wlacz("cmdDoPaczki", &frmPrzelewB::doPaczki);
-    wlacz("cmdUsunRekord", &frmPrzelewB::usunRekordZPaczki);
-    wlacz("CmdUsunpaczke", &frmPrzelewB::usunWskazanaPaczke);
-    wlacz("CmdWyczyscM1", &frmPrzelewB::wyczyscZawartosc);
-    wlacz("cmdZmien", &frmPrzelewB::zmienMiesiac);
-    wlacz("cmdSortuj", &frmPrzelewB::sortujPaczki);
+    setObjectName(QStringLiteral("Frame2"));
 
+    m_lbStan = etykieta(QStringLiteral("Otwarta"), QStringLiteral("Label31"), this);
+    m_lbRazem = etykieta(QString(), QStringLiteral("Label3"), this);
+    // The buttons, the state and the total share the line under the
+    // package's contents, so the grids get the height.
+    auto* przyciski = new QHBoxLayout;
+    m_cmdDoPaczki = przycisk(QStringLiteral("Do &Paczki"), QStringLiteral("cmdDoPaczki"), this);
+    przyciski->addWidget(m_cmdDoPaczki);
+    for (const auto& [napis, nazwa, akcja] :
+         {std::tuple{QStringLiteral("Usuń &Rekord z Paczki"), QStringLiteral("cmdUsunRekord"), &ObszarPaczek::usunRekordZPaczki},
+          std::tuple{QStringLiteral("&Usuń Paczkę"), QStringLiteral("CmdUsunpaczke"), &ObszarPaczek::usunWskazanaPaczke},
+          std::tuple{QStringLiteral("Wyczyść Zawartość"), QStringLiteral("CmdWyczyscM1"), &ObszarPaczek::wyczyscZawartosc}}) {
+        QPushButton* b = przycisk(napis, nazwa, this);
+        connect(b, &QPushButton::clicked, this, akcja);
+        przyciski->addWidget(b);
+    }
+    przyciski->addStretch(1);
+    przyciski->addWidget(etykieta(QStringLiteral("Status Paczki ="), QStringLiteral("lblStatus"), this));
+    przyciski->addWidget(m_lbStan);
+    przyciski->addSpacing(12);
+    przyciski->addWidget(etykieta(QStringLiteral("Razem kwota przelewów ="), QStringLiteral("lblRazem"), this));
+    przyciski->addWidget(m_lbRazem);
+
+    m_txtMiesiac = pole(QStringLiteral("txtMiesiac"), this, 3);
+    m_txtRok = pole(QStringLiteral("txtROKA"), this, 5);
+    auto* lista = new QHBoxLayout;
+    lista->addWidget(etykieta(QStringLiteral("Paczki miesiąca"), QStringLiteral("lblMiesiac"), this));
+    lista->addWidget(m_txtMiesiac);
+    lista->addWidget(m_txtRok);
+    QPushButton* cmdZmien = przycisk(QStringLiteral("&Zmnień"), QStringLiteral("cmdZmien"), this);
+    connect(cmdZmien, &QPushButton::clicked, this, &ObszarPaczek::zmienMiesiac);
+    lista->addWidget(cmdZmien);
+    QPushButton* cmdSortuj = przycisk(QStringLiteral("Sortuj"), QStringLiteral("cmdSortuj"), this);
+    connect(cmdSortuj, &QPushButton::clicked, this, &ObszarPaczek::sortujPaczki);
+    lista->addWidget(cmdSortuj);
+    lista->addStretch(1);
+    m_lbFolder = etykieta(QString(), QStringLiteral("lbSciezkaPaczek"), this);
+    lista->addWidget(m_lbFolder);
+
+    // The contents of one package, and the packages of the month.
+    m_siatkaPaczki = new Grid(this);
+    m_siatkaPaczki->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_siatkaPaczki->setColumns(naglowkiPaczki(), szerokosciPaczki());
+    m_siatkaPaczki->setHeaderForeground(QColor(255, 0, 0));
+    m_siatkaListy = new Grid(this);
+    m_siatkaListy->setObjectName(QStringLiteral("MSFlexGrid2"));
+    m_siatkaListy->setColumns({QStringLiteral("Nrkol"), QStringLiteral("Nazwa Paczki"), QStringLiteral("TerminSplaty"),
+                             QStringLiteral("KwotaNetto"), QStringLiteral("KwotaVat"), QStringLiteral("KwotaBrutto"),
+                             QStringLiteral("Spłacono"), QStringLiteral("DataSplaty"), QStringLiteral("StatusP"),
+                             QStringLiteral("ilPrzel")});
+    // The package's file name is the end of its path: a long data folder is
+    // cut at the front, and the sums and states stay in view.
+    m_siatkaListy->setTextElideMode(Qt::ElideLeft);
+    m_siatkaListy->setFittedWidthLimit(200);
+
+    // The grids take the height the window has to spare, and never less
+    // than a few rows each.
+    m_siatkaPaczki->setMinimumRows(6);
+    m_siatkaListy->setMinimumRows(3);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(m_siatkaPaczki, 3);
+    v->addLayout(przyciski);
+    v->addLayout(lista);
+    v->addWidget(m_siatkaListy, 2);
+    polacz();
+}
+
+
+void ObszarPaczek::polacz()
+{
     // A click shows or edits; Enter does the same from the keyboard. Moving
     // with the arrow keys only moves.
-    for (Grid* g : {MSFlexGrid1, MSFlexGrid2})
+    for (Grid* g : {m_siatkaPaczki, m_siatkaListy})
         g->viewport()->installEventFilter(this);
-    connect(MSFlexGrid2, &Grid::cellClicked, this, [this](int wiersz, int) {
+    connect(m_siatkaListy, &Grid::cellClicked, this, [this](int wiersz, int) {
         if (std::exchange(m_klikListy, false))
             pokazPaczkeZListy(wiersz);
     });
-    connect(MSFlexGrid2, &Grid::cellActivated, this, [this](int wiersz, int) { pokazPaczkeZListy(wiersz); });
-    connect(MSFlexGrid1, &Grid::cellClicked, this, [this](int wiersz, int kolumna) {
+    connect(m_siatkaListy, &Grid::cellActivated, this, [this](int wiersz, int) { pokazPaczkeZListy(wiersz); });
+    connect(m_siatkaPaczki, &Grid::cellClicked, this, [this](int wiersz, int kolumna) {
         if (std::exchange(m_klikPaczki, false))
             edytujKomorkePaczki(wiersz, kolumna);
     });
-    connect(MSFlexGrid1, &Grid::cellActivated, this, &frmPrzelewB::edytujKomorkePaczki);
-    FileList1->setEnabled(true);
-    connect(FileList1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { pokazPaczkeZPliku(item->text()); });
-    connect(FileList1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { pokazPaczkeZPliku(item->text()); });
+    connect(m_siatkaPaczki, &Grid::cellActivated, this, &ObszarPaczek::edytujKomorkePaczki);
 }
 
-bool frmPrzelewB::filtrSiatekPaczek(QObject* watched, QEvent* event)
+bool ObszarPaczek::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool paczka = watched == MSFlexGrid1->viewport();
-    if (!paczka && watched != MSFlexGrid2->viewport())
-        return false;
-    bool& klik = paczka ? m_klikPaczki : m_klikListy;
-    // The grid reports a click on press (a new cell) or on release (the
-    // current cell); the mark lasts until the release has been handled.
-    if (event->type() == QEvent::MouseButtonPress)
-        klik = true;
-    else if (event->type() == QEvent::MouseButtonRelease)
-        QTimer::singleShot(0, this, [&klik] { klik = false; });
-    return false;
+    const bool paczka = watched == m_siatkaPaczki->viewport();
+    if (paczka || watched == m_siatkaListy->viewport()) {
+        bool& klik = paczka ? m_klikPaczki : m_klikListy;
+        // The grid reports a click on press (a new cell) or on release (the
+        // current cell); the mark lasts until the release has been handled.
+        if (event->type() == QEvent::MouseButtonPress)
+            klik = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, [&klik] { klik = false; });
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ObszarPaczek::ustawMiesiac(const QString& miesiac, const QString& rok)
+{
+    m_txtMiesiac->setText(miesiac);
+    m_txtRok->setText(rok);
+}
+
+void ObszarPaczek::ustawFolder(const QString& folder)
+{
+    m_lbFolder->setText(folder);
+}
+
+void ObszarPaczek::pokazDodane(const QList<Przelew>& rekordy)
+{
+    wypelnijWidok(rekordy, false);
+    m_siatkaPaczki->setCellBackground(m_siatkaPaczki->rowCount() - 1, kolPaczki::Splacono, kJasnoczerwony);
+    ustawStatus(StanPaczki::Otwarta);
 }
 
 // ---- The view of one package -----------------------------------------------
 
-void frmPrzelewB::ustawStatus(StanPaczki stan)
+void ObszarPaczek::ustawStatus(StanPaczki stan)
 {
-    m_stanWidoku = stan;
+    m_stan = stan;
     m_napisStanu = tekstStanu(stan);
     pokazStatus();
 }
 
-void frmPrzelewB::pokazStatus()
+void ObszarPaczek::pokazStatus()
 {
-    Label31->setText(m_napisStanu);
-    Frame2->setTitle(QStringLiteral("Zawartość paczki nr ") + m_session.PlikPaczki
+    m_lbStan->setText(m_napisStanu);
+    setTitle(QStringLiteral("Zawartość paczki nr ") + m_session.PlikPaczki
                      + QStringLiteral("     Status Paczki = ") + m_napisStanu);
 }
 
-void frmPrzelewB::przygotujWidok()
+void ObszarPaczek::przygotujWidok()
 {
-    m_rekordyWidoku.clear();
-    MSFlexGrid1->setColumns(naglowkiPaczki(), szerokosciPaczki());
-    MSFlexGrid1->setHeaderForeground(kCzerwony);
+    m_rekordy.clear();
+    m_siatkaPaczki->setColumns(naglowkiPaczki(), szerokosciPaczki());
+    m_siatkaPaczki->setHeaderForeground(kCzerwony);
 }
 
-void frmPrzelewB::wypelnijWidok(QList<Przelew> rekordy, bool koloruj)
+void ObszarPaczek::wypelnijWidok(QList<Przelew> rekordy, bool koloruj)
 {
     QList<QStringList> wiersze;
     wiersze.reserve(rekordy.size());
     for (qsizetype i = 0; i < rekordy.size(); ++i)
         wiersze.append(rekordy[i].wierszSiatki(int(i + 1)));
     przygotujWidok();
-    m_rekordyWidoku = rekordy;
-    MSFlexGrid1->setRows(wiersze);
+    m_rekordy = rekordy;
+    m_siatkaPaczki->setRows(wiersze);
     if (koloruj) {
-        for (int r = 1; r < MSFlexGrid1->rowCount(); ++r) {
-            MSFlexGrid1->setCellBackground(r, kolPaczki::KwotaB, kZielony);
-            MSFlexGrid1->setCellBackground(r, kolPaczki::Splacono, kCzerwony);
+        for (int r = 1; r < m_siatkaPaczki->rowCount(); ++r) {
+            m_siatkaPaczki->setCellBackground(r, kolPaczki::KwotaB, kZielony);
+            m_siatkaPaczki->setCellBackground(r, kolPaczki::Splacono, kCzerwony);
         }
     }
     przeliczRazem();
 }
 
-void frmPrzelewB::przeliczRazem()
+void ObszarPaczek::przeliczRazem()
 {
-    Label3->setText(formatAmount(sumaBrutto(m_rekordyWidoku)));
+    m_lbRazem->setText(formatAmount(sumaBrutto(m_rekordy)));
 }
 
-void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
+void ObszarPaczek::pokazPaczke(const QString& sciezka, int nr)
 {
     m_session.PlikPaczki = sciezka;
     m_session.NrPaczkiAktualnej = nr;
@@ -149,7 +218,7 @@ void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
     wypelnijWidok(p.rekordy, true);
     if (!p.rekordy.isEmpty()) {
         // The last record's value as it stands, also one that is neither state.
-        m_stanWidoku = stanPaczki(p.rekordy.last().status);
+        m_stan = stanPaczki(p.rekordy.last().status);
         m_napisStanu = p.rekordy.last().status;
         pokazStatus();
     } else if (p.ok()) {
@@ -161,7 +230,7 @@ void frmPrzelewB::pokazPaczke(const QString& sciezka, int nr)
         m_dialogs.messageBox(p.blad, QStringLiteral("Błąd"), Icon::Critical);
 }
 
-void frmPrzelewB::pokazPaczkeZListy(int wiersz)
+void ObszarPaczek::pokazPaczkeZListy(int wiersz)
 {
     if (wiersz < 1 || wiersz > m_paczkiMiesiaca.size())
         return;
@@ -169,7 +238,7 @@ void frmPrzelewB::pokazPaczkeZListy(int wiersz)
     pokazPaczke(w.sciezka, w.nr);
 }
 
-void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
+void ObszarPaczek::pokazPaczkeZPliku(const QString& nazwaPliku)
 {
     int rok = 0, miesiac = 0, nr = 0;
     if (!rozpoznajNazwePaczki(nazwaPliku, &rok, &miesiac, &nr)) {
@@ -181,120 +250,49 @@ void frmPrzelewB::pokazPaczkeZPliku(const QString& nazwaPliku)
     pokazPaczke(sciezkaPaczki(m_session.SciezkaProgramu, rok, miesiac, nr), nr);
 }
 
-void frmPrzelewB::wyczyscZawartosc()
+void ObszarPaczek::wyczyscZawartosc()
 {
     przygotujWidok();
-    Label3->clear();
+    m_lbRazem->clear();
     pokazStatus();
-}
-
-// ---- Adding the entered transfer ------------------------------------------------
-
-void frmPrzelewB::doPaczki()
-{
-    if (!ustalKwotyWpisu())
-        return;
-    const QDate dzien = dzienZDaty(m_session.DataDzis);
-    const Rodzaj r = rodzaj();
-    if (opisRodzaju(r).doPaczki && !kontoPotwierdzone(QStringLiteral("dodać przelew do paczki")))
-        return;
-    const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
-    if (opisRodzaju(r).doPaczki && !potwierdzBialaLista(m_session, m_dialogs, {wpisany}, this))
-        return;
-    DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, tekstStanu(m_stanWidoku), wpisany,
-                                      !opisRodzaju(r).doPaczki);
-    if (w.wynik == WynikDodania::UszkodzonaPaczka) {
-        const Answer a = m_dialogs.messageBox(
-            w.blad + QStringLiteral("\nObciąć plik do ostatniego całego przelewu i dopisać nowy?"),
-            QStringLiteral("Pytanie"), Icon::Question, Buttons::YesNo);
-        if (a != Answer::Yes)
-            return;
-        QString blad;
-        if (!przytnijPaczke(w.sciezka, &blad)) {
-            m_dialogs.messageBox(blad, QStringLiteral("Błąd"), Icon::Critical);
-            return;
-        }
-        w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, tekstStanu(m_stanWidoku), wpisany, !opisRodzaju(r).doPaczki);
-    }
-    m_session.PlikNumeracji = w.sciezkaNumeracji;
-    switch (w.wynik) {
-    case WynikDodania::ZleKonto: {
-        QString tytul = QStringLiteral(" Konto nieprawidlowe");
-        if (!w.decyzja.poZamknietejWidoku)
-            tytul += QStringLiteral(" Ilość znaków =") + QString::number(txtKontoK->text().size());
-        m_dialogs.messageBox(QStringLiteral("Konto nieprawidłowe "), tytul, Icon::Critical);
-        return;
-    }
-    case WynikDodania::BrakKwoty:
-        m_dialogs.messageBox(QStringLiteral("Brak wpisanej kwoty przelewu brutto "), QStringLiteral(" Brak Kwoty"),
-                             Icon::Critical);
-        return;
-    case WynikDodania::BrakNazwy:
-        m_dialogs.messageBox(QStringLiteral(" Brak nazwy beneficjenta "), QStringLiteral(" Wpisz Nazwę"),
-                             Icon::Critical);
-        return;
-    case WynikDodania::Wplata:
-        return;
-    case WynikDodania::LimitPaczek:
-        m_dialogs.messageBox(QStringLiteral("W tym miesiącu jest już paczka nr 99 - następnej nie można założyć !"),
-                             QStringLiteral(" Błąd"), Icon::Critical);
-        return;
-    case WynikDodania::UszkodzonaPaczka:
-    case WynikDodania::BladNumeracji:
-    case WynikDodania::BladZapisu:
-        m_dialogs.messageBox(w.blad, QStringLiteral("Błąd"), Icon::Critical);
-        return;
-    case WynikDodania::Dodano:
-        break;
-    }
-
-    m_session.PlikPaczki = w.sciezka;
-    m_session.NrPaczkiAktualnej = w.decyzja.nr;
-    wypelnijWidok(w.rekordy, false);
-    MSFlexGrid1->setCellBackground(MSFlexGrid1->rowCount() - 1, kolPaczki::Splacono, kJasnoczerwony);
-    ustawStatus(StanPaczki::Otwarta);
-    m_dialogs.messageBox(QStringLiteral("Paczka została uzupełniona"),
-                         QStringLiteral("Dopisanie do paczki ") + w.nn + QStringLiteral(" na  dzien "),
-                         Icon::Exclamation);
-    zmienMiesiac();
 }
 
 // ---- The month's package list -----------------------------------------------------
 
-void frmPrzelewB::pokazListePaczek(QList<WierszPaczki> paczki)
+void ObszarPaczek::pokazListePaczek(QList<WierszPaczki> paczki)
 {
     m_paczkiMiesiaca = std::move(paczki);
-    RekordyWSiatce<WierszPaczki>::pokaz(MSFlexGrid2, m_paczkiMiesiaca,
+    RekordyWSiatce<WierszPaczki>::pokaz(m_siatkaListy, m_paczkiMiesiaca,
                                         [](const WierszPaczki& w, int, int kolumna) { return w.komorki().value(kolumna); });
 }
 
-ListaPaczek frmPrzelewB::odswiezListePaczek()
+ListaPaczek ObszarPaczek::odswiezListePaczek()
 {
-    const int biezacy = MSFlexGrid2->currentRow();
-    const ListaPaczek lista = listaPaczek(m_session.SciezkaProgramu, txtROKA->text().trimmed().toInt(),
-                                          txtMiesiac->text().trimmed().toInt());
+    const int biezacy = m_siatkaListy->currentRow();
+    const ListaPaczek lista = listaPaczek(m_session.SciezkaProgramu, m_txtRok->text().trimmed().toInt(),
+                                          m_txtMiesiac->text().trimmed().toInt());
     pokazListePaczek(lista.wiersze);
-    if (biezacy >= 1 && biezacy < MSFlexGrid2->rowCount())
-        MSFlexGrid2->setCurrentCell(biezacy, 1);
+    if (biezacy >= 1 && biezacy < m_siatkaListy->rowCount())
+        m_siatkaListy->setCurrentCell(biezacy, 1);
     return lista;
 }
 
-void frmPrzelewB::zmienMiesiac()
+void ObszarPaczek::zmienMiesiac()
 {
     const ListaPaczek lista = odswiezListePaczek();
     // With no package in view, the last one listed becomes the current one.
-    if (MSFlexGrid1->rowCount() <= 1 && !lista.wiersze.isEmpty()) {
+    if (m_siatkaPaczki->rowCount() <= 1 && !lista.wiersze.isEmpty()) {
         m_session.PlikPaczki = lista.wiersze.last().sciezka;
         m_session.NrPaczkiAktualnej = lista.wiersze.last().nr;
     }
     ustawStatus(lista.status == kZamknieta ? StanPaczki::Zamknieta : StanPaczki::Otwarta);
-    if (MSFlexGrid2->rowCount() > 1)
-        MSFlexGrid2->scrollToRow(MSFlexGrid2->rowCount() - 1);
+    if (m_siatkaListy->rowCount() > 1)
+        m_siatkaListy->scrollToRow(m_siatkaListy->rowCount() - 1);
     if (!lista.blad.isEmpty())
         m_dialogs.messageBox(lista.blad, QStringLiteral("Błąd"), Icon::Critical);
 }
 
-void frmPrzelewB::sortujPaczki()
+void ObszarPaczek::sortujPaczki()
 {
     const Answer a = m_dialogs.messageBox(QStringLiteral("Sortowanie od Ostatniej= Yes, Od Pierwszej =No "),
                                           QStringLiteral("Sortowanie"), Icon::Question, Buttons::YesNo);
@@ -312,26 +310,26 @@ void frmPrzelewB::sortujPaczki()
 
 // ---- Removing a record, deleting a package ----------------------------------------------
 
-void frmPrzelewB::usunRekordZPaczki()
+void ObszarPaczek::usunRekordZPaczki()
 {
-    if (MSFlexGrid1->rowCount() <= 2) {
+    if (m_siatkaPaczki->rowCount() <= 2) {
         m_dialogs.messageBox(QStringLiteral("Wstaw drugą pozycję wówczas możesz usunąć pierwszą!"),
                              QStringLiteral("Błąd- nie można usunać jedynej pozycji z paczki - mozesz usunąć paczkę"),
                              Icon::Critical);
         return;
     }
-    if (m_stanWidoku != StanPaczki::Otwarta) {
+    if (m_stan != StanPaczki::Otwarta) {
         m_dialogs.messageBox(QStringLiteral("Ta paczka jest już zamknięta - Nie można usunąć z niej rekordu ! "),
                              QStringLiteral(" Błąd"), Icon::Critical);
         return;
     }
-    const int wiersz = MSFlexGrid1->currentRow();
-    if (wiersz < 1 || wiersz > m_rekordyWidoku.size()) {
+    const int wiersz = m_siatkaPaczki->currentRow();
+    if (wiersz < 1 || wiersz > m_rekordy.size()) {
         m_dialogs.messageBox(QStringLiteral("Wskaż w paczce przelew do usunięcia (kliknij jego wiersz)."),
                              QStringLiteral("Usuń Rekord z Paczki"), Icon::Information);
         return;
     }
-    const Przelew& p = m_rekordyWidoku[wiersz - 1];
+    const Przelew& p = m_rekordy[wiersz - 1];
     const std::optional<qint64> brutto = parseAmount(p.kwotaB);
     const QString nazwa = (p.nazwaKontrahenta + QLatin1Char(' ') + p.imieKontrahenta).trimmed();
     const QString pytanie = QStringLiteral("Usunąć z paczki przelew nr %1: %2, %3 ?")
@@ -368,9 +366,9 @@ void frmPrzelewB::usunRekordZPaczki()
                          Icon::Exclamation);
 }
 
-void frmPrzelewB::usunWskazanaPaczke()
+void ObszarPaczek::usunWskazanaPaczke()
 {
-    const int wiersz = MSFlexGrid2->currentRow();
+    const int wiersz = m_siatkaListy->currentRow();
     if (wiersz < 1 || wiersz > m_paczkiMiesiaca.size())
         return;
     const WierszPaczki paczka = m_paczkiMiesiaca[wiersz - 1];
@@ -386,7 +384,7 @@ void frmPrzelewB::usunWskazanaPaczke()
         zamknieta();
         return;
     }
-    if (!kopiaPrzedZmianaZPytaniem(this, m_session, m_dialogs))
+    if (!kopiaPrzedZmianaZPytaniem(window(), m_session, m_dialogs))
         return;
     QString blad;
     switch (usunPaczke(paczka.sciezka, &blad)) {
@@ -420,11 +418,11 @@ void frmPrzelewB::usunWskazanaPaczke()
 
 // ---- Editing the package shown ------------------------------------------------------------
 
-void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
+void ObszarPaczek::edytujKomorkePaczki(int wiersz, int kolumna)
 {
-    if (wiersz < 1 || wiersz > m_rekordyWidoku.size())
+    if (wiersz < 1 || wiersz > m_rekordy.size())
         return;
-    if (m_stanWidoku != StanPaczki::Otwarta) {
+    if (m_stan != StanPaczki::Otwarta) {
         m_dialogs.messageBox(QStringLiteral(" Paczka zamknieta - brak mozliwosci zmian -tylko w programie bankowym po "
                                             "zaimportowaniu "),
                              QStringLiteral(" Paczka zamknieta"), Icon::Critical);
@@ -432,7 +430,7 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     }
     if (!kolumnaEdytowalna(kolumna))
         return;
-    const QString wartosc = m_rekordyWidoku[wiersz - 1].wierszSiatki(wiersz).value(kolumna);
+    const QString wartosc = m_rekordy[wiersz - 1].wierszSiatki(wiersz).value(kolumna);
     const QString poz = QString::number(wiersz);
     QString prompt;
     QString tytul;
@@ -462,9 +460,9 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
     const std::optional<QString> odp = m_dialogs.inputBox(prompt, tytul);
     if (!odp)
         return;
-    if (wiersz > m_rekordyWidoku.size())
+    if (wiersz > m_rekordy.size())
         return;
-    Przelew p = m_rekordyWidoku[wiersz - 1];
+    Przelew p = m_rekordy[wiersz - 1];
     switch (zmienWartosc(p, kolumna, *odp)) {
     case WynikEdycji::Anulowano:
         return;
@@ -490,10 +488,10 @@ void frmPrzelewB::edytujKomorkePaczki(int wiersz, int kolumna)
                              QStringLiteral("Błąd"), Icon::Critical);
         return;
     }
-    m_rekordyWidoku[wiersz - 1] = p;
+    m_rekordy[wiersz - 1] = p;
     const QStringList komorki = p.wierszSiatki(wiersz);
     for (int k = 1; k < komorki.size(); ++k)
-        MSFlexGrid1->setText(wiersz, k, komorki[k]);
+        m_siatkaPaczki->setText(wiersz, k, komorki[k]);
     przeliczRazem();
     odswiezListePaczek();
     m_dialogs.messageBox(QStringLiteral("Dane w paczce zostaly zmienione"), QStringLiteral(" Sukces"),
