@@ -95,6 +95,8 @@ private:
     /// Saves the list as a package and says what went wrong; true when the
     /// package was written.
     bool zapiszListe();
+    /// Shows the list's transfers in MSFlexGrid1.
+    void pokazListe();
     /// The list after it was saved or moved: a new payment starts a new one.
     void zacznijNowaListe();
     /// Puts the payments of the list back into freshly loaded invoice rows.

@@ -14,6 +14,7 @@
 #include "transfers/frmPrzelewBEksport.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/RekordyWSiatce.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -127,10 +128,23 @@ void frmPlatnosciZ::przywrocZaplaty()
     }
 }
 
+void frmPlatnosciZ::pokazListe()
+{
+    RekordyWSiatce<Zaplata>::pokaz(
+        m_MSFlexGrid1, m_zaplaty,
+        [](const Zaplata& z, int wiersz, int kolumna) { return wierszListyPrzelewow(z.przelew, wiersz + 1).value(kolumna); },
+        [](const Zaplata&, int, int kolumna) {
+            GridModel::CellStyle s;
+            if (kolumna == kolPaczki::Splacono)
+                s.background = kZielonyPrzelew;
+            return s;
+        });
+}
+
 void frmPlatnosciZ::zacznijNowaListe()
 {
-    m_MSFlexGrid1->clearRows();
     m_zaplaty.clear();
+    pokazListe();
     m_wierszPrzelewu = 0;
     m_paczkaListy.clear();
     m_przeniesiona = false;
@@ -253,7 +267,7 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
         m_dialogs.messageBox(QStringLiteral("Wpłacasz kwotę inną niż w fakturze"),
                              QStringLiteral("Wstaw dodatkowy opis"), Icon::Information);
 
-    const int nrPrzelewu = m_MSFlexGrid1->rowCount();
+    const int nrPrzelewu = int(m_zaplaty.size()) + 1;
     const QStringList po = zaplaconyWiersz(w, kwota, m_session.DataDzis, numer.nn(), nrPrzelewu);
     Zaplata z;
     z.plik = plik;
@@ -266,15 +280,14 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
     m_zaplaty.append(z);
     pokolorujWiersz(wiersz);
 
-    const int r = m_MSFlexGrid1->addRow(wierszListyPrzelewow(z.przelew, nrPrzelewu));
-    m_MSFlexGrid1->setCellBackground(r, 9, kZielonyPrzelew);
+    pokazListe();
     przeliczRazem();
 }
 
 void frmPlatnosciZ::usunPrzelew()
 {
     const int r = m_wierszPrzelewu;
-    if (r < 1 || r >= m_MSFlexGrid1->rowCount())
+    if (r < 1 || r > m_zaplaty.size())
         return;
     if (!m_paczkaListy.isEmpty()) {
         m_dialogs.messageBox(QStringLiteral("Przelewy tej listy są już w paczce ") + m_paczkaListy
@@ -291,20 +304,18 @@ void frmPlatnosciZ::usunPrzelew()
             m_MSFlexGrid11->setCellBackground(f, c, QColor());
         pokolorujWiersz(f);
     }
-    m_MSFlexGrid1->removeRow(r);
     m_zaplaty.removeAt(i);
     m_wierszPrzelewu = 0;
     // The transfers after it move up one place.
     for (int k = i; k < m_zaplaty.size(); ++k) {
         const int f = wierszFaktury(k);
         const QString nr = QString::number(k + 1);
-        m_MSFlexGrid1->setText(k + 1, 0, nr);
-        m_MSFlexGrid1->setText(k + 1, 22, nr);
         m_zaplaty[k].po.last() = nr;
         m_zaplaty[k].przelew.nrPrzel = nr;
         if (f)
             m_MSFlexGrid11->setText(f, kol::NrPrzelewu, nr);
     }
+    pokazListe();
     przeliczRazem();
 }
 
@@ -332,13 +343,11 @@ bool frmPlatnosciZ::zapiszListe()
     for (int i = 0; i < z.rekordy.size(); ++i) {
         if (i < m_zaplaty.size())
             m_zaplaty[i].przelew = z.rekordy[i];
-        const QStringList komorki = wierszListyPrzelewow(z.rekordy[i], i + 1);
-        for (int k = 0; k < komorki.size(); ++k)
-            m_MSFlexGrid1->setText(i + 1, k, komorki[k]);
         if (const int f = wierszFaktury(i))
             m_MSFlexGrid11->setText(f, kol::NrPaczki, z.numer.nn());
         m_zaplaty[i].po[kolumnyZaplaty().indexOf(kol::NrPaczki)] = z.numer.nn();
     }
+    pokazListe();
     if (z.stan == ZapisListy::Stan::BladNumeracji)
         m_dialogs.messageBox(QStringLiteral("Paczkę zapisano w pliku ") + QDir::toNativeSeparators(m_paczkaListy)
                                  + QStringLiteral(", ale nie zmieniono numeracji paczek: ") + z.blad
@@ -350,7 +359,7 @@ bool frmPlatnosciZ::zapiszListe()
 
 void frmPlatnosciZ::zapiszPaczke()
 {
-    if (m_MSFlexGrid1->rowCount() <= 1) {
+    if (m_zaplaty.isEmpty()) {
         m_dialogs.messageBox(QStringLiteral("Paczka nie zawiera przelewów"),
                              QStringLiteral("zastanów sie co chcesz zobić !!"), Icon::Critical);
         return;
@@ -380,7 +389,7 @@ void frmPlatnosciZ::doEcorponet()
 {
     m_dialogs.messageBox(QStringLiteral("Czy napewno chcesz przenieść płatność z tych faktur do przelewu ?"),
                          QStringLiteral(" Faktury oznaczone zostaną jako zapłacone !"), Icon::Information);
-    if (m_MSFlexGrid1->rowCount() <= 1) {
+    if (m_zaplaty.isEmpty()) {
         m_dialogs.messageBox(QStringLiteral("Paczka nie zawiera przelewów"),
                              QStringLiteral("Zastanów się co chcesz zrobić !!"), Icon::Critical);
         return;
@@ -400,10 +409,9 @@ void frmPlatnosciZ::doEcorponet()
     if (!w.odmowiono() && (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)) {
         // The package is closed: so are the transfers of the list.
         m_przeniesiona = true;
-        for (int r = 1; r < m_MSFlexGrid1->rowCount(); ++r)
-            m_MSFlexGrid1->setText(r, 24, kZamknieta);
         for (Zaplata& z : m_zaplaty)
             z.przelew.status = kZamknieta;
+        pokazListe();
         int rok = 0, miesiac = 0, nr = 0;
         rozpoznajNazwePaczki(paczka, &rok, &miesiac, &nr);
         emit paczkaZmieniona(paczka, nr);
@@ -416,7 +424,7 @@ void frmPlatnosciZ::doEcorponet()
 
 void frmPlatnosciZ::closeEvent(QCloseEvent* event)
 {
-    if (m_MSFlexGrid1->rowCount() > 1 && m_paczkaListy.isEmpty()
+    if (!m_zaplaty.isEmpty() && m_paczkaListy.isEmpty()
         && m_dialogs.messageBox(QStringLiteral("Przelewy z listy nie zostały zapisane w paczce ani przeniesione do "
                                                "Ecorponet. Czy zamknąć okno i porzucić te przelewy ?"),
                                 QStringLiteral("Przelewy do paczki"), Icon::Question, Buttons::YesNo)

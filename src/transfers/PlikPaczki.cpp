@@ -12,6 +12,28 @@
 
 namespace remitto {
 
+StanPaczki stanPaczki(const QString& status)
+{
+    if (status == kOtwarta)
+        return StanPaczki::Otwarta;
+    if (status == kZamknieta)
+        return StanPaczki::Zamknieta;
+    return StanPaczki::Inny;
+}
+
+QString tekstStanu(StanPaczki stan)
+{
+    switch (stan) {
+    case StanPaczki::Otwarta:
+        return kOtwarta;
+    case StanPaczki::Zamknieta:
+        return kZamknieta;
+    case StanPaczki::Inny:
+        break;
+    }
+    return {};
+}
+
 QString nrPaczkiTekst(int nr)
 {
     return QStringLiteral("%1").arg(nr, 2, 10, QLatin1Char('0')).right(2);

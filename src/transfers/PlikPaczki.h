@@ -11,6 +11,17 @@ namespace remitto {
 inline const QString kOtwarta = QStringLiteral("Otwarta");
 inline const QString kZamknieta = QStringLiteral("Zamknieta");
 
+/// The state of a package: its records' status value.
+enum class StanPaczki {
+    Otwarta,
+    Zamknieta,
+    Inny,  ///< a value that is neither (a hand-edited or damaged record)
+};
+
+StanPaczki stanPaczki(const QString& status);
+/// The status value of a state; "" for Inny.
+QString tekstStanu(StanPaczki stan);
+
 /// The package number with two digits ("01" ... "99").
 QString nrPaczkiTekst(int nr);
 

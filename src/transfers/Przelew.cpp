@@ -111,6 +111,14 @@ const QStringList& naglowkiPaczki()
     return naglowki;
 }
 
+qint64 sumaBrutto(const QList<Przelew>& przelewy)
+{
+    qint64 razem = 0;
+    for (const Przelew& p : przelewy)
+        razem += parseAmount(p.kwotaB).value_or(0);
+    return razem;
+}
+
 const QList<int>& szerokosciPaczki()
 {
     static const QList<int> szerokosci = {400, 3500, 2000, 2500, 950, 800, 1000};

@@ -59,6 +59,19 @@ struct Przelew {
 /// column 0, the row number, and for a column outside the grid.
 int wartoscKolumnyPaczki(int kolumna);
 
+/// Columns of the package grid (and of the payments window's transfer list).
+namespace kolPaczki {
+enum KolumnaPaczki : int {
+    Nr = 0, Nazwa = 1, Imie = 2, Konto = 3, KwotaN = 4, Vat = 5, KwotaB = 6, Tytulem = 7, DataZakup = 8,
+    Splacono = 9, KwDoSplaty = 10, TerminSpla = 11, DataSplaty = 12, OznPrz = 13, Ulica = 14, NrDomu = 15,
+    Adres = 16, Kod = 17, Skrot = 18, Bank = 19, NrKolFakt = 20, NrPaczk = 21, NrPrzel = 22, Nip = 23,
+    Status = 24, TypZlec = 25, TypDok = 26, KodIden = 27
+};
+}
+
+/// Sum of the gross amounts of the records, in grosze (unreadable ones count 0).
+qint64 sumaBrutto(const QList<Przelew>& przelewy);
+
 /// Headers of the package grid, columns 0 ... 27.
 const QStringList& naglowkiPaczki();
 /// Widths (twips) of the package grid's first columns; the rest keep the default.

@@ -4,6 +4,8 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
+#include "transfers/frmPrzelewBObszarEksportu.h"
+#include "transfers/frmPrzelewBObszarPaczek.h"
 #include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
@@ -33,8 +35,7 @@ frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     m_drukowanie = m_drukarka.get();
     zbudujOkno();
     polacz();
-    polaczPaczki();
-    polaczEksport();
+    polaczObszary();
     dodajSkroty();
 }
 
@@ -77,8 +78,10 @@ void frmPrzelewB::zbudujOkno()
     gora->addLayout(prawa, 2);
 
     auto* dol = new QHBoxLayout;
-    dol->addWidget(zbudujPaczki(), 3);
-    dol->addWidget(zbudujEksport(), 1);
+    m_paczki = new ObszarPaczek(m_session, m_dialogs, this);
+    m_eksport = new ObszarEksportu(m_session, m_dialogs, this);
+    dol->addWidget(m_paczki, 3);
+    dol->addWidget(m_eksport, 1);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(gora);
@@ -370,7 +373,6 @@ bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
         if (auto* mojaFirma = findChild<QGroupBox*>(QStringLiteral("frMojaFirma")))
             mojaFirma->setVisible(event->type() == QEvent::HideToParent);
     }
-    filtrSiatekPaczek(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -378,15 +380,13 @@ void frmPrzelewB::otworz()
 {
     Session& s = m_session;
     s.TrybKontrahenta = 0;
-    txtMiesiac->setText(s.DataDzis.mid(3, 2));
-    txtROKA->setText(s.DataDzis.mid(6, 4));
+    m_paczki->ustawMiesiac(s.DataDzis.mid(3, 2), s.DataDzis.mid(6, 4));
     const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
     setWindowTitle(QStringLiteral("Przelew z ") + s.SkrotFirmy + QStringLiteral(" Nr konta ") + konta.value(0)
                    + QStringLiteral(" Data przelewu ") + s.DataDzis);
     pokazMojaFirme();
-    lbSciezkaEcorponet->setText(s.dataPath(QStringLiteral("DoECorponet")));
-    lbSciezkaEcorponet->setToolTip(lbSciezkaEcorponet->text());
-    lbSciezkaPaczek->setText(s.dataPath(QStringLiteral("Paczki")));
+    m_eksport->ustawFolder(s.dataPath(QStringLiteral("DoECorponet")));
+    m_paczki->ustawFolder(s.dataPath(QStringLiteral("Paczki")));
     lbdata->setText(s.DataRobocza);
     if (!isVisible())
         wyczyscWpis();
@@ -395,8 +395,8 @@ void frmPrzelewB::otworz()
     m_rodzaje->button(int(Rodzaj::Przelew))->setChecked(true);
     wybranoRodzaj(int(Rodzaj::Przelew));
     if (pokazDrukarke()) {
-        zmienMiesiac();
-        pokazEksport();
+        m_paczki->zmienMiesiac();
+        m_eksport->pokazPliki();
     }
     if (!m_rozmiarUstalony) {
         // First opening: as tall as the screen allows (up to 960 points) and

@@ -27,6 +27,8 @@ class Drukowanie;
 class Grid;
 class frmKontrahenci;
 class frmPlatnosciZ;
+class ObszarEksportu;
+class ObszarPaczek;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -35,9 +37,12 @@ struct Session;
 ///
 /// The constructor builds the controls and reads nothing; otworz() runs the
 /// opening steps each time the window is shown. Controls carry their names as
-/// objectName. The window is split by area: frmPrzelewB.cpp (building and
-/// opening), frmPrzelewBWpis.cpp (entry area handlers), frmPrzelewBKontrahent.cpp
-/// (the contractor shown), frmPrzelewBPaczki.cpp (package and export area).
+/// objectName. The package area (ObszarPaczek) and the export area
+/// (ObszarEksportu) are parts of their own; the window joins them to the entry
+/// area: frmPrzelewB.cpp (building and opening), frmPrzelewBWpis.cpp (entry
+/// area handlers), frmPrzelewBKontrahent.cpp (the contractor shown),
+/// frmPrzelewBPaczki.cpp (adding to a package, the payments window) and
+/// frmPrzelewBEksport.cpp (moving a package to Ecorponet).
 class frmPrzelewB : public QWidget {
     Q_OBJECT
 
@@ -85,14 +90,11 @@ private:
     QWidget* zbudujBanknoty();
     QWidget* zbudujMojaFirma();
     QWidget* zbudujDrukarke();
-    QWidget* zbudujPaczki();
-    QWidget* zbudujEksport();
     void polacz();
 
     // Opening (frmPrzelewB.cpp)
     void pokazMojaFirme();
     bool pokazDrukarke();
-    void pokazEksport();
     void wyjscie();
 
     // Entry area handlers, one per user action (frmPrzelewBWpis.cpp)
@@ -122,30 +124,11 @@ private:
     frmKontrahenci* oknoKontrahentow();
     void kontoZmienione();
 
-    // Package area actions (frmPrzelewBPaczkiAkcje.cpp)
-    void polaczPaczki();
-    bool filtrSiatekPaczek(QObject* watched, QEvent* event);
-    QString statusWidoku() const;
-    void ustawStatus(const QString& status);
-    void przygotujWidok();
-    void wypelnijWidok(QList<Przelew> rekordy, bool koloruj);
-    void przeliczRazem();
-    void pokazPaczke(const QString& sciezka, int nr);
-    void pokazPaczkeZListy(int wiersz);
-    void pokazPaczkeZPliku(const QString& nazwaPliku);
-    void wyczyscZawartosc();
+    // The package and export areas as the window joins them (frmPrzelewBPaczki.cpp,
+    // frmPrzelewBEksport.cpp)
+    void polaczObszary();
     void doPaczki();
-    void zmienMiesiac();
-    ListaPaczek odswiezListePaczek();
-    void sortujPaczki();
-    void usunRekordZPaczki();
-    void usunWskazanaPaczke();
-    void edytujKomorkePaczki(int wiersz, int kolumna);
-
-    // Export area actions (frmPrzelewBEksport.cpp)
-    void polaczEksport();
     void doEcorponet();
-    void usunZEcorponet();
 
     Session& m_session;
     Dialogs& m_dialogs;
@@ -206,25 +189,13 @@ private:
     QRadioButton* optdruk1 = nullptr;
     QRadioButton* optdruk2 = nullptr;
 
-    // Package and export area
-    QGroupBox* Frame2 = nullptr;
-    Grid* MSFlexGrid1 = nullptr;
-    Grid* MSFlexGrid2 = nullptr;
-    QLabel* Label31 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* txtMiesiac = nullptr;
-    QLineEdit* txtROKA = nullptr;
-    QLabel* lbSciezkaPaczek = nullptr;
-    QLabel* lbSciezkaEcorponet = nullptr;
-    QListWidget* FileList1 = nullptr;
-    bool m_klikListy = false;   ///< a mouse press on the package list
-    bool m_klikPaczki = false;  ///< a mouse press on the package view
+    // Package and export areas
+    ObszarPaczek* m_paczki = nullptr;
+    ObszarEksportu* m_eksport = nullptr;
     bool m_rozmiarUstalony = false;  ///< the first opening has sized the window
     /// The entry area as the last hand-over of a contractor filled it: saving
     /// the contractor writes only the boxes the user changed since.
     std::optional<WpisPrzelewu> m_przekazany;
-    /// The records shown in the package view, in the order of its rows.
-    QList<Przelew> m_rekordyWidoku;
 };
 
 } // namespace remitto

@@ -4,11 +4,10 @@
 #include "transfers/LiniaEksportu.h"
 #include "transfers/frmBialaListaPytanie.h"
 #include "transfers/frmPrzelewB.h"
+#include "transfers/frmPrzelewBObszarEksportu.h"
+#include "transfers/frmPrzelewBObszarPaczek.h"
 #include "ui/Dialogs.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace remitto {
 
@@ -128,40 +127,19 @@ bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa)
     return true;
 }
 
-// ---- The export area of the transfer window -----------------------------------
-
-void frmPrzelewB::polaczEksport()
-{
-    for (const auto& [nazwa, akcja] : {std::pair{"cmdDoEcorponet", &frmPrzelewB::doEcorponet},
-                                       std::pair{"CmdUsunWskazanPaczke", &frmPrzelewB::usunZEcorponet}}) {
-        auto* b = findChild<QPushButton*>(QString::fromLatin1(nazwa));
-        b->setEnabled(true);
-        connect(b, &QPushButton::clicked, this, akcja);
-    }
-}
+// ---- The transfer window moves the package shown ------------------------------
 
 void frmPrzelewB::doEcorponet()
 {
     const WynikEksportu w =
-        przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_rekordyWidoku, rodzaj());
+        przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_paczki->rekordy(), rodzaj());
     if (w.odmowiono())
         return;
-    pokazEksport();
-    odswiezListePaczek();
+    m_eksport->pokazPliki();
+    m_paczki->odswiezListePaczek();
     // Once the package is closed, the view shows it closed.
     if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
-        pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
-}
-
-void frmPrzelewB::usunZEcorponet()
-{
-    const QListWidgetItem* item = FileList1->currentItem();
-    if (!usunPaczkeZEcorponet(m_session, m_dialogs, item ? item->text() : QString()))
-        return;
-    pokazEksport();
-    przygotujWidok();
-    Label3->clear();
-    ustawStatus(Label31->text());
+        m_paczki->pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
 }
 
 } // namespace remitto

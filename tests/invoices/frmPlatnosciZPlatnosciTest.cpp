@@ -280,6 +280,37 @@ TEST_F(Platnosci, RemovingATransferPutsItsInvoiceBack)
     EXPECT_EQ(faktury()->cellBackground(2, kol::Stan), QColor(0, 255, 0));
 }
 
+// The list is its transfers: after a removal in the middle the rows, the
+// total and the package saved all follow the transfers left.
+TEST_F(Platnosci, RemovalInTheMiddleRenumbersAndTheSavedPackageFollows)
+{
+    okno.otworz();
+    zaplac(1, QStringLiteral("400"));
+    zaplac(2, QStringLiteral("1000"));
+    zaplac(1, QStringLiteral("50"));
+    ASSERT_EQ(przelewy()->rowCount(), 4);
+
+    kliknijKomorke(przelewy(), 2, 1);
+    kliknij("cmdUsunPlatnosc");
+    ASSERT_EQ(przelewy()->rowCount(), 3);
+    EXPECT_EQ(przelewy()->text(2, 0), QStringLiteral("2"));
+    EXPECT_EQ(przelewy()->text(2, 22), QStringLiteral("2"));
+    EXPECT_EQ(przelewy()->cellBackground(2, 9), QColor(0, 255, 0));
+    EXPECT_EQ(razem(), QStringLiteral("450,00"));
+
+    d.clear();
+    d.answer(Answer::Yes);
+    kliknij("cmdZapiszPaczke");
+    const OdczytPaczki p = czytajPaczke(s.PlikPaczki);
+    ASSERT_TRUE(p.ok());
+    ASSERT_EQ(p.rekordy.size(), 2);
+    EXPECT_EQ(p.rekordy[0].nrKolFakt, fz(1));
+    EXPECT_EQ(p.rekordy[1].nrKolFakt, fz(1));
+    EXPECT_EQ(p.rekordy[1].nrPrzel, QStringLiteral("2"));
+    EXPECT_EQ(p.rekordy[1].splacono, QStringLiteral("50,00"));
+    EXPECT_EQ(przelewy()->text(2, 21), p.rekordy[1].nrPaczk);
+}
+
 TEST_F(Platnosci, SavingTheListMakesTheNextPackageOfTheMonth)
 {
     numerujPaczki(numeracjaPaczek(1, 4, 17));

@@ -272,6 +272,40 @@ TEST_F(OknoPaczek, SortedListClickedShowsThatPackage)
     EXPECT_EQ(lista()->text(1, 0), QStringLiteral("1"));
 }
 
+TEST_F(OknoPaczek, SortedListDeletesThePackageOfTheRowChosen)
+{
+    okno.otworz();
+    dodaj(QStringLiteral("A"));
+    zamknij(1);
+    kliknij("cmdZmien");
+    dodaj(QStringLiteral("B"));
+    // Both packages open again, so either could be deleted.
+    QList<Przelew> pierwsza = rekordy(1);
+    for (Przelew& p : pierwsza)
+        p.status = kOtwarta;
+    ASSERT_TRUE(przepiszPaczke(dir.file(plik(1)), pierwsza));
+    kliknij("cmdZmien");
+    d.clear();
+
+    d.answer(Answer::Yes);
+    kliknij("cmdSortuj");
+    ASSERT_EQ(lista()->rowCount(), 3);
+    EXPECT_EQ(lista()->text(1, 0), QStringLiteral("2"));
+    kliknijKomorke(lista(), 2, 3);
+    EXPECT_EQ(s.PlikPaczki, dir.file(plik(1)));
+    EXPECT_EQ(paczka()->text(1, 1), QStringLiteral("A"));
+
+    d.clear();
+    d.answer(Answer::Ok);
+    kliknij("CmdUsunpaczke");
+    EXPECT_EQ(d.shown().last().text, QStringLiteral(" Paczkę usunięto !"));
+    EXPECT_FALSE(dir.exists(plik(1)));
+    EXPECT_TRUE(dir.exists(plik(2)));
+    // The list is read again in file order.
+    EXPECT_EQ(lista()->text(1, 8), kBrakPliku);
+    EXPECT_EQ(lista()->text(2, 8), kOtwarta);
+}
+
 TEST_F(OknoPaczek, RemovingRecordsAndDeletingPackages)
 {
     okno.otworz();
