@@ -3,13 +3,13 @@
 #include "core/RawFileIo.h"
 #include "core/TextFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
 #include <cerrno>
+#include <nettle/sha2.h>
 #include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +32,12 @@ struct Journal {
 
 QByteArray digest(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    sha256_ctx c;
+    sha256_init(&c);
+    sha256_update(&c, size_t(bytes.size()), reinterpret_cast<const uint8_t*>(bytes.constData()));
+    QByteArray d(SHA256_DIGEST_SIZE, Qt::Uninitialized);
+    sha256_digest(&c, SHA256_DIGEST_SIZE, reinterpret_cast<uint8_t*>(d.data()));
+    return d.toHex();
 }
 
 QByteArray journalBytes(const Journal& j)

@@ -73,13 +73,16 @@ QString fromCp1250(const QByteArray& bytes)
 QByteArray toCp1250(const QString& text)
 {
     const auto& table = encodeTable();
-    QByteArray out(text.size(), Qt::Uninitialized);
+    const qsizetype size = text.size();
+    const QChar* const in = text.constData();
+    QByteArray out(size, Qt::Uninitialized);
+    char* const o = out.data();
     qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = in[i];
+        if (c.isHighSurrogate() && i + 1 < size && in[i + 1].isLowSurrogate())
             ++i;  // one character outside the plane: one "?"
-        out[n++] = c.isSurrogate() ? '?' : static_cast<char>(table[c.unicode()]);
+        o[n++] = c.isSurrogate() ? '?' : static_cast<char>(table[c.unicode()]);
     }
     out.truncate(n);
     return out;
