@@ -69,6 +69,15 @@ public:
     /// Bytes of the whole record including its separators, in Windows-1250 and
     /// ending with a line end, as the record is to be written back.
     QByteArray rekordDoZapisu(int rekord) const;
+    /// The record's bytes in the file, separators included.
+    QByteArrayView surowyRekord(int rekord) const;
+    /// True when rekordDoZapisu() is the record's bytes in the file unchanged
+    /// (Windows-1250, ending with its line end), so they can be copied as
+    /// they are.
+    bool jakWPliku(int rekord) const
+    {
+        return !m_utf8 && surowyRekord(rekord).endsWith('\n');
+    }
 
     /// Gross amount of a record in grosze (0 when it is not a number).
     qint64 kwota(int rekord) const;
