@@ -146,8 +146,14 @@ class NowaTresc {
 public:
     explicit NowaTresc(qint64 oczekiwane) { m_bajty.reserve(size_t(std::max<qint64>(oczekiwane, 0))); }
     void dodaj(const char* b, qsizetype n) { m_bajty.insert(m_bajty.end(), b, b + n); }
-    /// A view of the bytes, valid while this lives.
-    QByteArray bajty() const { return QByteArray::fromRawData(m_bajty.data(), qsizetype(m_bajty.size())); }
+    void dodaj(QByteArrayView b) { dodaj(b.data(), b.size()); }
+    qsizetype rozmiar() const { return qsizetype(m_bajty.size()); }
+    /// A view of the bytes (the first `n` of them), valid while this lives
+    /// and nothing is added.
+    QByteArray bajty(qsizetype n = -1) const
+    {
+        return QByteArray::fromRawData(m_bajty.data(), n < 0 ? qsizetype(m_bajty.size()) : n);
+    }
 
 private:
     DuzyWektor<char> m_bajty;
@@ -155,12 +161,12 @@ private:
 
 // Records of a file as they are written back, appended to `b`: runs of
 // records whose bytes are written unchanged are copied as they are.
-void dodajRekordy(const PlikHistorii& p, const std::vector<int>& rekordy, size_t od, QByteArray* b)
+void dodajRekordy(const PlikHistorii& p, const std::vector<int>& rekordy, size_t od, NowaTresc* b)
 {
     for (size_t i = od; i < rekordy.size();) {
         const int r = rekordy[i];
         if (!p.jakWPliku(r)) {
-            *b += p.rekordDoZapisu(r);
+            b->dodaj(p.rekordDoZapisu(r));
             ++i;
             continue;
         }
@@ -170,7 +176,7 @@ void dodajRekordy(const PlikHistorii& p, const std::vector<int>& rekordy, size_t
         size_t j = i + 1;
         for (; j < rekordy.size() && rekordy[j] == rekordy[j - 1] + 1 && p.jakWPliku(rekordy[j]); ++j)
             dlugosc += p.surowyRekord(rekordy[j]).size();
-        b->append(pierwszy.data(), dlugosc);
+        b->dodaj(pierwszy.data(), dlugosc);
         i = j;
     }
 }
@@ -219,20 +225,11 @@ bool przepiszBez(const Odczyt& h, const Podzial& podzial, const std::vector<int>
     return rewriteFile(h.p.sciezka(), trescBez(h, podzial, bez, &t), blad);
 }
 
-// Whole records of the archive, as they are written back, with room for
-// `wiecej` bytes more.
-QByteArray rekordyArchiwum(const PlikHistorii& a, qsizetype wiecej = 0)
+// Bytes of a file's whole records.
+qsizetype bajtyRekordow(const PlikHistorii& a)
 {
-    QByteArray b;
-    std::vector<int> wszystkie(size_t(a.liczbaRekordow()));
-    for (int r = 0; r < a.liczbaRekordow(); ++r)
-        wszystkie[size_t(r)] = r;
-    b.reserve((a.liczbaRekordow() > 0 ? a.surowyRekord(a.liczbaRekordow() - 1).data() - a.surowyRekord(0).data()
-                                          + a.surowyRekord(a.liczbaRekordow() - 1).size()
-                                      : 0)
-              + 2 * a.liczbaRekordow() + wiecej);
-    dodajRekordy(a, wszystkie, 0, &b);
-    return b;
+    const int n = a.liczbaRekordow();
+    return n > 0 ? a.surowyRekord(n - 1).data() + a.surowyRekord(n - 1).size() - a.surowyRekord(0).data() : 0;
 }
 
 bool usunDziennik(const QString& sciezka, QString* blad)
@@ -391,14 +388,21 @@ WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArc
     qsizetype bajtyRoku = 0;
     for (int i = juz; i < m; ++i)
         bajtyRoku += p.surowyRekord(roku[size_t(i)]).size() + 2;
-    const QByteArray stareArchiwum = zmianaArchiwum ? rekordyArchiwum(a, bajtyRoku) : QByteArray();
+    // The archive's whole records as they are written back, then the new
+    // ones; the old part is what a failure puts back.
+    NowaTresc archiwum(zmianaArchiwum ? bajtyRekordow(a) + 2 * qint64(a.liczbaRekordow()) + bajtyRoku : 0);
     QList<QPair<QString, QByteArray>> pliki;
+    qsizetype stare = 0;
     if (zmianaArchiwum) {
-        QByteArray nowe = stareArchiwum;
-        nowe.reserve(stareArchiwum.size() + bajtyRoku);
-        dodajRekordy(p, roku, size_t(juz), &nowe);
-        pliki.append({sciezkaArchiwum, nowe});
+        std::vector<int> wszystkie(size_t(a.liczbaRekordow()));
+        for (int r = 0; r < a.liczbaRekordow(); ++r)
+            wszystkie[size_t(r)] = r;
+        dodajRekordy(a, wszystkie, 0, &archiwum);
+        stare = archiwum.rozmiar();
+        dodajRekordy(p, roku, size_t(juz), &archiwum);
+        pliki.append({sciezkaArchiwum, archiwum.bajty()});
     }
+    const QByteArray stareArchiwum = archiwum.bajty(stare);
     NowaTresc tresc(zmianaHistorii ? h.caly.bajty.size() + 2 * qint64(n) : 0);
     if (zmianaHistorii)
         pliki.append({p.sciezka(), trescBez(h, podzial, roku, &tresc)});
