@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libgtest-dev qt6-translations-l10n
           fonts-liberation2 fonts-dejavu-core poppler-utils
           dpkg-dev file desktop-file-utils appstream lintian man-db
-          clang libclang-rt-dev libarchive-dev zlib1g-dev)
+          clang libclang-rt-dev libarchive-dev zlib1g-dev pkg-config nettle-dev)
 
 missing=()
 for p in "${packages[@]}"; do
