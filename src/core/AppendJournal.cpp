@@ -3,13 +3,13 @@
 #include "core/RawFileIo.h"
 #include "core/TextFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
 #include <cerrno>
+#include <openssl/sha.h>
 #include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +32,11 @@ struct Journal {
 
 QByteArray digest(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    // libcrypto uses the processor's SHA instructions where it has them.
+    QByteArray d(SHA256_DIGEST_LENGTH, Qt::Uninitialized);
+    SHA256(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()),
+           reinterpret_cast<unsigned char*>(d.data()));
+    return d.toHex();
 }
 
 QByteArray journalBytes(const Journal& j)

@@ -53,10 +53,20 @@ QuoteWriter& QuoteWriter::text(const QString& value)
 {
     separate();
     m_out += QLatin1Char('"');
-    QString clean = ZamienCudzyslow(value);
-    // A line end inside a value would split it in two on reading.
-    clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_out += clean;
+    bool czysta = true;  // nothing to change: the usual value, copied as it is
+    for (QChar c : value)
+        if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            czysta = false;
+            break;
+        }
+    if (czysta) {
+        m_out += value;
+    } else {
+        QString clean = ZamienCudzyslow(value);
+        // A line end inside a value would split it in two on reading.
+        clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        m_out += clean;
+    }
     m_out += QLatin1Char('"');
     return *this;
 }

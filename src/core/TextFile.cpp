@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 
 #include <array>
+#include <vector>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -73,13 +74,16 @@ QString fromCp1250(const QByteArray& bytes)
 QByteArray toCp1250(const QString& text)
 {
     const auto& table = encodeTable();
-    QByteArray out(text.size(), Qt::Uninitialized);
+    const qsizetype size = text.size();
+    const QChar* const in = text.constData();
+    QByteArray out(size, Qt::Uninitialized);
+    char* const o = out.data();
     qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = in[i];
+        if (c.isHighSurrogate() && i + 1 < size && in[i + 1].isLowSurrogate())
             ++i;  // one character outside the plane: one "?"
-        out[n++] = c.isSurrogate() ? '?' : static_cast<char>(table[c.unicode()]);
+        o[n++] = c.isSurrogate() ? '?' : static_cast<char>(table[c.unicode()]);
     }
     out.truncate(n);
     return out;
@@ -367,45 +371,114 @@ bool writeNewFile(const QString& path, const QByteArray& content, QString* error
 
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error)
 {
-    if (linkLeavesFolder(path, error))
-        return false;
-    // A link into its own folder: the file it points to is replaced.
-    const QFileInfo link(path);
-    const QString target = link.isSymLink() ? link.canonicalFilePath() : link.absoluteFilePath();
-    struct stat old {};
-    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
+    return rewriteFiles({{path, content}}, error);
+}
+
+bool rewriteFiles(const QList<QPair<QString, QByteArray>>& files, QString* error, int* renamed, int* failedFile)
+{
+    if (renamed)
+        *renamed = 0;
+    struct Work {
+        QString target;
+        QString work;
+        int fd = -1;
+    };
+    std::vector<Work> works(size_t(files.size()));
+    QString reason;
+    qsizetype failed = -1;  // the file the failure concerns
+    auto dropWorkFiles = [&works] {
+        for (Work& w : works) {
+            if (w.fd >= 0)
+                ::close(w.fd);
+            w.fd = -1;
+            if (!w.work.isEmpty())
+                ::unlink(QFile::encodeName(w.work).constData());
+        }
+    };
+    for (qsizetype i = 0; i < files.size() && failed < 0; ++i) {
+        const QString& path = files[i].first;
+        if (linkLeavesFolder(path, error)) {
+            if (failedFile)
+                *failedFile = int(i);
+            dropWorkFiles();
+            return false;
+        }
+        // A link into its own folder: the file it points to is replaced.
+        const QFileInfo link(path);
+        Work& w = works[size_t(i)];
+        w.target = link.isSymLink() ? link.canonicalFilePath() : link.absoluteFilePath();
+        struct stat old {};
+        const bool exists = ::stat(QFile::encodeName(w.target).constData(), &old) == 0;
+        if (exists && !S_ISREG(old.st_mode)) {
+            reason = QStringLiteral("to nie jest plik");
+            failed = i;
+            break;
+        }
+        w.fd = createWorkFile(w.target, &w.work);
+        if (w.fd < 0) {
+            w.work.clear();
+            reason = qt_error_string(errno);
+            failed = i;
+            break;
+        }
+        // The new file keeps the old one's permissions.
+        if (!((!exists || ::fchmod(w.fd, old.st_mode & 07777) == 0) && writeAllAt(w.fd, files[i].second, 0))) {
+            reason = qt_error_string(errno);
+            failed = i;
+        }
+    }
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Every file's bytes start on their way to the disk together, so the
+    // syncs below wait for the disk about once.
+    if (failed < 0 && works.size() > 1)
+        for (const Work& w : works)
+            ::sync_file_range(w.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    for (qsizetype i = 0; i < files.size() && failed < 0; ++i) {
+        Work& w = works[size_t(i)];
+        const bool ok = ::fsync(w.fd) == 0;
+        const int e = errno;
+        const bool closed = ::close(w.fd) == 0;
+        w.fd = -1;
+        if (!ok || !closed) {
+            reason = qt_error_string(ok ? errno : e);
+            failed = i;
+        }
+    }
+    if (failed >= 0) {
         if (error)
-            *error = writeErrorMessage(path, QStringLiteral("to nie jest plik"));
+            *error = writeErrorMessage(files[failed].first, reason);
+        if (failedFile)
+            *failedFile = int(failed);
+        dropWorkFiles();
         return false;
     }
-    QString work;
-    const int fd = createWorkFile(target, &work);
-    if (fd < 0) {
-        if (error)
-            *error = writeErrorMessage(path, qt_error_string(errno));
-        return false;
-    }
-    // The new file keeps the old one's permissions.
-    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
-    QString reason = ok ? QString() : qt_error_string(errno);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        reason = qt_error_string(errno);
-    }
-    // Only a whole, synced work file takes the name; the old file is never
+    // Only whole, synced work files take the names; an old file is never
     // removed first.
-    if (ok && ::rename(QFile::encodeName(work).constData(), QFile::encodeName(target).constData()) != 0) {
-        ok = false;
-        reason = qt_error_string(errno);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        Work& w = works[size_t(i)];
+        if (::rename(QFile::encodeName(w.work).constData(), QFile::encodeName(w.target).constData()) != 0) {
+            if (error)
+                *error = writeErrorMessage(files[i].first, qt_error_string(errno));
+            if (failedFile)
+                *failedFile = int(i);
+            dropWorkFiles();
+            for (qsizetype k = 0; k < i; ++k)
+                syncFolder(QFileInfo(works[size_t(k)].target).absolutePath());
+            return false;
+        }
+        w.work.clear();
+        if (renamed)
+            *renamed = int(i) + 1;
     }
-    if (!ok) {
-        if (error)
-            *error = writeErrorMessage(path, reason);
-        ::unlink(QFile::encodeName(work).constData());
-        return false;
+    QStringList folders;
+    for (const Work& w : works) {
+        const QString folder = QFileInfo(w.target).absolutePath();
+        if (!folders.contains(folder)) {
+            folders << folder;
+            syncFolder(folder);
+        }
     }
-    syncFolder(QFileInfo(target).absolutePath());
     return true;
 }
 

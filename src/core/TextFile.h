@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <optional>
 
@@ -71,6 +73,16 @@ FileText readTextFile(const QString& path);
 /// `error` gets a Polish message. A symbolic link is written through only
 /// when it points into its own folder (see linkLeavesFolder()).
 bool rewriteFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+/// rewriteFile() of several files that change together: every work file is
+/// written first, then all are synced at once (one wait for the disk instead
+/// of one a file), then they are renamed over the old files in the order
+/// given and the folders are synced. When a work file cannot be made,
+/// written or synced, no file changes. When a rename fails, the files before
+/// it already have their new content: `renamed` (when given) says how many.
+/// `failed` (when given) gets the position of the file `error` names.
+bool rewriteFiles(const QList<QPair<QString, QByteArray>>& files, QString* error = nullptr, int* renamed = nullptr,
+                  int* failed = nullptr);
 
 /// True (and `error` says why, naming the file) when `path` is a symbolic link
 /// whose target lies outside the link's own folder or does not exist: a write

@@ -90,14 +90,14 @@ struct Podzial {
     std::vector<qsizetype> konce;  ///< end of every record in the file's bytes; empty when not usable
 };
 
-// One pass over the records; `postep` hears of every 8192nd.
+// One pass over the records; `postep` hears of every 8192nd. The scanner's
+// record boundaries say whether the bytes can be copied as they are: no
+// record is built to compare.
 Podzial podziel(const Odczyt& h, int rok, const std::function<void(int)>& postep = {})
 {
     Podzial w;
     const PlikHistorii& p = h.p;
     const int n = p.liczbaRekordow();
-    const char* const bajty = h.caly.bajty.constData();
-    const qsizetype rozmiar = h.caly.bajty.size();
     bool ciagle = true;
     qsizetype koniec = 0;
     w.konce.reserve(size_t(n));
@@ -107,9 +107,8 @@ Podzial podziel(const Odczyt& h, int rok, const std::function<void(int)>& postep
         if (p.kluczDaty(r) / 10000 == rok)
             w.roku.push_back(r);
         if (ciagle) {
-            const QByteArray b = p.rekordDoZapisu(r);
-            ciagle = koniec + b.size() <= rozmiar && std::memcmp(bajty + koniec, b.constData(), size_t(b.size())) == 0;
-            koniec += b.size();
+            ciagle = p.jakWPliku(r);
+            koniec += p.surowyRekord(r).size();
             w.konce.push_back(koniec);
         }
     }
@@ -147,16 +146,44 @@ class NowaTresc {
 public:
     explicit NowaTresc(qint64 oczekiwane) { m_bajty.reserve(size_t(std::max<qint64>(oczekiwane, 0))); }
     void dodaj(const char* b, qsizetype n) { m_bajty.insert(m_bajty.end(), b, b + n); }
-    /// A view of the bytes, valid while this lives.
-    QByteArray bajty() const { return QByteArray::fromRawData(m_bajty.data(), qsizetype(m_bajty.size())); }
+    void dodaj(QByteArrayView b) { dodaj(b.data(), b.size()); }
+    qsizetype rozmiar() const { return qsizetype(m_bajty.size()); }
+    /// A view of the bytes (the first `n` of them), valid while this lives
+    /// and nothing is added.
+    QByteArray bajty(qsizetype n = -1) const
+    {
+        return QByteArray::fromRawData(m_bajty.data(), n < 0 ? qsizetype(m_bajty.size()) : n);
+    }
 
 private:
     DuzyWektor<char> m_bajty;
 };
 
-// Rewrites the sent-transfers file without the records at `bez` (sorted
-// positions of `podzial`'s file).
-bool przepiszBez(const Odczyt& h, const Podzial& podzial, const std::vector<int>& bez, QString* blad)
+// Records of a file as they are written back, appended to `b`: runs of
+// records whose bytes are written unchanged are copied as they are.
+void dodajRekordy(const PlikHistorii& p, const std::vector<int>& rekordy, size_t od, NowaTresc* b)
+{
+    for (size_t i = od; i < rekordy.size();) {
+        const int r = rekordy[i];
+        if (!p.jakWPliku(r)) {
+            b->dodaj(p.rekordDoZapisu(r));
+            ++i;
+            continue;
+        }
+        // The longest run of neighbouring records, all as in the file.
+        const QByteArrayView pierwszy = p.surowyRekord(r);
+        qsizetype dlugosc = pierwszy.size();
+        size_t j = i + 1;
+        for (; j < rekordy.size() && rekordy[j] == rekordy[j - 1] + 1 && p.jakWPliku(rekordy[j]); ++j)
+            dlugosc += p.surowyRekord(rekordy[j]).size();
+        b->dodaj(pierwszy.data(), dlugosc);
+        i = j;
+    }
+}
+
+// The sent-transfers file without the records at `bez` (sorted positions of
+// `podzial`'s file); the bytes may live in `t`.
+QByteArray trescBez(const Odczyt& h, const Podzial& podzial, const std::vector<int>& bez, NowaTresc* t)
 {
     const PlikHistorii& p = h.p;
     const int n = p.liczbaRekordow();
@@ -176,29 +203,33 @@ bool przepiszBez(const Odczyt& h, const Podzial& podzial, const std::vector<int>
         // The usual case (the oldest year leads the file): one run, no copy.
         const qsizetype s = poczatek(odcinki[0].first);
         const qsizetype e = podzial.konce[size_t(odcinki[0].second - 1)];
-        return rewriteFile(p.sciezka(), QByteArray::fromRawData(h.caly.bajty.constData() + s, e - s), blad);
+        return QByteArray::fromRawData(h.caly.bajty.constData() + s, e - s);
     }
-    NowaTresc t(h.caly.bajty.size() + 2 * qint64(n));
     for (const auto& [a, z] : odcinki) {
         if (zBajtow) {
-            t.dodaj(h.caly.bajty.constData() + poczatek(a), podzial.konce[size_t(z - 1)] - poczatek(a));
+            t->dodaj(h.caly.bajty.constData() + poczatek(a), podzial.konce[size_t(z - 1)] - poczatek(a));
             continue;
         }
         for (int r = a; r < z; ++r) {
             const QByteArray b = p.rekordDoZapisu(r);
-            t.dodaj(b.constData(), b.size());
+            t->dodaj(b.constData(), b.size());
         }
     }
-    return rewriteFile(p.sciezka(), t.bajty(), blad);
+    return t->bajty();
 }
 
-// Whole records of the archive, as they are written back.
-QByteArray rekordyArchiwum(const PlikHistorii& a)
+// Rewrites the sent-transfers file without the records at `bez`.
+bool przepiszBez(const Odczyt& h, const Podzial& podzial, const std::vector<int>& bez, QString* blad)
 {
-    QByteArray b;
-    for (int r = 0; r < a.liczbaRekordow(); ++r)
-        b += a.rekordDoZapisu(r);
-    return b;
+    NowaTresc t(h.caly.bajty.size() + 2 * qint64(h.p.liczbaRekordow()));
+    return rewriteFile(h.p.sciezka(), trescBez(h, podzial, bez, &t), blad);
+}
+
+// Bytes of a file's whole records.
+qsizetype bajtyRekordow(const PlikHistorii& a)
+{
+    const int n = a.liczbaRekordow();
+    return n > 0 ? a.surowyRekord(n - 1).data() + a.surowyRekord(n - 1).size() - a.surowyRekord(0).data() : 0;
 }
 
 bool usunDziennik(const QString& sciezka, QString* blad)
@@ -350,42 +381,65 @@ WynikOperacji archiwizujRok(const PlikWyslanych& plik, const QString& sciezkaArc
     }
     krok(qint64(n) * 2 / 3);
 
-    const QByteArray stareArchiwum = zmianaArchiwum ? rekordyArchiwum(a) : QByteArray();
+    // The new bytes of both files, then one rewrite of the two: both work
+    // files are written and synced together (one wait for the disk), then
+    // renamed in the journal's order, the archive first.
+    const bool zmianaHistorii = m > 0 || p.maOgon();
+    qsizetype bajtyRoku = 0;
+    for (int i = juz; i < m; ++i)
+        bajtyRoku += p.surowyRekord(roku[size_t(i)]).size() + 2;
+    // The archive's whole records as they are written back, then the new
+    // ones; the old part is what a failure puts back.
+    NowaTresc archiwum(zmianaArchiwum ? bajtyRekordow(a) + 2 * qint64(a.liczbaRekordow()) + bajtyRoku : 0);
+    QList<QPair<QString, QByteArray>> pliki;
+    qsizetype stare = 0;
     if (zmianaArchiwum) {
-        QByteArray nowe = stareArchiwum;
-        for (int i = juz; i < m; ++i)
-            nowe += p.rekordDoZapisu(roku[size_t(i)]);
-        if (!rewriteFile(sciezkaArchiwum, nowe, &w.blad)) {
-            w.wynik = WynikHistorii::BladArchiwum;
-            QString pomin;
-            usunDziennik(sciezkaDziennika, &pomin);
-            return w;
-        }
+        std::vector<int> wszystkie(size_t(a.liczbaRekordow()));
+        for (int r = 0; r < a.liczbaRekordow(); ++r)
+            wszystkie[size_t(r)] = r;
+        dodajRekordy(a, wszystkie, 0, &archiwum);
+        stare = archiwum.rozmiar();
+        dodajRekordy(p, roku, size_t(juz), &archiwum);
+        pliki.append({sciezkaArchiwum, archiwum.bajty()});
     }
+    const QByteArray stareArchiwum = archiwum.bajty(stare);
+    NowaTresc tresc(zmianaHistorii ? h.caly.bajty.size() + 2 * qint64(n) : 0);
+    if (zmianaHistorii)
+        pliki.append({p.sciezka(), trescBez(h, podzial, roku, &tresc)});
     krok(qint64(n) * 5 / 6);
 
-    if (m > 0 || p.maOgon()) {
-        QString blad;
-        if (!przepiszBez(h, podzial, roku, &blad)) {
-            // The archive is put back as it was; if even that fails, the
-            // journal finishes the run at the next opening of the history.
-            w.wynik = WynikHistorii::BladZapisu;
-            w.blad = blad;
-            QString bladCofniecia;
-            const bool cofniete = !zmianaArchiwum
-                                  || (nowyPlikArchiwum ? QFile::remove(sciezkaArchiwum)
-                                                       : rewriteFile(sciezkaArchiwum, stareArchiwum, &bladCofniecia));
-            if (cofniete && usunDziennik(sciezkaDziennika, &bladCofniecia)) {
+    QString blad;
+    int przemianowane = 0;
+    int ktory = 0;
+    if (!pliki.isEmpty() && !rewriteFiles(pliki, &blad, &przemianowane, &ktory)) {
+        w.przeniesione = 0;
+        w.blad = blad;
+        QString pomin;
+        if (przemianowane == 0) {
+            // No file changed.
+            w.wynik = zmianaArchiwum && ktory == 0 ? WynikHistorii::BladArchiwum : WynikHistorii::BladZapisu;
+            usunDziennik(sciezkaDziennika, &pomin);
+            if (w.wynik == WynikHistorii::BladZapisu)
                 w.blad += QStringLiteral("\nArchiwizacja nie została wykonana, pliki są bez zmian.");
-            } else {
-                w.blad += QStringLiteral("\nPrzelewy roku %1 są już w pliku %2; zostaną usunięte z pliku %3 przy "
-                                         "następnym otwarciu historii.")
-                              .arg(rok)
-                              .arg(sciezkaArchiwum, plik.sciezka);
-            }
-            w.przeniesione = 0;
             return w;
         }
+        // The archive has its new records, the sent-transfers file could not
+        // take its new name: the archive is put back as it was; if even that
+        // fails, the journal finishes the run at the next opening of the
+        // history.
+        w.wynik = WynikHistorii::BladZapisu;
+        QString bladCofniecia;
+        const bool cofniete = nowyPlikArchiwum ? QFile::remove(sciezkaArchiwum)
+                                               : rewriteFile(sciezkaArchiwum, stareArchiwum, &bladCofniecia);
+        if (cofniete && usunDziennik(sciezkaDziennika, &bladCofniecia)) {
+            w.blad += QStringLiteral("\nArchiwizacja nie została wykonana, pliki są bez zmian.");
+        } else {
+            w.blad += QStringLiteral("\nPrzelewy roku %1 są już w pliku %2; zostaną usunięte z pliku %3 przy "
+                                     "następnym otwarciu historii.")
+                          .arg(rok)
+                          .arg(sciezkaArchiwum, plik.sciezka);
+        }
+        return w;
     }
     krok(qint64(n));
     // A journal that cannot be removed does no harm: finishing it finds the

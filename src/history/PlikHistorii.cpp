@@ -198,6 +198,14 @@ QStringList PlikHistorii::wartosci(int rekord) const
     return w;
 }
 
+QByteArrayView PlikHistorii::surowyRekord(int rekord) const
+{
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return {};
+    const quint32 od = m_poczatkiRekordow[size_t(rekord)];
+    return QByteArrayView(m_bajty.constData() + od, qsizetype(m_poczatkiRekordow[size_t(rekord) + 1] - od));
+}
+
 QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
 {
     if (rekord < 0 || rekord >= liczbaRekordow())

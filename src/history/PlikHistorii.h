@@ -70,6 +70,15 @@ public:
     /// Bytes of the whole record including its separators, in Windows-1250 and
     /// ending with a line end, as the record is to be written back.
     QByteArray rekordDoZapisu(int rekord) const;
+    /// The record's bytes in the file, separators included.
+    QByteArrayView surowyRekord(int rekord) const;
+    /// True when rekordDoZapisu() is the record's bytes in the file unchanged
+    /// (Windows-1250, ending with its line end), so they can be copied as
+    /// they are.
+    bool jakWPliku(int rekord) const
+    {
+        return !m_utf8 && surowyRekord(rekord).endsWith('\n');
+    }
 
     /// Value `nr` of a record read by parseAmount() (nothing when it is not
     /// an amount); an ASCII value is read on its bytes.

@@ -135,7 +135,10 @@ QString odciskRekordu(const PlikHistorii& plik, int rekord)
         else
             dodaj(plik.surowa(rekord, i));
     }
-    return QStringLiteral("%1").arg(h, 16, 16, QLatin1Char('0'));
+    char16_t t[16];
+    for (int i = 15; i >= 0; --i, h >>= 4)
+        t[i] = char16_t(u"0123456789abcdef"[h & 15]);
+    return QString(reinterpret_cast<const QChar*>(t), 16);
 }
 
 QString plikUzgodnien(const QString& folderDanych)
@@ -228,14 +231,20 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             && (z.rodzaj == RodzajUzgodnienia::Zaksiegowany || z.rodzaj == RodzajUzgodnienia::InnaKwota))
             ++uzyteOdciski[z.odcisk];
     }
+    // Each statement's key, made once: results carry it.
+    std::vector<QString> klucze;
+    klucze.reserve(wyciagi.size());
+    for (const Wyciag& w : wyciagi)
+        klucze.push_back(w.klucz());
     std::vector<const Wyciag*> nowe;
     QSet<QString> widziane;
     int najwczesniej = 0, najpozniej = 0;
-    for (const Wyciag& w : wyciagi) {
-        if (widziane.contains(w.klucz()))
+    for (size_t iw = 0; iw < wyciagi.size(); ++iw) {
+        const Wyciag& w = wyciagi[iw];
+        if (widziane.contains(klucze[iw]))
             continue;  // the same statement twice in one import
-        widziane.insert(w.klucz());
-        if (zapisaneWyciagi.contains(w.klucz()))
+        widziane.insert(klucze[iw]);
+        if (zapisaneWyciagi.contains(klucze[iw]))
             continue;
         nowe.push_back(&w);
         auto rozszerz = [&](int k) {
@@ -317,9 +326,11 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     // record's date or up to the days allowed after it, the title deciding,
     // then the nearest date, then the file order.
     std::vector<int> pasujace;
-    auto najlepszy = [&](const OperacjaWyciagu& op, bool taSamaKwota) -> int {
-        const auto it = poKoncie.constFind(op.kontoCyfry());
-        if (op.kontoCyfry().isEmpty() || it == poKoncie.constEnd())
+    auto najlepszy = [&](const OperacjaWyciagu& op, const QString& konto, bool taSamaKwota) -> int {
+        if (konto.isEmpty())
+            return -1;
+        const auto it = poKoncie.constFind(konto);
+        if (it == poKoncie.constEnd())
             return -1;
         const qint64 ksiegowanie = dzien(op.kluczKsiegowania);
         pasujace.clear();
@@ -357,6 +368,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
         const Wyciag* w;
         const OperacjaWyciagu* op;
         int nr;
+        QString konto;  ///< the counterparty's account digits
         int kandydat = -1;
         bool innaKwota = false;
     };
@@ -364,7 +376,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     for (const Wyciag* w : nowe)
         for (size_t i = 0; i < w->operacje.size(); ++i)
             if (w->operacje[i].obciazenie)
-                linie.push_back({w, &w->operacje[i], int(i) + 1});
+                linie.push_back({w, &w->operacje[i], int(i) + 1, w->operacje[i].kontoCyfry()});
     std::vector<size_t> kolejnosc(linie.size());
     for (size_t i = 0; i < kolejnosc.size(); ++i)
         kolejnosc[i] = i;
@@ -376,7 +388,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             Linia& l = linie[i];
             if (l.kandydat >= 0)
                 continue;
-            const int k = najlepszy(*l.op, taSama);
+            const int k = najlepszy(*l.op, l.konto, taSama);
             if (k >= 0) {
                 l.kandydat = k;
                 l.innaKwota = !taSama;
@@ -386,13 +398,16 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
     }
 
     std::vector<bool> wymieniony(kandydaci.size(), false);  // a record not booked is listed once
-    for (const Wyciag& w : wyciagi) {
-        if (!widziane.contains(w.klucz()))
+    wyniki.reserve(zapisane.size() + linie.size() + kandydaci.size());
+    for (size_t iw = 0; iw < wyciagi.size(); ++iw) {
+        const Wyciag& w = wyciagi[iw];
+        const QString& klucz = klucze[iw];
+        if (!widziane.contains(klucz))
             continue;
-        widziane.remove(w.klucz());
-        if (zapisaneWyciagi.contains(w.klucz())) {
+        widziane.remove(klucz);
+        if (zapisaneWyciagi.contains(klucz)) {
             for (const WynikUzgodnienia& z : zapisane) {
-                if (z.kluczWyciagu != w.klucz())
+                if (z.kluczWyciagu != klucz)
                     continue;
                 WynikUzgodnienia r = z;
                 r.plik = w.plik;
@@ -407,14 +422,14 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             if (l.w != &w)
                 continue;
             WynikUzgodnienia r;
-            r.kluczWyciagu = w.klucz();
+            r.kluczWyciagu = klucz;
             r.plik = w.plik;
             r.linia = l.op->linia;
             r.nrOperacji = l.nr;
             r.kluczDaty = l.op->kluczKsiegowania;
             r.kwotaWyciagu = l.op->kwota;
             r.maOperacje = true;
-            r.konto = l.op->kontoCyfry();
+            r.konto = l.konto;
             r.nazwa = l.op->nazwa;
             r.tytul = l.op->tytul;
             r.dataUzgodnienia = dzisiaj;
@@ -439,7 +454,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             wymieniony[i] = true;
             WynikUzgodnienia r;
             r.rodzaj = RodzajUzgodnienia::Niezaksiegowany;
-            r.kluczWyciagu = w.klucz();
+            r.kluczWyciagu = klucz;
             r.plik = w.plik;
             r.kluczDaty = c.klucz;
             r.dataUzgodnienia = dzisiaj;
