@@ -267,8 +267,8 @@ void frmPlatnosciZ::otworz()
     if (m_session.DataRobocza.isEmpty())
         m_session.DataRobocza = m_session.DataDzis;
     m_Label13->setText(m_session.DataRobocza);
-    m_txtRokFr->setText(m_session.DataDzis.right(4));
-    const QString miesiac = m_session.DataDzis.mid(3, 2);
+    m_txtRokFr->setText(m_session.rokDzis());
+    const QString miesiac = m_session.miesiacDzis();
     m_txtMiesiacZ->setText(miesiac);
     m_cmbMiesiacFr->setCurrentText(miesiac);
     m_lbSciezkadoKramix->setText(m_session.SciezkaKramix);
@@ -347,9 +347,12 @@ void frmPlatnosciZ::wczytaj(RodzajListy rodzaj)
         m_dialogs.messageBox(w.blad, kTytulListy, Icon::Critical);
         return;
     }
+    // The list's payments go back on the rows read again; a list that went
+    // to Ecorponet is in the invoice files themselves.
+    if (!m_przeniesiona)
+        remitto::przywrocZaplaty(w.wiersze, m_zaplaty);
     wstawWiersze(std::move(w.wiersze));
     pokazSumy(w.sumy);
-    przywrocZaplaty();
 }
 
 QList<QStringList> frmPlatnosciZ::wiersze() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "invoices/ListaZaplat.h"
 #include "shop/ListaFaktur.h"
 #include "transfers/Przelew.h"
 
@@ -100,7 +101,6 @@ private:
     /// The list after it was saved or moved: a new payment starts a new one.
     void zacznijNowaListe();
     /// Puts the payments of the list back into freshly loaded invoice rows.
-    void przywrocZaplaty();
     void pokolorujWiersz(int r);
     /// Invoice row paid by transfer `i` of the list (0-based), 0 when none
     /// shows that payment any more.
@@ -127,12 +127,7 @@ private:
 
     /// One payment of the list: the invoice row's paid columns before and
     /// after it, so a removal or a reload can put them right.
-    struct Zaplata {
-        QString plik;
-        QStringList przed;
-        QStringList po;
-        Przelew przelew;  ///< the transfer of the list's row
-    };
+    using Zaplata = ZaplataListy;
     QList<Zaplata> m_zaplaty;  ///< parallel to the rows of MSFlexGrid1
     int m_wierszPrzelewu = 0;  ///< the transfer clicked last, 0 for none
     QString m_paczkaListy;     ///< the package the list was saved as

@@ -35,14 +35,6 @@ const QString kTytulNumeracji = QStringLiteral("Numeracja paczek");
 const QString kTytulZapisu = QStringLiteral("Zapis paczki");
 const QColor kZielonyPrzelew(0, 255, 0);
 
-// The invoice row's columns a payment changes.
-const QList<int>& kolumnyZaplaty()
-{
-    static const QList<int> k = {kol::Splacono, kol::DoSplaty, kol::DataSplaty, kol::Stan, kol::NrPaczki,
-                                 kol::NrPrzelewu};
-    return k;
-}
-
 } // namespace
 
 void frmPlatnosciZ::polaczPrzelewy()
@@ -110,22 +102,6 @@ int frmPlatnosciZ::wierszFaktury(int i) const
             return r;
     }
     return 0;
-}
-
-void frmPlatnosciZ::przywrocZaplaty()
-{
-    // A list that went to Ecorponet is in the invoice files themselves.
-    if (m_przeniesiona)
-        return;
-    for (const Zaplata& z : std::as_const(m_zaplaty)) {
-        for (int r = 1; r < m_MSFlexGrid11->rowCount(); ++r) {
-            if (m_MSFlexGrid11->text(r, kol::Plik) != z.plik)
-                continue;
-            for (int j = 0; j < kolumnyZaplaty().size(); ++j)
-                m_MSFlexGrid11->setText(r, kolumnyZaplaty()[j], z.po.value(j));
-            pokolorujWiersz(r);
-        }
-    }
 }
 
 void frmPlatnosciZ::pokazListe()
@@ -306,14 +282,15 @@ void frmPlatnosciZ::usunPrzelew()
     }
     m_zaplaty.removeAt(i);
     m_wierszPrzelewu = 0;
-    // The transfers after it move up one place.
+    // The transfers after it move up one place; their invoice rows are
+    // found before the numbers change.
+    QList<int> wiersze;
+    for (int k = i; k < m_zaplaty.size(); ++k)
+        wiersze.append(wierszFaktury(k));
+    przenumerujZaplaty(m_zaplaty, i);
     for (int k = i; k < m_zaplaty.size(); ++k) {
-        const int f = wierszFaktury(k);
-        const QString nr = QString::number(k + 1);
-        m_zaplaty[k].po.last() = nr;
-        m_zaplaty[k].przelew.nrPrzel = nr;
-        if (f)
-            m_MSFlexGrid11->setText(f, kol::NrPrzelewu, nr);
+        if (const int f = wiersze[k - i])
+            m_MSFlexGrid11->setText(f, kol::NrPrzelewu, m_zaplaty[k].przelew.nrPrzel);
     }
     pokazListe();
     przeliczRazem();

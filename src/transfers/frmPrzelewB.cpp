@@ -4,6 +4,8 @@
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
+#include "transfers/LiniaEksportu.h"
+#include "transfers/PlikPaczki.h"
 #include "transfers/frmPrzelewBObszarEksportu.h"
 #include "transfers/frmPrzelewBObszarPaczek.h"
 #include "ui/SkrotyPrzyciskow.h"
@@ -380,13 +382,13 @@ void frmPrzelewB::otworz()
 {
     Session& s = m_session;
     s.TrybKontrahenta = 0;
-    m_paczki->ustawMiesiac(s.DataDzis.mid(3, 2), s.DataDzis.mid(6, 4));
+    m_paczki->ustawMiesiac(s.miesiacDzis(), s.rokDzis());
     const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
     setWindowTitle(QStringLiteral("Przelew z ") + s.SkrotFirmy + QStringLiteral(" Nr konta ") + konta.value(0)
                    + QStringLiteral(" Data przelewu ") + s.DataDzis);
     pokazMojaFirme();
-    m_eksport->ustawFolder(s.dataPath(QStringLiteral("DoECorponet")));
-    m_paczki->ustawFolder(s.dataPath(QStringLiteral("Paczki")));
+    m_eksport->ustawFolder(folderEksportu(s.SciezkaProgramu));
+    m_paczki->ustawFolder(folderPaczek(s.SciezkaProgramu));
     lbdata->setText(s.DataRobocza);
     if (!isVisible())
         wyczyscWpis();

@@ -3,6 +3,7 @@
 #include "transfers/frmPrzelewBObszarEksportu.h"
 
 #include "core/Session.h"
+#include "transfers/EksportPaczki.h"
 #include "transfers/frmPrzelewBEksport.h"
 #include "ui/Kontrolki.h"
 
@@ -57,8 +58,7 @@ void ObszarEksportu::pokazPliki()
 {
     // The export files of the data folder's DoECorponet folder.
     m_pliki->clear();
-    const QDir folder(m_session.dataPath(QStringLiteral("DoECorponet")));
-    m_pliki->addItems(folder.entryList({QStringLiteral("*.TXT"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name));
+    m_pliki->addItems(plikiEksportu(m_session.SciezkaProgramu));
 }
 
 void ObszarEksportu::usunZEcorponet()

@@ -147,8 +147,7 @@ void frmPrzelewB::kwotaEnter()
     }
     if (s.wynik == Suma::Obliczono)
         txtKwotaK->setText(s.tekst);
-    if (txtVat->text() == QLatin1String("0"))
-        txtKwotaBrutto->setText(txtKwotaK->text());
+    txtKwotaBrutto->setText(bruttoPoKwocie(txtKwotaK->text(), txtVat->text(), txtKwotaBrutto->text()));
 }
 
 void frmPrzelewB::vatEnter()
