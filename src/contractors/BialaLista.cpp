@@ -267,6 +267,18 @@ bool prefiksSkrotu(QByteArrayView hex, quint64* prefiks)
 
 namespace {
 
+// Insertion sort, for small parts.
+void wstawianie(quint64* a, size_t n)
+{
+    for (size_t i = 1; i < n; ++i) {
+        const quint64 x = a[i];
+        size_t j = i;
+        for (; j > 0 && a[j - 1] > x; --j)
+            a[j] = a[j - 1];
+        a[j] = x;
+    }
+}
+
 // In place, most significant byte first (American flag sort): the values
 // swapped into the 256 parts of the byte at `przesuniecie`, then each part by
 // the next byte; small parts by insertion. No second array: fresh memory
@@ -274,13 +286,7 @@ namespace {
 void sortujOdGory(quint64* a, size_t n, int przesuniecie)
 {
     if (n <= 48) {
-        for (size_t i = 1; i < n; ++i) {
-            const quint64 x = a[i];
-            size_t j = i;
-            for (; j > 0 && a[j - 1] > x; --j)
-                a[j] = a[j - 1];
-            a[j] = x;
-        }
+        wstawianie(a, n);
         return;
     }
     size_t poczatek[257] = {};
@@ -305,17 +311,6 @@ void sortujOdGory(quint64* a, size_t n, int przesuniecie)
         return;
     for (int k = 0; k < 256; ++k)
         sortujOdGory(a + poczatek[k], poczatek[k + 1] - poczatek[k], przesuniecie - 8);
-}
-
-void wstawianie(quint64* a, size_t n)
-{
-    for (size_t i = 1; i < n; ++i) {
-        const quint64 x = a[i];
-        size_t j = i;
-        for (; j > 0 && a[j - 1] > x; --j)
-            a[j] = a[j - 1];
-        a[j] = x;
-    }
 }
 
 // Copies `n` values from `z` to `do_` grouped by the `bity` bits at
