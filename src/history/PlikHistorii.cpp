@@ -25,8 +25,50 @@ QString przyczynaUszkodzenia(const QString& sciezka, bool uciety, int rozmiar)
 
 } // namespace
 
+namespace {
+
+/// The two forms the program writes, "dd-mm-yyyy" and "yyyy-mm-dd", read
+/// straight from their ten bytes; 0 when the value is neither, -1 when it is
+/// one of them but no real day (the general rule gives 0 for it as well).
+int kluczDziesieciuBajtow(const char* b)
+{
+    auto cyfra = [](char c) { return unsigned(c - '0') <= 9u; };
+    auto liczba = [](const char* c, int n) {
+        int w = 0;
+        for (int i = 0; i < n; ++i)
+            w = w * 10 + (c[i] - '0');
+        return w;
+    };
+    int r, m, d;
+    if (b[2] == '-' && b[5] == '-' && cyfra(b[0]) && cyfra(b[1]) && cyfra(b[3]) && cyfra(b[4]) && cyfra(b[6])
+        && cyfra(b[7]) && cyfra(b[8]) && cyfra(b[9])) {
+        d = liczba(b, 2);
+        m = liczba(b + 3, 2);
+        r = liczba(b + 6, 4);
+    } else if (b[4] == '-' && b[7] == '-' && cyfra(b[0]) && cyfra(b[1]) && cyfra(b[2]) && cyfra(b[3])
+               && cyfra(b[5]) && cyfra(b[6]) && cyfra(b[8]) && cyfra(b[9])) {
+        r = liczba(b, 4);
+        m = liczba(b + 5, 2);
+        d = liczba(b + 8, 2);
+    } else {
+        return 0;
+    }
+    if (r < 1 || m < 1 || m > 12 || d < 1 || d > 31)
+        return -1;
+    if (d > 28 && !QDate::isValid(r, m, d))
+        return -1;
+    return r * 10000 + m * 100 + d;
+}
+
+} // namespace
+
 int kluczDowolnejDaty(QByteArrayView t)
 {
+    if (t.size() == 10) {
+        const int k = kluczDziesieciuBajtow(t.data());
+        if (k != 0)
+            return k < 0 ? 0 : k;
+    }
     int grupy[3] = {0, 0, 0};
     int dlugosci[3] = {0, 0, 0};
     int ile = 0;

@@ -151,6 +151,29 @@ TEST(Historia, DatesAreComparedAsDatesWhateverTheirForm)
         EXPECT_EQ(kluczDowolnejDaty(QString::fromLatin1(c.text)), c.key) << c.text;
 }
 
+// Ten-byte "dd-mm-yyyy" and "yyyy-mm-dd" values are read by a short way; a
+// blank in front takes the same text the general way, and both must agree.
+TEST(Historia, TenByteDatesReadTheSameAsByTheGeneralRule)
+{
+    struct Case {
+        const char* text;
+        int key;
+    } cases[] = {
+        {"11-12-2026", 20261211}, {"2026-12-11", 20261211}, {"29-02-2024", 20240229}, {"2024-02-29", 20240229},
+        {"31-12-9999", 99991231}, {"0001-01-01", 10101},    {"20261211", 20261211},   {"2026121100", 0},
+        {"  20261211", 20261211}, {"11 12 2026", 20261211}, {"2026/12/11", 20261211}, {"11-12-26  ", 0},
+        {"          ", 0},         {"29-02-2026", 0},         {"2026-02-29", 0},         {"31-04-2026", 0},
+        {"00-12-2026", 0},         {"11-00-2026", 0},         {"11-13-2026", 0},         {"2026-12-32", 0},
+        {"0000-12-11", 0},         {"11-12-0000", 0},         {"1a-12-2026", 0},         {"2026-1x-11", 0},
+        {"11-12-2026x", 0},       {"2026-12-1", 20261201},  {"11--2-2026", 20260211},         {"11-12--026", 0},
+    };
+    for (const Case& c : cases) {
+        const QByteArray b(c.text);
+        EXPECT_EQ(kluczDowolnejDaty(QByteArrayView(b)), c.key) << c.text;
+        EXPECT_EQ(kluczDowolnejDaty(QByteArrayView(" " + b)), c.key) << c.text;  // the general way
+    }
+}
+
 TEST(Historia, FilterByShortNameAndStrictDates)
 {
     const PlikHistorii p = PlikHistorii::zBajtow(plikZ(trzy()), kUkladPrzelewu);
