@@ -173,10 +173,12 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     p.m_poczatki.reserve(oczekiwane);
     p.m_konce.reserve(oczekiwane);
     p.m_poczatkiRekordow.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
+    p.m_kluczeDat.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
 
     // Values as every reader of the program finds them (core/QuoteScanner.h).
     QuoteScanner<char> skaner(s, koniec, p.m_utf8 ? Blanks::Utf8 : Blanks::Cp1250);
     const size_t rozmiar = size_t(uklad.rozmiar);
+    const size_t nrDaty = size_t(uklad.data);
     size_t wRekordzie = 0;
     bool uciety = false;
     bool ostatniaPustaLinia = false;
@@ -188,6 +190,10 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         ostatniaPustaLinia = v.emptyLine;
         if (uciety)
             break;
+        // The date key is made while the value's bytes are at hand: every
+        // search by date then costs a look-up, not a walk through the file.
+        if (wRekordzie == nrDaty)
+            p.m_kluczeDat.push_back(kluczDowolnejDaty(QByteArrayView(v.begin, v.end - v.begin)));
         if (++wRekordzie == rozmiar) {
             wRekordzie = 0;
             p.m_poczatkiRekordow.push_back(quint32(skaner.position() - baza));
@@ -197,6 +203,7 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     const RecordCount ile = countRecords(qsizetype(p.m_poczatki.size()), uciety, ostatniaPustaLinia, uklad.rozmiar);
     p.m_poczatki.resize(size_t(ile.records) * rozmiar);
     p.m_konce.resize(p.m_poczatki.size());
+    p.m_kluczeDat.resize(size_t(ile.records));
     // The estimate above is close for transfer records; give back only a
     // gross over-estimate (short records), as the copy costs time.
     if (p.m_poczatki.capacity() > 2 * p.m_poczatki.size() + 1024) {
@@ -329,7 +336,9 @@ qint64 PlikHistorii::kwota(int rekord) const
 
 int PlikHistorii::kluczDaty(int rekord) const
 {
-    return kluczDowolnejDaty(surowa(rekord, m_uklad.data));
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return 0;
+    return m_kluczeDat[size_t(rekord)];
 }
 
 QString PlikHistorii::skrotWielkimi(int rekord) const

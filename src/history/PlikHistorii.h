@@ -98,6 +98,7 @@ private:
     DuzyWektor<quint32> m_poczatki;            ///< value start, per value
     DuzyWektor<quint32> m_konce;               ///< value end, per value
     DuzyWektor<quint32> m_poczatkiRekordow;    ///< record spans; one more than records
+    DuzyWektor<qint32> m_kluczeDat;            ///< date key per record, read with the record
     UkladHistorii m_uklad = kUkladPrzelewu;
     Stan m_stan = Stan::Ok;
     QString m_blad;
