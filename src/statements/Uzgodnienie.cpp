@@ -293,7 +293,7 @@ std::vector<WynikUzgodnienia> uzgodnij(const std::vector<Wyciag>& wyciagi, const
             c.dzien = dzien(k);
             std::optional<qint64> zaplacono;
             if (przelewy)
-                zaplacono = parseAmount(historia.wartosc(r, kSplacono).trimmed());
+                zaplacono = historia.kwotaWartosci(r, kSplacono);  // blanks around are no part of it
             c.kwota = zaplacono ? *zaplacono : historia.kwota(r);
             c.konto = cyfryKontaZBajtow(historia.surowa(r, historia.uklad().konto));
             c.odcisk = odciskRekordu(historia, r);
