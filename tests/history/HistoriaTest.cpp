@@ -132,6 +132,11 @@ TEST(PlikHistorii, DamagedFileKeepsWholeRecordsAndNamesTheFile)
         EXPECT_EQ(p.stan(), PlikHistorii::Stan::Uszkodzony) << c.name;
         EXPECT_EQ(p.liczbaRekordow(), 3) << c.name;
         EXPECT_TRUE(p.blad().contains(QStringLiteral("/dane/ABC.dat"))) << c.name;
+        // Date keys made on reading belong to the whole records kept, in order.
+        for (int r = 0; r < 3; ++r)
+            EXPECT_EQ(p.kluczDaty(r), kluczDowolnejDaty(p.surowa(r, kUkladPrzelewu.data))) << c.name << r;
+        EXPECT_NE(p.kluczDaty(0), 0) << c.name;
+        EXPECT_EQ(p.kluczDaty(3), 0) << c.name;
     }
     // One empty line after the last record is no damage.
     EXPECT_EQ(PlikHistorii::zBajtow(whole + "\r\n", kUkladPrzelewu).stan(), PlikHistorii::Stan::Ok);
