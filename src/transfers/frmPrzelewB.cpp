@@ -2,13 +2,13 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
 #include "transfers/LiniaEksportu.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/frmPrzelewBObszarEksportu.h"
 #include "transfers/frmPrzelewBObszarPaczek.h"
 #include "transfers/frmPrzelewBRamkaBanknotow.h"
+#include "transfers/frmPrzelewBRamkaDrukarki.h"
 #include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
@@ -74,7 +74,9 @@ void frmPrzelewB::zbudujOkno()
     miejsce->addWidget(m_banknoty, 0, 0);
     m_banknoty->raise();
     prawa->addLayout(miejsce);
-    prawa->addWidget(zbudujDrukarke());
+    m_drukarkaRamka = new RamkaDrukarki(this);
+    connect(m_drukarkaRamka, &RamkaDrukarki::drukuj, this, &frmPrzelewB::drukuj);
+    prawa->addWidget(m_drukarkaRamka);
     prawa->addStretch(1);
 
     auto* gora = new QHBoxLayout;
@@ -322,25 +324,6 @@ QWidget* frmPrzelewB::zbudujMojaFirma()
     return w;
 }
 
-QWidget* frmPrzelewB::zbudujDrukarke()
-{
-    Frame3 = new QGroupBox(QStringLiteral("Drukarka-"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    optdruk1 = new QRadioButton(QStringLiteral("Zwykły"), Frame3);
-    optdruk1->setObjectName(QStringLiteral("optdruk1"));
-    optdruk2 = new QRadioButton(QStringLiteral("Gruby"), Frame3);
-    optdruk2->setObjectName(QStringLiteral("optdruk2"));
-    optdruk1->setChecked(true);
-    auto* cmdDRUKUJ = przycisk(QStringLiteral("D&Rukuj x4 lub wpłata"), QStringLiteral("cmdDRUKUJ"), Frame3);
-    connect(cmdDRUKUJ, &QPushButton::clicked, this, &frmPrzelewB::drukuj);
-    auto* h = new QHBoxLayout(Frame3);
-    h->addWidget(optdruk1);
-    h->addWidget(optdruk2);
-    h->addStretch(1);
-    h->addWidget(cmdDRUKUJ);
-    return Frame3;
-}
-
 bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lbskarbowy && event->type() == QEvent::MouseButtonRelease)
@@ -404,10 +387,7 @@ void frmPrzelewB::pokazMojaFirme()
 
 bool frmPrzelewB::pokazDrukarke()
 {
-    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
-    Frame3->setTitle(QStringLiteral("Drukarka-") + nazwaDrukarki(r.u.rodzajDrukarki));
-    (r.u.rodzajDruku == QLatin1String("2") ? optdruk2 : optdruk1)->setChecked(true);
-    if (!r.ok || r.u.rodzajDruku.isEmpty() || r.u.ustawienie6.isEmpty()) {
+    if (!m_drukarkaRamka->pokazUstawienia(m_session.SciezkaProgramu)) {
         m_dialogs.messageBox(QStringLiteral("Ustaw drukarke i druk !"),
                              QStringLiteral("Zle wybrana ściezka do przelewów "), Icon::Critical);
         return false;

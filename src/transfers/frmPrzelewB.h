@@ -30,6 +30,7 @@ class frmPlatnosciZ;
 class ObszarEksportu;
 class ObszarPaczek;
 class RamkaBanknotow;
+class RamkaDrukarki;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -39,8 +40,8 @@ struct Session;
 /// The constructor builds the controls and reads nothing; otworz() runs the
 /// opening steps each time the window is shown. Controls carry their names as
 /// objectName. The package area (ObszarPaczek) and the export area
-/// (ObszarEksportu) are parts of their own, and so is the banknote frame
-/// (RamkaBanknotow); the window joins them to the entry
+/// (ObszarEksportu) are parts of their own, and so are the banknote frame
+/// (RamkaBanknotow) and the printer frame (RamkaDrukarki); the window joins them to the entry
 /// area: frmPrzelewB.cpp (building and opening), frmPrzelewBWpis.cpp (entry
 /// area handlers), frmPrzelewBKontrahent.cpp (the contractor shown),
 /// frmPrzelewBPaczki.cpp (adding to a package, the payments window) and
@@ -90,7 +91,6 @@ private:
     QWidget* zbudujRodzaje();
     QWidget* zbudujPodatkowe();
     QWidget* zbudujMojaFirma();
-    QWidget* zbudujDrukarke();
     void polacz();
 
     // Opening (frmPrzelewB.cpp)
@@ -181,9 +181,7 @@ private:
     QLabel* lbKonto2 = nullptr;
     QLabel* lbMikroPodatkowy = nullptr;
     QLabel* lbdata = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QRadioButton* optdruk1 = nullptr;
-    QRadioButton* optdruk2 = nullptr;
+    RamkaDrukarki* m_drukarkaRamka = nullptr;  ///< printer frame with the print button
 
     // Package and export areas
     ObszarPaczek* m_paczki = nullptr;
