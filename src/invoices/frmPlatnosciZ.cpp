@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
+#include "ui/RekordyWSiatce.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -27,6 +28,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -320,7 +322,7 @@ void frmPlatnosciZ::wczytaj(RodzajListy rodzaj)
     z.miesiac = (odMiesiaca ? m_txtMiesiacZ->text() : m_cmbMiesiacFr->currentText()).trimmed().toInt();
     z.dataRobocza = m_session.DataRobocza;
 
-    m_MSFlexGrid11->clearRows();
+    wstawWiersze({});
     pokazSumy({});
     m_postep->setRange(0, 0);
     m_postep->setValue(0);
@@ -355,45 +357,49 @@ void frmPlatnosciZ::wczytaj(RodzajListy rodzaj)
     pokazSumy(w.sumy);
 }
 
-QList<QStringList> frmPlatnosciZ::wiersze() const
-{
-    QList<QStringList> w;
-    const int n = m_MSFlexGrid11->rowCount();
-    w.reserve(n);
-    for (int r = 1; r < n; ++r)
-        w.append(m_MSFlexGrid11->rowTexts(r));
-    return w;
-}
-
 void frmPlatnosciZ::wstawWiersze(QList<QStringList> wiersze)
 {
-    m_MSFlexGrid11->setRows(std::move(wiersze));
-    pokoloruj();
+    m_faktury = std::move(wiersze);
+    for (QStringList& f : m_faktury) {
+        while (f.size() < kol::Liczba)
+            f.append(QString());
+    }
+    pokazFaktury(false);
 }
 
-void frmPlatnosciZ::pokoloruj()
+void frmPlatnosciZ::pokazFaktury(bool zostanNaWierszu)
 {
-    const int n = m_MSFlexGrid11->rowCount();
-    for (int r = 1; r < n; ++r)
-        pokolorujWiersz(r);
+    const int wiersz = m_MSFlexGrid11->currentRow();
+    const int kolumna = m_MSFlexGrid11->currentColumn();
+    RekordyWSiatce<QStringList>::pokaz(
+        m_MSFlexGrid11, m_faktury, [](const QStringList& f, int, int k) { return f.value(k); },
+        [](const QStringList& f, int, int k) { return stylFaktury(f, k); });
+    // A row changed in place keeps the current cell, without it counting as
+    // a click on it.
+    if (zostanNaWierszu && wiersz >= 1 && wiersz < m_MSFlexGrid11->rowCount()) {
+        const QSignalBlocker cicho(m_MSFlexGrid11);
+        m_MSFlexGrid11->setCurrentCell(wiersz, kolumna);
+    }
 }
 
-void frmPlatnosciZ::pokolorujWiersz(int r)
+GridModel::CellStyle frmPlatnosciZ::stylFaktury(const QStringList& faktura, int kolumna)
 {
-    const QString stan = m_MSFlexGrid11->text(r, kol::Stan);
+    GridModel::CellStyle s;
+    const QString stan = faktura.value(kol::Stan);
     const bool splacona = stan == kStanSplacona;
     const bool gotowka = stan == kStanGotowka;
     if (!splacona && !gotowka) {
         // Paid in this window: the paid columns turn green.
         const bool zaplacona = stan == kStanSplacono || stan == kStanSplCz;
-        m_MSFlexGrid11->setCellBackground(r, kol::Brutto, kCzerwony);
-        if (zaplacona)
-            for (int c = kol::Termin; c <= kol::Stan; ++c)
-                m_MSFlexGrid11->setCellBackground(r, c, kZielony);
-        return;
+        if (zaplacona && kolumna >= kol::Termin && kolumna <= kol::Stan)
+            s.background = kZielony;
+        else if (kolumna == kol::Brutto)
+            s.background = kCzerwony;
+        return s;
     }
-    for (int c = kol::Brutto; c <= kol::Stan; ++c)
-        m_MSFlexGrid11->setCellBackground(r, c, splacona ? kJasnoZielony : kZielony);
+    if (kolumna >= kol::Brutto && kolumna <= kol::Stan)
+        s.background = splacona ? kJasnoZielony : kZielony;
+    return s;
 }
 
 void frmPlatnosciZ::pokazSumy(const SumyFaktur& s)
@@ -414,7 +420,7 @@ void frmPlatnosciZ::tylkoKontrahent()
         m_dialogs.messageBox(QStringLiteral(" Nie wybrałeś słowa do wyszukania !?"), kAppTitle, Icon::Exclamation);
         return;
     }
-    QList<QStringList> w = remitto::tylkoKontrahent(wiersze(), slowo);
+    QList<QStringList> w = remitto::tylkoKontrahent(m_faktury, slowo);
     const SumyFaktur s = zsumujWiersze(w);
     wstawWiersze(std::move(w));
     pokazSumy(s);
@@ -422,20 +428,19 @@ void frmPlatnosciZ::tylkoKontrahent()
 
 void frmPlatnosciZ::sortuj(int kolumna)
 {
-    QList<QStringList> w = wiersze();
-    sortujWgDaty(w, kolumna);
-    wstawWiersze(std::move(w));
+    sortujWgDaty(m_faktury, kolumna);
+    pokazFaktury();
 }
 
 void frmPlatnosciZ::wyswietlFakture()
 {
     const int r = m_MSFlexGrid11->currentRow();
-    if (r <= 0) {
+    if (r <= 0 || r > m_faktury.size()) {
         m_dialogs.messageBox(QStringLiteral("Wybierz fakturę z listy."), QStringLiteral("Podgląd Faktury zakupu"),
                              Icon::Exclamation);
         return;
     }
-    m_session.PlikFakturyZ = m_MSFlexGrid11->text(r, kol::Plik);
+    m_session.PlikFakturyZ = m_faktury[r - 1].value(kol::Plik);
     if (!m_podglad) {
         m_podglad = new frmKorektaFakturyZ(m_session, m_dialogs, this);
         m_podglad->setAttribute(Qt::WA_DeleteOnClose);

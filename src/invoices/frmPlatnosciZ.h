@@ -3,6 +3,7 @@
 #include "invoices/ListaZaplat.h"
 #include "shop/ListaFaktur.h"
 #include "transfers/Przelew.h"
+#include "ui/Grid.h"
 
 #include <QDate>
 
@@ -100,21 +101,20 @@ private:
     void pokazListe();
     /// The list after it was saved or moved: a new payment starts a new one.
     void zacznijNowaListe();
-    /// Puts the payments of the list back into freshly loaded invoice rows.
-    void pokolorujWiersz(int r);
-    /// Invoice row paid by transfer `i` of the list (0-based), 0 when none
-    /// shows that payment any more.
+    /// The invoice (index into m_faktury) paid by transfer `i` of the list
+    /// (0-based): the record of its invoice file that still carries that
+    /// payment; -1 when none does any more.
     int wierszFaktury(int i) const;
     QDate dzis() const;
 
     /// The loading procedure shared by the opening and the list buttons.
     void wczytaj(RodzajListy rodzaj);
-    /// Colours of the rows from their state.
-    void pokoloruj();
+    /// Shows m_faktury in MSFlexGrid11, coloured from each row's state;
+    /// with `zostanNaWierszu` the current cell stays where it was.
+    void pokazFaktury(bool zostanNaWierszu = true);
+    static GridModel::CellStyle stylFaktury(const QStringList& faktura, int kolumna);
     void pokazSumy(const SumyFaktur& s);
-    /// All rows of the invoice grid as cell texts.
-    QList<QStringList> wiersze() const;
-    /// Puts rows back into the invoice grid with their colours.
+    /// Takes loaded invoice rows as the window's records and shows them.
     void wstawWiersze(QList<QStringList> wiersze);
 
     Session& m_session;
@@ -124,6 +124,9 @@ private:
     /// A list is loading: the window repaints meanwhile, but what the user
     /// does waits until the list stands.
     bool m_wczytywanie = false;
+    /// The invoices listed, one core invoice row (kol::) each, in the order
+    /// of MSFlexGrid11's data rows; the grid only shows them.
+    QList<QStringList> m_faktury;
 
     /// One payment of the list: the invoice row's paid columns before and
     /// after it, so a removal or a reload can put them right.

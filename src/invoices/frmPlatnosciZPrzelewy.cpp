@@ -90,18 +90,20 @@ void frmPlatnosciZ::przeliczRazem()
 int frmPlatnosciZ::wierszFaktury(int i) const
 {
     if (i < 0 || i >= m_zaplaty.size())
-        return 0;
+        return -1;
     const Zaplata& z = m_zaplaty[i];
-    for (int r = 1; r < m_MSFlexGrid11->rowCount(); ++r) {
-        if (m_MSFlexGrid11->text(r, kol::Plik) != z.plik)
+    const QList<int>& kolumny = kolumnyZaplaty();
+    for (int f = 0; f < m_faktury.size(); ++f) {
+        const QStringList& faktura = m_faktury[f];
+        if (faktura.value(kol::Plik) != z.plik)
             continue;
         bool taSama = true;
-        for (int j = 0; j < kolumnyZaplaty().size() && taSama; ++j)
-            taSama = m_MSFlexGrid11->text(r, kolumnyZaplaty()[j]) == z.po.value(j);
+        for (int j = 0; j < kolumny.size() && taSama; ++j)
+            taSama = faktura.value(kolumny[j]) == z.po.value(j);
         if (taSama)
-            return r;
+            return f;
     }
-    return 0;
+    return -1;
 }
 
 void frmPlatnosciZ::pokazListe()
@@ -135,13 +137,14 @@ void frmPlatnosciZ::pokazOdmoweNumeru(const NumerPaczkiListy& numer)
 
 void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
 {
-    if (m_wczytywanie || wiersz < 1 || wiersz >= m_MSFlexGrid11->rowCount())
+    if (m_wczytywanie || wiersz < 1 || wiersz > m_faktury.size())
         return;
-    m_txtSlowo->setText(m_MSFlexGrid11->text(wiersz, kol::Skrot));
+    const int f = wiersz - 1;
+    m_txtSlowo->setText(m_faktury[f].value(kol::Skrot));
     if (!zaplac || kolumna != kol::Brutto)
         return;
 
-    const QStringList w = m_MSFlexGrid11->rowTexts(wiersz);
+    const QStringList w = m_faktury[f];
     const WierszDoZaplaty sprawdzenie = sprawdzWierszDoZaplaty(w);
     switch (sprawdzenie.stan) {
     case WierszDoZaplaty::Stan::Ok:
@@ -235,6 +238,8 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
         pokazOdmoweNumeru(numer);
         return;
     }
+    if (f >= m_faktury.size() || m_faktury[f] != w)
+        return;  // the list was read again meanwhile
     // A list already saved (or moved) lives on as its package: a payment
     // starts the next list, in the next package.
     if (!m_paczkaListy.isEmpty())
@@ -250,11 +255,11 @@ void frmPlatnosciZ::kliknietoFakture(int wiersz, int kolumna, bool zaplac)
     for (int k : kolumnyZaplaty()) {
         z.przed.append(w.value(k));
         z.po.append(po.value(k));
-        m_MSFlexGrid11->setText(wiersz, k, po.value(k));
+        m_faktury[f][k] = po.value(k);
     }
     z.przelew = przelewZFaktury(po, numer.nn(), nrPrzelewu);
     m_zaplaty.append(z);
-    pokolorujWiersz(wiersz);
+    pokazFaktury();
 
     pokazListe();
     przeliczRazem();
@@ -273,12 +278,9 @@ void frmPlatnosciZ::usunPrzelew()
     }
     // The invoice row shows the payment no more.
     const int i = r - 1;
-    if (const int f = wierszFaktury(i)) {
+    if (const int f = wierszFaktury(i); f >= 0) {
         for (int j = 0; j < kolumnyZaplaty().size(); ++j)
-            m_MSFlexGrid11->setText(f, kolumnyZaplaty()[j], m_zaplaty[i].przed.value(j));
-        for (int c = kol::Termin; c <= kol::Stan; ++c)
-            m_MSFlexGrid11->setCellBackground(f, c, QColor());
-        pokolorujWiersz(f);
+            m_faktury[f][kolumnyZaplaty()[j]] = m_zaplaty[i].przed.value(j);
     }
     m_zaplaty.removeAt(i);
     m_wierszPrzelewu = 0;
@@ -289,9 +291,10 @@ void frmPlatnosciZ::usunPrzelew()
         wiersze.append(wierszFaktury(k));
     przenumerujZaplaty(m_zaplaty, i);
     for (int k = i; k < m_zaplaty.size(); ++k) {
-        if (const int f = wiersze[k - i])
-            m_MSFlexGrid11->setText(f, kol::NrPrzelewu, m_zaplaty[k].przelew.nrPrzel);
+        if (const int f = wiersze[k - i]; f >= 0)
+            m_faktury[f][kol::NrPrzelewu] = m_zaplaty[k].przelew.nrPrzel;
     }
+    pokazFaktury();
     pokazListe();
     przeliczRazem();
 }
@@ -320,10 +323,11 @@ bool frmPlatnosciZ::zapiszListe()
     for (int i = 0; i < z.rekordy.size(); ++i) {
         if (i < m_zaplaty.size())
             m_zaplaty[i].przelew = z.rekordy[i];
-        if (const int f = wierszFaktury(i))
-            m_MSFlexGrid11->setText(f, kol::NrPaczki, z.numer.nn());
+        if (const int f = wierszFaktury(i); f >= 0)
+            m_faktury[f][kol::NrPaczki] = z.numer.nn();
         m_zaplaty[i].po[kolumnyZaplaty().indexOf(kol::NrPaczki)] = z.numer.nn();
     }
+    pokazFaktury();
     pokazListe();
     if (z.stan == ZapisListy::Stan::BladNumeracji)
         m_dialogs.messageBox(QStringLiteral("Paczkę zapisano w pliku ") + QDir::toNativeSeparators(m_paczkaListy)

@@ -2,12 +2,13 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Banknoty.h"
 #include "transfers/LiniaEksportu.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/frmPrzelewBObszarEksportu.h"
 #include "transfers/frmPrzelewBObszarPaczek.h"
+#include "transfers/frmPrzelewBRamkaBanknotow.h"
+#include "transfers/frmPrzelewBRamkaDrukarki.h"
 #include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontrolki.h"
@@ -69,10 +70,13 @@ void frmPrzelewB::zbudujOkno()
     auto* miejsce = new QGridLayout;
     miejsce->setContentsMargins(0, 0, 0, 0);
     miejsce->addWidget(zbudujMojaFirma(), 0, 0);
-    miejsce->addWidget(zbudujBanknoty(), 0, 0);
-    Frame1->raise();
+    m_banknoty = new RamkaBanknotow(this);
+    miejsce->addWidget(m_banknoty, 0, 0);
+    m_banknoty->raise();
     prawa->addLayout(miejsce);
-    prawa->addWidget(zbudujDrukarke());
+    m_drukarkaRamka = new RamkaDrukarki(this);
+    connect(m_drukarkaRamka, &RamkaDrukarki::drukuj, this, &frmPrzelewB::drukuj);
+    prawa->addWidget(m_drukarkaRamka);
     prawa->addStretch(1);
 
     auto* gora = new QHBoxLayout;
@@ -93,7 +97,7 @@ void frmPrzelewB::zbudujOkno()
     // shape. The banknote frame is the exception: it takes the place of the
     // own company frame while a cash deposit is chosen (see eventFilter), so
     // the package grids below keep their rows whatever the kind.
-    Frame1->installEventFilter(this);
+    m_banknoty->installEventFilter(this);
     for (QWidget* k : std::initializer_list<QWidget*>{lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol,
                                                       txtTelefon, txtMail, lblTelefon, lblMail}) {
         QSizePolicy p = k->sizePolicy();
@@ -107,7 +111,7 @@ void frmPrzelewB::zbudujOkno()
     for (QAbstractButton* b : m_rodzaje->buttons())
         dalej.append(b);
     dalej << txtRok << txtOkres << txtNrOkresu << txtSymbol;
-    for (QLineEdit* e : m_ilosci)
+    for (QLineEdit* e : m_banknoty->polaIlosci())
         dalej.append(e);
     for (const char* nazwa : {"cmdZnajd", "cmdZmianyK", "cmdDodaj", "cmdPodglad", "wyjscie"})
         dalej.append(findChild<QPushButton*>(QString::fromLatin1(nazwa)));
@@ -294,34 +298,6 @@ QWidget* frmPrzelewB::zbudujPodatkowe()
     return w;
 }
 
-QWidget* frmPrzelewB::zbudujBanknoty()
-{
-    Frame1 = new QGroupBox(QStringLiteral("Specyfikacja banknotów"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* g = new QGridLayout(Frame1);
-    for (size_t i = 0; i < kNominaly.size(); ++i) {
-        const int zl = kNominaly[i];
-        const int kol = int(i / 4) * 3;
-        const int wiersz = int(i % 4);
-        m_ilosci[i] = pole(QStringLiteral("txt%1zl").arg(zl), Frame1, 4);
-        m_kwoty[i] = etykieta(QStringLiteral("0"), QStringLiteral("lbKwota%1zl").arg(zl), Frame1);
-        m_kwoty[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(etykieta(QStringLiteral("%1 zł x").arg(zl), QStringLiteral("lbl%1zl").arg(zl), Frame1), wiersz,
-                     kol);
-        g->addWidget(m_ilosci[i], wiersz, kol + 1);
-        g->addWidget(m_kwoty[i], wiersz, kol + 2);
-        connect(m_ilosci[i], &QLineEdit::textChanged, this, &frmPrzelewB::przeliczBanknoty);
-    }
-    lbRazemSzt = etykieta(QStringLiteral("0"), QStringLiteral("lbRazemSzt"), Frame1);
-    lbRazemKwotaWplaty = etykieta(QStringLiteral("0,00"), QStringLiteral("lbRazemKwotaWplaty"), Frame1);
-    g->addWidget(etykieta(QStringLiteral("Razem sztuk"), QStringLiteral("lblRazemSzt"), Frame1), 4, 0);
-    g->addWidget(lbRazemSzt, 4, 1);
-    g->addWidget(etykieta(QStringLiteral("Razem kwota"), QStringLiteral("lblRazemKwota"), Frame1), 4, 3);
-    g->addWidget(lbRazemKwotaWplaty, 4, 4, 1, 2);
-    g->setColumnStretch(6, 1);  // the counts keep their width in a wide window
-    return Frame1;
-}
-
 QWidget* frmPrzelewB::zbudujMojaFirma()
 {
     auto* w = new QGroupBox(QStringLiteral("Moja firma"), this);
@@ -348,30 +324,11 @@ QWidget* frmPrzelewB::zbudujMojaFirma()
     return w;
 }
 
-QWidget* frmPrzelewB::zbudujDrukarke()
-{
-    Frame3 = new QGroupBox(QStringLiteral("Drukarka-"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    optdruk1 = new QRadioButton(QStringLiteral("Zwykły"), Frame3);
-    optdruk1->setObjectName(QStringLiteral("optdruk1"));
-    optdruk2 = new QRadioButton(QStringLiteral("Gruby"), Frame3);
-    optdruk2->setObjectName(QStringLiteral("optdruk2"));
-    optdruk1->setChecked(true);
-    auto* cmdDRUKUJ = przycisk(QStringLiteral("D&Rukuj x4 lub wpłata"), QStringLiteral("cmdDRUKUJ"), Frame3);
-    connect(cmdDRUKUJ, &QPushButton::clicked, this, &frmPrzelewB::drukuj);
-    auto* h = new QHBoxLayout(Frame3);
-    h->addWidget(optdruk1);
-    h->addWidget(optdruk2);
-    h->addStretch(1);
-    h->addWidget(cmdDRUKUJ);
-    return Frame3;
-}
-
 bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lbskarbowy && event->type() == QEvent::MouseButtonRelease)
         kliknietoSkarbowy();
-    if (watched == Frame1 && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+    if (watched == m_banknoty && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         if (auto* mojaFirma = findChild<QGroupBox*>(QStringLiteral("frMojaFirma")))
             mojaFirma->setVisible(event->type() == QEvent::HideToParent);
     }
@@ -430,10 +387,7 @@ void frmPrzelewB::pokazMojaFirme()
 
 bool frmPrzelewB::pokazDrukarke()
 {
-    const UstawieniaOdczyt r = readInstalka(m_session.SciezkaProgramu);
-    Frame3->setTitle(QStringLiteral("Drukarka-") + nazwaDrukarki(r.u.rodzajDrukarki));
-    (r.u.rodzajDruku == QLatin1String("2") ? optdruk2 : optdruk1)->setChecked(true);
-    if (!r.ok || r.u.rodzajDruku.isEmpty() || r.u.ustawienie6.isEmpty()) {
+    if (!m_drukarkaRamka->pokazUstawienia(m_session.SciezkaProgramu)) {
         m_dialogs.messageBox(QStringLiteral("Ustaw drukarke i druk !"),
                              QStringLiteral("Zle wybrana ściezka do przelewów "), Icon::Critical);
         return false;

@@ -29,6 +29,8 @@ class frmKontrahenci;
 class frmPlatnosciZ;
 class ObszarEksportu;
 class ObszarPaczek;
+class RamkaBanknotow;
+class RamkaDrukarki;
 struct Session;
 
 /// The transfer window: the entry area for one transfer (contractor, account,
@@ -38,7 +40,8 @@ struct Session;
 /// The constructor builds the controls and reads nothing; otworz() runs the
 /// opening steps each time the window is shown. Controls carry their names as
 /// objectName. The package area (ObszarPaczek) and the export area
-/// (ObszarEksportu) are parts of their own; the window joins them to the entry
+/// (ObszarEksportu) are parts of their own, and so are the banknote frame
+/// (RamkaBanknotow) and the printer frame (RamkaDrukarki); the window joins them to the entry
 /// area: frmPrzelewB.cpp (building and opening), frmPrzelewBWpis.cpp (entry
 /// area handlers), frmPrzelewBKontrahent.cpp (the contractor shown),
 /// frmPrzelewBPaczki.cpp (adding to a package, the payments window) and
@@ -87,9 +90,7 @@ private:
     QWidget* zbudujWpis();
     QWidget* zbudujRodzaje();
     QWidget* zbudujPodatkowe();
-    QWidget* zbudujBanknoty();
     QWidget* zbudujMojaFirma();
-    QWidget* zbudujDrukarke();
     void polacz();
 
     // Opening (frmPrzelewB.cpp)
@@ -115,7 +116,6 @@ private:
     void zapiszKontrahenta();
     void dodajKontrahenta();
     void podgladKontrahentow();
-    void przeliczBanknoty();
     void drukuj();
     void platnosci();
 
@@ -172,12 +172,8 @@ private:
     QLineEdit* txtNrOkresu = nullptr;
     QLineEdit* txtSymbol = nullptr;
 
-    // Banknote frame, counts and value labels from 200 zł down to 1 zł
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 8> m_ilosci{};
-    std::array<QLabel*, 8> m_kwoty{};
-    QLabel* lbRazemSzt = nullptr;
-    QLabel* lbRazemKwotaWplaty = nullptr;
+    // Banknote frame: counts, their values and the totals
+    RamkaBanknotow* m_banknoty = nullptr;
 
     // Own company, dates, printer
     QLabel* lbNIP = nullptr;
@@ -185,9 +181,7 @@ private:
     QLabel* lbKonto2 = nullptr;
     QLabel* lbMikroPodatkowy = nullptr;
     QLabel* lbdata = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QRadioButton* optdruk1 = nullptr;
-    QRadioButton* optdruk2 = nullptr;
+    RamkaDrukarki* m_drukarkaRamka = nullptr;  ///< printer frame with the print button
 
     // Package and export areas
     ObszarPaczek* m_paczki = nullptr;

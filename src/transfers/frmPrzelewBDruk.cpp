@@ -4,6 +4,7 @@
 
 #include "core/Session.h"
 #include "transfers/RejestrWydruku.h"
+#include "transfers/frmPrzelewBRamkaBanknotow.h"
 #include "ui/Dialogs.h"
 #include "ui/PrintRenderer.h"
 
@@ -75,8 +76,7 @@ void frmPrzelewB::drukuj()
     pola.txtOkres = txtOkres->text();
     pola.txtNrOkresu = txtNrOkresu->text();
     pola.txtSymbol = txtSymbol->text();
-    for (size_t i = 0; i < m_ilosci.size(); ++i)
-        pola.txtSztuk[i] = m_ilosci[i]->text();
+    pola.txtSztuk = m_banknoty->ilosci();
     // The values as the frame shows them, from the counts, not read back from its labels.
     const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(specyfikacjaBanknotow(pola.txtSztuk));
     pola.lbKwota = podpisy.kwoty;

@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "core/modZmiene.h"
 #include "transfers/Banknoty.h"
+#include "transfers/frmPrzelewBRamkaBanknotow.h"
 #include "transfers/KwotaPrzelewu.h"
 #include "core/Nip.h"
 #include "transfers/TytulSeryjny.h"
@@ -199,9 +200,7 @@ void frmPrzelewB::wyczyscWpis()
     lbNazwaFirmy->clear();
     m_przekazany.reset();
     m_session.NrKolKontrahenta.clear();
-    for (QLineEdit* e : m_ilosci)
-        e->clear();
-    przeliczBanknoty();
+    m_banknoty->wyczysc();
 }
 
 void frmPrzelewB::tytulEdytowany()
@@ -223,7 +222,7 @@ void frmPrzelewB::wybranoRodzaj(int id)
     if (r.kodRodzaju)
         m_session.RodzajPrzelewu = *r.kodRodzaju;
     ustawWidocznosc(r.podatkowe, {lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol});
-    ustawWidocznosc(r.banknoty, {Frame1});
+    ustawWidocznosc(r.banknoty, {m_banknoty});
     ustawWidocznosc(r.kontakt, {txtTelefon, txtMail, lblTelefon, lblMail});
     if (r.tytul)
         txtTytulem1->setText(*r.tytul);
@@ -295,23 +294,6 @@ void frmPrzelewB::opisSeryjny()
     default: break;
     }
     txtTytulem1->setFocus();
-}
-
-void frmPrzelewB::przeliczBanknoty()
-{
-    std::array<QString, 8> ilosci;
-    for (size_t i = 0; i < ilosci.size(); ++i)
-        ilosci[i] = m_ilosci[i]->text();
-    const Specyfikacja s = specyfikacjaBanknotow(ilosci);
-    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(s);
-    for (size_t i = 0; i < ilosci.size(); ++i) {
-        m_kwoty[i]->setText(podpisy.kwoty[i]);
-        // An unreadable count counts as 0; its field says so.
-        m_ilosci[i]->setStyleSheet(s.bledne[i] ? QStringLiteral("background-color: #FFC0C0;") : QString());
-        m_ilosci[i]->setToolTip(s.bledne[i] ? QStringLiteral("Nieczytelna liczba sztuk - liczona jako 0") : QString());
-    }
-    lbRazemSzt->setText(podpisy.sztuk);
-    lbRazemKwotaWplaty->setText(podpisy.razem);
 }
 
 } // namespace remitto

@@ -280,6 +280,31 @@ TEST_F(Platnosci, RemovingATransferPutsItsInvoiceBack)
     EXPECT_EQ(faktury()->cellBackground(2, kol::Stan), QColor(0, 255, 0));
 }
 
+// The invoice rows are the window's records: a payment leaves the paid row
+// current, and a transfer removed after the list was narrowed still finds
+// its invoice wherever it now stands.
+TEST_F(Platnosci, PaidRowStaysCurrentAndRemovalFindsItsInvoiceInANarrowedList)
+{
+    okno.otworz();
+    zaplac(2, QStringLiteral("1000"));
+    EXPECT_EQ(faktury()->currentRow(), 2);
+    EXPECT_EQ(w<QLineEdit>("txtSlowo")->text(), QStringLiteral("NOWAK"));
+    EXPECT_EQ(zaplata(2)[3], QStringLiteral("Spłacono"));
+
+    kliknij("cmdTylkoKontrahent");
+    ASSERT_EQ(faktury()->rowCount(), 2);
+    EXPECT_EQ(faktury()->text(1, kol::Plik), fz(2));
+    EXPECT_EQ(faktury()->cellBackground(1, kol::Stan), QColor(0, 255, 0));
+
+    kliknijKomorke(przelewy(), 1, 1);
+    kliknij("cmdUsunPlatnosc");
+    EXPECT_EQ(przelewy()->rowCount(), 1);
+    EXPECT_EQ(zaplata(1), (QStringList{QStringLiteral("0,00"), QStringLiteral("1000,00"), QString(),
+                                       QStringLiteral("DoPrzelewu"), QString(), QString()}));
+    EXPECT_FALSE(faktury()->cellBackground(1, kol::Stan).isValid());
+    EXPECT_EQ(faktury()->cellBackground(1, kol::Brutto), QColor(255, 0, 0));
+}
+
 // The list is its transfers: after a removal in the middle the rows, the
 // total and the package saved all follow the transfers left.
 TEST_F(Platnosci, RemovalInTheMiddleRenumbersAndTheSavedPackageFollows)
