@@ -7,6 +7,7 @@
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
+#include "ui/RaportOkna.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -278,19 +279,9 @@ void frmBialaLista::pokazRaport(const QString& sciezkaRaportu)
 
 void frmBialaLista::drukuj()
 {
-    if (!m_raport)
-        return;
-    QString blad;
-    switch (m_drukowanie->drukuj(wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)), &blad)) {
-    case WynikWydruku::Rezygnacja:
-        return;
-    case WynikWydruku::Blad:
-        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
-        return;
-    case WynikWydruku::Wydrukowano:
-        m_dialogs.messageBox(QStringLiteral("Drukowanie zakończone !"), kTytul, Icon::Information);
-        return;
-    }
+    if (m_raport)
+        drukujRaport(*m_drukowanie, m_dialogs, wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)),
+                     kTytul);
 }
 
 void frmBialaLista::zapiszPdfRaportu()
@@ -300,19 +291,9 @@ void frmBialaLista::zapiszPdfRaportu()
     const QString proponowany = QFileInfo(sciezkaRaportu(m_session.SciezkaProgramu, m_raport->dataPliku))
                                     .path()
         + QLatin1Char('/') + QString::fromLatin1(m_raport->dataPliku) + QStringLiteral(".pdf");
-    QString plik = wybierz(true, proponowany);
-    if (plik.isEmpty())
-        return;
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QStringLiteral(".pdf");
-    QString blad;
-    if (!zapiszPdf(wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)), plik,
-                   PrzesuniecieDruku{}, &blad)) {
-        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
-        return;
-    }
-    m_dialogs.messageBox(QStringLiteral("Zapisano %1").arg(QDir::toNativeSeparators(plik)), kTytul,
-                         Icon::Information);
+    const QString plik = wybierz(true, proponowany);
+    if (!plik.isEmpty())
+        zapiszRaportPdf(m_dialogs, wydrukRaportu(*m_raport, czyPogrubiony(m_session.DrukPogrubiony)), plik, kTytul);
 }
 
 } // namespace remitto

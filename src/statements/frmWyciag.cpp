@@ -7,7 +7,9 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Kontrolki.h"
+#include "core/KodyDrukarki.h"
 #include "ui/PrintRenderer.h"
+#include "ui/RaportOkna.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -272,20 +274,9 @@ void frmWyciag::pokaz(const QString& sciezkaRaportu)
 
 void frmWyciag::drukuj()
 {
-    if (!m_uzgodnienie)
-        return;
-    QString blad;
-    switch (m_drukowanie->drukuj(wydrukUzgodnienia(*m_uzgodnienie, m_session.DrukPogrubiony == QLatin1String("G")),
-                                 &blad)) {
-    case WynikWydruku::Rezygnacja:
-        return;
-    case WynikWydruku::Blad:
-        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
-        return;
-    case WynikWydruku::Wydrukowano:
-        m_dialogs.messageBox(QStringLiteral("Drukowanie zakończone !"), kTytul, Icon::Information);
-        return;
-    }
+    if (m_uzgodnienie)
+        drukujRaport(*m_drukowanie, m_dialogs,
+                     wydrukUzgodnienia(*m_uzgodnienie, czyPogrubiony(m_session.DrukPogrubiony)), kTytul);
 }
 
 void frmWyciag::zapiszPdfUzgodnienia()
@@ -295,19 +286,9 @@ void frmWyciag::zapiszPdfUzgodnienia()
     QString proponowany = sciezkaRaportuWyciagu(m_session.SciezkaProgramu, m_uzgodnienie->wyciagi);
     proponowany.chop(4);
     const QStringList wybrane = wybierz(true, proponowany + QStringLiteral(".pdf"));
-    if (wybrane.isEmpty())
-        return;
-    QString plik = wybrane.first();
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QStringLiteral(".pdf");
-    QString blad;
-    if (!zapiszPdf(wydrukUzgodnienia(*m_uzgodnienie, m_session.DrukPogrubiony == QLatin1String("G")), plik,
-                   PrzesuniecieDruku{}, &blad)) {
-        m_dialogs.messageBox(blad, kTytul, Icon::Critical);
-        return;
-    }
-    m_dialogs.messageBox(QStringLiteral("Zapisano %1").arg(QDir::toNativeSeparators(plik)), kTytul,
-                         Icon::Information);
+    if (!wybrane.isEmpty())
+        zapiszRaportPdf(m_dialogs, wydrukUzgodnienia(*m_uzgodnienie, czyPogrubiony(m_session.DrukPogrubiony)),
+                        wybrane.first(), kTytul);
 }
 
 } // namespace remitto
