@@ -14,11 +14,14 @@
 
 namespace remitto {
 
-/// Writes every byte of `bytes` at `offset`; false when the file takes no more.
-inline bool writeAllAt(int fd, const QByteArray& bytes, qint64 offset)
+/// Runs `step(done)` (a pread or pwrite of what is left after `done` bytes)
+/// until `length` bytes are moved; an interrupted step is retried. False when
+/// a step fails or moves nothing (the file ends or takes no more).
+template <typename Step>
+inline bool moveAll(qint64 length, Step step)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(offset + done));
+    for (qint64 done = 0; done < length;) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -28,19 +31,21 @@ inline bool writeAllAt(int fd, const QByteArray& bytes, qint64 offset)
     return true;
 }
 
+/// Writes every byte of `bytes` at `offset`; false when the file takes no more.
+inline bool writeAllAt(int fd, const QByteArray& bytes, qint64 offset)
+{
+    return moveAll(bytes.size(), [&](qint64 done) {
+        return ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(offset + done));
+    });
+}
+
 /// Reads `length` bytes at `offset` into `into`; false when the file ends
 /// before them or cannot be read.
 inline bool readAllAt(int fd, char* into, qint64 length, qint64 offset)
 {
-    for (qint64 done = 0; done < length;) {
-        const ssize_t n = ::pread(fd, into + done, size_t(length - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return moveAll(length, [&](qint64 done) {
+        return ::pread(fd, into + done, size_t(length - done), off_t(offset + done));
+    });
 }
 
 /// Reads the whole file at `path` (a native path) into `into`, keeping the
