@@ -118,28 +118,16 @@ void frmBialaLista::zbudujOkno()
     wiersz->addWidget(cmdSprawdz);
     glowny->addLayout(wiersz);
 
-    lblInformacja = etykieta(QString(), QStringLiteral("lblInformacja"), this);
-    lblInformacja->setWordWrap(true);
-    lblInformacja->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    glowny->addWidget(lblInformacja);
+    lblInformacja = informacjaRaportu(this, glowny);
 
-    grdWyniki = new Grid(this);
-    grdWyniki->setObjectName(QStringLiteral("grdWyniki"));
-    grdWyniki->setFixedFirstColumn(false);
-    grdWyniki->setColumns({QStringLiteral("Wynik"), QStringLiteral("Skrót"), QStringLiteral("Nazwa"),
-                           QStringLiteral("NIP"), QStringLiteral("Numer konta")},
-                          {2400, 1800, 5400, 1650, 4200});
-    glowny->addWidget(grdWyniki, 1);
+    grdWyniki = wynikiRaportu(this, glowny, {QStringLiteral("Wynik"), QStringLiteral("Skrót"), QStringLiteral("Nazwa"),
+                              QStringLiteral("NIP"), QStringLiteral("Numer konta")},
+                              {2400, 1800, 5400, 1650, 4200});
 
-    auto* dol = new QHBoxLayout;
-    cmdDrukuj = przycisk(QStringLiteral("&Drukuj"), QStringLiteral("cmdDrukuj"), this, false);
-    cmdPdf = przycisk(QStringLiteral("Zapisz PD&F..."), QStringLiteral("cmdPdf"), this, false);
-    cmdZamknij = przycisk(QStringLiteral("&Zamknij"), QStringLiteral("cmdZamknij"), this);
-    dol->addWidget(cmdDrukuj);
-    dol->addWidget(cmdPdf);
-    dol->addStretch(1);
-    dol->addWidget(cmdZamknij);
-    glowny->addLayout(dol);
+    const PasekRaportu pasek = pasekRaportu(this, glowny);
+    cmdDrukuj = pasek.drukuj;
+    cmdPdf = pasek.pdf;
+    cmdZamknij = pasek.zamknij;
 
     connect(cmdWybierz, &QPushButton::clicked, this, &frmBialaLista::wybierzPlik);
     connect(cmdSprawdz, &QPushButton::clicked, this, &frmBialaLista::sprawdz);

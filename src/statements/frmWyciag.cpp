@@ -122,33 +122,21 @@ void frmWyciag::zbudujOkno()
     wiersz->addWidget(cmdUzgodnij);
     glowny->addLayout(wiersz);
 
-    lblInformacja = etykieta(QString(), QStringLiteral("lblInformacja"), this);
-    lblInformacja->setWordWrap(true);
-    lblInformacja->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    glowny->addWidget(lblInformacja);
+    lblInformacja = informacjaRaportu(this, glowny);
 
-    grdWyniki = new Grid(this);
-    grdWyniki->setObjectName(QStringLiteral("grdWyniki"));
-    grdWyniki->setFixedFirstColumn(false);
-    grdWyniki->setColumns({QStringLiteral("Wynik"), QStringLiteral("Data"), QStringLiteral("Kwota wyciągu"),
-                           QStringLiteral("Kwota przelewu"), QStringLiteral("Konto"), QStringLiteral("Nazwa"),
-                           QStringLiteral("Tytuł"), QStringLiteral("Wiersz"), QStringLiteral("Pozycja")},
-                          {2000, 1500, 1700, 1700, 4000, 3500, 4500, 900, 1000});
-    glowny->addWidget(grdWyniki, 1);
+    grdWyniki = wynikiRaportu(this, glowny, {QStringLiteral("Wynik"), QStringLiteral("Data"), QStringLiteral("Kwota wyciągu"),
+                              QStringLiteral("Kwota przelewu"), QStringLiteral("Konto"), QStringLiteral("Nazwa"),
+                              QStringLiteral("Tytuł"), QStringLiteral("Wiersz"), QStringLiteral("Pozycja")},
+                              {2000, 1500, 1700, 1700, 4000, 3500, 4500, 900, 1000});
 
     lblPodsumowanie = etykieta(QString(), QStringLiteral("lblPodsumowanie"), this);
     lblPodsumowanie->setTextInteractionFlags(Qt::TextSelectableByMouse);
     glowny->addWidget(lblPodsumowanie);
 
-    auto* dol = new QHBoxLayout;
-    cmdDrukuj = przycisk(QStringLiteral("&Drukuj"), QStringLiteral("cmdDrukuj"), this, false);
-    cmdPdf = przycisk(QStringLiteral("Zapisz PD&F..."), QStringLiteral("cmdPdf"), this, false);
-    cmdZamknij = przycisk(QStringLiteral("&Zamknij"), QStringLiteral("cmdZamknij"), this);
-    dol->addWidget(cmdDrukuj);
-    dol->addWidget(cmdPdf);
-    dol->addStretch(1);
-    dol->addWidget(cmdZamknij);
-    glowny->addLayout(dol);
+    const PasekRaportu pasek = pasekRaportu(this, glowny);
+    cmdDrukuj = pasek.drukuj;
+    cmdPdf = pasek.pdf;
+    cmdZamknij = pasek.zamknij;
 
     connect(cmdWybierz, &QPushButton::clicked, this, &frmWyciag::wybierzPliki);
     connect(cmdUzgodnij, &QPushButton::clicked, this, &frmWyciag::uzgodnij);
