@@ -740,43 +740,38 @@ void Grid::sortRows(int firstRow, int lastRow, int column, bool descending)
     m_model->sortRange(firstRow - 1, lastRow - 1, column, descending);
 }
 
-void Grid::setCellBackground(int row, int col, const QColor& color)
+namespace {
+
+// Changes one item of a cell's style; row 0 is the header.
+template <typename Change>
+void changeCellStyle(GridModel& model, int row, int col, Change change)
 {
     if (row == 0) {
-        GridModel::CellStyle s = m_model->headerStyle(col);
-        s.background = color;
-        m_model->setHeaderStyle(col, s);
+        GridModel::CellStyle s = model.headerStyle(col);
+        change(s);
+        model.setHeaderStyle(col, s);
         return;
     }
-    GridModel::CellStyle s = m_model->style(row - 1, col);
-    s.background = color;
-    m_model->setStyle(row - 1, col, s);
+    GridModel::CellStyle s = model.style(row - 1, col);
+    change(s);
+    model.setStyle(row - 1, col, s);
+}
+
+} // namespace
+
+void Grid::setCellBackground(int row, int col, const QColor& color)
+{
+    changeCellStyle(*m_model, row, col, [&](GridModel::CellStyle& s) { s.background = color; });
 }
 
 void Grid::setCellForeground(int row, int col, const QColor& color)
 {
-    if (row == 0) {
-        GridModel::CellStyle s = m_model->headerStyle(col);
-        s.foreground = color;
-        m_model->setHeaderStyle(col, s);
-        return;
-    }
-    GridModel::CellStyle s = m_model->style(row - 1, col);
-    s.foreground = color;
-    m_model->setStyle(row - 1, col, s);
+    changeCellStyle(*m_model, row, col, [&](GridModel::CellStyle& s) { s.foreground = color; });
 }
 
 void Grid::setCellBold(int row, int col, bool bold)
 {
-    if (row == 0) {
-        GridModel::CellStyle s = m_model->headerStyle(col);
-        s.bold = bold;
-        m_model->setHeaderStyle(col, s);
-        return;
-    }
-    GridModel::CellStyle s = m_model->style(row - 1, col);
-    s.bold = bold;
-    m_model->setStyle(row - 1, col, s);
+    changeCellStyle(*m_model, row, col, [&](GridModel::CellStyle& s) { s.bold = bold; });
 }
 
 void Grid::setCellsBold(const QList<int>& rows, int col, bool bold)
