@@ -2,7 +2,6 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
-#include "transfers/Banknoty.h"
 #include "transfers/LiniaEksportu.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/frmPrzelewBObszarEksportu.h"

@@ -21,6 +21,20 @@ namespace remitto {
 
 using namespace kontrolki;
 
+namespace {
+
+// Kinds show and hide fields; their places stay, so the window keeps its shape.
+void zostawMiejsce(std::initializer_list<QWidget*> kontrolki)
+{
+    for (QWidget* k : kontrolki) {
+        QSizePolicy p = k->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        k->setSizePolicy(p);
+    }
+}
+
+} // namespace
+
 ObszarWpisu::ObszarWpisu(Session& session, Dialogs& dialogs, QWidget* okno)
     : QGroupBox(QStringLiteral("Przelew"), okno), m_session(session), m_dialogs(dialogs)
 {
@@ -161,19 +175,13 @@ void ObszarWpisu::zbudujRamke()
     g->addLayout(przyciski, ++r, 0, 1, 6);
 
     // Typing order: the title's Enter leads to the amount, the amount to VAT.
-    const QList<QWidget*> kolejnosc = {m_nazwa1,   m_nazwa2,  m_skrot,  m_platnik, m_kod,         m_miejscowosc,
-                                       m_poczta,   m_ulica,   m_numerDomu, m_numerLokalu, m_bank, m_konto,
-                                       m_nip,      m_cmdSprawdzNip, m_kodIden, m_telefon, m_mail, m_tytul,
-                                       m_cmdSeryjny, m_kwota, m_vat,    m_brutto};
+    const QList<QWidget*> kolejnosc = {
+        m_nazwa1, m_nazwa2, m_skrot, m_platnik, m_kod, m_miejscowosc, m_poczta, m_ulica,
+        m_numerDomu, m_numerLokalu, m_bank, m_konto, m_nip, m_cmdSprawdzNip, m_kodIden, m_telefon,
+        m_mail, m_tytul, m_cmdSeryjny, m_kwota, m_vat, m_brutto};
     for (qsizetype i = 1; i < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
-
-    // Kinds show and hide fields; the places stay, so the window keeps its shape.
-    for (QWidget* k : std::initializer_list<QWidget*>{m_telefon, m_mail, m_lbTelefon, m_lbMail}) {
-        QSizePolicy p = k->sizePolicy();
-        p.setRetainSizeWhenHidden(true);
-        k->setSizePolicy(p);
-    }
+    zostawMiejsce({m_telefon, m_mail, m_lbTelefon, m_lbMail});
 }
 
 void ObszarWpisu::zbudujRodzaje(QWidget* okno)
@@ -216,11 +224,7 @@ void ObszarWpisu::zbudujPodatkowe(QWidget* okno)
         h->addWidget(e);
     h->addStretch(1);
     v->addLayout(h);
-    for (QWidget* k : std::initializer_list<QWidget*>{m_lbPodatkowe, m_rok, m_okres, m_nrOkresu, m_symbol}) {
-        QSizePolicy p = k->sizePolicy();
-        p.setRetainSizeWhenHidden(true);
-        k->setSizePolicy(p);
-    }
+    zostawMiejsce({m_lbPodatkowe, m_rok, m_okres, m_nrOkresu, m_symbol});
 }
 
 void ObszarWpisu::ustawKolejnosc(const QList<QWidget*>& wstawione)
