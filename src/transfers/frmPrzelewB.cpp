@@ -9,14 +9,13 @@
 #include "transfers/frmPrzelewBObszarWpisu.h"
 #include "transfers/frmPrzelewBRamkaBanknotow.h"
 #include "transfers/frmPrzelewBRamkaDrukarki.h"
+#include "transfers/frmPrzelewBRamkaMojejFirmy.h"
 #include "ui/SkrotyPrzyciskow.h"
 #include "ui/Dialogs.h"
-#include "ui/Kontrolki.h"
 #include "ui/PrintRenderer.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScreen>
@@ -25,8 +24,6 @@
 #include <algorithm>
 
 namespace remitto {
-
-using namespace kontrolki;
 
 frmPrzelewB::frmPrzelewB(Session& session, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_dialogs(dialogs)
@@ -64,7 +61,8 @@ void frmPrzelewB::zbudujOkno()
     // entry area beside it covers, so the window keeps its height.
     auto* miejsce = new QGridLayout;
     miejsce->setContentsMargins(0, 0, 0, 0);
-    miejsce->addWidget(zbudujMojaFirma(), 0, 0);
+    m_mojaFirma = new RamkaMojejFirmy(this);
+    miejsce->addWidget(m_mojaFirma, 0, 0);
     m_banknoty = new RamkaBanknotow(this);
     miejsce->addWidget(m_banknoty, 0, 0);
     m_banknoty->raise();
@@ -104,37 +102,10 @@ void frmPrzelewB::zbudujOkno()
     m_wpis->ustawKolejnosc(ilosci);
 }
 
-QWidget* frmPrzelewB::zbudujMojaFirma()
-{
-    auto* w = new QGroupBox(QStringLiteral("Moja firma"), this);
-    w->setObjectName(QStringLiteral("frMojaFirma"));
-    m_ramkaMojejFirmy = w;
-    m_lbNip = etykieta(QString(), QStringLiteral("lbNIP"), w);
-    m_lbKonto1 = etykieta(QString(), QStringLiteral("lbKonto1"), w);
-    m_lbKonto2 = etykieta(QString(), QStringLiteral("lbKonto2"), w);
-    m_lbMikroPodatkowy = etykieta(QString(), QStringLiteral("lbMikroPodatkowy"), w);
-    m_lbData = etykieta(QString(), QStringLiteral("lbdata"), w);
-    for (QLabel* l : {m_lbNip, m_lbKonto1, m_lbKonto2, m_lbMikroPodatkowy})
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* g = new QGridLayout(w);
-    g->addWidget(etykieta(QStringLiteral("Mój Identyfikator"), QStringLiteral("lblNIP"), w), 0, 0);
-    g->addWidget(m_lbNip, 0, 1);
-    g->addWidget(etykieta(QStringLiteral("NrKonta 1"), QStringLiteral("lblKonto1"), w), 1, 0);
-    g->addWidget(m_lbKonto1, 1, 1);
-    g->addWidget(etykieta(QStringLiteral("NrKonta2"), QStringLiteral("lblKonto2"), w), 2, 0);
-    g->addWidget(m_lbKonto2, 2, 1);
-    g->addWidget(etykieta(QStringLiteral("MiPodatkowy"), QStringLiteral("lblMikroPodatkowy"), w), 3, 0);
-    g->addWidget(m_lbMikroPodatkowy, 3, 1);
-    g->addWidget(etykieta(QStringLiteral("Data"), QStringLiteral("lbldata"), w), 4, 0);
-    g->addWidget(m_lbData, 4, 1);
-    g->setColumnStretch(1, 1);
-    return w;
-}
-
 bool frmPrzelewB::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_banknoty && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
-        m_ramkaMojejFirmy->setVisible(event->type() == QEvent::HideToParent);
+        m_mojaFirma->setVisible(event->type() == QEvent::HideToParent);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -146,10 +117,9 @@ void frmPrzelewB::otworz()
     const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
     setWindowTitle(QStringLiteral("Przelew z ") + s.SkrotFirmy + QStringLiteral(" Nr konta ") + konta.value(0)
                    + QStringLiteral(" Data przelewu ") + s.DataDzis);
-    pokazMojaFirme();
+    m_mojaFirma->pokaz(s);
     m_eksport->ustawFolder(folderEksportu(s.SciezkaProgramu));
     m_paczki->ustawFolder(folderPaczek(s.SciezkaProgramu));
-    m_lbData->setText(s.DataRobocza);
     // A window opened again starts with an empty entry area: nothing of an
     // earlier transfer can be added by one click.
     if (!isVisible())
@@ -196,16 +166,6 @@ void frmPrzelewB::wstawKontrahenta(const WpisPrzelewu& w)
 void frmPrzelewB::przyjmijKontrahenta(const kontrahenci::KontrahentDoPrzelewu& d)
 {
     m_wpis->przyjmijKontrahenta(d);
-}
-
-void frmPrzelewB::pokazMojaFirme()
-{
-    const Session& s = m_session;
-    const QStringList konta = kontaWlasne(s.KontoWybrane, s.Konto1Firmy, s.Konto2Firmy, s.Konto3Firmy);
-    m_lbNip->setText(s.NipFirmy);
-    m_lbKonto1->setText(konta.value(0));
-    m_lbKonto2->setText(konta.value(1));
-    m_lbMikroPodatkowy->setText(s.Konto4Firmy);
 }
 
 bool frmPrzelewB::pokazDrukarke()

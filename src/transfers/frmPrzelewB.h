@@ -8,8 +8,6 @@
 #include <QWidget>
 #include <memory>
 
-class QLabel;
-
 namespace remitto {
 
 class Dialogs;
@@ -20,6 +18,7 @@ class ObszarPaczek;
 class ObszarWpisu;
 class RamkaBanknotow;
 class RamkaDrukarki;
+class RamkaMojejFirmy;
 struct Session;
 
 /// The transfer window: it joins its parts and reads nothing itself. The
@@ -28,7 +27,7 @@ struct Session;
 /// added and the printer frame (RamkaDrukarki) when a form is printed; the
 /// export area (ObszarEksportu) moves the package shown to Ecorponet and
 /// opens the payments window. The banknote frame (RamkaBanknotow) shows for
-/// a cash deposit in the place of the own company frame.
+/// a cash deposit in the place of the own company frame (RamkaMojejFirmy).
 ///
 /// The constructor builds the controls and reads nothing; otworz() runs the
 /// opening steps each time the window is shown. Controls carry their names as
@@ -77,8 +76,6 @@ private:
     // Building and opening (frmPrzelewB.cpp)
     void dodajSkroty();
     void zbudujOkno();
-    QWidget* zbudujMojaFirma();
-    void pokazMojaFirme();
     bool pokazDrukarke();
     void doPrzodu();
 
@@ -102,14 +99,7 @@ private:
     ObszarEksportu* m_eksport = nullptr;      ///< "frEksport"
     RamkaBanknotow* m_banknoty = nullptr;     ///< "Frame1"
     RamkaDrukarki* m_ramkaDrukarki = nullptr; ///< "Frame3"
-
-    // Own company and the working date ("frMojaFirma")
-    QWidget* m_ramkaMojejFirmy = nullptr;  ///< "frMojaFirma"
-    QLabel* m_lbNip = nullptr;             ///< "lbNIP"
-    QLabel* m_lbKonto1 = nullptr;          ///< "lbKonto1"
-    QLabel* m_lbKonto2 = nullptr;          ///< "lbKonto2"
-    QLabel* m_lbMikroPodatkowy = nullptr;  ///< "lbMikroPodatkowy"
-    QLabel* m_lbData = nullptr;            ///< "lbdata"
+    RamkaMojejFirmy* m_mojaFirma = nullptr;   ///< "frMojaFirma"
 
     bool m_rozmiarUstalony = false;  ///< the first opening has sized the window
 };
