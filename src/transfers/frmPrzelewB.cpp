@@ -67,6 +67,8 @@ void frmPrzelewB::zbudujOkno()
     miejsce->addWidget(m_banknoty, 0, 0);
     m_banknoty->raise();
     m_ramkaDrukarki = new RamkaDrukarki(this);
+    // Made after the frames on the right, so the printer frame stays first
+    // in the keyboard's round through the window.
     m_wpis = new ObszarWpisu(m_session, m_dialogs, this);
 
     auto* prawa = new QVBoxLayout;
