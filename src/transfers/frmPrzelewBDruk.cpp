@@ -1,15 +1,9 @@
 #include "transfers/frmPrzelewBDruk.h"
 
-#include "transfers/frmPrzelewB.h"
-
 #include "core/Session.h"
 #include "transfers/RejestrWydruku.h"
-#include "transfers/frmPrzelewBRamkaBanknotow.h"
 #include "ui/Dialogs.h"
 #include "ui/PrintRenderer.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace remitto {
 
@@ -58,33 +52,6 @@ WynikDrukowania drukujPrzelew(const Session& session, Dialogs& dialogs, Drukowan
     if (!zapiszWydruk(session, przelewWydruku(pola, session.DataDzis), &error))
         dialogs.messageBox(error, QStringLiteral("Błąd"), Icon::Critical);
     return WynikDrukowania::Wydrukowano;
-}
-
-} // namespace remitto
-
-namespace remitto {
-
-// The transfer window's print button: the form of the kind selected, from the
-// entry area, the tax fields and the banknote frame.
-void frmPrzelewB::drukuj()
-{
-    if (!ustalKwotyWpisu())
-        return;
-    PolaPrzelewu pola;
-    pola.wpis = wpis();
-    pola.txtRok = txtRok->text();
-    pola.txtOkres = txtOkres->text();
-    pola.txtNrOkresu = txtNrOkresu->text();
-    pola.txtSymbol = txtSymbol->text();
-    pola.txtSztuk = m_banknoty->ilosci();
-    // The values as the frame shows them, from the counts, not read back from its labels.
-    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(specyfikacjaBanknotow(pola.txtSztuk));
-    pola.lbKwota = podpisy.kwoty;
-    pola.lbRazemSzt = podpisy.sztuk;
-    pola.lbRazemKwotaWplaty = podpisy.razem;
-    pola.rodzajPrzelewu = m_session.RodzajPrzelewu;
-    pola.rodzaj = rodzaj();
-    drukujPrzelew(m_session, m_dialogs, *m_drukowanie, pola);
 }
 
 } // namespace remitto

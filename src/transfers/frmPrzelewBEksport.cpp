@@ -3,11 +3,7 @@
 #include "core/Session.h"
 #include "transfers/LiniaEksportu.h"
 #include "transfers/frmBialaListaPytanie.h"
-#include "transfers/frmPrzelewB.h"
-#include "transfers/frmPrzelewBObszarEksportu.h"
-#include "transfers/frmPrzelewBObszarPaczek.h"
 #include "ui/Dialogs.h"
-
 
 namespace remitto {
 
@@ -125,21 +121,6 @@ bool usunPaczkeZEcorponet(const Session& s, Dialogs& d, const QString& nazwa)
     }
     d.messageBox(QStringLiteral("Paczkę usunieto !"), QStringLiteral(" Usuwanie"), Icon::Information);
     return true;
-}
-
-// ---- The transfer window moves the package shown ------------------------------
-
-void frmPrzelewB::doEcorponet()
-{
-    const WynikEksportu w =
-        przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_paczki->rekordy(), rodzaj());
-    if (w.odmowiono())
-        return;
-    m_eksport->pokazPliki();
-    m_paczki->odswiezListePaczek();
-    // Once the package is closed, the view shows it closed.
-    if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
-        m_paczki->pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
 }
 
 } // namespace remitto

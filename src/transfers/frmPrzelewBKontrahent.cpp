@@ -1,7 +1,7 @@
-// Transfer window: the contractor shown in the entry area - search by short
+// The transfer window's entry area: the contractor shown - search by short
 // name, hand-over from the contractor list and card, saving it back, the
 // account's check mark.
-#include "transfers/frmPrzelewB.h"
+#include "transfers/frmPrzelewBObszarWpisu.h"
 
 #include "contractors/frmFirmaKontrahenta.h"
 #include "contractors/frmKontrahenci.h"
@@ -17,38 +17,36 @@ namespace remitto {
 
 using namespace kontrahenci;
 
-QString frmPrzelewB::plikKontrahentow() const
+QString ObszarWpisu::plikKontrahentow() const
 {
     return m_session.dataPath(kPlikKontrahentow);
 }
 
-frmKontrahenci* frmPrzelewB::oknoKontrahentow()
+frmKontrahenci* ObszarWpisu::oknoKontrahentow()
 {
     if (!m_kontrahenci) {
-        m_kontrahenci = new frmKontrahenci(m_session, m_dialogs, this);
+        m_kontrahenci = new frmKontrahenci(m_session, m_dialogs, window());
         m_kontrahenci->setWindowFlag(Qt::Window);
-        connect(m_kontrahenci, &frmKontrahenci::doPrzelewu, this, &frmPrzelewB::przyjmijKontrahenta);
+        connect(m_kontrahenci, &frmKontrahenci::doPrzelewu, this, &ObszarWpisu::przyjmijKontrahenta);
     }
     return m_kontrahenci;
 }
 
-void frmPrzelewB::przyjmijKontrahenta(const KontrahentDoPrzelewu& d)
+void ObszarWpisu::przyjmijKontrahenta(const KontrahentDoPrzelewu& d)
 {
     wstawKontrahenta(poPrzekazaniu(wpis(), d));
-    lbNazwaFirmy->setText(d.lbNazwaFirmy);
+    m_lbNazwaFirmy->setText(d.lbNazwaFirmy);
     m_przekazany = wpis();
     m_session.NrKolKontrahenta = d.txtNrKol;
-    show();
-    raise();
-    activateWindow();
+    emit przyjetoKontrahenta();
 }
 
-void frmPrzelewB::kontoZmienione()
+void ObszarWpisu::kontoZmienione()
 {
-    pokazZnakNrb(lbKontoNRB, txtKontoK->text());
+    pokazZnakNrb(m_lbZnakKonta, m_konto->text());
 }
 
-void frmPrzelewB::znajdzSkrot()
+void ObszarWpisu::znajdzSkrot()
 {
     const QString tytul = QStringLiteral("Poszukiwanie rekordu");
     const std::optional<QString> skrot = m_dialogs.inputBox(QStringLiteral("Wprowadź szukany Skrót nazwy"), tytul);
@@ -66,7 +64,7 @@ void frmPrzelewB::znajdzSkrot()
     przyjmijKontrahenta(doPrzelewuZeSkrotu(*w.kontrahent));
 }
 
-void frmPrzelewB::zapiszKontrahenta()
+void ObszarWpisu::zapiszKontrahenta()
 {
     if (!ustalKwotyWpisu())
         return;
@@ -99,13 +97,13 @@ void frmPrzelewB::zapiszKontrahenta()
     }
 }
 
-void frmPrzelewB::dodajKontrahenta()
+void ObszarWpisu::dodajKontrahenta()
 {
     m_session.TrybKontrahenta = 4;
     oknoKontrahentow()->karta()->otworz(KontekstListy::zPliku(plikKontrahentow()));
 }
 
-void frmPrzelewB::podgladKontrahentow()
+void ObszarWpisu::podgladKontrahentow()
 {
     oknoKontrahentow()->otworz();
 }

@@ -1,13 +1,12 @@
-// Transfer window: the entry area's handlers (keys, amounts, kinds, NIP,
-// serial description, banknotes) and the contractor shown in it.
-#include "transfers/frmPrzelewB.h"
+// The transfer window's entry area: its handlers (keys, amounts, kinds, NIP,
+// serial description) and reading and filling its boxes.
+#include "transfers/frmPrzelewBObszarWpisu.h"
 
 #include "core/Amount.h"
 #include "core/Nrb.h"
 #include "core/Session.h"
 #include "core/modZmiene.h"
 #include "transfers/Banknoty.h"
-#include "transfers/frmPrzelewBRamkaBanknotow.h"
 #include "transfers/KwotaPrzelewu.h"
 #include "core/Nip.h"
 #include "transfers/TytulSeryjny.h"
@@ -33,90 +32,95 @@ void ustawWidocznosc(Widocznosc w, std::initializer_list<QWidget*> kontrolki)
 
 } // namespace
 
-void frmPrzelewB::polacz()
+void ObszarWpisu::polacz()
 {
-    connect(txtNazwa1K, &QLineEdit::textChanged, this, [this] { nazwaZmieniona(txtNazwa1K); });
-    connect(txtNazwa2K, &QLineEdit::textChanged, this, [this] { nazwaZmieniona(txtNazwa2K); });
-    connect(txtKODK, &QLineEdit::returnPressed, this, &frmPrzelewB::kodEnter);
-    connect(txtKwotaK, &QLineEdit::returnPressed, this, &frmPrzelewB::kwotaEnter);
-    connect(txtVat, &QLineEdit::returnPressed, this, &frmPrzelewB::vatEnter);
-    connect(txtTytulem1, &QLineEdit::textEdited, this, &frmPrzelewB::tytulEdytowany);
-    connect(txtTytulem1, &QLineEdit::returnPressed, this, &frmPrzelewB::tytulEnter);
-    connect(txtKontoK, &QLineEdit::textChanged, this, &frmPrzelewB::kontoZmienione);
+    connect(m_nazwa1, &QLineEdit::textChanged, this, [this] { nazwaZmieniona(m_nazwa1); });
+    connect(m_nazwa2, &QLineEdit::textChanged, this, [this] { nazwaZmieniona(m_nazwa2); });
+    connect(m_kod, &QLineEdit::returnPressed, this, &ObszarWpisu::kodEnter);
+    connect(m_kwota, &QLineEdit::returnPressed, this, &ObszarWpisu::kwotaEnter);
+    connect(m_vat, &QLineEdit::returnPressed, this, &ObszarWpisu::vatEnter);
+    connect(m_tytul, &QLineEdit::textEdited, this, &ObszarWpisu::tytulEdytowany);
+    connect(m_tytul, &QLineEdit::returnPressed, this, &ObszarWpisu::tytulEnter);
+    connect(m_konto, &QLineEdit::textChanged, this, &ObszarWpisu::kontoZmienione);
     connect(m_rodzaje, &QButtonGroup::idToggled, this, [this](int id, bool wlaczony) {
         if (wlaczony)
-            wybranoRodzaj(id);
+            rodzajWybrany(id);
     });
     // The tax values are program-wide: printing reads them.
-    for (QLineEdit* e : {txtRok, txtOkres, txtNrOkresu, txtSymbol})
+    for (QLineEdit* e : {m_rok, m_okres, m_nrOkresu, m_symbol})
         connect(e, &QLineEdit::textChanged, this, [this] {
-            m_session.RokUS = txtRok->text();
-            m_session.OkresUS = txtOkres->text();
-            m_session.NrOkresuUS = txtNrOkresu->text();
-            m_session.SymbolUS = txtSymbol->text();
+            m_session.RokUS = m_rok->text();
+            m_session.OkresUS = m_okres->text();
+            m_session.NrOkresuUS = m_nrOkresu->text();
+            m_session.SymbolUS = m_symbol->text();
         });
 }
 
-Rodzaj frmPrzelewB::rodzaj() const
+Rodzaj ObszarWpisu::rodzaj() const
 {
     const int id = m_rodzaje->checkedId();
     return id < 1 ? Rodzaj::Przelew : Rodzaj(id);
 }
 
-WpisPrzelewu frmPrzelewB::wpis() const
+PolaPodatkowe ObszarWpisu::podatkowe() const
+{
+    return {m_rok->text(), m_okres->text(), m_nrOkresu->text(), m_symbol->text()};
+}
+
+WpisPrzelewu ObszarWpisu::wpis() const
 {
     WpisPrzelewu w;
-    w.nazwa1 = txtNazwa1K->text();
-    w.nazwa2 = txtNazwa2K->text();
-    w.skrot = txtSkrotK->text();
-    w.kod = txtKODK->text();
-    w.adres = txtAdresK->text();
-    w.ulica = txtUlicaK->text();
-    w.numerDomu = txtNumerDomuK->text();
-    w.nrLok = txtNrLok->text();
-    w.poczta = txtPoczta->text();
-    w.bank = txtBankK->text();
-    w.konto = txtKontoK->text();
-    w.nip = txtNIPK->text();
-    w.kodIden = txtKodIden->text();
-    w.telefon = txtTelefon->text();
-    w.mail = txtMail->text();
-    w.kwota = txtKwotaK->text();
-    w.vat = txtVat->text();
-    w.brutto = txtKwotaBrutto->text();
-    w.tytul = txtTytulem1->text();
-    w.nrKol = txtNrKol->text();
-    w.rodzajPlatnika = txtRodzKl->text();
+    w.nazwa1 = m_nazwa1->text();
+    w.nazwa2 = m_nazwa2->text();
+    w.skrot = m_skrot->text();
+    w.kod = m_kod->text();
+    w.adres = m_miejscowosc->text();
+    w.ulica = m_ulica->text();
+    w.numerDomu = m_numerDomu->text();
+    w.nrLok = m_numerLokalu->text();
+    w.poczta = m_poczta->text();
+    w.bank = m_bank->text();
+    w.konto = m_konto->text();
+    w.nip = m_nip->text();
+    w.kodIden = m_kodIden->text();
+    w.telefon = m_telefon->text();
+    w.mail = m_mail->text();
+    w.kwota = m_kwota->text();
+    w.vat = m_vat->text();
+    w.brutto = m_brutto->text();
+    w.tytul = m_tytul->text();
+    w.nrKol = m_nrKolejny->text();
+    w.rodzajPlatnika = m_platnik->text();
     return w;
 }
 
-void frmPrzelewB::wstawKontrahenta(const WpisPrzelewu& w)
+void ObszarWpisu::wstawKontrahenta(const WpisPrzelewu& w)
 {
-    txtNazwa1K->setText(w.nazwa1);
-    txtNazwa2K->setText(w.nazwa2);
-    txtSkrotK->setText(w.skrot.toUpper());
-    lbNazwaFirmy->setText(w.skrot);
-    txtKODK->setText(w.kod);
-    txtAdresK->setText(w.adres);
-    txtUlicaK->setText(w.ulica);
-    txtNumerDomuK->setText(w.numerDomu);
-    txtNrLok->setText(w.nrLok);
-    txtPoczta->setText(w.poczta);
-    txtBankK->setText(w.bank);
-    txtKontoK->setText(w.konto);
-    txtNIPK->setText(w.nip);
-    txtKodIden->setText(w.kodIden);
-    txtTelefon->setText(w.telefon);
-    txtMail->setText(w.mail);
-    txtTytulem1->setText(w.tytul);
-    txtKwotaK->setText(w.kwota);
-    txtVat->setText(w.vat);
-    txtKwotaBrutto->setText(w.brutto);
-    txtNrKol->setText(w.nrKol);
-    txtRodzKl->setText(w.rodzajPlatnika);
+    m_nazwa1->setText(w.nazwa1);
+    m_nazwa2->setText(w.nazwa2);
+    m_skrot->setText(w.skrot.toUpper());
+    m_lbNazwaFirmy->setText(w.skrot);
+    m_kod->setText(w.kod);
+    m_miejscowosc->setText(w.adres);
+    m_ulica->setText(w.ulica);
+    m_numerDomu->setText(w.numerDomu);
+    m_numerLokalu->setText(w.nrLok);
+    m_poczta->setText(w.poczta);
+    m_bank->setText(w.bank);
+    m_konto->setText(w.konto);
+    m_nip->setText(w.nip);
+    m_kodIden->setText(w.kodIden);
+    m_telefon->setText(w.telefon);
+    m_mail->setText(w.mail);
+    m_tytul->setText(w.tytul);
+    m_kwota->setText(w.kwota);
+    m_vat->setText(w.vat);
+    m_brutto->setText(w.brutto);
+    m_nrKolejny->setText(w.nrKol);
+    m_platnik->setText(w.rodzajPlatnika);
 }
 
-void frmPrzelewB::nazwaZmieniona(QLineEdit* pole)
+void ObszarWpisu::nazwaZmieniona(QLineEdit* pole)
 {
     const QString tekst = pole->text();
     if (!tekst.contains(QLatin1Char('"')))
@@ -128,64 +132,64 @@ void frmPrzelewB::nazwaZmieniona(QLineEdit* pole)
     pole->setCursorPosition(kursor + przed);
 }
 
-void frmPrzelewB::kodEnter()
+void ObszarWpisu::kodEnter()
 {
-    const QString kod = txtKODK->text();
+    const QString kod = m_kod->text();
     if (kod.size() != 6)
         return;
     KodPocztowy(kod, m_session);
     if (!m_session.MiejscowoscZKodu.isEmpty())
-        txtAdresK->setText(m_session.MiejscowoscZKodu);
+        m_miejscowosc->setText(m_session.MiejscowoscZKodu);
 }
 
-void frmPrzelewB::kwotaEnter()
+void ObszarWpisu::kwotaEnter()
 {
-    const Suma s = zsumujKwote(txtKwotaK->text());
+    const Suma s = zsumujKwote(m_kwota->text());
     const bool liczba = s.wynik == Suma::Obliczono || s.tekst.trimmed().isEmpty() || parseAmount(s.tekst);
     if (s.wynik == Suma::Blad || !liczba) {
         m_dialogs.messageBox(QStringLiteral(" Błąd wpisanej kwoty "), QStringLiteral(" Popraw"), Icon::Critical);
         return;
     }
     if (s.wynik == Suma::Obliczono)
-        txtKwotaK->setText(s.tekst);
-    txtKwotaBrutto->setText(bruttoPoKwocie(txtKwotaK->text(), txtVat->text(), txtKwotaBrutto->text()));
+        m_kwota->setText(s.tekst);
+    m_brutto->setText(bruttoPoKwocie(m_kwota->text(), m_vat->text(), m_brutto->text()));
 }
 
-void frmPrzelewB::vatEnter()
+void ObszarWpisu::vatEnter()
 {
-    const Brutto b = bruttoZVat(txtKwotaK->text(), txtVat->text());
+    const Brutto b = bruttoZVat(m_kwota->text(), m_vat->text());
     if (!b.ok) {
         m_dialogs.messageBox(QStringLiteral(" Błąd wpisanej kwoty "), QStringLiteral(" Popraw"), Icon::Critical);
         return;
     }
-    txtVat->setText(b.vat);
-    txtKwotaBrutto->setText(b.brutto);
-    txtKwotaBrutto->setFocus();
+    m_vat->setText(b.vat);
+    m_brutto->setText(b.brutto);
+    m_brutto->setFocus();
 }
 
 // Before anything takes the amount, the summing field and the VAT are
 // evaluated exactly as Enter would evaluate them.
-bool frmPrzelewB::ustalKwotyWpisu()
+bool ObszarWpisu::ustalKwotyWpisu()
 {
-    const KwotyWpisu k = ustalKwoty(txtKwotaK->text(), txtVat->text(), txtKwotaBrutto->text());
+    const KwotyWpisu k = ustalKwoty(m_kwota->text(), m_vat->text(), m_brutto->text());
     if (!k.ok) {
         m_dialogs.messageBox(QStringLiteral(" Błąd wpisanej kwoty "), QStringLiteral(" Popraw"), Icon::Critical);
         return false;
     }
-    if (txtKwotaK->text() != k.kwota)
-        txtKwotaK->setText(k.kwota);
-    if (txtVat->text() != k.vat)
-        txtVat->setText(k.vat);
-    if (txtKwotaBrutto->text() != k.brutto)
-        txtKwotaBrutto->setText(k.brutto);
+    if (m_kwota->text() != k.kwota)
+        m_kwota->setText(k.kwota);
+    if (m_vat->text() != k.vat)
+        m_vat->setText(k.vat);
+    if (m_brutto->text() != k.brutto)
+        m_brutto->setText(k.brutto);
     return true;
 }
 
 // An account of 26 digits whose check digits are wrong goes on only when the
 // user says so; "No" is the default.
-bool frmPrzelewB::kontoPotwierdzone(const QString& pytanie)
+bool ObszarWpisu::kontoPotwierdzone(const QString& pytanie)
 {
-    if (sprawdzNrb(txtKontoK->text()) != StanNrb::Bledny)
+    if (sprawdzNrb(m_konto->text()) != StanNrb::Bledny)
         return true;
     return m_dialogs.messageBox(pytanieBlednegoNrb(pytanie), QStringLiteral("Numer konta"), Icon::Question,
                                 Buttons::YesNoDefaultNo)
@@ -194,59 +198,58 @@ bool frmPrzelewB::kontoPotwierdzone(const QString& pytanie)
 
 // A window opened again starts with an empty entry area: nothing of an
 // earlier transfer can be added by one click.
-void frmPrzelewB::wyczyscWpis()
+void ObszarWpisu::wyczysc()
 {
     wstawKontrahenta(WpisPrzelewu{});
-    lbNazwaFirmy->clear();
+    m_lbNazwaFirmy->clear();
     m_przekazany.reset();
     m_session.NrKolKontrahenta.clear();
-    m_banknoty->wyczysc();
 }
 
-void frmPrzelewB::tytulEdytowany()
+void ObszarWpisu::tytulEdytowany()
 {
-    txtKwotaBrutto->clear();
+    m_brutto->clear();
 }
 
-void frmPrzelewB::tytulEnter()
+void ObszarWpisu::tytulEnter()
 {
-    txtKwotaK->setFocus();
-    txtKwotaK->clear();
-    txtVat->setText(QStringLiteral("0"));
-    txtKwotaBrutto->clear();
+    m_kwota->setFocus();
+    m_kwota->clear();
+    m_vat->setText(QStringLiteral("0"));
+    m_brutto->clear();
 }
 
-void frmPrzelewB::wybranoRodzaj(int id)
+void ObszarWpisu::rodzajWybrany(int id)
 {
     const OpisRodzaju& r = opisRodzaju(Rodzaj(id));
     if (r.kodRodzaju)
         m_session.RodzajPrzelewu = *r.kodRodzaju;
-    ustawWidocznosc(r.podatkowe, {lbskarbowy, txtRok, txtOkres, txtNrOkresu, txtSymbol});
-    ustawWidocznosc(r.banknoty, {m_banknoty});
-    ustawWidocznosc(r.kontakt, {txtTelefon, txtMail, lblTelefon, lblMail});
+    ustawWidocznosc(r.podatkowe, {m_lbPodatkowe, m_rok, m_okres, m_nrOkresu, m_symbol});
+    emit wybranoRodzaj(r.rodzaj);
+    ustawWidocznosc(r.kontakt, {m_telefon, m_mail, m_lbTelefon, m_lbMail});
     if (r.tytul)
-        txtTytulem1->setText(*r.tytul);
+        m_tytul->setText(*r.tytul);
     if (r.rodzaj == Rodzaj::Wplata)
-        txtTytulem1->setText(tytulWplaty(m_session.DataRobocza));
+        m_tytul->setText(tytulWplaty(m_session.DataRobocza));
     if (r.rodzaj == Rodzaj::Skarbowy) {
-        const PolaPodatkowe p = domyslnePodatkowe(m_session.DataDzis, txtNrOkresu->text());
-        txtRok->setText(p.rok);
-        txtOkres->setText(p.okres);
-        txtSymbol->setText(p.symbol);
+        const PolaPodatkowe p = domyslnePodatkowe(m_session.DataDzis, m_nrOkresu->text());
+        m_rok->setText(p.rok);
+        m_okres->setText(p.okres);
+        m_symbol->setText(p.symbol);
     }
 }
 
-void frmPrzelewB::kliknietoSkarbowy()
+void ObszarWpisu::kliknietoSkarbowy()
 {
     if (m_session.RodzajPrzelewu == 1)
-        lbskarbowy->hide();
+        m_lbPodatkowe->hide();
     else if (m_session.RodzajPrzelewu == 2)
-        lbskarbowy->show();
+        m_lbPodatkowe->show();
 }
 
-void frmPrzelewB::sprawdzNIP()
+void ObszarWpisu::sprawdzNIP()
 {
-    switch (sprawdzNip(txtNIPK->text())) {
+    switch (sprawdzNip(m_nip->text())) {
     case WynikNip::ZeSpacjami:
         m_dialogs.messageBox(QStringLiteral("Nip napisany ze spacjami "), QStringLiteral("Popraw !"), Icon::Critical);
         break;
@@ -265,19 +268,19 @@ void frmPrzelewB::sprawdzNIP()
     }
 }
 
-void frmPrzelewB::opisSeryjny()
+void ObszarWpisu::opisSeryjny()
 {
-    txtTytulem1->setText(ZamienCudzyslow(m_session.OpisSeryjny));
-    const PolaPodatkowe pola{txtRok->text(), txtOkres->text(), txtNrOkresu->text(), txtSymbol->text()};
+    m_tytul->setText(ZamienCudzyslow(m_session.OpisSeryjny));
+    const PolaPodatkowe pola = podatkowe();
     switch (rodzaj()) {
     case Rodzaj::Skarbowy: {
-        const std::optional<QString> tytul = tytulSkarbowy(lbNIP->text(), pola);
+        const std::optional<QString> tytul = tytulSkarbowy(m_session.NipFirmy, pola);
         if (!tytul) {
             m_dialogs.messageBox(QStringLiteral(" Nie wypełnione wymagane pola dot Przelewu do US"),
                                  QStringLiteral(" Wypelnij NIP własny i pola Okresu !"), Icon::Critical);
             return;
         }
-        txtTytulem1->setText(*tytul);
+        m_tytul->setText(*tytul);
         break;
     }
     case Rodzaj::Podzielona: {
@@ -287,13 +290,13 @@ void frmPrzelewB::opisSeryjny()
             m_dialogs.inputBox(QStringLiteral(" Podaj Numer faktury płaconej Metodą Podzielonej Płaności "),
                                QStringLiteral("Faktura VAT = Numer "));
         if (nr && !nr->isEmpty())
-            txtTytulem1->setText(
-                tytulPodzielonej(txtKwotaBrutto->text(), txtNIPK->text(), ZamienCudzyslow(*nr), pola));
+            m_tytul->setText(
+                tytulPodzielonej(m_brutto->text(), m_nip->text(), ZamienCudzyslow(*nr), pola));
         break;
     }
     default: break;
     }
-    txtTytulem1->setFocus();
+    m_tytul->setFocus();
 }
 
 } // namespace remitto

@@ -1,19 +1,25 @@
-// Transfer window: how the package and export areas join the entry area.
-// Adding the entered transfer to the month's package, and the payments
-// window, whose saved lists the package area shows.
+// Transfer window: how its parts join. The entry area feeds the package
+// area (adding the entered transfer to the month's package) and the printer
+// frame (the form); the export area moves the package shown to Ecorponet and
+// opens the payments window, whose saved lists the package area shows.
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
 #include "invoices/frmPlatnosciZ.h"
+#include "transfers/Banknoty.h"
 #include "transfers/Paczki.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/Przelew.h"
 #include "transfers/frmBialaListaPytanie.h"
+#include "transfers/frmPrzelewBDruk.h"
+#include "transfers/frmPrzelewBEksport.h"
 #include "transfers/frmPrzelewBObszarEksportu.h"
 #include "transfers/frmPrzelewBObszarPaczek.h"
+#include "transfers/frmPrzelewBObszarWpisu.h"
+#include "transfers/frmPrzelewBRamkaBanknotow.h"
+#include "transfers/frmPrzelewBRamkaDrukarki.h"
 #include "ui/Dialogs.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace remitto {
@@ -27,8 +33,12 @@ QDate dzienZDaty(const QString& ddmmrrrr)
 
 } // namespace
 
-void frmPrzelewB::polaczObszary()
+void frmPrzelewB::polaczCzesci()
 {
+    connect(m_wpis, &ObszarWpisu::wybranoRodzaj, this, &frmPrzelewB::wybranoRodzaj);
+    connect(m_wpis, &ObszarWpisu::przyjetoKontrahenta, this, &frmPrzelewB::doPrzodu);
+    connect(m_wpis, &ObszarWpisu::koniec, this, &frmPrzelewB::close);
+    connect(m_ramkaDrukarki, &RamkaDrukarki::drukuj, this, &frmPrzelewB::drukuj);
     connect(m_paczki->przyciskDoPaczki(), &QPushButton::clicked, this, &frmPrzelewB::doPaczki);
     connect(m_eksport, &ObszarEksportu::doEcorponet, this, &frmPrzelewB::doEcorponet);
     connect(m_eksport, &ObszarEksportu::platnosci, this, &frmPrzelewB::platnosci);
@@ -37,15 +47,24 @@ void frmPrzelewB::polaczObszary()
     connect(m_eksport, &ObszarEksportu::usunietoPlik, m_paczki, &ObszarPaczek::wyczyscZawartosc);
 }
 
+// The kind chosen in the entry area shows or hides the banknote frame.
+void frmPrzelewB::wybranoRodzaj(Rodzaj rodzaj)
+{
+    const Widocznosc banknoty = opisRodzaju(rodzaj).banknoty;
+    if (banknoty != Widocznosc::BezZmian)
+        m_banknoty->setVisible(banknoty == Widocznosc::Pokaz);
+}
+
 void frmPrzelewB::doPaczki()
 {
-    if (!ustalKwotyWpisu())
+    if (!m_wpis->ustalKwotyWpisu())
         return;
     const QDate dzien = dzienZDaty(m_session.DataDzis);
     const Rodzaj r = rodzaj();
-    if (opisRodzaju(r).doPaczki && !kontoPotwierdzone(QStringLiteral("dodać przelew do paczki")))
+    if (opisRodzaju(r).doPaczki && !m_wpis->kontoPotwierdzone(QStringLiteral("dodać przelew do paczki")))
         return;
-    const Przelew wpisany = przelewZWpisu(wpis(), r, m_session.DataDzis);
+    const WpisPrzelewu wpisanyWpis = wpis();
+    const Przelew wpisany = przelewZWpisu(wpisanyWpis, r, m_session.DataDzis);
     if (opisRodzaju(r).doPaczki && !potwierdzBialaLista(m_session, m_dialogs, {wpisany}, this))
         return;
     DodaniePrzelewu w = dodajDoPaczki(m_session.SciezkaProgramu, dzien, tekstStanu(m_paczki->stan()), wpisany,
@@ -68,7 +87,7 @@ void frmPrzelewB::doPaczki()
     case WynikDodania::ZleKonto: {
         QString tytul = QStringLiteral(" Konto nieprawidlowe");
         if (!w.decyzja.poZamknietejWidoku)
-            tytul += QStringLiteral(" Ilość znaków =") + QString::number(txtKontoK->text().size());
+            tytul += QStringLiteral(" Ilość znaków =") + QString::number(wpisanyWpis.konto.size());
         m_dialogs.messageBox(QStringLiteral("Konto nieprawidłowe "), tytul, Icon::Critical);
         return;
     }
@@ -123,6 +142,43 @@ void frmPrzelewB::platnosci()
         });
     }
     m_platnosci->otworz();
+}
+
+void frmPrzelewB::doEcorponet()
+{
+    const WynikEksportu w =
+        przeniesDoEcorponet(m_session, m_dialogs, m_session.PlikPaczki, m_paczki->rekordy(), rodzaj());
+    if (w.odmowiono())
+        return;
+    m_eksport->pokazPliki();
+    m_paczki->odswiezListePaczek();
+    // Once the package is closed, the view shows it closed.
+    if (w.przerwanyKrok == KrokEksportu::Koniec || w.przerwanyKrok == KrokEksportu::Faktury)
+        m_paczki->pokazPaczke(m_session.PlikPaczki, m_session.NrPaczkiAktualnej);
+}
+
+// The print button: the form of the kind selected, from the entry area, its
+// tax fields and the banknote frame.
+void frmPrzelewB::drukuj()
+{
+    if (!m_wpis->ustalKwotyWpisu())
+        return;
+    PolaPrzelewu pola;
+    pola.wpis = wpis();
+    const PolaPodatkowe podatkowe = m_wpis->podatkowe();
+    pola.txtRok = podatkowe.rok;
+    pola.txtOkres = podatkowe.okres;
+    pola.txtNrOkresu = podatkowe.nrOkresu;
+    pola.txtSymbol = podatkowe.symbol;
+    pola.txtSztuk = m_banknoty->ilosci();
+    // The values as the frame shows them, from the counts, not read back from its labels.
+    const PodpisySpecyfikacji podpisy = podpisySpecyfikacji(specyfikacjaBanknotow(pola.txtSztuk));
+    pola.lbKwota = podpisy.kwoty;
+    pola.lbRazemSzt = podpisy.sztuk;
+    pola.lbRazemKwotaWplaty = podpisy.razem;
+    pola.rodzajPrzelewu = m_session.RodzajPrzelewu;
+    pola.rodzaj = rodzaj();
+    drukujPrzelew(m_session, m_dialogs, *m_drukowanie, pola);
 }
 
 } // namespace remitto
