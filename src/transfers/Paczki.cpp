@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "core/TextFile.h"
+#include "transfers/KwotaPrzelewu.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -281,18 +282,19 @@ bool przeliczKwoty(Przelew& r)
     const std::optional<qint64> netto = parseAmount(r.kwotaN);
     if (!netto)
         return false;
-    QString stawkaTekst = r.vat.trimmed();
-    if (stawkaTekst.endsWith(QLatin1Char('%')))
-        stawkaTekst.chop(1);
-    // The rate in hundredths of a percent; "zw", "np" and words are 0.
-    const qint64 stawka = parseAmount(stawkaTekst).value_or(0);
-    // VAT = net x rate / 100, rounded half away from zero to the grosz.
-    const qint64 iloczyn = *netto * stawka;
-    const qint64 vat = (iloczyn >= 0 ? iloczyn + 5000 : iloczyn - 5000) / 10000;
-    const qint64 brutto = *netto + vat;
-    r.kwotaB = formatAmount(brutto);
-    r.splacono = formatAmount(brutto);
-    r.kwDoSplaty = liczbaRekordu(brutto - kwota(r.splacono));
+    // The one VAT rule of the entry field: "zw", "np", "0" or nothing is no
+    // VAT, a text ending in "%" a rate, any other number the VAT amount (as
+    // the entry field and paid invoices write it). A word is no VAT.
+    const Brutto b = bruttoZVat(r.kwotaN, r.vat);
+    const QString vat = r.vat.trimmed();
+    if (!b.ok && parseAmount(vat.endsWith(QLatin1Char('%')) ? vat.chopped(1) : vat))
+        return false;  // a number, but the gross amount would not fit
+    const std::optional<qint64> brutto = b.ok ? parseAmount(b.brutto) : netto;
+    if (!brutto)
+        return false;
+    r.kwotaB = formatAmount(*brutto);
+    r.splacono = formatAmount(*brutto);
+    r.kwDoSplaty = liczbaRekordu(*brutto - kwota(r.splacono));
     return true;
 }
 
@@ -304,7 +306,14 @@ WynikEdycji zmienWartosc(Przelew& r, int kolumna, const QString& odpowiedz)
         return WynikEdycji::Anulowano;
     QStringList wartosci = r.wartosci();
     const int pole = wartoscKolumnyPaczki(kolumna) - 1;
-    wartosci[pole] = kolumna == 3 ? odpowiedz.trimmed() : odpowiedz;
+    QString wartosc = kolumna == 3 ? odpowiedz.trimmed() : odpowiedz;
+    // The VAT column's question asks for a rate: a bare number answered
+    // there is kept with "%", so the record says it is a rate and a later
+    // change of the net amount reads it as one.
+    if (kolumna == 5 && !bezVat(wartosc.trimmed()) && !wartosc.trimmed().endsWith(QLatin1Char('%'))
+        && parseAmount(wartosc.trimmed()))
+        wartosc = wartosc.trimmed() + QLatin1Char('%');
+    wartosci[pole] = wartosc;
     Przelew nowy = Przelew::zWartosci(wartosci);
     if ((kolumna == 4 || kolumna == 5) && !przeliczKwoty(nowy))
         return WynikEdycji::ZlaKwota;

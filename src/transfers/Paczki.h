@@ -126,14 +126,16 @@ bool kolumnaEdytowalna(int kolumna);
 enum class WynikEdycji { Zmieniono, Anulowano, ZlaKwota, Zamknieta, ZlyWiersz, Uszkodzona, BladZapisu };
 
 /// Puts the answer for view column `kolumna` (1, 2, 3, 4, 5 or 7) into the
-/// record. An empty answer or "0" cancels. A new net amount or VAT rate
-/// recomputes the amounts: VAT = net x rate / 100, gross = net + VAT, paid =
-/// gross, rest = gross - paid; a net amount that is not an amount is refused.
+/// record. An empty answer or "0" cancels. The VAT column asks for a rate: a
+/// bare number answered there is stored with "%". A new net amount or VAT
+/// recomputes the amounts by the entry field's VAT rule (bruttoZVat): gross =
+/// net + VAT, paid = gross, rest = gross - paid; a net amount that is not an
+/// amount is refused.
 WynikEdycji zmienWartosc(Przelew& r, int kolumna, const QString& odpowiedz);
 
-/// Recomputes gross, paid and rest from the net amount and the VAT rate
-/// ("zw", "np" and other words count as rate 0); false when the net amount is
-/// not an amount.
+/// Recomputes gross, paid and rest from the net amount and the VAT text: a
+/// rate when it ends in "%", otherwise the VAT amount ("zw", "np" and other
+/// words are no VAT); false when the net amount is not an amount.
 bool przeliczKwoty(Przelew& r);
 
 /// Replaces record `indeks` of an open package file and writes the file again.

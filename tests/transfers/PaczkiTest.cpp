@@ -336,41 +336,55 @@ TEST_F(Paczki, ListShowsSumsAndLastRecordAndSurvivesBadFiles)
     EXPECT_FALSE(listaPaczek(dir.path(), 2026, 12).blad.isEmpty());
 }
 
-TEST_F(Paczki, CellEditRecomputesFromNetAndRate)
+TEST_F(Paczki, CellEditRecomputesByTheEntryFieldsVatRule)
 {
+    // The record's VAT text is read as the entry field reads it: an amount,
+    // a rate with "%", or no VAT. The VAT column's question asks for a rate,
+    // so a bare number answered there is stored with "%".
     const struct {
+        const char* vat;  // the record's VAT text before the edit
         int kolumna;
         const char* odpowiedz;
         WynikEdycji wynik;
         const char* brutto;  // gross and paid afterwards
+        const char* vatPo;   // the record's VAT text afterwards
     } przypadki[] = {
-        {4, "100", WynikEdycji::Zmieniono, "123,00"},
-        {4, "10,01", WynikEdycji::Zmieniono, "12,31"},   // VAT 2,3023 -> 2,30
-        {4, "0,50", WynikEdycji::Zmieniono, "0,62"},     // VAT 0,115 -> 0,12
-        {5, "8", WynikEdycji::Zmieniono, "54,00"},
-        {5, "8%", WynikEdycji::Zmieniono, "54,00"},
-        {5, "zw", WynikEdycji::Zmieniono, "50,00"},
-        {5, "5,5", WynikEdycji::Zmieniono, "52,75"},
-        {4, "abc", WynikEdycji::ZlaKwota, "61,50"},
-        {4, "", WynikEdycji::Anulowano, "61,50"},
-        {5, "0", WynikEdycji::Anulowano, "61,50"},
-        {1, "Nowa nazwa", WynikEdycji::Zmieniono, "61,50"},  // amounts untouched
-        {6, "999", WynikEdycji::Anulowano, "61,50"},
+        {"23", 4, "100", WynikEdycji::Zmieniono, "123,00", "23"},
+        // A paid invoice keeps its VAT amount: a new net amount adds it, it
+        // is not read as a rate of 161,17 % (which gave 7835,10 for 3000).
+        {"161,17", 4, "3000,00", WynikEdycji::Zmieniono, "3161,17", "161,17"},
+        {"23%", 4, "10,01", WynikEdycji::Zmieniono, "12,31", "23%"},   // VAT 2,3023 -> 2,30
+        {"23%", 4, "0,50", WynikEdycji::Zmieniono, "0,62", "23%"},     // VAT 0,115 -> 0,12
+        {"zw", 4, "70", WynikEdycji::Zmieniono, "70,00", "zw"},
+        {"brak", 4, "70", WynikEdycji::Zmieniono, "70,00", "brak"},    // a word is no VAT
+        {"23", 5, "8", WynikEdycji::Zmieniono, "54,00", "8%"},
+        {"23", 5, " 8 ", WynikEdycji::Zmieniono, "54,00", "8%"},
+        {"23", 5, "8%", WynikEdycji::Zmieniono, "54,00", "8%"},
+        {"23", 5, "zw", WynikEdycji::Zmieniono, "50,00", "zw"},
+        {"23", 5, "5,5", WynikEdycji::Zmieniono, "52,75", "5,5%"},
+        {"99999999999999%", 4, "99999999999999", WynikEdycji::ZlaKwota, "61,50", "99999999999999%"},  // too large
+        {"23", 4, "abc", WynikEdycji::ZlaKwota, "61,50", "23"},
+        {"23", 4, "", WynikEdycji::Anulowano, "61,50", "23"},
+        {"23", 5, "0", WynikEdycji::Anulowano, "61,50", "23"},
+        {"23", 1, "Nowa nazwa", WynikEdycji::Zmieniono, "61,50", "23"},  // amounts untouched
+        {"23", 6, "999", WynikEdycji::Anulowano, "61,50", "23"},
     };
     for (const auto& c : przypadki) {
         Przelew r = wpis();
         r.kwotaN = QStringLiteral("50");
+        r.vat = QString::fromUtf8(c.vat);
         r.kwotaB = QStringLiteral("61,50");
         r.splacono = QStringLiteral("61,50");
         const Przelew przed = r;
         const WynikEdycji w = zmienWartosc(r, c.kolumna, QString::fromUtf8(c.odpowiedz));
-        EXPECT_EQ(w, c.wynik) << c.kolumna << " " << c.odpowiedz;
-        EXPECT_EQ(r.kwotaB, QString::fromUtf8(c.brutto)) << c.odpowiedz;
+        EXPECT_EQ(w, c.wynik) << c.vat << " " << c.kolumna << " " << c.odpowiedz;
+        EXPECT_EQ(r.kwotaB, QString::fromUtf8(c.brutto)) << c.vat << " " << c.odpowiedz;
         EXPECT_EQ(r.splacono, QString::fromUtf8(c.brutto)) << c.odpowiedz;
         EXPECT_EQ(r.kwDoSplaty, QStringLiteral("0")) << c.odpowiedz;
+        EXPECT_EQ(r.vat, QString::fromUtf8(c.vatPo)) << c.odpowiedz;
         if (w != WynikEdycji::Zmieniono)
             EXPECT_EQ(r, przed) << c.odpowiedz;
-        else
+        else if (c.kolumna != 5)
             EXPECT_EQ(r.wartosci()[c.kolumna - 1], QString::fromUtf8(c.odpowiedz));
     }
 }
@@ -386,7 +400,7 @@ TEST_F(Paczki, CellEditIsWrittenBackAndRefusedForClosedPackage)
     const QList<Przelew> po = rekordy(1);
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[0], pierwszy);
-    EXPECT_EQ(po[1].kwotaB, QStringLiteral("246,00"));
+    EXPECT_EQ(po[1].kwotaB, QStringLiteral("223,00"));
     EXPECT_EQ(dir.readBytes(QStringLiteral("Paczki/Paczka202612_01.dta")).count("\r\n"), 2);
     // No work file is left beside the package.
     EXPECT_EQ(QDir(dir.file(QStringLiteral("Paczki"))).entryList(QDir::Files).size(), 1);

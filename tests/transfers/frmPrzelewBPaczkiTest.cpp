@@ -588,15 +588,24 @@ TEST_F(OknoPaczek, CellEditsAskRecomputeAndRewrite)
     kliknijKomorke(paczka(), 2, 4);
     EXPECT_EQ(d.shown().last().text, QStringLiteral("Dane w paczce zostaly zmienione"));
     EXPECT_EQ(d.shown().last().title, QStringLiteral(" Sukces"));
-    EXPECT_EQ(paczka()->text(2, 6), QStringLiteral("246,00"));
-    EXPECT_EQ(paczka()->text(2, 9), QStringLiteral("246,00"));
-    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("369,00"));
+    // The record's VAT of 23 is an amount, as the entry field wrote it.
+    EXPECT_EQ(paczka()->text(2, 6), QStringLiteral("223,00"));
+    EXPECT_EQ(paczka()->text(2, 9), QStringLiteral("223,00"));
+    EXPECT_EQ(w<QLabel>("Label3")->text(), QStringLiteral("346,00"));
     const QList<Przelew> po = rekordy(1);
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[1].kwotaN, QStringLiteral("200"));
-    EXPECT_EQ(po[1].kwotaB, QStringLiteral("246,00"));
+    EXPECT_EQ(po[1].kwotaB, QStringLiteral("223,00"));
     EXPECT_EQ(po[1].kwDoSplaty, QStringLiteral("0"));
     EXPECT_EQ(po[0].kwotaB, QStringLiteral("123,00"));
+
+    // The VAT question asks for a rate: 8 becomes "8%" in the file.
+    d.type(QStringLiteral("8"));
+    kliknijKomorke(paczka(), 2, 5);
+    EXPECT_EQ(d.shown().last().text, QStringLiteral("Dane w paczce zostaly zmienione"));
+    EXPECT_EQ(paczka()->text(2, 6), QStringLiteral("216,00"));
+    EXPECT_EQ(rekordy(1)[1].vat, QStringLiteral("8%"));
+    EXPECT_EQ(rekordy(1)[1].kwotaB, QStringLiteral("216,00"));
 
     // No edit of a closed package.
     zamknij(1);
