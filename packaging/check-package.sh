@@ -39,7 +39,7 @@ for f in /usr/bin/remitto /usr/bin/remitto-demodata \
 done
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for p in libqt6widgets6 libqt6core6 libc6 fonts-liberation2 qt6-translations-l10n; do
+for p in libqt6widgets6 libqt6core6 libc6 libarchive13 libssl3 fonts-liberation2 qt6-translations-l10n; do
   [[ ", $depends," == *", $p "* || ", $depends," == *", $p,"* ]] || fail "Depends lacks $p: $depends"
 done
 

@@ -6,6 +6,7 @@
 #include "statements/UzgodnienieBezOkna.h"
 #include "ui/PomiarPokazania.h"
 #include "ui/QtDialogs.h"
+#include "ui/StylProgramu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,6 +93,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new StylProgramu);
     QApplication::setApplicationName(QStringLiteral("Remitto"));
     QApplication::setOrganizationName(QStringLiteral("Remitto"));
     QApplication::setApplicationVersion(wersjaProgramu());

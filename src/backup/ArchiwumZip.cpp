@@ -3,8 +3,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 
-#include <archive.h>
-#include <archive_entry.h>
+#include "core/LazyArchive.h"
 #include <zlib.h>
 
 #include <cerrno>
@@ -21,7 +20,7 @@ constexpr qint64 kKawalek = 1 << 20;
 
 QString bladArchiwum(struct archive* a)
 {
-    const char* s = a ? archive_error_string(a) : nullptr;
+    const char* s = a ? la::archive_error_string(a) : nullptr;
     return s ? QString::fromLocal8Bit(s) : QStringLiteral("nieznany błąd");
 }
 
@@ -30,21 +29,21 @@ QString bladArchiwum(struct archive* a)
 Zapis::~Zapis()
 {
     if (m_a)
-        archive_write_free(m_a);
+        la::archive_write_free(m_a);
 }
 
 bool Zapis::otworz(int fd, QString* blad)
 {
-    m_a = archive_write_new();
-    if (!m_a || archive_write_set_format_zip(m_a) != ARCHIVE_OK) {
+    m_a = la::archive_write_new();
+    if (!m_a || la::archive_write_set_format_zip(m_a) != ARCHIVE_OK) {
         *blad = bladArchiwum(m_a);
         return false;
     }
     // Level 1: a backup of a big folder must not keep the user waiting;
     // the data files are plain text and shrink well even so.
-    archive_write_set_options(m_a, "zip:compression=deflate,zip:compression-level=1,zip:hdrcharset=UTF-8");
-    archive_write_set_bytes_in_last_block(m_a, 1);
-    if (archive_write_open_fd(m_a, fd) != ARCHIVE_OK) {
+    la::archive_write_set_options(m_a, "zip:compression=deflate,zip:compression-level=1,zip:hdrcharset=UTF-8");
+    la::archive_write_set_bytes_in_last_block(m_a, 1);
+    if (la::archive_write_open_fd(m_a, fd) != ARCHIVE_OK) {
         *blad = bladArchiwum(m_a);
         return false;
     }
@@ -62,14 +61,14 @@ bool Zapis::dodajPlik(const QString& nazwa, const QString& sciezka, const std::f
             ::close(fd);
         return false;
     }
-    archive_entry* e = archive_entry_new();
-    archive_entry_set_pathname_utf8(e, nazwa.toUtf8().constData());
-    archive_entry_set_filetype(e, AE_IFREG);
-    archive_entry_set_perm(e, 0644);
-    archive_entry_set_size(e, st.st_size);
-    archive_entry_set_mtime(e, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    bool ok = archive_write_header(m_a, e) == ARCHIVE_OK;
-    archive_entry_free(e);
+    archive_entry* e = la::archive_entry_new();
+    la::archive_entry_set_pathname_utf8(e, nazwa.toUtf8().constData());
+    la::archive_entry_set_filetype(e, AE_IFREG);
+    la::archive_entry_set_perm(e, 0644);
+    la::archive_entry_set_size(e, st.st_size);
+    la::archive_entry_set_mtime(e, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    bool ok = la::archive_write_header(m_a, e) == ARCHIVE_OK;
+    la::archive_entry_free(e);
     if (!ok) {
         *blad = bladArchiwum(m_a);
         ::close(fd);
@@ -95,7 +94,7 @@ bool Zapis::dodajPlik(const QString& nazwa, const QString& sciezka, const std::f
             sha.addData(QByteArrayView(bufor.constData(), n));
             crc = crc32(crc, reinterpret_cast<const Bytef*>(bufor.constData()), uInt(n));
         });
-        const bool zapisano = archive_write_data(m_a, bufor.constData(), size_t(n)) == n;
+        const bool zapisano = la::archive_write_data(m_a, bufor.constData(), size_t(n)) == n;
         skroty.wait();
         if (!zapisano) {
             *blad = bladArchiwum(m_a);
@@ -122,15 +121,15 @@ bool Zapis::dodajPlik(const QString& nazwa, const QString& sciezka, const std::f
 
 bool Zapis::dodajDane(const QString& nazwa, const QByteArray& dane, QString* blad)
 {
-    archive_entry* e = archive_entry_new();
-    archive_entry_set_pathname_utf8(e, nazwa.toUtf8().constData());
-    archive_entry_set_filetype(e, AE_IFREG);
-    archive_entry_set_perm(e, 0644);
-    archive_entry_set_size(e, dane.size());
-    archive_entry_set_mtime(e, ::time(nullptr), 0);
-    const bool ok = archive_write_header(m_a, e) == ARCHIVE_OK
-                    && archive_write_data(m_a, dane.constData(), size_t(dane.size())) == dane.size();
-    archive_entry_free(e);
+    archive_entry* e = la::archive_entry_new();
+    la::archive_entry_set_pathname_utf8(e, nazwa.toUtf8().constData());
+    la::archive_entry_set_filetype(e, AE_IFREG);
+    la::archive_entry_set_perm(e, 0644);
+    la::archive_entry_set_size(e, dane.size());
+    la::archive_entry_set_mtime(e, ::time(nullptr), 0);
+    const bool ok = la::archive_write_header(m_a, e) == ARCHIVE_OK
+                    && la::archive_write_data(m_a, dane.constData(), size_t(dane.size())) == dane.size();
+    la::archive_entry_free(e);
     if (!ok)
         *blad = bladArchiwum(m_a);
     return ok;
@@ -138,7 +137,7 @@ bool Zapis::dodajDane(const QString& nazwa, const QByteArray& dane, QString* bla
 
 bool Zapis::zamknij(QString* blad)
 {
-    if (archive_write_close(m_a) != ARCHIVE_OK) {
+    if (la::archive_write_close(m_a) != ARCHIVE_OK) {
         *blad = bladArchiwum(m_a);
         return false;
     }
@@ -147,18 +146,18 @@ bool Zapis::zamknij(QString* blad)
 
 bool czytajWpisy(const QString& archiwum, const Wpis& wpis, QString* blad)
 {
-    struct archive* a = archive_read_new();
-    archive_read_support_format_zip(a);
-    archive_read_support_filter_none(a);
-    if (archive_read_open_filename(a, QFile::encodeName(archiwum).constData(), 1 << 16) != ARCHIVE_OK) {
+    struct archive* a = la::archive_read_new();
+    la::archive_read_support_format_zip(a);
+    la::archive_read_support_filter_none(a);
+    if (la::archive_read_open_filename(a, QFile::encodeName(archiwum).constData(), 1 << 16) != ARCHIVE_OK) {
         *blad = bladArchiwum(a);
-        archive_read_free(a);
+        la::archive_read_free(a);
         return false;
     }
     bool ok = true;
     for (;;) {
         archive_entry* e = nullptr;
-        const int r = archive_read_next_header(a, &e);
+        const int r = la::archive_read_next_header(a, &e);
         if (r == ARCHIVE_EOF)
             break;
         if (r != ARCHIVE_OK) {
@@ -166,16 +165,16 @@ bool czytajWpisy(const QString& archiwum, const Wpis& wpis, QString* blad)
             ok = false;
             break;
         }
-        const char* n = archive_entry_pathname_utf8(e);
+        const char* n = la::archive_entry_pathname_utf8(e);
         const QString nazwa = n ? QString::fromUtf8(n) : QString();
-        if (nazwa.isEmpty() || archive_entry_filetype(e) != AE_IFREG) {
+        if (nazwa.isEmpty() || la::archive_entry_filetype(e) != AE_IFREG) {
             *blad = QStringLiteral("Nieoczekiwany wpis w archiwum.");
             ok = false;
             break;
         }
         bool bladDanych = false;
         auto czytaj = [&](char* bufor, qint64 ile) -> qint64 {
-            const la_ssize_t m = archive_read_data(a, bufor, size_t(ile));
+            const la_ssize_t m = la::archive_read_data(a, bufor, size_t(ile));
             if (m < 0) {
                 *blad = bladArchiwum(a);
                 bladDanych = true;
@@ -190,7 +189,7 @@ bool czytajWpisy(const QString& archiwum, const Wpis& wpis, QString* blad)
             break;
         }
     }
-    archive_read_free(a);
+    la::archive_read_free(a);
     return ok;
 }
 

@@ -10,8 +10,7 @@
 // unless built or compiled without them (OPENSSL_NO_DEPRECATED), where a
 // reused digest context serves instead.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include <openssl/evp.h>
-#include <openssl/sha.h>
+#include "core/LazyCrypto.h"
 
 #include <algorithm>
 #include <array>
@@ -105,28 +104,28 @@ public:
     bool skrot(const char* p, size_t n, unsigned char (&wynik)[SHA512_DIGEST_LENGTH])
     {
         SHA512_CTX c;
-        return SHA512_Init(&c) == 1 && SHA512_Update(&c, p, n) == 1 && SHA512_Final(wynik, &c) == 1;
+        return ssl::SHA512_Init(&c) == 1 && ssl::SHA512_Update(&c, p, n) == 1 && ssl::SHA512_Final(wynik, &c) == 1;
     }
 };
 #else
 const EVP_MD* algorytmSha512()
 {
-    static EVP_MD* const md = EVP_MD_fetch(nullptr, "SHA512", nullptr);
+    static EVP_MD* const md = ssl::EVP_MD_fetch(nullptr, "SHA512", nullptr);
     return md;
 }
 
 class Sha512 {
 public:
-    Sha512() : m_ctx(EVP_MD_CTX_new()) {}
-    ~Sha512() { EVP_MD_CTX_free(m_ctx); }
+    Sha512() : m_ctx(ssl::EVP_MD_CTX_new()) {}
+    ~Sha512() { ssl::EVP_MD_CTX_free(m_ctx); }
     Sha512(const Sha512&) = delete;
     Sha512& operator=(const Sha512&) = delete;
 
     bool skrot(const char* p, size_t n, unsigned char (&wynik)[SHA512_DIGEST_LENGTH])
     {
         unsigned int dlugosc = 0;
-        return m_ctx && algorytmSha512() && EVP_DigestInit_ex2(m_ctx, algorytmSha512(), nullptr) == 1
-            && EVP_DigestUpdate(m_ctx, p, n) == 1 && EVP_DigestFinal_ex(m_ctx, wynik, &dlugosc) == 1;
+        return m_ctx && algorytmSha512() && ssl::EVP_DigestInit_ex2(m_ctx, algorytmSha512(), nullptr) == 1
+            && ssl::EVP_DigestUpdate(m_ctx, p, n) == 1 && ssl::EVP_DigestFinal_ex(m_ctx, wynik, &dlugosc) == 1;
     }
 
 private:

@@ -9,8 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <archive.h>
-#include <archive_entry.h>
+#include "core/LazyArchive.h"
 
 #include <algorithm>
 #include <cstring>
@@ -346,32 +345,32 @@ bool czytajJson(const QString& plik, SkanerPlaski& skaner, const PostepBialejLis
 
 bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy& postep, QString* blad)
 {
-    archive* a = archive_read_new();
-    archive_read_support_format_7zip(a);
-    archive_read_support_filter_all(a);
+    archive* a = la::archive_read_new();
+    la::archive_read_support_format_7zip(a);
+    la::archive_read_support_filter_all(a);
     const qint64 rozmiar = QFileInfo(plik).size();
     bool ok = false;
     auto bladArchiwum = [&] {
-        *blad = QStringLiteral("Błąd archiwum %1: %2").arg(plik, QString::fromLocal8Bit(archive_error_string(a)));
+        *blad = QStringLiteral("Błąd archiwum %1: %2").arg(plik, QString::fromLocal8Bit(la::archive_error_string(a)));
     };
-    if (archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 20) != ARCHIVE_OK) {
+    if (la::archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 20) != ARCHIVE_OK) {
         bladArchiwum();
-        archive_read_free(a);
+        la::archive_read_free(a);
         return false;
     }
     archive_entry* wpis = nullptr;
     bool znaleziony = false;
     int r = ARCHIVE_OK;
-    while ((r = archive_read_next_header(a, &wpis)) == ARCHIVE_OK) {
-        if (archive_entry_filetype(wpis) != AE_IFREG)
+    while ((r = la::archive_read_next_header(a, &wpis)) == ARCHIVE_OK) {
+        if (la::archive_entry_filetype(wpis) != AE_IFREG)
             continue;
         znaleziony = true;
-        if (archive_entry_size_is_set(wpis))
-            skaner.zarezerwuj(archive_entry_size(wpis));
+        if (la::archive_entry_size_is_set(wpis))
+            skaner.zarezerwuj(la::archive_entry_size(wpis));
         const auto bufor = std::make_unique_for_overwrite<char[]>(kKawalek);  // filled by the reads
         ok = true;
         for (;;) {
-            const la_ssize_t n = archive_read_data(a, bufor.get(), kKawalek);
+            const la_ssize_t n = la::archive_read_data(a, bufor.get(), kKawalek);
             if (n < 0) {
                 bladArchiwum();
                 ok = false;
@@ -381,7 +380,7 @@ bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy
                 break;
             if (!skaner.podaj(bufor.get(), size_t(n)))
                 break;
-            if (postep && !postep(std::min<qint64>(archive_filter_bytes(a, -1), rozmiar), rozmiar)) {
+            if (postep && !postep(std::min<qint64>(la::archive_filter_bytes(a, -1), rozmiar), rozmiar)) {
                 *blad = przerwano(plik);
                 ok = false;
                 break;
@@ -401,7 +400,7 @@ bool czytaj7z(const QString& plik, SkanerPlaski& skaner, const PostepBialejListy
         else
             *blad = QStringLiteral("Archiwum %1 jest puste.").arg(plik);
     }
-    archive_read_free(a);
+    la::archive_read_free(a);
     return ok;
 }
 
@@ -503,21 +502,21 @@ QByteArray poczatekPliku(const QString& plik, qint64 ile)
         return f.open(QIODevice::ReadOnly) ? f.read(ile) : QByteArray();
     }
     QByteArray out;
-    archive* a = archive_read_new();
-    archive_read_support_format_7zip(a);
-    archive_read_support_filter_all(a);
+    archive* a = la::archive_read_new();
+    la::archive_read_support_format_7zip(a);
+    la::archive_read_support_filter_all(a);
     archive_entry* wpis = nullptr;
-    if (archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 16) == ARCHIVE_OK) {
-        while (archive_read_next_header(a, &wpis) == ARCHIVE_OK) {
-            if (archive_entry_filetype(wpis) != AE_IFREG)
+    if (la::archive_read_open_filename(a, QFile::encodeName(plik).constData(), 1 << 16) == ARCHIVE_OK) {
+        while (la::archive_read_next_header(a, &wpis) == ARCHIVE_OK) {
+            if (la::archive_entry_filetype(wpis) != AE_IFREG)
                 continue;
             out.resize(ile);
-            const la_ssize_t n = archive_read_data(a, out.data(), size_t(ile));
+            const la_ssize_t n = la::archive_read_data(a, out.data(), size_t(ile));
             out.resize(n > 0 ? n : 0);
             break;
         }
     }
-    archive_read_free(a);
+    la::archive_read_free(a);
     return out;
 }
 

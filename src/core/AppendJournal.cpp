@@ -9,7 +9,7 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <openssl/sha.h>
+#include "core/LazyCrypto.h"
 #include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,7 +34,7 @@ QByteArray digest(const QByteArray& bytes)
 {
     // libcrypto uses the processor's SHA instructions where it has them.
     QByteArray d(SHA256_DIGEST_LENGTH, Qt::Uninitialized);
-    SHA256(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()),
+    ssl::SHA256(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()),
            reinterpret_cast<unsigned char*>(d.data()));
     return d.toHex();
 }

@@ -138,21 +138,10 @@ void frmPrzelewA::budujKontrolki()
     drvStacjaDyskow->setObjectName(QStringLiteral("drvStacjaDyskow"));
     dirFolder = new QTreeView(central);
     dirFolder->setObjectName(QStringLiteral("dirFolder"));
-    m_folderModel = new QFileSystemModel(this);
-    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folderModel->setRootPath(QString());
-    dirFolder->setModel(m_folderModel);
-    for (int c = 1; c < m_folderModel->columnCount(); ++c)
-        dirFolder->hideColumn(c);
+    // The tree gets its folders when the lists are first shown
+    // (modelFolderow): a start in a known data folder never lists the disks.
     dirFolder->header()->hide();
     dirFolder->setMinimumHeight(180);
-    connect(dirFolder->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& i) {
-                if (i.isValid()) {
-                    m_folder = m_folderModel->filePath(i);
-                    m_session.SciezkaProgramu = m_folder;
-                }
-            });
     connect(drvStacjaDyskow, &QComboBox::activated, this, &frmPrzelewA::zmianaDysku);
     cmdAkceptuj = new QPushButton(QStringLiteral("Akceptuj wybór scieżki"), central);
     cmdAkceptuj->setObjectName(QStringLiteral("cmdAkceptuj"));
@@ -294,6 +283,25 @@ void frmPrzelewA::ukryjHaslo()
     cmdZatwierdz->hide();
 }
 
+void frmPrzelewA::modelFolderow()
+{
+    if (m_folderModel)
+        return;
+    m_folderModel = new QFileSystemModel(this);
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folderModel->setRootPath(QString());
+    dirFolder->setModel(m_folderModel);
+    for (int c = 1; c < m_folderModel->columnCount(); ++c)
+        dirFolder->hideColumn(c);
+    connect(dirFolder->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) {
+                if (i.isValid()) {
+                    m_folder = m_folderModel->filePath(i);
+                    m_session.SciezkaProgramu = m_folder;
+                }
+            });
+}
+
 void frmPrzelewA::pokazListyFolderow(bool widoczne)
 {
     drvStacjaDyskow->setVisible(widoczne);
@@ -301,6 +309,7 @@ void frmPrzelewA::pokazListyFolderow(bool widoczne)
     cmdAkceptuj->setVisible(widoczne);
     if (!widoczne)
         return;
+    modelFolderow();
     const QString folder = m_session.SciezkaProgramu.isEmpty() ? m_folder : m_session.SciezkaProgramu;
     if (!folder.isEmpty())
         pokazFolder(folder);
@@ -308,6 +317,7 @@ void frmPrzelewA::pokazListyFolderow(bool widoczne)
 
 void frmPrzelewA::pokazFolder(const QString& folder)
 {
+    modelFolderow();
     m_folder = folder;
     const QModelIndex i = m_folderModel->index(folder);
     if (i.isValid()) {

@@ -82,6 +82,7 @@ private:
     void ladowanie();
     bool wczytajFirme();
     void pokazListyFolderow(bool widoczne);
+    void modelFolderow();
     void ukryjHaslo();
     void odswiezWizytowke();
     void odswiezDate(const QDate& dzien);

@@ -1,11 +1,15 @@
 #include "transfers/Paczki.h"
 
 #include "core/Amount.h"
+#include "core/QuoteFormat.h"
 #include "core/TextFile.h"
 #include "transfers/KwotaPrzelewu.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <array>
+#include <utility>
 
 namespace remitto {
 
@@ -161,6 +165,104 @@ QStringList WierszPaczki::komorki() const
             status,               ilPrzel};
 }
 
+namespace {
+
+/// Where a field lies among a record's values.
+int indeksPola(QString Przelew::*pole)
+{
+    Przelew p;
+    p.*pole = QStringLiteral("\x01");
+    return int(p.wartosci().indexOf(p.*pole));
+}
+
+/// The fields of a record the package list uses.
+struct PolaListy {
+    QString kwotaN, vat, kwotaB, splacono, terminSpla, dataSplaty, status, nrPrzel;
+};
+
+void dodajDoSum(WierszPaczki& w, const PolaListy& r)
+{
+    w.netto += kwota(r.kwotaN);
+    // A VAT typed as a rate ("23%") is no amount: the record's gross minus
+    // net is.
+    w.vat += r.vat.trimmed().endsWith(QLatin1Char('%')) ? kwota(r.kwotaB) - kwota(r.kwotaN) : kwota(r.vat);
+    w.brutto += kwota(r.kwotaB);
+    w.splacono += kwota(r.splacono);
+}
+
+} // namespace
+
+WierszPaczki wierszPaczki(const QString& sciezka, int nr)
+{
+    static const std::array<std::pair<int, QString PolaListy::*>, 8> kPola = {{
+        {indeksPola(&Przelew::kwotaN), &PolaListy::kwotaN},
+        {indeksPola(&Przelew::vat), &PolaListy::vat},
+        {indeksPola(&Przelew::kwotaB), &PolaListy::kwotaB},
+        {indeksPola(&Przelew::splacono), &PolaListy::splacono},
+        {indeksPola(&Przelew::terminSpla), &PolaListy::terminSpla},
+        {indeksPola(&Przelew::dataSplaty), &PolaListy::dataSplaty},
+        {indeksPola(&Przelew::status), &PolaListy::status},
+        {indeksPola(&Przelew::nrPrzel), &PolaListy::nrPrzel},
+    }};
+    static const std::array<QString PolaListy::*, kWartosciPrzelewu> kGdzie = [] {
+        std::array<QString PolaListy::*, kWartosciPrzelewu> g{};
+        for (const auto& [i, pole] : kPola)
+            g[size_t(i)] = pole;
+        return g;
+    }();
+
+    WierszPaczki w;
+    w.nr = nr;
+    w.sciezka = sciezka;
+    const FileText plik = readTextFile(sciezka);
+    if (!plik.ok) {
+        w.dobry = false;
+        w.status = plik.missing ? kBrakPliku : kUszkodzona;
+        return w;
+    }
+    // The same values as czytajPaczke reads, record by record: the last two
+    // whole records are held back, since a file torn inside a value loses
+    // its last whole record.
+    QuoteReader czytnik(plik.text);
+    qsizetype wartosci = 0;
+    int calych = 0;
+    PolaListy biezacy, ostatni, przedostatni;
+    while (!czytnik.atEnd()) {
+        const int i = int(wartosci % kWartosciPrzelewu);
+        QString v = czytnik.next();
+        if (QString PolaListy::*pole = kGdzie[size_t(i)])
+            biezacy.*pole = std::move(v);
+        ++wartosci;
+        if (i == kWartosciPrzelewu - 1) {
+            if (calych >= 2)
+                dodajDoSum(w, przedostatni);
+            przedostatni = std::move(ostatni);
+            ostatni = std::move(biezacy);
+            biezacy = PolaListy();
+            ++calych;
+        }
+    }
+    const bool cale = wartosci % kWartosciPrzelewu == 0;
+    const bool urwany = czytnik.truncated();
+    if (urwany && cale && calych > 0)
+        --calych;  // the torn file's last whole record is dropped
+    else if (calych >= 2)
+        dodajDoSum(w, przedostatni);
+    if (calych >= 1) {
+        const PolaListy& koniec = urwany && cale ? przedostatni : ostatni;
+        dodajDoSum(w, koniec);
+        w.terminSplaty = koniec.terminSpla;
+        w.dataSplaty = koniec.dataSplaty;
+        w.status = koniec.status;
+        w.ilPrzel = koniec.nrPrzel;
+    }
+    if (urwany || !cale) {
+        w.dobry = false;
+        w.status = kUszkodzona;
+    }
+    return w;
+}
+
 ListaPaczek listaPaczek(const QString& folder, int rok, int miesiac)
 {
     ListaPaczek lista;
@@ -173,32 +275,8 @@ ListaPaczek listaPaczek(const QString& folder, int rok, int miesiac)
         return lista;
     }
     const int ile = std::min(num.miesiace[miesiac - 1].koniecPacz, kMaxNrPaczki);
-    for (int k = 1; k <= ile; ++k) {
-        WierszPaczki w;
-        w.nr = k;
-        w.sciezka = sciezkaPaczki(folder, rok, miesiac, k);
-        const OdczytPaczki p = czytajPaczke(w.sciezka);
-        for (const Przelew& r : p.rekordy) {
-            w.netto += kwota(r.kwotaN);
-            // A VAT typed as a rate ("23%") is no amount: the record's
-            // gross minus net is.
-            w.vat += r.vat.trimmed().endsWith(QLatin1Char('%')) ? kwota(r.kwotaB) - kwota(r.kwotaN) : kwota(r.vat);
-            w.brutto += kwota(r.kwotaB);
-            w.splacono += kwota(r.splacono);
-        }
-        if (!p.rekordy.isEmpty()) {
-            const Przelew& ostatni = p.rekordy.last();
-            w.terminSplaty = ostatni.terminSpla;
-            w.dataSplaty = ostatni.dataSplaty;
-            w.status = ostatni.status;
-            w.ilPrzel = ostatni.nrPrzel;
-        }
-        if (!p.ok()) {
-            w.dobry = false;
-            w.status = p.stan == OdczytPaczki::Brak ? kBrakPliku : kUszkodzona;
-        }
-        lista.wiersze.append(w);
-    }
+    for (int k = 1; k <= ile; ++k)
+        lista.wiersze.append(wierszPaczki(sciezkaPaczki(folder, rok, miesiac, k), k));
     if (!lista.wiersze.isEmpty())
         lista.status = lista.wiersze.last().status;
     return lista;

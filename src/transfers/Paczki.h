@@ -87,6 +87,11 @@ struct ListaPaczek {
 inline const QString kBrakPliku = QStringLiteral("Brak pliku");
 inline const QString kUszkodzona = QStringLiteral("Uszkodzona");
 
+/// The list's row of one package file: the totals of its whole records and
+/// the last one's dates, state and number, as czytajPaczke would give them,
+/// read once without building the records.
+WierszPaczki wierszPaczki(const QString& sciezka, int nr);
+
 /// Lists packages 1 ... KoniecPacz of the month. A missing numbering file or
 /// a month outside 1 ... 12 gives an empty list; a missing or damaged package
 /// file gives a row that says so.

@@ -2,9 +2,11 @@
 #include "transfers/WpisPrzelewu.h"
 
 #include "TempFolder.h"
+#include "core/Amount.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace remitto;
@@ -423,4 +425,81 @@ TEST(PlikPaczki, NamesOfPackagesAndExportFiles)
     EXPECT_EQ(n, 12);
     for (const char* zla : {"FIRMA202613_01.TXT", "FIRMA202603_00.TXT", "FIRMA2026031.TXT", "notes.txt"})
         EXPECT_FALSE(rozpoznajNazwePaczki(QString::fromUtf8(zla), &r, &m, &n)) << zla;
+}
+
+// The package list totals each file in one pass without building its records;
+// every row must be what the full reading of the file gives.
+TEST_F(Paczki, ListRowIsWhatTheFullReadingGives)
+{
+    const auto linia = [](const char* netto, const char* vat, const char* brutto, const char* splacono,
+                          const char* status, int nr) {
+        return QStringLiteral("\"Kowalski, ''Hurt''\",\"Jan\",\"12345678901234567890123456\",\"%1\",\"%2\",\"%3\","
+                              "\"FV 1/12\",\"2026-12-1%6\",\"%4\",0,\"2026-12-2%6\",\"Spłacona\",\"Rynek\",\"5\","
+                              "\"Łódź\",\"90-001\",\"KOWAL\",\"Bank\",\"\",\"01\",%6,\"\",\"6810000000\",\"%5\","
+                              "\"110\",\"51\",\"\"\r\n")
+            .arg(QLatin1String(netto), QLatin1String(vat), QLatin1String(brutto), QLatin1String(splacono),
+                 QLatin1String(status))
+            .arg(nr);
+    };
+    const QString trzy = linia("100", "23", "123,00", "123,00", "Zamknięta", 1)
+                         + linia("200,50", "23%", "246,62", "0", "Otwarta", 2)
+                         + linia("1", "0,23", "1,23", "1,23", "Otwarta", 3);
+    const QString jeden = linia("100", "23", "123,00", "123,00", "Otwarta", 1);
+    struct Przypadek {
+        const char* opis;
+        QString tekst;  ///< null: no file
+    };
+    const Przypadek przypadki[] = {
+        {"three whole records", trzy},
+        {"one record", jeden},
+        {"no line end after the last record", trzy.chopped(2)},
+        {"torn inside the last value", trzy.chopped(4)},
+        {"torn inside a value of the last record", trzy.left(trzy.size() - 40)},
+        {"values left over after the last record", trzy + QStringLiteral("\"x\",\"y\"\r\n")},
+        {"the only record torn", jeden.chopped(4)},
+        {"empty file", QString()},
+        {"no file", QString()},
+    };
+    const auto oczekiwany = [](const QString& sciezka) {
+        const OdczytPaczki p = czytajPaczke(sciezka);
+        WierszPaczki w;
+        for (const Przelew& r : p.rekordy) {
+            w.netto += parseAmount(r.kwotaN).value_or(0);
+            w.vat += r.vat.trimmed().endsWith(QLatin1Char('%'))
+                         ? parseAmount(r.kwotaB).value_or(0) - parseAmount(r.kwotaN).value_or(0)
+                         : parseAmount(r.vat).value_or(0);
+            w.brutto += parseAmount(r.kwotaB).value_or(0);
+            w.splacono += parseAmount(r.splacono).value_or(0);
+        }
+        if (!p.rekordy.isEmpty()) {
+            w.terminSplaty = p.rekordy.last().terminSpla;
+            w.dataSplaty = p.rekordy.last().dataSplaty;
+            w.status = p.rekordy.last().status;
+            w.ilPrzel = p.rekordy.last().nrPrzel;
+        }
+        if (!p.ok())
+            w.status = p.stan == OdczytPaczki::Brak ? kBrakPliku : kUszkodzona;
+        w.dobry = p.ok();
+        return w;
+    };
+    int nr = 0;
+    for (const Przypadek& c : przypadki) {
+        SCOPED_TRACE(c.opis);
+        const QString sciezka = paczka(++nr);
+        if (QLatin1String(c.opis) != QLatin1String("no file"))
+            dir.writeText(QStringLiteral("Paczki/") + QFileInfo(sciezka).fileName(), c.tekst);
+        const WierszPaczki o = oczekiwany(sciezka);
+        const WierszPaczki w = wierszPaczki(sciezka, nr);
+        EXPECT_EQ(w.nr, nr);
+        EXPECT_EQ(w.sciezka, sciezka);
+        EXPECT_EQ(w.komorki().mid(2), o.komorki().mid(2));
+        EXPECT_EQ(w.dobry, o.dobry);
+    }
+    // The totals themselves, for the whole file: VAT typed as a rate counts
+    // as gross minus net.
+    const WierszPaczki w = wierszPaczki(paczka(1), 1);
+    EXPECT_EQ(w.netto, 30150);
+    EXPECT_EQ(w.vat, 2300 + 4612 + 23);
+    EXPECT_EQ(w.brutto, 37085);
+    EXPECT_EQ(w.ilPrzel, QStringLiteral("3"));
 }
