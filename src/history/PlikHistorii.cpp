@@ -7,12 +7,22 @@
 #include <QDate>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace remitto {
 
 namespace {
+
+/// Kept besides the layout's items in transfer records: the paid value
+/// (`Splacono`, summed for every total) and the status (`Status`, read for
+/// every candidate of a statement).
+constexpr int kTrzymanePrzelewu[] = {8, 23};
+constexpr int kNajwiecejTrzymanych = 5 + int(std::size(kTrzymanePrzelewu));
+/// A kept value's offsets when its end lies 64 KiB or more into its record.
+constexpr quint16 kZaDaleko = 0xFFFF;
 
 QString przyczynaUszkodzenia(const QString& sciezka, bool uciety, int rozmiar)
 {
@@ -168,48 +178,71 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         s += 3;
     p.m_poczatkiRekordow[0] = quint32(s - baza);
 
+    // The values read for every record keep their place; the others are
+    // found again in their record when asked for.
+    const size_t rozmiar = size_t(std::max(uklad.rozmiar, 1));
+    p.m_miejsce.assign(rozmiar, qint8(-1));
+    auto trzymaj = [&p, rozmiar](int nr) {
+        if (nr >= 0 && size_t(nr) < rozmiar && p.m_miejsce[size_t(nr)] < 0)
+            p.m_miejsce[size_t(nr)] = qint8(p.m_trzymane++);
+    };
+    for (int nr : {uklad.data, uklad.skrot, uklad.konto, uklad.kwota, uklad.tytul})
+        trzymaj(nr);
+    if (uklad == kUkladPrzelewu)
+        for (int nr : kTrzymanePrzelewu)
+            trzymaj(nr);
+
     // About 300 bytes and 27 values a record.
-    const size_t oczekiwane = size_t(p.m_bajty.size() / 11 + 16);
-    p.m_poczatki.reserve(oczekiwane);
-    p.m_konce.reserve(oczekiwane);
-    p.m_poczatkiRekordow.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
-    p.m_kluczeDat.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
+    const size_t oczekiwaneRekordy = size_t(p.m_bajty.size() / 11 + 16) / rozmiar + 2;
+    const size_t naRekord = 2 * size_t(p.m_trzymane);
+    p.m_wzgledne.reserve(oczekiwaneRekordy * naRekord);
+    p.m_poczatkiRekordow.reserve(oczekiwaneRekordy);
+    p.m_kluczeDat.reserve(oczekiwaneRekordy);
 
     // Values as every reader of the program finds them (core/QuoteScanner.h).
     QuoteScanner<char> skaner(s, koniec, p.m_utf8 ? Blanks::Utf8 : Blanks::Cp1250);
-    const size_t rozmiar = size_t(uklad.rozmiar);
+    const qint8* const miejsce = p.m_miejsce.data();
     const size_t nrDaty = size_t(uklad.data);
+    quint16 rekordu[2 * kNajwiecejTrzymanych];
+    const char* poczatekRekordu = s;
     size_t wRekordzie = 0;
+    qsizetype wartosci = 0;
     bool uciety = false;
     bool ostatniaPustaLinia = false;
     while (!skaner.atEnd()) {
         const QuoteScanner<char>::Value v = skaner.next();
-        p.m_poczatki.push_back(quint32(v.begin - baza));
-        p.m_konce.push_back(quint32(v.end - baza));
+        ++wartosci;
         uciety = v.cut;
         ostatniaPustaLinia = v.emptyLine;
         if (uciety)
             break;
+        if (const int m = miejsce[wRekordzie]; m >= 0) {
+            const size_t od = size_t(v.begin - poczatekRekordu);
+            const size_t doB = size_t(v.end - poczatekRekordu);
+            const bool blisko = doB < kZaDaleko;
+            rekordu[2 * m] = blisko ? quint16(od) : kZaDaleko;
+            rekordu[2 * m + 1] = blisko ? quint16(doB) : kZaDaleko;
+        }
         // The date key is made while the value's bytes are at hand: every
         // search by date then costs a look-up, not a walk through the file.
         if (wRekordzie == nrDaty)
             p.m_kluczeDat.push_back(kluczDowolnejDaty(QByteArrayView(v.begin, v.end - v.begin)));
         if (++wRekordzie == rozmiar) {
             wRekordzie = 0;
-            p.m_poczatkiRekordow.push_back(quint32(skaner.position() - baza));
+            p.m_wzgledne.insert(p.m_wzgledne.end(), rekordu, rekordu + naRekord);
+            poczatekRekordu = skaner.position();
+            p.m_poczatkiRekordow.push_back(quint32(poczatekRekordu - baza));
         }
     }
 
-    const RecordCount ile = countRecords(qsizetype(p.m_poczatki.size()), uciety, ostatniaPustaLinia, uklad.rozmiar);
-    p.m_poczatki.resize(size_t(ile.records) * rozmiar);
-    p.m_konce.resize(p.m_poczatki.size());
+    const RecordCount ile = countRecords(wartosci, uciety, ostatniaPustaLinia, uklad.rozmiar);
+    p.m_poczatkiRekordow.resize(size_t(ile.records) + 1);
+    p.m_wzgledne.resize(size_t(ile.records) * naRekord);
     p.m_kluczeDat.resize(size_t(ile.records));
     // The estimate above is close for transfer records; give back only a
     // gross over-estimate (short records), as the copy costs time.
-    if (p.m_poczatki.capacity() > 2 * p.m_poczatki.size() + 1024) {
-        p.m_poczatki.shrink_to_fit();
-        p.m_konce.shrink_to_fit();
-    }
+    if (p.m_wzgledne.capacity() > 2 * p.m_wzgledne.size() + 1024)
+        p.m_wzgledne.shrink_to_fit();
     if (ile.tornValues > 0) {
         p.m_ogon = true;
         p.m_stan = Stan::Uszkodzony;
@@ -222,8 +255,52 @@ QByteArrayView PlikHistorii::surowa(int rekord, int nr) const
 {
     if (rekord < 0 || rekord >= liczbaRekordow() || nr < 0 || nr >= m_uklad.rozmiar)
         return {};
-    const size_t i = size_t(rekord) * size_t(m_uklad.rozmiar) + size_t(nr);
-    return QByteArrayView(m_bajty.constData() + m_poczatki[i], qsizetype(m_konce[i] - m_poczatki[i]));
+    if (const int m = m_miejsce[size_t(nr)]; m >= 0) {
+        const quint16* w = m_wzgledne.data() + (size_t(rekord) * size_t(m_trzymane) + size_t(m)) * 2;
+        if (w[1] != kZaDaleko)
+            return QByteArrayView(m_bajty.constData() + m_poczatkiRekordow[size_t(rekord)] + w[0],
+                                  qsizetype(w[1] - w[0]));
+    }
+    return skanuj(rekord, nr);
+}
+
+namespace {
+
+// The scanner over one whole record, in the state the file's scan reached it.
+QuoteScanner<char> skanerRekordu(const QByteArray& bajty, quint32 od, quint32 doB, bool utf8)
+{
+    const char* const baza = bajty.constData();
+    return QuoteScanner<char>(baza + od, baza + doB, utf8 ? Blanks::Utf8 : Blanks::Cp1250,
+                              od > 0 && baza[od - 1] == ',');
+}
+
+} // namespace
+
+QByteArrayView PlikHistorii::skanuj(int rekord, int nr) const
+{
+    QuoteScanner<char> skaner = skanerRekordu(m_bajty, m_poczatkiRekordow[size_t(rekord)],
+                                              m_poczatkiRekordow[size_t(rekord) + 1], m_utf8);
+    for (int i = 0; !skaner.atEnd(); ++i) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        if (i == nr)
+            return QByteArrayView(v.begin, v.end - v.begin);
+    }
+    return {};
+}
+
+QVarLengthArray<QByteArrayView, 32> PlikHistorii::surowe(int rekord) const
+{
+    QVarLengthArray<QByteArrayView, 32> w;
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return w;
+    w.reserve(m_uklad.rozmiar);
+    QuoteScanner<char> skaner = skanerRekordu(m_bajty, m_poczatkiRekordow[size_t(rekord)],
+                                              m_poczatkiRekordow[size_t(rekord) + 1], m_utf8);
+    while (w.size() < m_uklad.rozmiar && !skaner.atEnd()) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        w.append(QByteArrayView(v.begin, v.end - v.begin));
+    }
+    return w;
 }
 
 QString PlikHistorii::dekoduj(QByteArrayView b) const
@@ -240,10 +317,11 @@ QString PlikHistorii::wartosc(int rekord, int nr) const
 
 QStringList PlikHistorii::wartosci(int rekord) const
 {
+    const QVarLengthArray<QByteArrayView, 32> surowe = this->surowe(rekord);
     QStringList w;
     w.reserve(m_uklad.rozmiar);
     for (int i = 0; i < m_uklad.rozmiar; ++i)
-        w.append(wartosc(rekord, i));
+        w.append(i < surowe.size() ? dekoduj(surowe[i]) : QString());
     return w;
 }
 
