@@ -367,9 +367,49 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
     return b;
 }
 
+namespace {
+
+/// A plain amount ("1234,56", "-12.3", "100", at most 15 bytes) read on its
+/// bytes, as parseAmount() reads it; nothing for any other text, which is
+/// left to parseAmount().
+std::optional<qint64> prostaKwota(QByteArrayView b)
+{
+    qint64 calosc = 0;
+    int grosze = 0;
+    int miejsca = -1;
+    bool minus = false;
+    if (b.isEmpty() || b.size() > 15)
+        return std::nullopt;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        if (c >= '0' && c <= '9') {
+            if (miejsca < 0)
+                calosc = calosc * 10 + (c - '0');
+            else if (++miejsca <= 2)
+                grosze = grosze * 10 + (c - '0');
+            else
+                return std::nullopt;
+        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
+            miejsca = 0;
+        } else if (c == '-' && i == 0 && b.size() > 1) {
+            minus = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (miejsca == 1)
+        grosze *= 10;
+    const qint64 w = calosc * 100 + grosze;
+    return minus ? -w : w;
+}
+
+} // namespace
+
 std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
 {
     const QByteArrayView b = surowa(rekord, nr);
+    if (const std::optional<qint64> w = prostaKwota(b))
+        return w;
     for (const char c : b)
         if (static_cast<unsigned char>(c) >= 0x80)
             return parseAmount(dekoduj(b));
@@ -380,35 +420,8 @@ std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
 qint64 PlikHistorii::kwota(int rekord) const
 {
     const QByteArrayView b = surowa(rekord, m_uklad.kwota);
-    // Plain amounts ("1234,56", "-12.3", "100") without decoding.
-    qint64 calosc = 0;
-    int grosze = 0;
-    int miejsca = -1;
-    bool minus = false;
-    bool prosta = !b.isEmpty() && b.size() <= 15;
-    for (qsizetype i = 0; prosta && i < b.size(); ++i) {
-        const char c = b[i];
-        if (c >= '0' && c <= '9') {
-            if (miejsca < 0)
-                calosc = calosc * 10 + (c - '0');
-            else if (++miejsca <= 2)
-                grosze = grosze * 10 + (c - '0');
-            else
-                prosta = false;
-        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
-            miejsca = 0;
-        } else if (c == '-' && i == 0 && b.size() > 1) {
-            minus = true;
-        } else {
-            prosta = false;
-        }
-    }
-    if (prosta) {
-        if (miejsca == 1)
-            grosze *= 10;
-        const qint64 w = calosc * 100 + grosze;
-        return minus ? -w : w;
-    }
+    if (const std::optional<qint64> w = prostaKwota(b))
+        return *w;
     return parseAmount(dekoduj(b)).value_or(0);
 }
 
