@@ -16,10 +16,13 @@ namespace remitto {
 
 namespace {
 
-/// Kept besides the layout's items in transfer records: the paid value
-/// (`Splacono`, summed for every total) and the status (`Status`, read for
-/// every candidate of a statement).
-constexpr int kTrzymanePrzelewu[] = {8, 23};
+/// `Splacono` of a transfer record: the paid value, summed for totals.
+constexpr int kSplacono = 8;
+/// Kept besides the layout's items in transfer records: the paid value and
+/// the status (`Status`, read for every candidate of a statement).
+constexpr int kTrzymanePrzelewu[] = {kSplacono, 23};
+/// A record's amount for totals that is no plain amount: read when asked for.
+constexpr qint64 kLiczPozniej = std::numeric_limits<qint64>::min();
 constexpr int kNajwiecejTrzymanych = 5 + int(std::size(kTrzymanePrzelewu));
 /// A kept value's offsets when its end lies 64 KiB or more into its record.
 constexpr quint16 kZaDaleko = 0xFFFF;
@@ -131,6 +134,44 @@ int kluczDowolnejDaty(const QString& tekst)
     return kluczDowolnejDaty(QByteArrayView(tekst.toLatin1()));
 }
 
+namespace {
+
+/// A plain amount ("1234,56", "-12.3", "100", at most 15 bytes) read on its
+/// bytes, as parseAmount() reads it; nothing for any other text, which is
+/// left to parseAmount().
+std::optional<qint64> prostaKwota(QByteArrayView b)
+{
+    qint64 calosc = 0;
+    int grosze = 0;
+    int miejsca = -1;
+    bool minus = false;
+    if (b.isEmpty() || b.size() > 15)
+        return std::nullopt;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        if (c >= '0' && c <= '9') {
+            if (miejsca < 0)
+                calosc = calosc * 10 + (c - '0');
+            else if (++miejsca <= 2)
+                grosze = grosze * 10 + (c - '0');
+            else
+                return std::nullopt;
+        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
+            miejsca = 0;
+        } else if (c == '-' && i == 0 && b.size() > 1) {
+            minus = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (miejsca == 1)
+        grosze *= 10;
+    const qint64 w = calosc * 100 + grosze;
+    return minus ? -w : w;
+}
+
+} // namespace
+
 PlikHistorii PlikHistorii::wczytaj(const QString& sciezka, const UkladHistorii& uklad)
 {
     if (!QFile::exists(sciezka)) {
@@ -198,11 +239,13 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     p.m_wzgledne.reserve(oczekiwaneRekordy * naRekord);
     p.m_poczatkiRekordow.reserve(oczekiwaneRekordy);
     p.m_kluczeDat.reserve(oczekiwaneRekordy);
+    p.m_kwotySumy.reserve(oczekiwaneRekordy);
 
     // Values as every reader of the program finds them (core/QuoteScanner.h).
     QuoteScanner<char> skaner(s, koniec, p.m_utf8 ? Blanks::Utf8 : Blanks::Cp1250);
     const qint8* const miejsce = p.m_miejsce.data();
     const size_t nrDaty = size_t(uklad.data);
+    const size_t nrSumy = size_t(uklad == kUkladPrzelewu ? kSplacono : uklad.kwota);
     quint16 rekordu[2 * kNajwiecejTrzymanych];
     const char* poczatekRekordu = s;
     size_t wRekordzie = 0;
@@ -227,6 +270,9 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         // search by date then costs a look-up, not a walk through the file.
         if (wRekordzie == nrDaty)
             p.m_kluczeDat.push_back(kluczDowolnejDaty(QByteArrayView(v.begin, v.end - v.begin)));
+        // So is the amount for totals, when it is plain.
+        if (wRekordzie == nrSumy)
+            p.m_kwotySumy.push_back(prostaKwota(QByteArrayView(v.begin, v.end - v.begin)).value_or(kLiczPozniej));
         if (++wRekordzie == rozmiar) {
             wRekordzie = 0;
             p.m_wzgledne.insert(p.m_wzgledne.end(), rekordu, rekordu + naRekord);
@@ -239,6 +285,7 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
     p.m_poczatkiRekordow.resize(size_t(ile.records) + 1);
     p.m_wzgledne.resize(size_t(ile.records) * naRekord);
     p.m_kluczeDat.resize(size_t(ile.records));
+    p.m_kwotySumy.resize(size_t(ile.records), kLiczPozniej);
     // The estimate above is close for transfer records; give back only a
     // gross over-estimate (short records), as the copy costs time.
     if (p.m_wzgledne.capacity() > 2 * p.m_wzgledne.size() + 1024)
@@ -367,43 +414,6 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
     return b;
 }
 
-namespace {
-
-/// A plain amount ("1234,56", "-12.3", "100", at most 15 bytes) read on its
-/// bytes, as parseAmount() reads it; nothing for any other text, which is
-/// left to parseAmount().
-std::optional<qint64> prostaKwota(QByteArrayView b)
-{
-    qint64 calosc = 0;
-    int grosze = 0;
-    int miejsca = -1;
-    bool minus = false;
-    if (b.isEmpty() || b.size() > 15)
-        return std::nullopt;
-    for (qsizetype i = 0; i < b.size(); ++i) {
-        const char c = b[i];
-        if (c >= '0' && c <= '9') {
-            if (miejsca < 0)
-                calosc = calosc * 10 + (c - '0');
-            else if (++miejsca <= 2)
-                grosze = grosze * 10 + (c - '0');
-            else
-                return std::nullopt;
-        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
-            miejsca = 0;
-        } else if (c == '-' && i == 0 && b.size() > 1) {
-            minus = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (miejsca == 1)
-        grosze *= 10;
-    const qint64 w = calosc * 100 + grosze;
-    return minus ? -w : w;
-}
-
-} // namespace
 
 std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
 {
@@ -423,6 +433,18 @@ qint64 PlikHistorii::kwota(int rekord) const
     if (const std::optional<qint64> w = prostaKwota(b))
         return *w;
     return parseAmount(dekoduj(b)).value_or(0);
+}
+
+qint64 PlikHistorii::kwotaDoSumy(int rekord) const
+{
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return 0;
+    if (const qint64 k = m_kwotySumy[size_t(rekord)]; k != kLiczPozniej)
+        return k;
+    if (m_uklad == kUkladPrzelewu)
+        if (const std::optional<qint64> zaplacono = kwotaWartosci(rekord, kSplacono))
+            return *zaplacono;
+    return kwota(rekord);
 }
 
 int PlikHistorii::kluczDaty(int rekord) const

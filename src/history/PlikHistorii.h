@@ -92,6 +92,11 @@ public:
     std::optional<qint64> kwotaWartosci(int rekord, int nr) const;
     /// Gross amount of a record in grosze (0 when it is not a number).
     qint64 kwota(int rekord) const;
+    /// What a record adds to a total, in grosze: a transfer record's paid
+    /// value (`Splacono`), which is less than the gross for a part payment of
+    /// an invoice; the gross when that is unreadable, and for the older file,
+    /// which knows only its amount. Read with the record when plain.
+    qint64 kwotaDoSumy(int rekord) const;
     /// Date key yyyymmdd of the record's date (0 when it is not a date).
     int kluczDaty(int rekord) const;
     /// Short name in upper case.
@@ -112,6 +117,7 @@ private:
     /// kZaDaleko twice when the value lies past what 16 bits reach.
     DuzyWektor<quint16> m_wzgledne;
     DuzyWektor<qint32> m_kluczeDat;            ///< date key per record, read with the record
+    DuzyWektor<qint64> m_kwotySumy;            ///< kwotaDoSumy() per record when its value is plain
     UkladHistorii m_uklad = kUkladPrzelewu;
     Stan m_stan = Stan::Ok;
     QString m_blad;
