@@ -110,18 +110,9 @@ std::vector<int> wszystkieRekordy(const PlikHistorii& plik)
 
 qint64 sumaKwot(const PlikHistorii& plik, const std::vector<int>& rekordy)
 {
-    // A transfer record sends its paid value (`Splacono`, value 9), which is
-    // less than the gross for a part payment of an invoice; the older file
-    // knows only its amount, as does a record whose paid value is unreadable.
-    constexpr int kSplacono = 8;
-    const bool przelewy = plik.uklad() == kUkladPrzelewu;
     qint64 suma = 0;
-    for (int r : rekordy) {
-        std::optional<qint64> zaplacono;
-        if (przelewy)
-            zaplacono = plik.kwotaWartosci(r, kSplacono);
-        suma += zaplacono ? *zaplacono : plik.kwota(r);
-    }
+    for (int r : rekordy)
+        suma += plik.kwotaDoSumy(r);
     return suma;
 }
 

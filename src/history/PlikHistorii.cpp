@@ -7,12 +7,25 @@
 #include <QDate>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace remitto {
 
 namespace {
+
+/// `Splacono` of a transfer record: the paid value, summed for totals.
+constexpr int kSplacono = 8;
+/// Kept besides the layout's items in transfer records: the paid value and
+/// the status (`Status`, read for every candidate of a statement).
+constexpr int kTrzymanePrzelewu[] = {kSplacono, 23};
+/// A record's amount for totals that is no plain amount: read when asked for.
+constexpr qint64 kLiczPozniej = std::numeric_limits<qint64>::min();
+constexpr int kNajwiecejTrzymanych = 5 + int(std::size(kTrzymanePrzelewu));
+/// A kept value's offsets when its end lies 64 KiB or more into its record.
+constexpr quint16 kZaDaleko = 0xFFFF;
 
 QString przyczynaUszkodzenia(const QString& sciezka, bool uciety, int rozmiar)
 {
@@ -121,6 +134,44 @@ int kluczDowolnejDaty(const QString& tekst)
     return kluczDowolnejDaty(QByteArrayView(tekst.toLatin1()));
 }
 
+namespace {
+
+/// A plain amount ("1234,56", "-12.3", "100", at most 15 bytes) read on its
+/// bytes, as parseAmount() reads it; nothing for any other text, which is
+/// left to parseAmount().
+std::optional<qint64> prostaKwota(QByteArrayView b)
+{
+    qint64 calosc = 0;
+    int grosze = 0;
+    int miejsca = -1;
+    bool minus = false;
+    if (b.isEmpty() || b.size() > 15)
+        return std::nullopt;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        if (c >= '0' && c <= '9') {
+            if (miejsca < 0)
+                calosc = calosc * 10 + (c - '0');
+            else if (++miejsca <= 2)
+                grosze = grosze * 10 + (c - '0');
+            else
+                return std::nullopt;
+        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
+            miejsca = 0;
+        } else if (c == '-' && i == 0 && b.size() > 1) {
+            minus = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (miejsca == 1)
+        grosze *= 10;
+    const qint64 w = calosc * 100 + grosze;
+    return minus ? -w : w;
+}
+
+} // namespace
+
 PlikHistorii PlikHistorii::wczytaj(const QString& sciezka, const UkladHistorii& uklad)
 {
     if (!QFile::exists(sciezka)) {
@@ -168,48 +219,77 @@ PlikHistorii PlikHistorii::zBajtow(QByteArray bajty, const UkladHistorii& uklad,
         s += 3;
     p.m_poczatkiRekordow[0] = quint32(s - baza);
 
+    // The values read for every record keep their place; the others are
+    // found again in their record when asked for.
+    const size_t rozmiar = size_t(std::max(uklad.rozmiar, 1));
+    p.m_miejsce.assign(rozmiar, qint8(-1));
+    auto trzymaj = [&p, rozmiar](int nr) {
+        if (nr >= 0 && size_t(nr) < rozmiar && p.m_miejsce[size_t(nr)] < 0)
+            p.m_miejsce[size_t(nr)] = qint8(p.m_trzymane++);
+    };
+    for (int nr : {uklad.data, uklad.skrot, uklad.konto, uklad.kwota, uklad.tytul})
+        trzymaj(nr);
+    if (uklad == kUkladPrzelewu)
+        for (int nr : kTrzymanePrzelewu)
+            trzymaj(nr);
+
     // About 300 bytes and 27 values a record.
-    const size_t oczekiwane = size_t(p.m_bajty.size() / 11 + 16);
-    p.m_poczatki.reserve(oczekiwane);
-    p.m_konce.reserve(oczekiwane);
-    p.m_poczatkiRekordow.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
-    p.m_kluczeDat.reserve(oczekiwane / size_t(uklad.rozmiar) + 2);
+    const size_t oczekiwaneRekordy = size_t(p.m_bajty.size() / 11 + 16) / rozmiar + 2;
+    const size_t naRekord = 2 * size_t(p.m_trzymane);
+    p.m_wzgledne.reserve(oczekiwaneRekordy * naRekord);
+    p.m_poczatkiRekordow.reserve(oczekiwaneRekordy);
+    p.m_kluczeDat.reserve(oczekiwaneRekordy);
+    p.m_kwotySumy.reserve(oczekiwaneRekordy);
 
     // Values as every reader of the program finds them (core/QuoteScanner.h).
     QuoteScanner<char> skaner(s, koniec, p.m_utf8 ? Blanks::Utf8 : Blanks::Cp1250);
-    const size_t rozmiar = size_t(uklad.rozmiar);
+    const qint8* const miejsce = p.m_miejsce.data();
     const size_t nrDaty = size_t(uklad.data);
+    const size_t nrSumy = size_t(uklad == kUkladPrzelewu ? kSplacono : uklad.kwota);
+    quint16 rekordu[2 * kNajwiecejTrzymanych];
+    const char* poczatekRekordu = s;
     size_t wRekordzie = 0;
+    qsizetype wartosci = 0;
     bool uciety = false;
     bool ostatniaPustaLinia = false;
     while (!skaner.atEnd()) {
         const QuoteScanner<char>::Value v = skaner.next();
-        p.m_poczatki.push_back(quint32(v.begin - baza));
-        p.m_konce.push_back(quint32(v.end - baza));
+        ++wartosci;
         uciety = v.cut;
         ostatniaPustaLinia = v.emptyLine;
         if (uciety)
             break;
+        if (const int m = miejsce[wRekordzie]; m >= 0) {
+            const size_t od = size_t(v.begin - poczatekRekordu);
+            const size_t doB = size_t(v.end - poczatekRekordu);
+            const bool blisko = doB < kZaDaleko;
+            rekordu[2 * m] = blisko ? quint16(od) : kZaDaleko;
+            rekordu[2 * m + 1] = blisko ? quint16(doB) : kZaDaleko;
+        }
         // The date key is made while the value's bytes are at hand: every
         // search by date then costs a look-up, not a walk through the file.
         if (wRekordzie == nrDaty)
             p.m_kluczeDat.push_back(kluczDowolnejDaty(QByteArrayView(v.begin, v.end - v.begin)));
+        // So is the amount for totals, when it is plain.
+        if (wRekordzie == nrSumy)
+            p.m_kwotySumy.push_back(prostaKwota(QByteArrayView(v.begin, v.end - v.begin)).value_or(kLiczPozniej));
         if (++wRekordzie == rozmiar) {
             wRekordzie = 0;
-            p.m_poczatkiRekordow.push_back(quint32(skaner.position() - baza));
+            p.m_wzgledne.insert(p.m_wzgledne.end(), rekordu, rekordu + naRekord);
+            poczatekRekordu = skaner.position();
+            p.m_poczatkiRekordow.push_back(quint32(poczatekRekordu - baza));
         }
     }
 
-    const RecordCount ile = countRecords(qsizetype(p.m_poczatki.size()), uciety, ostatniaPustaLinia, uklad.rozmiar);
-    p.m_poczatki.resize(size_t(ile.records) * rozmiar);
-    p.m_konce.resize(p.m_poczatki.size());
+    const RecordCount ile = countRecords(wartosci, uciety, ostatniaPustaLinia, uklad.rozmiar);
+    p.m_poczatkiRekordow.resize(size_t(ile.records) + 1);
+    p.m_wzgledne.resize(size_t(ile.records) * naRekord);
     p.m_kluczeDat.resize(size_t(ile.records));
+    p.m_kwotySumy.resize(size_t(ile.records), kLiczPozniej);
     // The estimate above is close for transfer records; give back only a
     // gross over-estimate (short records), as the copy costs time.
-    if (p.m_poczatki.capacity() > 2 * p.m_poczatki.size() + 1024) {
-        p.m_poczatki.shrink_to_fit();
-        p.m_konce.shrink_to_fit();
-    }
+    if (p.m_wzgledne.capacity() > 2 * p.m_wzgledne.size() + 1024)
+        p.m_wzgledne.shrink_to_fit();
     if (ile.tornValues > 0) {
         p.m_ogon = true;
         p.m_stan = Stan::Uszkodzony;
@@ -222,8 +302,52 @@ QByteArrayView PlikHistorii::surowa(int rekord, int nr) const
 {
     if (rekord < 0 || rekord >= liczbaRekordow() || nr < 0 || nr >= m_uklad.rozmiar)
         return {};
-    const size_t i = size_t(rekord) * size_t(m_uklad.rozmiar) + size_t(nr);
-    return QByteArrayView(m_bajty.constData() + m_poczatki[i], qsizetype(m_konce[i] - m_poczatki[i]));
+    if (const int m = m_miejsce[size_t(nr)]; m >= 0) {
+        const quint16* w = m_wzgledne.data() + (size_t(rekord) * size_t(m_trzymane) + size_t(m)) * 2;
+        if (w[1] != kZaDaleko)
+            return QByteArrayView(m_bajty.constData() + m_poczatkiRekordow[size_t(rekord)] + w[0],
+                                  qsizetype(w[1] - w[0]));
+    }
+    return skanuj(rekord, nr);
+}
+
+namespace {
+
+// The scanner over one whole record, in the state the file's scan reached it.
+QuoteScanner<char> skanerRekordu(const QByteArray& bajty, quint32 od, quint32 doB, bool utf8)
+{
+    const char* const baza = bajty.constData();
+    return QuoteScanner<char>(baza + od, baza + doB, utf8 ? Blanks::Utf8 : Blanks::Cp1250,
+                              od > 0 && baza[od - 1] == ',');
+}
+
+} // namespace
+
+QByteArrayView PlikHistorii::skanuj(int rekord, int nr) const
+{
+    QuoteScanner<char> skaner = skanerRekordu(m_bajty, m_poczatkiRekordow[size_t(rekord)],
+                                              m_poczatkiRekordow[size_t(rekord) + 1], m_utf8);
+    for (int i = 0; !skaner.atEnd(); ++i) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        if (i == nr)
+            return QByteArrayView(v.begin, v.end - v.begin);
+    }
+    return {};
+}
+
+QVarLengthArray<QByteArrayView, 32> PlikHistorii::surowe(int rekord) const
+{
+    QVarLengthArray<QByteArrayView, 32> w;
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return w;
+    w.reserve(m_uklad.rozmiar);
+    QuoteScanner<char> skaner = skanerRekordu(m_bajty, m_poczatkiRekordow[size_t(rekord)],
+                                              m_poczatkiRekordow[size_t(rekord) + 1], m_utf8);
+    while (w.size() < m_uklad.rozmiar && !skaner.atEnd()) {
+        const QuoteScanner<char>::Value v = skaner.next();
+        w.append(QByteArrayView(v.begin, v.end - v.begin));
+    }
+    return w;
 }
 
 QString PlikHistorii::dekoduj(QByteArrayView b) const
@@ -240,10 +364,11 @@ QString PlikHistorii::wartosc(int rekord, int nr) const
 
 QStringList PlikHistorii::wartosci(int rekord) const
 {
+    const QVarLengthArray<QByteArrayView, 32> surowe = this->surowe(rekord);
     QStringList w;
     w.reserve(m_uklad.rozmiar);
     for (int i = 0; i < m_uklad.rozmiar; ++i)
-        w.append(wartosc(rekord, i));
+        w.append(i < surowe.size() ? dekoduj(surowe[i]) : QString());
     return w;
 }
 
@@ -289,9 +414,12 @@ QByteArray PlikHistorii::rekordDoZapisu(int rekord) const
     return b;
 }
 
+
 std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
 {
     const QByteArrayView b = surowa(rekord, nr);
+    if (const std::optional<qint64> w = prostaKwota(b))
+        return w;
     for (const char c : b)
         if (static_cast<unsigned char>(c) >= 0x80)
             return parseAmount(dekoduj(b));
@@ -302,36 +430,21 @@ std::optional<qint64> PlikHistorii::kwotaWartosci(int rekord, int nr) const
 qint64 PlikHistorii::kwota(int rekord) const
 {
     const QByteArrayView b = surowa(rekord, m_uklad.kwota);
-    // Plain amounts ("1234,56", "-12.3", "100") without decoding.
-    qint64 calosc = 0;
-    int grosze = 0;
-    int miejsca = -1;
-    bool minus = false;
-    bool prosta = !b.isEmpty() && b.size() <= 15;
-    for (qsizetype i = 0; prosta && i < b.size(); ++i) {
-        const char c = b[i];
-        if (c >= '0' && c <= '9') {
-            if (miejsca < 0)
-                calosc = calosc * 10 + (c - '0');
-            else if (++miejsca <= 2)
-                grosze = grosze * 10 + (c - '0');
-            else
-                prosta = false;
-        } else if ((c == ',' || c == '.') && miejsca < 0 && i > 0) {
-            miejsca = 0;
-        } else if (c == '-' && i == 0 && b.size() > 1) {
-            minus = true;
-        } else {
-            prosta = false;
-        }
-    }
-    if (prosta) {
-        if (miejsca == 1)
-            grosze *= 10;
-        const qint64 w = calosc * 100 + grosze;
-        return minus ? -w : w;
-    }
+    if (const std::optional<qint64> w = prostaKwota(b))
+        return *w;
     return parseAmount(dekoduj(b)).value_or(0);
+}
+
+qint64 PlikHistorii::kwotaDoSumy(int rekord) const
+{
+    if (rekord < 0 || rekord >= liczbaRekordow())
+        return 0;
+    if (const qint64 k = m_kwotySumy[size_t(rekord)]; k != kLiczPozniej)
+        return k;
+    if (m_uklad == kUkladPrzelewu)
+        if (const std::optional<qint64> zaplacono = kwotaWartosci(rekord, kSplacono))
+            return *zaplacono;
+    return kwota(rekord);
 }
 
 int PlikHistorii::kluczDaty(int rekord) const

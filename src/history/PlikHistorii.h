@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include "core/DuzaPamiec.h"
 
@@ -32,11 +33,15 @@ inline constexpr UkladHistorii kUkladPrzelewu{27, 10, 16, 2, 5, 6};
 /// The older file: date, short name, account, amount, title.
 inline constexpr UkladHistorii kUkladStary{5, 0, 1, 2, 3, 4};
 
-/// A sent-transfers file held as its bytes plus the boundaries of every value.
+/// A sent-transfers file held as its bytes plus where each record starts.
 /// Nothing is decoded on reading: a value becomes text only when asked for, so
 /// a file of 200,000 records costs little more than its own size in memory.
-/// Values are read as the quote-delimited reader of the program reads them
-/// (commas and line ends separate, quotes stripped, bare values trimmed).
+/// The values read for every record (the layout's items, and a transfer's paid
+/// value and status) keep their boundaries, as 16-bit offsets from the record's
+/// start; any other value, and one of those past 64 KiB into its record, is
+/// found by scanning its one record again when asked for. Values are read as
+/// the quote-delimited reader of the program reads them (commas and line ends
+/// separate, quotes stripped, bare values trimmed).
 class PlikHistorii {
 public:
     enum class Stan {
@@ -67,6 +72,8 @@ public:
     /// Decoded value.
     QString wartosc(int rekord, int nr) const;
     QStringList wartosci(int rekord) const;
+    /// Bytes of every value of a record (one scan of the record).
+    QVarLengthArray<QByteArrayView, 32> surowe(int rekord) const;
     /// Bytes of the whole record including its separators, in Windows-1250 and
     /// ending with a line end, as the record is to be written back.
     QByteArray rekordDoZapisu(int rekord) const;
@@ -85,6 +92,11 @@ public:
     std::optional<qint64> kwotaWartosci(int rekord, int nr) const;
     /// Gross amount of a record in grosze (0 when it is not a number).
     qint64 kwota(int rekord) const;
+    /// What a record adds to a total, in grosze: a transfer record's paid
+    /// value (`Splacono`), which is less than the gross for a part payment of
+    /// an invoice; the gross when that is unreadable, and for the older file,
+    /// which knows only its amount. Read with the record when plain.
+    qint64 kwotaDoSumy(int rekord) const;
     /// Date key yyyymmdd of the record's date (0 when it is not a date).
     int kluczDaty(int rekord) const;
     /// Short name in upper case.
@@ -92,13 +104,20 @@ public:
 
 private:
     QString dekoduj(QByteArrayView b) const;
+    /// Value `nr` of a record found by scanning the record.
+    QByteArrayView skanuj(int rekord, int nr) const;
 
     QByteArray m_bajty;
     std::shared_ptr<const char> m_wlasciciel;  ///< owns m_bajty's memory when read from a file
-    DuzyWektor<quint32> m_poczatki;            ///< value start, per value
-    DuzyWektor<quint32> m_konce;               ///< value end, per value
     DuzyWektor<quint32> m_poczatkiRekordow;    ///< record spans; one more than records
+    /// Per value number, its place among the values kept per record, or -1.
+    std::vector<qint8> m_miejsce;
+    int m_trzymane = 0;                        ///< values kept per record
+    /// Per record and kept value, start and end from the record's start;
+    /// kZaDaleko twice when the value lies past what 16 bits reach.
+    DuzyWektor<quint16> m_wzgledne;
     DuzyWektor<qint32> m_kluczeDat;            ///< date key per record, read with the record
+    DuzyWektor<qint64> m_kwotySumy;            ///< kwotaDoSumy() per record when its value is plain
     UkladHistorii m_uklad = kUkladPrzelewu;
     Stan m_stan = Stan::Ok;
     QString m_blad;

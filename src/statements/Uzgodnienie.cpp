@@ -129,11 +129,13 @@ QString odciskRekordu(const PlikHistorii& plik, int rekord)
         h *= 1099511628211ULL;
     };
     const int ile = plik.uklad().rozmiar;
+    const QVarLengthArray<QByteArrayView, 32> wartosci = plik.surowe(rekord);
     for (int i = 0; i < ile; ++i) {
+        const QByteArrayView b = i < wartosci.size() ? wartosci[i] : QByteArrayView();
         if (plik.utf8())
-            dodaj(toCp1250(plik.wartosc(rekord, i)));
+            dodaj(toCp1250(fromUtf8Bytes(b)));
         else
-            dodaj(plik.surowa(rekord, i));
+            dodaj(b);
     }
     char16_t t[16];
     for (int i = 15; i >= 0; --i, h >>= 4)

@@ -3,6 +3,7 @@
 #include "core/PorzadekOgolny.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,6 +13,8 @@
 #include <QStyleOptionHeader>
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <climits>
 
 namespace remitto {
@@ -479,6 +482,36 @@ QList<int> sampleRows(int n)
     return rows;
 }
 
+/// Widths of single characters of one font, for a quick bound on a text's
+/// width: the sum of its characters' widths, plus a margin for rounding and
+/// the odd pair a font sets wider than its two characters (on the program's
+/// fonts a text is never more than a pixel over the sum). Control
+/// characters and characters past Latin Extended-A (which holds the Polish
+/// letters) make no bound: such a text is measured.
+class SzerokosciZnakow {
+public:
+    explicit SzerokosciZnakow(const QFont& font) : m_fm(font) { m_szer.fill(-1); }
+
+    qreal najwyzej(const QString& text)
+    {
+        qreal suma = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u < 0x20 || u >= m_szer.size())
+                return std::numeric_limits<qreal>::max() / 2;
+            qreal& s = m_szer[u];
+            if (s < 0)
+                s = m_fm.horizontalAdvance(c);
+            suma += s;
+        }
+        return suma * 1.01 + 1;
+    }
+
+private:
+    QFontMetricsF m_fm;
+    std::array<qreal, 0x180> m_szer;
+};
+
 } // namespace
 
 int Grid::neededWidth(int col, const QList<int>& modelRows) const
@@ -502,15 +535,40 @@ int Grid::neededWidth(int col, const QList<int>& modelRows) const
     QFont boldFont = font();
     boldFont.setBold(true);
     const QFontMetrics bold(boldFont);
-    int content = 0;
+    // Only the widest text counts. Texts are taken longest first and each
+    // distinct text once; a text is measured only when the sum of its
+    // characters' own widths (with a pixel and a percent to spare) could
+    // still beat the widest so far. Measuring is the dear part; most texts
+    // are then never measured.
+    struct Tekst {
+        QString text;
+        bool bold;
+    };
+    std::vector<Tekst> teksty;
+    teksty.reserve(size_t(modelRows.size()));
     for (int r : modelRows) {
-        const QString text = m_model->cell(r, col);
-        if (text.isEmpty())
+        QString text = m_model->cell(r, col);
+        if (!text.isEmpty())
+            teksty.push_back({std::move(text), m_model->style(r, col).bold});
+    }
+    std::sort(teksty.begin(), teksty.end(), [](const Tekst& a, const Tekst& b) {
+        if (a.text.size() != b.text.size())
+            return a.text.size() > b.text.size();
+        if (a.bold != b.bold)
+            return a.bold;
+        return a.text < b.text;
+    });
+    SzerokosciZnakow znakiPlain(font()), znakiBold(boldFont);
+    int content = 0;
+    for (size_t i = 0; i < teksty.size() && content < m_fittedWidthLimit; ++i) {
+        const Tekst& t = teksty[i];
+        if (i > 0 && t.bold == teksty[i - 1].bold && t.text == teksty[i - 1].text)
             continue;
-        const QFontMetrics& fm = m_model->style(r, col).bold ? bold : plain;
-        content = std::max(content, fm.horizontalAdvance(text) + cellMargin);
-        if (content >= m_fittedWidthLimit)
-            break;
+        SzerokosciZnakow& znaki = t.bold ? znakiBold : znakiPlain;
+        if (content > 0 && znaki.najwyzej(t.text) + cellMargin <= content)
+            continue;
+        const QFontMetrics& fm = t.bold ? bold : plain;
+        content = std::max(content, fm.horizontalAdvance(t.text) + cellMargin);
     }
     return std::max(w, std::min(content, m_fittedWidthLimit));
 }

@@ -1,6 +1,7 @@
 #include "history/Historia.h"
 #include "history/WydrukHistorii.h"
 
+#include "core/Amount.h"
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
@@ -74,6 +75,52 @@ TEST(PlikHistorii, ReadsRecordsWrittenOnOneLineOrOneValuePerLine)
     EXPECT_EQ(p.kwota(2), 125);
     EXPECT_EQ(p.kluczDaty(3), 20260201);
     EXPECT_EQ(sumaKwot(p, wszystkieRekordy(p)), 10050 + 2000 + 125 + 500);
+}
+
+TEST(PlikHistorii, EveryValueReadsAloneAsTheValueReaderReadsIt)
+{
+    // A title of 70,000 bytes puts the values after it past what an offset
+    // from the record's start holds in 16 bits; the second record follows the
+    // first after a comma on the same line; the third has its values on lines
+    // of their own.
+    Przelew dlugi = przelew(QStringLiteral("DLUGI"), QStringLiteral("2026-03-04"), QStringLiteral("7,5"),
+                            QString(70000, QLatin1Char('x')));
+    QByteArray bajty = plikZ({dlugi, trzy()[0]});
+    const qsizetype koniecPierwszego = bajty.indexOf("\r\n");
+    bajty.replace(koniecPierwszego, 2, ",");
+    bajty += plikZ({trzy()[1]}, true);
+    const PlikHistorii p = PlikHistorii::zBajtow(bajty, kUkladPrzelewu);
+    ASSERT_EQ(p.stan(), PlikHistorii::Stan::Ok);
+    ASSERT_EQ(p.liczbaRekordow(), 3);
+    const QStringList wszystkie = QuoteReader{QString::fromLatin1(bajty)}.readAll();
+    for (int r = 0; r < 3; ++r) {
+        for (int nr = 0; nr < 27; ++nr)
+            EXPECT_EQ(p.wartosc(r, nr), wszystkie[r * 27 + nr]) << r << " " << nr;
+        EXPECT_EQ(p.wartosci(r), wszystkie.mid(r * 27, 27)) << r;
+    }
+    EXPECT_EQ(p.kwota(0), 750);
+    EXPECT_EQ(p.kwotaWartosci(0, 8), 750);
+    EXPECT_EQ(p.kluczDaty(0), 20260304);
+    EXPECT_EQ(p.kwota(1), 10050);
+    EXPECT_EQ(p.wartosc(3, 0), QString());
+}
+
+TEST(PlikHistorii, AmountsReadAsTheAmountParserReadsThem)
+{
+    // Plain amounts are read on their bytes; each must give what the
+    // parser gives, and anything else must still reach the parser.
+    const char* teksty[] = {"100,50", "-12.3", "5,", "-,5", "007", "0", "-0", "1,234", "12.345", "999999999999999",
+                            "9999999999999999", "+5", " 5", "5 ", "1 000,00", "1.2.3", "-", ",5", "", "1,2a", "--1"};
+    QByteArray bajty;
+    for (const char* t : teksty)
+        bajty += QByteArray("\"") + t + "\"\r\n";
+    const PlikHistorii p = PlikHistorii::zBajtow(bajty, UkladHistorii{1, 0, 0, 0, 0, 0});
+    ASSERT_EQ(p.liczbaRekordow(), int(std::size(teksty)));
+    for (int r = 0; r < p.liczbaRekordow(); ++r) {
+        const std::optional<qint64> oczekiwana = parseAmount(QString::fromLatin1(teksty[r]));
+        EXPECT_EQ(p.kwotaWartosci(r, 0), oczekiwana) << teksty[r];
+        EXPECT_EQ(p.kwota(r), oczekiwana.value_or(0)) << teksty[r];
+    }
 }
 
 TEST(PlikHistorii, SumAddsWhatWasPaidNotTheInvoiceGross)

@@ -279,6 +279,25 @@ TEST(GridWidths, ColumnsFitHeadersAndValuesAndGrowWithNewValues)
     EXPECT_GE(g.columnWidth(2), fm.horizontalAdvance(u"98765432,10"_s));
 }
 
+TEST(GridWidths, TheWidestValueSetsTheWidthNotTheLongest)
+{
+    // Many narrow long values, a few wide short ones, repeated: the width
+    // is that of the widest, whatever its length and place.
+    Grid g;
+    g.setColumns({u"Nr"_s, u"A"_s, u"B"_s}, {150, 150, 150});
+    const QFontMetrics fm = g.fontMetrics();
+    const QString waski(14, QLatin1Char('i'));
+    const QString szeroki = u"WMWŁWM"_s;
+    ASSERT_GT(fm.horizontalAdvance(szeroki), fm.horizontalAdvance(waski));
+    QList<QStringList> rows;
+    for (int i = 1; i <= 5000; ++i)
+        rows.append({QString::number(i), i % 7 == 3 ? szeroki : waski, i == 5000 ? szeroki + u"M"_s : u"iiiiiii"_s});
+    g.setRows(std::move(rows));
+    EXPECT_GE(g.columnWidth(1), fm.horizontalAdvance(szeroki));
+    EXPECT_LT(g.columnWidth(1), fm.horizontalAdvance(szeroki) + 40);
+    EXPECT_GE(g.columnWidth(2), fm.horizontalAdvance(szeroki + u"M"_s));
+}
+
 TEST(GridWidths, AWidthTheUserSetStaysAndIsRememberedPerWindowAndGrid)
 {
     const QString klucz = u"Kolumny/frmProba/MSFlexGrid1"_s;
