@@ -4,12 +4,11 @@
 
 #include "contractors/Kontrahent.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "ui/Grid.h"
 
+#include "Budowa.h"
 #include "KontrahenciPliki.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,19 +22,16 @@ using namespace remitto::kontrahenci;
 using remitto::test::pelnyKontrahent;
 using remitto::test::ScriptedDialogs;
 using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using remitto::test::FolderDanych;
+using remitto::test::kBezPaczek;
 
 namespace {
 
-class KontrahentWPrzelewie : public ::testing::Test {
+class KontrahentWPrzelewie : public ::testing::Test, public FolderDanych {
 protected:
-    KontrahentWPrzelewie()
+    KontrahentWPrzelewie() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = QStringLiteral("09-12-2026");
-        s.DataRobocza = QStringLiteral("09-12-2026");
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA")});
+        dzien(QStringLiteral("09-12-2026")).ustawienia();
         lista = {pelnyKontrahent(1, QStringLiteral("Cegielnia"), QStringLiteral("CEG")),
                  pelnyKontrahent(2, QStringLiteral("Apteka"), QStringLiteral("APT")),
                  pelnyKontrahent(3, QStringLiteral("Browar"), QStringLiteral("BRO"))};
@@ -69,8 +65,6 @@ protected:
     }
     ShownBox ostatni() { return d.shown().isEmpty() ? ShownBox{} : d.shown().last(); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     QList<Kontrahent> lista;
     frmPrzelewB okno{s, d};
