@@ -169,13 +169,21 @@ struct FolderDanych : FolderPaczek {
         return *this;
     }
     /// The settings file of the folder: no password, this folder, the
-    /// printer kind and options 5 and 6 as given, serial description "F-RA".
+    /// printer kind, options 5 and 6 and the serial description as given.
     FolderDanych& ustawienia(const QString& drukarka = QStringLiteral("L"), const QString& piata = QStringLiteral("1"),
-                             const QString& szosta = QStringLiteral("1"))
+                             const QString& szosta = QStringLiteral("1"), const QString& opis = QStringLiteral("F-RA"))
     {
-        EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), drukarka, QString(), piata, szosta,
-                                               QStringLiteral("F-RA")}));
+        EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), drukarka, QString(), piata, szosta, opis}));
         return *this;
+    }
+    /// Writes the sent-transfers file of the company as the export appends
+    /// to it: one line a record, Windows-1250.
+    void zapiszHistorie(const QList<Przelew>& rekordy) const
+    {
+        QString t;
+        for (const Przelew& p : rekordy)
+            t += liniaPrzelewu(p);
+        dir.writeText(s.SkrotFirmy + QStringLiteral(".dat"), t);
     }
     /// The sent-transfers file of the company.
     QString historia() const { return s.dataPath(s.SkrotFirmy + QStringLiteral(".dat")); }
