@@ -8,8 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::FolderPaczek;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 namespace {
 

@@ -21,9 +21,7 @@
 
 using namespace remitto;
 using namespace Qt::StringLiterals;
-using remitto::test::ScriptedDialogs;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 namespace {
 

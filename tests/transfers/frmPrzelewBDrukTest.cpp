@@ -12,9 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 namespace {
 

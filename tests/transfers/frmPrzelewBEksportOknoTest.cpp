@@ -17,9 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 TEST(OknoEksportu, PackageGoesToEcorponetAndItsFileCanBeDeleted)
 {

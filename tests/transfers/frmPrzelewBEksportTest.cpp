@@ -12,11 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::DrzewoFaktur;
-using remitto::test::FolderDanych;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
+using namespace remitto::test;
 
 namespace {
 

@@ -19,11 +19,7 @@
 
 using namespace remitto;
 using namespace remitto::kontrahenci;
-using remitto::test::pelnyKontrahent;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 namespace {
 

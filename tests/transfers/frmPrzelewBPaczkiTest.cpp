@@ -30,13 +30,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -660,7 +654,8 @@ TEST(OknoPaczekQt, RemovalAskedInARealBoxRemovesOnlyOnYes)
                            .status(kOtwarta));
     ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Paczki"))));
     rekordy = f.zapisz(rekordy, 2026, 12, 1);
-    const QString plik = f.paczka(2026, 12, 1);
+    const QString plik = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
+    ASSERT_TRUE(QFile::exists(plik));
     NumeracjaRoku n = nowaNumeracja();
     n[11].poczatPaczk = n[11].koniecPacz = n[11].poczatPrzel = 1;
     n[11].koniecPrzel = 3;

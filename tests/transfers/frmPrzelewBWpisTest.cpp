@@ -25,10 +25,7 @@
 
 using namespace remitto;
 using namespace remitto::kontrahenci;
-using remitto::test::pelnyKontrahent;
-using remitto::test::ScriptedDialogs;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
+using namespace remitto::test;
 
 namespace {
 
