@@ -33,11 +33,7 @@
 #include <iostream>
 
 using namespace remitto;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::FullDisk;
-using remitto::test::KilledChild;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 

@@ -14,8 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 

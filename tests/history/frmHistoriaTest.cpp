@@ -22,13 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 

@@ -10,10 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::FullDisk;
-using remitto::test::FolderPaczek;
-using remitto::test::kBezPaczek;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 

@@ -26,12 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::BudowaPrzelewu;
-using remitto::test::DrzewoFaktur;
-using remitto::test::FolderDanych;
-using remitto::test::kBezPaczek;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
+using namespace remitto::test;
 
 namespace {
 
