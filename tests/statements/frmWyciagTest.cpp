@@ -7,7 +7,6 @@
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "history/Historia.h"
-#include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
 #include "statements/frmWyciag.h"
 #include "ui/Grid.h"
@@ -38,12 +37,8 @@ struct Folder : FolderDanych {
     Folder() : FolderDanych(kBezPaczek)
     {
         dzien(QStringLiteral("10-02-2026")).firma(QStringLiteral("FIRMA"));
-        ustawienia(QStringLiteral("L"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("F-RA NR."));
+        folderStartowy(dir, QStringLiteral("FIRMA"));
         s.clock.setSource([] { return QDateTime(QDate(2026, 2, 10), QTime(9, 15)); });
-        Firma f;
-        f.nrId = QStringLiteral("1");
-        f.skrot = QStringLiteral("FIRMA");
-        writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
         zapiszHistorie({przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
                         przelew(kKontoB, QStringLiteral("2026-01-10"), QStringLiteral("250,00"), QStringLiteral("Czynsz")),
                         przelew(kKontoC, QStringLiteral("2026-01-12"), QStringLiteral("80,00"), QStringLiteral("Usluga"))});

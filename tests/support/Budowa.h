@@ -8,7 +8,7 @@
 
 #include "core/Session.h"
 #include "shell/Instalka.h"
-#include "transfers/Paczki.h"
+#include "shell/MojaFirma.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/Przelew.h"
 
@@ -111,6 +111,27 @@ private:
 
 /// A data folder with its Paczki folder (DoECorponet is left to the export,
 /// which makes it), and the packages a test writes into it.
+/// The settings file a data folder has when the program is started in it:
+/// no password, the folder itself, printer "L", options 5 and 6 "1",
+/// serial description "F-RA NR.".
+inline void ustawieniaStartowe(const TempFolder& dir)
+{
+    EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
+                                           QStringLiteral("1"), QStringLiteral("F-RA NR.")}));
+}
+
+/// A data folder to start the program in (the start fills the session):
+/// the settings above and one own company, number 1.
+inline void folderStartowy(const TempFolder& dir, const QString& skrot, const QString& nazwa = {})
+{
+    ustawieniaStartowe(dir);
+    Firma f;
+    f.nrId = QStringLiteral("1");
+    f.skrot = skrot;
+    f.nazwa = nazwa;
+    EXPECT_TRUE(writeMojaFirma(dir.file(kPlikMojaFirma), {f}));
+}
+
 /// Asks for a data folder without the Paczki folder, as before the first
 /// package: `FolderDanych(kBezPaczek)`.
 struct BezPaczek {};
