@@ -1,11 +1,14 @@
 #pragma once
 
-// Builders of what many tests make: a transfer record, a package folder and
-// a data folder with a session pointing at it. Each starts from a whole,
-// valid value; a test sets only what its case is about.
+// Builders of what many tests make: a transfer record, a package folder, a
+// data folder with a session pointing at it (its day, company, settings,
+// contractors and sent transfers) and a data folder to start the program in.
+// Each starts from a whole, valid value; a test sets only what its case is
+// about. A test whose point is a damaged or odd file writes its bytes itself.
 
 #include "TempFolder.h"
 
+#include "contractors/Kontrahent.h"
 #include "core/Session.h"
 #include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
@@ -196,6 +199,17 @@ struct FolderDanych : FolderPaczek {
     {
         EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), drukarka, QString(), piata, szosta, opis}));
         return *this;
+    }
+    /// The contractors file of the folder, written and read by the program's
+    /// own routines (a test that needs odd bytes writes them itself).
+    QString plikKontrahentow() const { return dir.file(kontrahenci::kPlikKontrahentow); }
+    void wpiszKontrahentow(const QList<kontrahenci::Kontrahent>& lista) const
+    {
+        ASSERT_TRUE(kontrahenci::zapiszKontrahentow(plikKontrahentow(), lista));
+    }
+    QList<kontrahenci::Kontrahent> kontrahenciNaDysku() const
+    {
+        return kontrahenci::czytajKontrahentow(plikKontrahentow()).lista;
     }
     /// Writes the sent-transfers file of the company as the export appends
     /// to it: one line a record, Windows-1250.

@@ -236,7 +236,7 @@ TEST_F(WpisWOknie, HandOverFromTheListFillsEveryBoxAndSavingKeepsTheRecord)
         k[OstVatK] = QStringLiteral("0");
         k[NrRachunku1K] = kDobreKonto;
     }
-    ASSERT_TRUE(zapiszKontrahentow(dir.file(kPlikKontrahentow), lista));
+    ASSERT_TRUE(zapiszKontrahentow(plikKontrahentow(), lista));
 
     // The card of the first contractor, then the list's "Do przelewu" of the second.
     d.type(QStringLiteral("CEG"));
@@ -258,7 +258,7 @@ TEST_F(WpisWOknie, HandOverFromTheListFillsEveryBoxAndSavingKeepsTheRecord)
     d.clear();
     kliknij("cmdZmianyK");
     EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Zmiany wprowadzono !")});
-    const OdczytKontrahentow o = czytajKontrahentow(dir.file(kPlikKontrahentow));
+    const OdczytKontrahentow o = czytajKontrahentow(plikKontrahentow());
     ASSERT_EQ(o.lista.size(), 2);
     EXPECT_EQ(o.lista[0], lista[0]);
     EXPECT_EQ(o.lista[1][Poczta], QStringLiteral("Zyrardow"));
