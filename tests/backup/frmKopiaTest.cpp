@@ -2,11 +2,11 @@
 // Globalne menu, answered through scripted boxes.
 #include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
+#include "Budowa.h"
 #include "TempFolder.h"
 
 #include "backup/KopiaDanych.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
 #include "ui/QtDialogs.h"
@@ -36,13 +36,7 @@ struct KopiaOknoTest : ::testing::Test {
 
     void SetUp() override
     {
-        Firma f;
-        f.nrId = QStringLiteral("1");
-        f.skrot = QStringLiteral("ALFA");
-        f.nazwa = QStringLiteral("Firma Alfa");
-        writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+        test::folderStartowy(dir, QStringLiteral("ALFA"), QStringLiteral("Firma Alfa"));
         QDir().mkpath(dir.file(QStringLiteral("Paczki")));
         dir.writeText(QStringLiteral("kontrah.dta"), QStringLiteral("\"1\"\r\n\"Żuraw\"\r\n"));
         dir.writeText(QStringLiteral("Paczki/Paczka202007_01.dta"), QStringLiteral("\"100,00\"\r\n"));
@@ -172,12 +166,7 @@ TEST_F(KopiaOknoTest, RestoreOverAnotherDataFolderStaysInThatFolder)
     // A second data folder, restored from the first one's backup: its settings
     // file then names the first folder, which exists.
     TempFolder inny;
-    Firma f;
-    f.nrId = QStringLiteral("1");
-    f.skrot = QStringLiteral("BETA");
-    writeMojaFirma(inny.file(QStringLiteral("MojaFirma.txt")), {f});
-    writeInstalka(inny.path(), {QString(), inny.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    test::folderStartowy(inny, QStringLiteral("BETA"));
     Session drugaSesja;
     ScriptedDialogs drugieOkna;
     frmPrzelewA drugie(drugaSesja, drugieOkna);
@@ -198,12 +187,7 @@ TEST(KopiaOknoPrawdziweOkna, BackupAndRestoreIntoANewFolderAtTheKeyboard)
 {
     TempFolder dir;
     TempFolder poza;
-    Firma f;
-    f.nrId = QStringLiteral("1");
-    f.skrot = QStringLiteral("ALFA");
-    writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    test::folderStartowy(dir, QStringLiteral("ALFA"));
     dir.writeText(QStringLiteral("kontrah.dta"), QStringLiteral("\"1\"\r\n\"Żuraw\"\r\n"));
     Session session;
     QtDialogs dialogs;

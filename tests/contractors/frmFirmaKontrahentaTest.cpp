@@ -4,6 +4,7 @@
 #include "contractors/KontrahenciOperacje.h"
 #include "core/Session.h"
 
+#include "Budowa.h"
 #include "KontrahenciOkno.h"
 #include "KontrahenciPliki.h"
 #include "ScriptedDialogs.h"
@@ -30,13 +31,11 @@ using test::pelnyKontrahent;
 using test::ScriptedDialogs;
 using test::TempFolder;
 
-class KartaTest : public ::testing::Test {
+class KartaTest : public ::testing::Test, public test::FolderDanych {
 protected:
-    KartaTest() { s.SciezkaProgramu = dir.path(); }
+    KartaTest() : FolderDanych(test::kBezPaczek) {}
     ~KartaTest() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
-    QString plik() const { return dir.file(kPlikKontrahentow); }
-    QList<Kontrahent> naDysku() const { return czytajKontrahentow(plik()).lista; }
     QLineEdit* pole(const QString& nazwa) { return kontrolka<QLineEdit>(karta, nazwa); }
     QString tekst(const QString& nazwa) { return pole(nazwa)->text(); }
     void kliknij(const QString& nazwa) { QTest::mouseClick(kontrolka<QPushButton>(karta, nazwa), Qt::LeftButton); }
@@ -45,14 +44,12 @@ protected:
     {
         QList<Kontrahent> l = {pelnyKontrahent(1, u"Alfa"_s, u"ALF"_s), pelnyKontrahent(2, u"Beta"_s, u"bet"_s)};
         l[1][NrRachunku1K] = u"61 1090 1014 0000 0712 1981 2874"_s;
-        EXPECT_TRUE(zapiszKontrahentow(plik(), l));
+        EXPECT_TRUE(zapiszKontrahentow(plikKontrahentow(), l));
         s.TrybKontrahenta = 0;
         karta.otworz({3, 2, u"Beta"_s, u"bet"_s});
         return l;
     }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmFirmaKontrahenta karta{s, d};
 };
@@ -158,7 +155,7 @@ TEST_F(KartaTest, SixCharacterPostalCodeFillsTownAndPostOffice)
 
 TEST_F(KartaTest, NewContractorIsAppendedWithTheCardsRulesAndNeedsAShortName)
 {
-    ASSERT_TRUE(zapiszKontrahentow(plik(), {pelnyKontrahent(1, u"Alfa"_s, u"ALF"_s)}));
+    ASSERT_TRUE(zapiszKontrahentow(plikKontrahentow(), {pelnyKontrahent(1, u"Alfa"_s, u"ALF"_s)}));
     s.TrybKontrahenta = 4;
     QSignalSpy dopisano(&karta, &frmFirmaKontrahenta::dopisano);
     karta.otworz({2, 1, u"Alfa"_s, u"ALF"_s});
@@ -174,7 +171,7 @@ TEST_F(KartaTest, NewContractorIsAppendedWithTheCardsRulesAndNeedsAShortName)
     kliknij(u"cmdZmianyK"_s);
     ASSERT_EQ(d.shown().size(), 1);
     EXPECT_EQ(d.shown()[0].title, u"Brak skrótu nazwy"_s);
-    EXPECT_EQ(naDysku().size(), 1);
+    EXPECT_EQ(kontrahenciNaDysku().size(), 1);
     EXPECT_TRUE(karta.isVisible());
 
     pole(u"txtSkrótK"_s)->setText(u"kow"_s);
@@ -186,7 +183,7 @@ TEST_F(KartaTest, NewContractorIsAppendedWithTheCardsRulesAndNeedsAShortName)
     EXPECT_FALSE(karta.isVisible());
     EXPECT_EQ(s.TrybKontrahenta, 0);
 
-    const QList<Kontrahent> l = naDysku();
+    const QList<Kontrahent> l = kontrahenciNaDysku();
     ASSERT_EQ(l.size(), 2);
     Kontrahent oczekiwany;
     oczekiwany[NrKol] = u"2"_s;
@@ -212,7 +209,7 @@ TEST_F(KartaTest, EditRewritesOnlyTheRecordsOfThatNameAndShortName)
     EXPECT_EQ(d.texts(), QStringList{u"Zmiany zostały wprowadzone"_s});
     EXPECT_EQ(d.shown()[0].icon, Icon::Exclamation);
     EXPECT_EQ(zmieniono.size(), 1);
-    const QList<Kontrahent> po = naDysku();
+    const QList<Kontrahent> po = kontrahenciNaDysku();
     ASSERT_EQ(po.size(), 2);
     EXPECT_EQ(po[0], l[0]);
     Kontrahent oczekiwany = l[1];
@@ -287,7 +284,7 @@ TEST_F(KartaTest, AccountWithWrongCheckDigitsIsSavedOnlyAfterYes)
         kliknij(u"cmdZmianyK"_s);
         ASSERT_EQ(d.shown().size(), 3);
         EXPECT_EQ(d.shown()[1].text, d.shown()[0].text);
-        const QList<Kontrahent> po = naDysku();
+        const QList<Kontrahent> po = kontrahenciNaDysku();
         const Kontrahent& zapisany = p.tryb == 4 ? po.constLast() : po[1];
         ASSERT_EQ(po.size(), p.tryb == 4 ? 3 : 2);
         EXPECT_EQ(zapisany[p.konto == u"txtKonto1K"_s ? NrRachunku1K : NrRachunku2K], bledne);
@@ -301,7 +298,7 @@ TEST_F(KartaTest, AccountWithWrongCheckDigitsIsSavedOnlyAfterYes)
     pole(u"txtKonto2K"_s)->setText(u"DE89370400440532013000"_s);
     kliknij(u"cmdZmianyK"_s);
     EXPECT_EQ(d.texts(), QStringList{u"Zmiany zostały wprowadzone"_s});
-    EXPECT_EQ(naDysku()[1][NrRachunku2K], u"DE89370400440532013000"_s);
+    EXPECT_EQ(kontrahenciNaDysku()[1][NrRachunku2K], u"DE89370400440532013000"_s);
 }
 
 TEST_F(KartaTest, DoPrzelewuHandsTheBoxesOnOrAsksForAName)

@@ -8,6 +8,7 @@
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 
+#include "Budowa.h"
 #include "KontrahenciOkno.h"
 #include "KontrahenciPliki.h"
 #include "ScriptedDialogs.h"
@@ -36,23 +37,19 @@ using test::ScriptedDialogs;
 using test::ShownBox;
 using test::TempFolder;
 
-class OknoKontrahentow : public ::testing::Test {
+class OknoKontrahentow : public ::testing::Test, public test::FolderDanych {
 protected:
-    OknoKontrahentow()
+    OknoKontrahentow() : FolderDanych(test::kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
         s.SciezkaKramix = dir.file(u"Kramix"_s);
         s.FolderFirmyKramix = u"FIRMA"_s;
     }
     ~OknoKontrahentow() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
-    QString plik() const { return dir.file(kPlikKontrahentow); }
-    void zapisz(const QList<Kontrahent>& lista) { ASSERT_TRUE(zapiszKontrahentow(plik(), lista)); }
-    QList<Kontrahent> naDysku() const { return czytajKontrahentow(plik()).lista; }
     QStringList nazwyNaDysku() const
     {
         QStringList out;
-        for (const Kontrahent& k : naDysku())
+        for (const Kontrahent& k : kontrahenciNaDysku())
             out << k[NazwaKontrahenta];
         return out;
     }
@@ -77,13 +74,11 @@ protected:
         QList<Kontrahent> l = {pelnyKontrahent(1, u"Cegielnia"_s, u"CEG"_s), pelnyKontrahent(2, u"Apteka"_s, u"APT"_s),
                                pelnyKontrahent(3, u"Browar"_s, u"BRO"_s)};
         l[2][Ulica] = u"ul. Cegielniana"_s;
-        zapisz(l);
+        wpiszKontrahentow(l);
         return l;
     }
     const ShownBox& ostatni() const { return d.shown().constLast(); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmKontrahenci okno{s, d};
 };
@@ -171,7 +166,7 @@ TEST_F(OknoKontrahentow, FindMarksEveryHitAndShowsTheFirst)
     l[49][Ulica] = u"ul. Kwiatowa"_s;
     l[54][NazwaKontrahenta] = u"Kwiaciarnia"_s;
     l[54][Ulica] = u"Kwiatowa 2"_s;
-    zapisz(l);
+    wpiszKontrahentow(l);
     okno.resize(800, 300);
     okno.otworz();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
@@ -235,7 +230,7 @@ TEST_F(OknoKontrahentow, DeleteRemovesTheChosenRowAndRenumbers)
     kliknijWiersz(2);
     d.answer(Answer::No);
     kliknij(u"cmdUsun"_s);
-    EXPECT_EQ(naDysku().size(), 3);
+    EXPECT_EQ(kontrahenciNaDysku().size(), 3);
 
     d.answer(Answer::Yes);
     kliknij(u"cmdUsun"_s);
@@ -245,7 +240,7 @@ TEST_F(OknoKontrahentow, DeleteRemovesTheChosenRowAndRenumbers)
     EXPECT_EQ(d.shown()[1].icon, Icon::Information);
     EXPECT_EQ(ostatni().icon, Icon::Exclamation);
     EXPECT_EQ(nazwyNaDysku(), (QStringList{u"Cegielnia"_s, u"Browar"_s}));
-    EXPECT_EQ(naDysku()[1][NrKol], u"2"_s);
+    EXPECT_EQ(kontrahenciNaDysku()[1][NrKol], u"2"_s);
     EXPECT_EQ(kolumna(1), (QStringList{u"Cegielnia"_s, u"Browar"_s}));
     EXPECT_EQ(kolumna(0), (QStringList{u"1"_s, u"2"_s}));
 }
@@ -261,7 +256,7 @@ TEST_F(OknoKontrahentow, SortRewritesTheFileFromItsRecordsAndClosesTheWindow)
     EXPECT_EQ(d.shown()[0].icon, Icon::Question);
     EXPECT_EQ(ostatni().title, u"Sortowanie"_s);
     EXPECT_FALSE(okno.isVisible());
-    const QList<Kontrahent> po = naDysku();
+    const QList<Kontrahent> po = kontrahenciNaDysku();
     EXPECT_EQ(nazwyNaDysku(), (QStringList{u"Apteka"_s, u"Browar"_s, u"Cegielnia"_s}));
     EXPECT_EQ(po[0][NrRachunku2K], l[1][NrRachunku2K]);
     EXPECT_EQ(po[0][OstVatK], l[1][OstVatK]);
@@ -279,7 +274,7 @@ TEST_F(OknoKontrahentow, AListThatIsNotTheFileIsLoadedAgainInsteadOfWritten)
     QList<Kontrahent> l = trzech();
     okno.otworz();
     l << pelnyKontrahent(4, u"Dodany obok"_s, u"DOD"_s);  // another program added one meanwhile
-    zapisz(l);
+    wpiszKontrahentow(l);
     for (const char* przycisk : {"CmdSortowanie", "cmdUsun", "cmdUsunPodwojne"}) {
         SCOPED_TRACE(przycisk);
         const QByteArray bajty = dir.readBytes(kPlikKontrahentow);
@@ -292,18 +287,18 @@ TEST_F(OknoKontrahentow, AListThatIsNotTheFileIsLoadedAgainInsteadOfWritten)
         EXPECT_EQ(siatka()->rowCount(), int(l.size()) + 1);
         // And once more another program adds one before the next try.
         l << pelnyKontrahent(int(l.size()) + 1, u"Jeszcze"_s, u"J%1"_s.arg(l.size()));
-        zapisz(l);
+        wpiszKontrahentow(l);
     }
 }
 
 TEST_F(OknoKontrahentow, DuplicateRemovalAsksFirstAndShowsTheResult)
 {
     Kontrahent a = pelnyKontrahent(1, u"Nowak"_s, u"NOW"_s);
-    zapisz({pelnyKontrahent(1, u"Zet"_s, u"Z"_s), a, a, a});
+    wpiszKontrahentow({pelnyKontrahent(1, u"Zet"_s, u"Z"_s), a, a, a});
     okno.otworz();
     d.answer(Answer::No);
     kliknij(u"cmdUsunPodwojne"_s);
-    EXPECT_EQ(naDysku().size(), 4);
+    EXPECT_EQ(kontrahenciNaDysku().size(), 4);
     d.answer(Answer::Yes);
     kliknij(u"cmdUsunPodwojne"_s);
     EXPECT_EQ(ostatni().text, u"Podwójne wpisy Usuniete !"_s);
@@ -334,8 +329,8 @@ TEST_F(OknoKontrahentow, ImportKeepsACurrentFileReloadsTheGridAndASortSeesEveryR
     EXPECT_EQ(d.shown()[2].text, u"Zbiór zamieniony , Czy chcesz go połaczyć ze zbiorem z Kramix?  "_s);
     EXPECT_EQ(d.shown()[3].text, u"Zrobione ! :) Posortuj !"_s);
     EXPECT_EQ(nazwyNaDysku(), (QStringList{u"Cegielnia"_s, u"Apteka"_s, u"Browar"_s, u"Ar-Bud"_s}));
-    EXPECT_EQ(naDysku()[3][NrKol], u"4"_s);
-    EXPECT_EQ(naDysku()[3][Platnosc], QString());
+    EXPECT_EQ(kontrahenciNaDysku()[3][NrKol], u"4"_s);
+    EXPECT_EQ(kontrahenciNaDysku()[3][Platnosc], QString());
     EXPECT_EQ(siatka()->rowCount(), 5);
 
     d.clear();
@@ -378,7 +373,7 @@ TEST_F(OknoKontrahentow, DamagedFileIsShownAndRewrittenOnlyAfterConsent)
     const QByteArray bajty = dir.readBytes(kPlikKontrahentow);
     okno.otworz();
     ASSERT_EQ(d.shown().size(), 1);
-    EXPECT_TRUE(d.shown()[0].text.contains(plik()));
+    EXPECT_TRUE(d.shown()[0].text.contains(plikKontrahentow()));
     EXPECT_EQ(d.shown()[0].icon, Icon::Critical);
     EXPECT_EQ(siatka()->rowCount(), 3);
 
@@ -392,7 +387,7 @@ TEST_F(OknoKontrahentow, DamagedFileIsShownAndRewrittenOnlyAfterConsent)
     d.answer(Answer::Yes);
     kliknij(u"CmdSortowanie"_s);
     EXPECT_EQ(nazwyNaDysku(), (QStringList{u"A"_s, u"B"_s}));
-    EXPECT_TRUE(czytajKontrahentow(plik()).ok);
+    EXPECT_TRUE(czytajKontrahentow(plikKontrahentow()).ok);
 }
 
 TEST_F(OknoKontrahentow, MissingFileCancelShowsAnEmptyListOkOpensTheCard)
@@ -435,14 +430,14 @@ TEST_F(OknoKontrahentow, DoPrzelewuHandsTheChosenContractorOnAndCloses)
     // A chosen contractor that the file no longer holds.
     okno.otworz();
     kliknijWiersz(2);
-    zapisz({l[0]});
+    wpiszKontrahentow({l[0]});
     kliknij(u"cmdZakup"_s);
     EXPECT_EQ(ostatni().text, u" Nie wybrałeś kontrahenta do Przelewu "_s);
     EXPECT_EQ(ostatni().icon, Icon::Critical);
     EXPECT_EQ(spy.size(), 1);
 
     // Nothing chosen.
-    zapiszKontrahentow(plik(), {});
+    zapiszKontrahentow(plikKontrahentow(), {});
     okno.otworz();
     kliknij(u"cmdZakup"_s);
     EXPECT_EQ(ostatni().text, u"Nie wybrałeś kontrahenta do wypisania faktury"_s);

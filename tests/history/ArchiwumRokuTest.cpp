@@ -10,6 +10,7 @@
 #include "transfers/Przelew.h"
 #include "ui/Grid.h"
 
+#include "Budowa.h"
 #include "FullDisk.h"
 #include "KilledChild.h"
 #include "ScriptedDialogs.h"
@@ -32,10 +33,7 @@
 #include <iostream>
 
 using namespace remitto;
-using remitto::test::FullDisk;
-using remitto::test::KilledChild;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -49,22 +47,19 @@ qint64 grosze(int nr)
 
 Przelew przelew(int nr, int rok, const QString& skrot = QStringLiteral("K"))
 {
-    Przelew p;
-    p.nazwaKontrahenta = QStringLiteral("Żurawie i dźwigi nr %1").arg(nr);
-    p.konto = QStringLiteral("%1").arg(nr, 26, 10, QLatin1Char('7'));
-    p.kwotaB = QStringLiteral("%1,%2").arg(grosze(nr) / 100).arg(grosze(nr) % 100, 2, 10, QLatin1Char('0'));
-    p.splacono = p.kwotaB;
-    p.kwDoSplaty = QStringLiteral("0");
-    p.tytulem = QStringLiteral("Faktura %1/%2").arg(nr).arg(rok);
-    p.dataSplaty = p.terminSpla = QStringLiteral("%1-%2-%3")
-                                      .arg(rok)
-                                      .arg(nr % 12 + 1, 2, 10, QLatin1Char('0'))
-                                      .arg(nr % 28 + 1, 2, 10, QLatin1Char('0'));
-    p.skrot = skrot + QString::number(nr % 50);
-    p.nrPaczk = QStringLiteral("01");
-    p.nrPrzel = QString::number(nr);
-    p.status = QStringLiteral("Zamknieta");
-    return p;
+    return BudowaPrzelewu::wyslany()
+                    .nazwa(QStringLiteral("Żurawie i dźwigi nr %1").arg(nr))
+                    .konto(QStringLiteral("%1").arg(nr, 26, 10, QLatin1Char('7')))
+                    .brutto(QStringLiteral("%1,%2").arg(grosze(nr) / 100).arg(grosze(nr) % 100, 2, 10, QLatin1Char('0')))
+                    .tytul(QStringLiteral("Faktura %1/%2").arg(nr).arg(rok))
+                    .data(QStringLiteral("%1-%2-%3")
+                              .arg(rok)
+                              .arg(nr % 12 + 1, 2, 10, QLatin1Char('0'))
+                              .arg(nr % 28 + 1, 2, 10, QLatin1Char('0')))
+                    .skrot(skrot + QString::number(nr % 50))
+                    .paczka(QStringLiteral("01"))
+                    .pozycja(nr)
+                    .status(kZamknieta);
 }
 
 // A record's bytes: most on one line, every fifth one value per line, as

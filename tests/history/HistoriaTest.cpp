@@ -7,6 +7,7 @@
 #include "core/TextFile.h"
 #include "transfers/Przelew.h"
 
+#include "Budowa.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -14,24 +15,20 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
 Przelew przelew(const QString& skrot, const QString& data, const QString& kwota, const QString& tytul = {})
 {
-    Przelew p;
-    p.nazwaKontrahenta = QStringLiteral("Firma ") + skrot;
-    p.konto = QStringLiteral("12345678901234567890123456");
-    p.kwotaB = kwota;
-    p.splacono = kwota;
-    p.tytulem = tytul.isEmpty() ? QStringLiteral("Faktura ") + skrot : tytul;
-    p.terminSpla = data;
-    p.dataSplaty = data;
-    p.skrot = skrot;
-    p.kwDoSplaty = QStringLiteral("0");
-    p.nrPrzel = QStringLiteral("1");
-    return p;
+    return BudowaPrzelewu::wyslany()
+        .nazwa(QStringLiteral("Firma ") + skrot)
+        .konto(QStringLiteral("12345678901234567890123456"))
+        .brutto(kwota)
+        .tytul(tytul.isEmpty() ? QStringLiteral("Faktura ") + skrot : tytul)
+        .data(data)
+        .skrot(skrot)
+        .pozycja(1);
 }
 
 QByteArray plikZ(const QList<Przelew>& lista, bool wartoscWLinii = false)

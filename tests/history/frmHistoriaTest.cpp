@@ -8,6 +8,7 @@
 #include "ui/PrintRenderer.h"
 #include "ui/QtDialogs.h"
 
+#include "Budowa.h"
 #include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -21,10 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -38,20 +36,16 @@ QStringList L(std::initializer_list<const char*> t)
 
 Przelew przelew(const QString& skrot, const QString& data, const QString& kwota)
 {
-    Przelew p;
-    p.nazwaKontrahenta = QStringLiteral("Firma ") + skrot;
-    p.konto = QStringLiteral("12345678901234567890123456");
-    p.kwotaB = kwota;
-    p.splacono = kwota;
-    p.tytulem = QStringLiteral("Faktura ") + skrot;
-    p.terminSpla = data;
-    p.dataSplaty = data;
-    p.skrot = skrot;
-    p.kwDoSplaty = QStringLiteral("0");
-    return p;
+    return BudowaPrzelewu::wyslany()
+        .nazwa(QStringLiteral("Firma ") + skrot)
+        .konto(QStringLiteral("12345678901234567890123456"))
+        .brutto(kwota)
+        .tytul(QStringLiteral("Faktura ") + skrot)
+        .data(data)
+        .skrot(skrot);
 }
 
-const QList<Przelew>& rekordy()
+const QList<Przelew>& wyslane()
 {
     static const QList<Przelew> l = {
         przelew(QStringLiteral("ALFA"), QStringLiteral("2025-12-30"), QStringLiteral("100,50")),
@@ -81,15 +75,9 @@ public:
     QList<PrintJob> zadania;
 };
 
-class OknoHistorii : public ::testing::Test {
+class OknoHistorii : public ::testing::Test, public FolderDanych {
 protected:
-    OknoHistorii()
-    {
-        s.SciezkaProgramu = dir.path();
-        s.SkrotFirmy = QStringLiteral("ABC");
-        s.DataDzis = QStringLiteral("10-12-2026");
-        s.DataDzisKlucz = QStringLiteral("20261210");
-    }
+    OknoHistorii() : FolderDanych(kBezPaczek) { firma(QStringLiteral("ABC")); }
     ~OknoHistorii() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
     template <typename W = QLineEdit>
@@ -111,8 +99,6 @@ protected:
     }
     QByteArray naDysku(const char* nazwa = "ABC.dat") const { return dir.readBytes(QString::fromLatin1(nazwa)); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     DrukowanieTestowe drukarka;
     frmHistoria okno{s, d, drukarka};
@@ -148,7 +134,7 @@ TEST_F(OknoHistorii, ControlsCarryTheirNamesAndCaptions)
 
 TEST_F(OknoHistorii, ListsFiltersAndTotals)
 {
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
     okno.otworz();
     EXPECT_EQ(kolumna(0), L({"1", "2", "3", "4"}));
     EXPECT_EQ(suma(), QStringLiteral("124,75"));
@@ -178,7 +164,7 @@ TEST_F(OknoHistorii, ListsFiltersAndTotals)
 
 TEST_F(OknoHistorii, DeletingFromAFilteredListDeletesThatRecord)
 {
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
     okno.otworz();
     w("TxtSkrot")->setText(QStringLiteral("ALFA"));
     kliknij("cmdWybrane");
@@ -187,11 +173,11 @@ TEST_F(OknoHistorii, DeletingFromAFilteredListDeletesThatRecord)
 
     d.answer(Answer::Cancel);
     kliknij("cmdUsuń");
-    EXPECT_EQ(naDysku(), plikZ(rekordy()));
+    EXPECT_EQ(naDysku(), plikZ(wyslane()));
 
     d.answer(Answer::Ok);
     kliknij("cmdUsuń");
-    EXPECT_EQ(naDysku(), plikZ({rekordy()[0], rekordy()[1], rekordy()[3]}));
+    EXPECT_EQ(naDysku(), plikZ({wyslane()[0], wyslane()[1], wyslane()[3]}));
     EXPECT_EQ(kolumna(0), L({"1"}));
     ASSERT_EQ(d.shown().size(), 2);
     EXPECT_EQ(d.shown()[1].buttons, Buttons::OkCancel);
@@ -204,7 +190,7 @@ TEST_F(OknoHistorii, DeletingFromAFilteredListDeletesThatRecord)
 
 TEST_F(OknoHistorii, DeleteEverythingAsksAndReportsAMissingFile)
 {
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
     okno.otworz();
     d.answer(Answer::Cancel);
     kliknij("UsunWszystko");
@@ -225,7 +211,7 @@ TEST_F(OknoHistorii, DeleteEverythingAsksAndReportsAMissingFile)
 
 TEST_F(OknoHistorii, ArchiveAndArchivedYear)
 {
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
     okno.otworz();
 
     w("txtROKA")->setText(QStringLiteral("26"));
@@ -240,14 +226,14 @@ TEST_F(OknoHistorii, ArchiveAndArchivedYear)
     w("txtROKA")->setText(QStringLiteral("2026"));
     d.answer(Answer::Cancel);
     kliknij("cmdArchiwizacjaRoku");
-    EXPECT_EQ(naDysku(), plikZ(rekordy()));
+    EXPECT_EQ(naDysku(), plikZ(wyslane()));
     EXPECT_FALSE(dir.exists(QStringLiteral("ABC2026.arh")));
 
     d.answer(Answer::Ok);
     kliknij("cmdArchiwizacjaRoku");
     EXPECT_EQ(d.shown().last().text, QStringLiteral(" Archiwizacja Roku 2026 Wykonane "));
-    EXPECT_EQ(naDysku(), plikZ({rekordy()[0]}));
-    EXPECT_EQ(naDysku("ABC2026.arh"), plikZ(rekordy().mid(1)));
+    EXPECT_EQ(naDysku(), plikZ({wyslane()[0]}));
+    EXPECT_EQ(naDysku("ABC2026.arh"), plikZ(wyslane().mid(1)));
     EXPECT_EQ(kolumna(0), L({"1"}));
 
     kliknij("cmdPodgladRoku");
@@ -262,7 +248,7 @@ TEST_F(OknoHistorii, ArchiveAndArchivedYear)
 
 TEST_F(OknoHistorii, DamagedFileIsReportedAndKeptUnlessConfirmed)
 {
-    const QByteArray bajty = plikZ(rekordy()) + "\"Firma X\",\"Imi";
+    const QByteArray bajty = plikZ(wyslane()) + "\"Firma X\",\"Imi";
     dir.writeBytes(QStringLiteral("ABC.dat"), bajty);
     okno.otworz();
     ASSERT_EQ(d.shown().size(), 1);
@@ -278,12 +264,10 @@ TEST_F(OknoHistorii, DamagedFileIsReportedAndKeptUnlessConfirmed)
 
 TEST(OknoHistoriiQt, DeleteConfirmedWithTheRealBoxes)
 {
-    TempFolder dir;
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
-    Session s;
-    s.SciezkaProgramu = dir.path();
-    s.SkrotFirmy = QStringLiteral("ABC");
-    s.DataDzisKlucz = QStringLiteral("20261210");
+    FolderDanych f(kBezPaczek);
+    f.firma(QStringLiteral("ABC"));
+    f.dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
+    Session& s = f.s;
     QtDialogs dialogs;
     frmHistoria okno(s, dialogs);
     okno.otworz();
@@ -294,12 +278,12 @@ TEST(OknoHistoriiQt, DeleteConfirmedWithTheRealBoxes)
     EXPECT_EQ(keys.faults(), 0);
     ASSERT_EQ(keys.seen().size(), 1);
     EXPECT_EQ(keys.seen()[0].title, QStringLiteral("Pytanie"));
-    EXPECT_EQ(dir.readBytes(QStringLiteral("ABC.dat")), plikZ(rekordy().mid(0, 3)));
+    EXPECT_EQ(f.dir.readBytes(QStringLiteral("ABC.dat")), plikZ(wyslane().mid(0, 3)));
 }
 
 TEST(HistoriaWiersze, LazyRowsBehindTheGrid)
 {
-    auto p = std::make_shared<PlikHistorii>(PlikHistorii::zBajtow(plikZ(rekordy()), kUkladPrzelewu));
+    auto p = std::make_shared<PlikHistorii>(PlikHistorii::zBajtow(plikZ(wyslane()), kUkladPrzelewu));
     Grid g;
     g.setColumns(naglowkiHistorii());
     g.setRowSource(std::make_shared<HistoriaWiersze>(p, std::vector<int>{1, 3}));
@@ -322,7 +306,7 @@ TEST(HistoriaWiersze, LazyRowsBehindTheGrid)
 
 TEST_F(OknoHistorii, PrintsTheFilteredListOrSaysItWasCancelled)
 {
-    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(rekordy()));
+    dir.writeBytes(QStringLiteral("ABC.dat"), plikZ(wyslane()));
     okno.otworz();
     w("TxtSkrot")->setText(QStringLiteral("ALFA"));
     kliknij("cmdDrukujH");
@@ -343,7 +327,7 @@ TEST_F(OknoHistorii, PrintsTheFilteredListOrSaysItWasCancelled)
 
 TEST_F(OknoHistorii, DeleteEverythingKeepsAnAutomaticBackupFirst)
 {
-    const QByteArray przed = plikZ(rekordy());
+    const QByteArray przed = plikZ(wyslane());
     dir.writeBytes(QStringLiteral("ABC.dat"), przed);
     okno.otworz();
     // Backups of this test go to a folder of its own; the remembered folder is

@@ -5,13 +5,12 @@
 #include "transfers/PlikPaczki.h"
 
 #include "FullDisk.h"
-#include "TempFolder.h"
+#include "Budowa.h"
 
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::FullDisk;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -220,7 +219,8 @@ TEST(PlatnoscFaktury, PackageNumberOfTheListComesFromTheMonthsNumberingLine)
 
 TEST(PlatnoscFaktury, SavingWritesTheWholePackageThenCountsItInTheNumberingFile)
 {
-    TempFolder dir;
+    const FolderPaczek f(kBezPaczek);
+    const TempFolder& dir = f.dir;
     dir.writeBytes(QStringLiteral("NumP26.dat"), numeracja(1, 4, 17));
     const QStringList w1 = zaplaconyWiersz(wiersz(), 40000, QStringLiteral("10-12-2026"), QStringLiteral("05"), 1);
     const QStringList w2 = zaplaconyWiersz(wiersz(), 100000, QStringLiteral("10-12-2026"), QStringLiteral("05"), 2);
@@ -259,7 +259,8 @@ TEST(PlatnoscFaktury, SavingWritesTheWholePackageThenCountsItInTheNumberingFile)
 
 TEST(PlatnoscFaktury, FirstPackageOfAYearCreatesTheNumberingFile)
 {
-    TempFolder dir;
+    const FolderPaczek f(kBezPaczek);
+    const TempFolder& dir = f.dir;
     const QStringList w = zaplaconyWiersz(wiersz(), 100000, QStringLiteral("10-12-2026"), QStringLiteral("01"), 1);
     const ZapisListy z = zapiszListeJakoPaczke(dir.path(), kDzis, {przelewZFaktury(w, QStringLiteral("01"), 1)});
     ASSERT_EQ(z.stan, ZapisListy::Stan::Zapisano) << z.blad.toStdString();
@@ -274,9 +275,9 @@ TEST(PlatnoscFaktury, FirstPackageOfAYearCreatesTheNumberingFile)
 
 TEST(PlatnoscFaktury, PackageThatCannotBeWrittenWholeLeavesNoFileAndNoCount)
 {
-    TempFolder dir;
+    const FolderPaczek f;
+    const TempFolder& dir = f.dir;
     dir.writeBytes(QStringLiteral("NumP26.dat"), numeracja(0, 0, 0));
-    QDir().mkpath(dir.file(QStringLiteral("Paczki")));
     QList<Przelew> lista;
     for (int i = 1; i <= 40; ++i)
         lista.append(przelewZFaktury(zaplaconyWiersz(wiersz(), 100000, QStringLiteral("10-12-2026"), {}, i), {}, i));

@@ -8,6 +8,7 @@
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 
+#include "Budowa.h"
 #include "DrzewoFaktur.h"
 #include "KeyboardAnswers.h"
 #include "PlikPlaski.h"
@@ -25,9 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::DrzewoFaktur;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
+using namespace remitto::test;
 
 namespace {
 
@@ -51,17 +50,14 @@ QByteArray numeracjaPaczek(int poczatPaczk, int koniecPacz, int koniecPrzel, int
     return b;
 }
 
-/// A shop tree of four December invoices of 1000,00 and a data folder.
+/// A shop tree of four December invoices of 1000,00 and a data folder of the
+/// company "LAN" without packages.
 class Platnosci : public ::testing::Test, public DrzewoFaktur {
 protected:
     Platnosci()
     {
         s.clock.setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(10, 0)); });
-        s.SciezkaProgramu = dir.file(QStringLiteral("dane"));
-        QDir().mkpath(s.SciezkaProgramu);
-        s.SkrotFirmy = QStringLiteral("LAN");
         s.KontoWybrane = QStringLiteral("61109010140000071219812874");
-        s.DaneFirmy = QStringLiteral("PIEKARNIA ŁAN|Sp. z o.o.|30-001 Kraków Długa 5");
         s.SciezkaKramix = kramix();
         s.FolderFirmyKramix = firma;
         numeracja(QStringLiteral("26"), {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4});
@@ -84,8 +80,8 @@ protected:
             zmien(h);
         DrzewoFaktur::faktura(fz(n), h);
     }
-    void numerujPaczki(const QByteArray& b) { dir.writeBytes(QStringLiteral("dane/NumP26.dat"), b); }
-    QByteArray plik(const QString& nazwa) { return dir.readBytes(QStringLiteral("dane/") + nazwa); }
+    void numerujPaczki(const QByteArray& b) { dane.dir.writeBytes(QStringLiteral("NumP26.dat"), b); }
+    QByteArray plik(const QString& nazwa) { return dane.dir.readBytes(nazwa); }
 
     template <typename W>
     W* w(const char* nazwa)
@@ -116,7 +112,8 @@ protected:
     }
     QString razem() { return w<QLineEdit>("txtRazemKwota")->text(); }
 
-    Session s;
+    FolderDanych dane{kBezPaczek};
+    Session& s = dane.s;
     ScriptedDialogs d;
     frmPlatnosciZ okno{s, d};
 };
@@ -216,7 +213,7 @@ TEST_F(Platnosci, RefusedPaymentsChangeNothing)
          QStringLiteral(" Ten numer paczki ")},
     };
     QDir().mkpath(s.SciezkaProgramu + QStringLiteral("/Paczki"));
-    dir.writeBytes(QStringLiteral("dane/Paczki/Paczka202612_02.dta"), QByteArray());
+    dane.dir.writeBytes(QStringLiteral("Paczki/Paczka202612_02.dta"), QByteArray());
     for (const Przypadek& p : przypadki) {
         d.clear();
         if (!p.numeracja.isEmpty())
@@ -352,7 +349,7 @@ TEST_F(Platnosci, SavingTheListMakesTheNextPackageOfTheMonth)
     d.answer(Answer::No);
     kliknij("cmdZapiszPaczke");
     EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Czy zapisać wybrane przelewy do dzisiejszej paczki ? ")});
-    EXPECT_FALSE(dir.exists(QStringLiteral("dane/Paczki/Paczka202612_05.dta")));
+    EXPECT_FALSE(dane.dir.exists(QStringLiteral("Paczki/Paczka202612_05.dta")));
 
     d.clear();
     d.answer(Answer::Yes);
@@ -388,15 +385,11 @@ TEST_F(Platnosci, SavingTheListMakesTheNextPackageOfTheMonth)
 // invoices are marked and do not ask.
 TEST_F(Platnosci, InvoiceInAnOpenPackageAsksBeforeItIsPaidAgain)
 {
-    Przelew otwarty;
-    otwarty.nrKolFakt = fz(1).toLower();
-    otwarty.status = kOtwarta;
-    Przelew zamkniety;
-    zamkniety.nrKolFakt = fz(2);
-    zamkniety.status = kZamknieta;
+    const Przelew otwarty = BudowaPrzelewu::pusty().faktura(fz(1).toLower()).status(kOtwarta);
+    const Przelew zamkniety = BudowaPrzelewu::pusty().faktura(fz(2)).status(kZamknieta);
     ASSERT_TRUE(utworzFolderyPaczek(s.SciezkaProgramu));
-    ASSERT_TRUE(zapiszPaczke(sciezkaPaczki(s.SciezkaProgramu, 2026, 11, 3), {otwarty}));
-    ASSERT_TRUE(zapiszPaczke(sciezkaPaczki(s.SciezkaProgramu, 2026, 12, 1), {zamkniety}));
+    ASSERT_TRUE(zapiszPaczke(dane.paczka(2026, 11, 3), {otwarty}));
+    ASSERT_TRUE(zapiszPaczke(dane.paczka(2026, 12, 1), {zamkniety}));
     numerujPaczki(numeracjaPaczek(1, 1, 1));
     okno.otworz();
 
@@ -580,10 +573,9 @@ TEST(PlatnosciQt, PayingAndSavingWithRealBoxes)
     QStringList h = DrzewoFaktur::naglowek(fz(1));
     h[14] = kKonto;  // valid check digits: no question before the amount
     drzewo.faktura(fz(1), h);
-    Session s;
+    FolderDanych dane(kBezPaczek);
+    Session& s = dane.s;
     s.clock.setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(10, 0)); });
-    s.SciezkaProgramu = drzewo.dir.file(QStringLiteral("dane"));
-    QDir().mkpath(s.SciezkaProgramu);
     s.SciezkaKramix = drzewo.kramix();
     s.FolderFirmyKramix = drzewo.firma;
     QtDialogs dialogs;

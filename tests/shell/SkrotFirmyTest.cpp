@@ -9,6 +9,7 @@
 #include "transfers/Przelew.h"
 #include "transfers/RejestrWydruku.h"
 
+#include "Budowa.h"
 #include "MojaFirmaPliki.h"
 
 #include <QDir>
@@ -72,8 +73,7 @@ TEST(SkrotFirmy, EveryPathBuiltFromTheShortNameGoesThroughOneCheck)
         }
         // The print register writes nothing anywhere and says why.
         const QStringList przed = pliki(rodzic.path());
-        Przelew p;
-        p.nazwaKontrahenta = QStringLiteral("KOWALSKI");
+        const Przelew p = test::BudowaPrzelewu::pusty().nazwa(QStringLiteral("KOWALSKI"));
         QString blad;
         EXPECT_FALSE(zapiszWydruk(s, p, &blad));
         EXPECT_FALSE(blad.isEmpty());

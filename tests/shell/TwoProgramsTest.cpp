@@ -1,11 +1,10 @@
 // Two real programs on one data folder, each as another user would start it
 // (its own home and runtime folder, so the per-user single-copy check does
 // not stop the second one).
+#include "Budowa.h"
 #include "TempFolder.h"
 
 #include "core/FolderLock.h"
-#include "shell/Instalka.h"
-#include "shell/MojaFirma.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,12 +82,7 @@ TEST(TwoPrograms, SecondProgramOnTheSameFolderWritesNothingThereAndTheLockGoesWi
     if (!QFile::exists(programPath()))
         GTEST_SKIP() << "the program is not built";
     TempFolder dir;
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA NR.")});
-    Firma f;
-    f.nrId = QStringLiteral("1");
-    f.skrot = QStringLiteral("ALFA");
-    writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
+    test::folderStartowy(dir, QStringLiteral("ALFA"));
     dir.writeBytes(QStringLiteral("kontrah.dta"), "\"KOWAL\",\"Kowalski\"\r\n");
     const QString lock = dir.file(QStringLiteral("remitto.lock"));
     const QString leftover1 = QStringLiteral(".kontrah.dta.AbC123.tmp");

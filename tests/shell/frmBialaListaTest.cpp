@@ -1,6 +1,7 @@
 // "Biała lista VAT..." of the Globalne menu: the flat file chosen and
 // remembered, every contractor with a NIP or an account checked, the report
 // kept in the data folder and the list saved as PDF.
+#include "Budowa.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "PlikPlaski.h"
@@ -9,8 +10,6 @@
 #include "contractors/RaportBialejListy.h"
 #include "contractors/frmBialaLista.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
-#include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
 #include "ui/Grid.h"
 
@@ -50,12 +49,7 @@ TEST(frmBialaLista, MenuEntryChecksTheContractorsKeepsTheReportAndSavesThePdf)
     Session session;
     ScriptedDialogs dialogs;
     session.clock.setSource([] { return QDateTime(QDate(2026, 12, 10), QTime(9, 15)); });
-    Firma f;
-    f.nrId = u"1"_s;
-    f.skrot = u"ALFA"_s;
-    f.nazwa = u"Firma ALFA"_s;
-    writeMojaFirma(dir.file(u"MojaFirma.txt"_s), {f});
-    writeInstalka(dir.path(), {QString(), dir.path(), u"L"_s, QString(), u"1"_s, u"1"_s, u"F-RA NR."_s});
+    test::folderStartowy(dir, u"ALFA"_s, u"Firma ALFA"_s);
     ASSERT_TRUE(zapiszKontrahentow(dir.file(kPlikKontrahentow),
                                    {kontrahent(1, u"CZYNNY"_s, u"5260250274"_s, u"61109010140000071219812874"_s),
                                     kontrahent(2, u"OSOBA"_s, QString(), QString()),

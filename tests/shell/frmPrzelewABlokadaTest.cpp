@@ -1,11 +1,10 @@
 // A data folder another program writes in is not opened for writing.
 #include "ScriptedDialogs.h"
+#include "Budowa.h"
 #include "TempFolder.h"
 
 #include "core/FolderLock.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
-#include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
 
 #include <QAction>
@@ -35,12 +34,7 @@ struct BlokadaTest : ::testing::Test {
 
     void SetUp() override
     {
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA NR.")});
-        Firma f;
-        f.nrId = QStringLiteral("1");
-        f.skrot = QStringLiteral("ALFA");
-        writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
+        test::folderStartowy(dir, QStringLiteral("ALFA"));
         dir.writeBytes(QStringLiteral("kontrah.dta"), "\"KOWAL\",\"Kowalski\"\r\n");
         // What a killed rewrite left: tidied only by the folder's writer.
         dir.writeBytes(kLeftover, "\"half");
@@ -106,8 +100,7 @@ TEST_F(BlokadaTest, FolderOfAnotherComputerIsNotOpenedAndNothingIsWrittenInIt)
     EXPECT_TRUE(dir.exists(kLeftover));
 
     TempFolder inny;
-    writeInstalka(inny.path(), {QString(), inny.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    test::ustawieniaStartowe(inny);
     dialogs.clear();
     dialogs.answer(Answer::No);  // no first company record
     window->pokazFolder(inny.path());

@@ -1,5 +1,6 @@
 // Start-up over a settings or company file that is there but cannot be read:
 // Enter alone never replaces it, and Yes keeps it beside the new one.
+#include "Budowa.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
@@ -72,8 +73,7 @@ TEST_F(StartTest, DamagedSettingsFileIsKeptBeforeDefaultsAreWritten)
 
 TEST_F(StartTest, AcceptingAFolderWithADamagedSettingsFileKeepsIt)
 {
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    test::ustawieniaStartowe(dir);
     start(dir.path());
     TempFolder inny;
     inny.writeBytes(QStringLiteral("instalka.dat"), kUszkodzona);
@@ -99,8 +99,7 @@ TEST_F(StartTest, AcceptingAFolderWithADamagedSettingsFileKeepsIt)
 
 TEST_F(StartTest, CompanyFileWithoutRecordsIsKeptBeforeTheFirstRecordIsWritten)
 {
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+    test::ustawieniaStartowe(dir);
     dir.writeBytes(QStringLiteral("MojaFirma.txt"), QByteArray());
     dialogs.answer(Answer::No);
     start(dir.path());

@@ -1,6 +1,6 @@
 // The form offset of the printer settings window.
+#include "Budowa.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include "core/PrintJob.h"
 #include "core/Session.h"
@@ -19,28 +19,25 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
-struct PrinterWindowTest : ::testing::Test {
-    TempFolder dir;
-    Session session;
+struct PrinterWindowTest : ::testing::Test, FolderDanych {
+    PrinterWindowTest() : FolderDanych(kBezPaczek) {}
+
     ScriptedDialogs dialogs;
     QSettings settings{dir.file(QStringLiteral("uzytkownik.ini")), QSettings::IniFormat};
 
     void SetUp() override
     {
-        session.SciezkaProgramu = dir.path();
-        session.NazwaFirmy = QStringLiteral("Piekarnia Kłos");
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("I"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA NR.")});
+        s.NazwaFirmy = QStringLiteral("Piekarnia Kłos");
+        ustawienia(QStringLiteral("I"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("F-RA NR."));
     }
 
     std::unique_ptr<frmUstawieniaDrukarki> open()
     {
-        auto w = std::make_unique<frmUstawieniaDrukarki>(session, dialogs);
+        auto w = std::make_unique<frmUstawieniaDrukarki>(s, dialogs);
         w->setSettings(&settings);
         w->otworz();
         return w;

@@ -19,17 +19,11 @@ using namespace remitto::test;
 
 namespace {
 
-struct Dane {
-    TempFolder dir;
-    PlikWyslanych historia{dir.file(QStringLiteral("FIRMA.dat")), kUkladPrzelewu};
+struct Dane : FolderDanych {
+    Dane() : FolderDanych(kBezPaczek) { firma(QStringLiteral("FIRMA")); }
 
-    void zapiszHistorie(const QList<Przelew>& lista) const
-    {
-        QString t;
-        for (const Przelew& p : lista)
-            t += liniaPrzelewu(p);
-        dir.writeText(QStringLiteral("FIRMA.dat"), t);
-    }
+    PlikWyslanych wyslane{dir.file(QStringLiteral("FIRMA.dat")), kUkladPrzelewu};
+
     QString wyciagDoPliku(const QString& nazwa, const QStringList& linie) const
     {
         dir.writeBytes(nazwa, toCp1250(linie.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
@@ -37,7 +31,7 @@ struct Dane {
     }
     Uzgodnienie importuj(const QStringList& pliki) const
     {
-        return uzgodnijWyciagi(pliki, historia, dir.path(), QStringLiteral("2026-02-10"));
+        return uzgodnijWyciagi(pliki, wyslane, dir.path(), QStringLiteral("2026-02-10"));
     }
 };
 
@@ -252,7 +246,7 @@ TEST(Uzgodnienie, ResultsFindTheirRecordsAfterTheFileChanged)
     const OdczytUzgodnien z = czytajUzgodnienia(plikUzgodnien(d.dir.path()));
     ASSERT_TRUE(z.ok);
 
-    const PlikHistorii przed = PlikHistorii::wczytaj(d.historia.sciezka, kUkladPrzelewu);
+    const PlikHistorii przed = PlikHistorii::wczytaj(d.wyslane.sciezka, kUkladPrzelewu);
     EXPECT_EQ(stanyRekordow(przed, z.wyniki), (std::vector<qint8>{-1, 0, 3}));
 
     // The first record gone and the rest saved as UTF-8, one value per line.
@@ -260,7 +254,7 @@ TEST(Uzgodnienie, ResultsFindTheirRecordsAfterTheFileChanged)
     for (int i = 1; i < lista.size(); ++i)
         t += wartosciPrzelewuWLiniach(lista[i]);
     d.dir.writeBytes(QStringLiteral("FIRMA.dat"), t.toUtf8());
-    const PlikHistorii po = PlikHistorii::wczytaj(d.historia.sciezka, kUkladPrzelewu);
+    const PlikHistorii po = PlikHistorii::wczytaj(d.wyslane.sciezka, kUkladPrzelewu);
     ASSERT_TRUE(po.utf8());
     EXPECT_EQ(stanyRekordow(po, z.wyniki), (std::vector<qint8>{0, 3}));
     // The same statement again names the records where they are now.

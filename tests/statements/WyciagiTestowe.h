@@ -1,6 +1,8 @@
 #pragma once
 // Sent transfers and MT940 statements written by the tests themselves.
 
+#include "Budowa.h"
+
 #include "core/Amount.h"
 #include "transfers/Przelew.h"
 
@@ -16,19 +18,15 @@ inline const QString kKontoD = QStringLiteral("78105010121234567890123456");
 inline Przelew przelew(const QString& konto, const QString& data, const QString& kwota, const QString& tytul,
                 const QString& status = QStringLiteral("Zamknieta"))
 {
-    Przelew p;
-    p.nazwaKontrahenta = QStringLiteral("Firma");
-    p.konto = konto;
-    p.kwotaB = kwota;
-    p.splacono = kwota;
-    p.tytulem = tytul;
-    p.terminSpla = data;
-    p.dataSplaty = data;
-    p.skrot = QStringLiteral("FIRMA");
-    p.kwDoSplaty = QStringLiteral("0");
-    p.nrPrzel = QStringLiteral("1");
-    p.status = status;
-    return p;
+    return BudowaPrzelewu::wyslany()
+        .nazwa(QStringLiteral("Firma"))
+        .konto(konto)
+        .brutto(kwota)
+        .tytul(tytul)
+        .data(data)
+        .skrot(QStringLiteral("FIRMA"))
+        .pozycja(1)
+        .status(status);
 }
 
 /// A debit line and its details; `znak` "^" or "~".

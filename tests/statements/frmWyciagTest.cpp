@@ -2,14 +2,11 @@
 // reconciled with the history, the results listed in colours of their kind
 // with counts and sums, the report kept in the data folder.
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 #include "WyciagiTestowe.h"
 
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "history/Historia.h"
-#include "shell/Instalka.h"
-#include "shell/MojaFirma.h"
 #include "shell/frmPrzelewA.h"
 #include "statements/frmWyciag.h"
 #include "ui/Grid.h"
@@ -32,27 +29,19 @@ QColor tlo(const Grid* grd, int wiersz)
     return grd->model()->index(wiersz - 1, 0).data(Qt::BackgroundRole).value<QBrush>().color();
 }
 
-struct Folder {
-    TempFolder dir;
-    Session session;
+/// The company "FIRMA" on 10-02-2026: its three January transfers and
+/// January's statement.
+struct Folder : FolderDanych {
     ScriptedDialogs dialogs;
 
-    Folder()
+    Folder() : FolderDanych(kBezPaczek)
     {
-        session.clock.setSource([] { return QDateTime(QDate(2026, 2, 10), QTime(9, 15)); });
-        Firma f;
-        f.nrId = QStringLiteral("1");
-        f.skrot = QStringLiteral("FIRMA");
-        writeMojaFirma(dir.file(QStringLiteral("MojaFirma.txt")), {f});
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA NR.")});
-        QString t;
-        for (const Przelew& p :
-             {przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
-              przelew(kKontoB, QStringLiteral("2026-01-10"), QStringLiteral("250,00"), QStringLiteral("Czynsz")),
-              przelew(kKontoC, QStringLiteral("2026-01-12"), QStringLiteral("80,00"), QStringLiteral("Usluga"))})
-            t += liniaPrzelewu(p);
-        dir.writeText(QStringLiteral("FIRMA.dat"), t);
+        dzien(QStringLiteral("10-02-2026")).firma(QStringLiteral("FIRMA"));
+        folderStartowy(dir, QStringLiteral("FIRMA"));
+        s.clock.setSource([] { return QDateTime(QDate(2026, 2, 10), QTime(9, 15)); });
+        zapiszHistorie({przelew(kKontoA, QStringLiteral("2026-01-05"), QStringLiteral("100,00"), QStringLiteral("FV 1")),
+                        przelew(kKontoB, QStringLiteral("2026-01-10"), QStringLiteral("250,00"), QStringLiteral("Czynsz")),
+                        przelew(kKontoC, QStringLiteral("2026-01-12"), QStringLiteral("80,00"), QStringLiteral("Usluga"))});
         dir.writeBytes(QStringLiteral("styczen.sta"),
                        toCp1250(wyciag(QStringLiteral("1"), QStringLiteral("260101"), QStringLiteral("260131"),
                                        {obciazenie(QStringLiteral("2601060106"), QStringLiteral("100,00"), kKontoA,
@@ -70,7 +59,7 @@ struct Folder {
 TEST(frmWyciag, MenuEntryReconcilesShowsEachResultAndKeepsTheReport)
 {
     Folder f;
-    frmPrzelewA glowne(f.session, f.dialogs);
+    frmPrzelewA glowne(f.s, f.dialogs);
     glowne.uruchom(f.dir.path());
     QAction* wpis = glowne.findChild<QAction*>(QStringLiteral("mnuWyciag"));
     ASSERT_NE(wpis, nullptr);
@@ -132,11 +121,7 @@ TEST(frmWyciag, ADamagedStatementIsReportedAndNothingIsWritten)
 {
     Folder f;
     f.dir.writeBytes(QStringLiteral("zly.sta"), ":20:X\r\n:25:1\r\n:28C:1\r\n:60F:C260101PLN1,00\r\n:61:2601DN1,NTRF\r\n");
-    f.session.SciezkaProgramu = f.dir.path();
-    f.session.SkrotFirmy = QStringLiteral("FIRMA");
-    f.session.DataDzis = QStringLiteral("10-02-2026");
-    f.session.DataDzisKlucz = QStringLiteral("20260210");
-    frmWyciag okno(f.session, f.dialogs);
+    frmWyciag okno(f.s, f.dialogs);
     okno.otworz();
     auto* pliki = okno.findChild<QLineEdit*>(QStringLiteral("txtPliki"));
     QTest::keyClicks(pliki, f.dir.file(QStringLiteral("styczen.sta")) + QStringLiteral("; ")
@@ -163,16 +148,12 @@ TEST(frmWyciag, ADamagedStatementIsReportedAndNothingIsWritten)
 TEST(frmWyciag, HistoryShowsBookedTransfersAndFiltersTheOnesNotBooked)
 {
     Folder f;
-    f.session.SciezkaProgramu = f.dir.path();
-    f.session.SkrotFirmy = QStringLiteral("FIRMA");
-    f.session.DataDzis = QStringLiteral("10-02-2026");
-    f.session.DataDzisKlucz = QStringLiteral("20260210");
     const QByteArray historia = f.dir.readBytes(QStringLiteral("FIRMA.dat"));
-    ASSERT_TRUE(uzgodnijWyciagi({f.dir.file(QStringLiteral("styczen.sta"))}, plikWyslanych(f.session), f.dir.path(),
+    ASSERT_TRUE(uzgodnijWyciagi({f.dir.file(QStringLiteral("styczen.sta"))}, plikWyslanych(f.s), f.dir.path(),
                                 QStringLiteral("2026-02-10"))
                     .ok);
 
-    frmHistoria okno(f.session, f.dialogs);
+    frmHistoria okno(f.s, f.dialogs);
     okno.otworz();
     auto* grd = okno.findChild<Grid*>(QStringLiteral("MSFlexGrid1"));
     ASSERT_EQ(grd->rowCount(), 4);

@@ -1,12 +1,17 @@
 #pragma once
 
-// Builders of what many tests make: a transfer record, a package folder and
-// a data folder with a session pointing at it. Each starts from a whole,
-// valid value; a test sets only what its case is about.
+// Builders of what many tests make: a transfer record, a package folder, a
+// data folder with a session pointing at it (its day, company, settings,
+// contractors and sent transfers) and a data folder to start the program in.
+// Each starts from a whole, valid value; a test sets only what its case is
+// about. A test whose point is a damaged or odd file writes its bytes itself.
 
 #include "TempFolder.h"
 
+#include "contractors/Kontrahent.h"
 #include "core/Session.h"
+#include "shell/Instalka.h"
+#include "shell/MojaFirma.h"
 #include "transfers/PlikPaczki.h"
 #include "transfers/Przelew.h"
 
@@ -45,6 +50,18 @@ public:
     }
 
     BudowaPrzelewu& nazwa(const QString& v) { m_p.nazwaKontrahenta = v; return *this; }
+    /// A record with no value set: for tests whose files or columns show
+    /// exactly the values they set.
+    static BudowaPrzelewu pusty()
+    {
+        BudowaPrzelewu b;
+        b.m_p = Przelew{};
+        return b;
+    }
+    /// A sent transfer as the history keeps it: nothing else than what the
+    /// test sets, and nothing still to pay.
+    static BudowaPrzelewu wyslany() { return pusty().doSplaty(QStringLiteral("0")); }
+
     BudowaPrzelewu& imie(const QString& v) { m_p.imieKontrahenta = v; return *this; }
     BudowaPrzelewu& konto(const QString& v) { m_p.konto = v; return *this; }
     BudowaPrzelewu& kwota(const QString& v)
@@ -52,6 +69,13 @@ public:
         m_p.kwotaN = m_p.kwotaB = m_p.splacono = v;
         return *this;
     }
+    /// Gross and paid amount only (net and VAT untouched).
+    BudowaPrzelewu& brutto(const QString& v)
+    {
+        m_p.kwotaB = m_p.splacono = v;
+        return *this;
+    }
+    BudowaPrzelewu& doSplaty(const QString& v) { m_p.kwDoSplaty = v; return *this; }
     BudowaPrzelewu& tytul(const QString& v) { m_p.tytulem = v; return *this; }
     /// Due date and payment date, yyyy-mm-dd.
     BudowaPrzelewu& data(const QString& v)
@@ -62,6 +86,11 @@ public:
     BudowaPrzelewu& skrot(const QString& v) { m_p.skrot = v; return *this; }
     BudowaPrzelewu& faktura(const QString& v) { m_p.nrKolFakt = v; return *this; }
     BudowaPrzelewu& status(const QString& v) { m_p.status = v; return *this; }
+    BudowaPrzelewu& nip(const QString& v) { m_p.nip = v; return *this; }
+    /// Package number, "01" ... "99".
+    BudowaPrzelewu& paczka(const QString& v) { m_p.nrPaczk = v; return *this; }
+    /// Position in the package, from 1.
+    BudowaPrzelewu& pozycja(int v) { m_p.nrPrzel = QString::number(v); return *this; }
     BudowaPrzelewu& kody(const QString& typZlec, const QString& typDok)
     {
         m_p.typZlec = typZlec;
@@ -85,10 +114,37 @@ private:
 
 /// A data folder with its Paczki folder (DoECorponet is left to the export,
 /// which makes it), and the packages a test writes into it.
+/// The settings file a data folder has when the program is started in it:
+/// no password, the folder itself, printer "L", options 5 and 6 "1",
+/// serial description "F-RA NR.".
+inline void ustawieniaStartowe(const TempFolder& dir)
+{
+    EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
+                                           QStringLiteral("1"), QStringLiteral("F-RA NR.")}));
+}
+
+/// A data folder to start the program in (the start fills the session):
+/// the settings above and one own company, number 1.
+inline void folderStartowy(const TempFolder& dir, const QString& skrot, const QString& nazwa = {})
+{
+    ustawieniaStartowe(dir);
+    Firma f;
+    f.nrId = QStringLiteral("1");
+    f.skrot = skrot;
+    f.nazwa = nazwa;
+    EXPECT_TRUE(writeMojaFirma(dir.file(kPlikMojaFirma), {f}));
+}
+
+/// Asks for a data folder without the Paczki folder, as before the first
+/// package: `FolderDanych(kBezPaczek)`.
+struct BezPaczek {};
+inline constexpr BezPaczek kBezPaczek{};
+
 struct FolderPaczek {
     TempFolder dir;
 
     FolderPaczek() { QDir().mkpath(folderPaczek(dir.path())); }
+    explicit FolderPaczek(BezPaczek) {}
     QString folder() const { return dir.path(); }
     QString paczka(int rok, int miesiac, int nr) const { return sciezkaPaczki(dir.path(), rok, miesiac, nr); }
     QString eksport(const QString& nazwa) const { return dir.file(QStringLiteral("DoECorponet/") + nazwa); }
@@ -106,6 +162,14 @@ struct FolderPaczek {
         return rekordy;
     }
     QList<Przelew> rekordy(int rok, int miesiac, int nr) const { return czytajPaczke(paczka(rok, miesiac, nr)).rekordy; }
+    /// Closes the package on disk as the export does: every record "Zamknieta".
+    void zamknij(int rok, int miesiac, int nr) const
+    {
+        QList<Przelew> r = rekordy(rok, miesiac, nr);
+        for (Przelew& p : r)
+            p.status = kZamknieta;
+        ASSERT_TRUE(przepiszPaczke(paczka(rok, miesiac, nr), r));
+    }
 };
 
 /// A data folder (with its package folders) and a session of the company
@@ -113,7 +177,54 @@ struct FolderPaczek {
 struct FolderDanych : FolderPaczek {
     Session s;
 
-    FolderDanych()
+    FolderDanych() { ustawSesje(); }
+    explicit FolderDanych(BezPaczek b) : FolderPaczek(b) { ustawSesje(); }
+
+    /// The working day, dd-mm-yyyy: today, the working date and the day key.
+    FolderDanych& dzien(const QString& ddmmrrrr)
+    {
+        s.DataDzis = s.DataRobocza = ddmmrrrr;
+        s.DataDzisKlucz = ddmmrrrr.mid(6, 4) + ddmmrrrr.mid(3, 2) + ddmmrrrr.left(2);
+        return *this;
+    }
+    FolderDanych& firma(const QString& skrot)
+    {
+        s.SkrotFirmy = skrot;
+        return *this;
+    }
+    /// The settings file of the folder: no password, this folder, the
+    /// printer kind, options 5 and 6 and the serial description as given.
+    FolderDanych& ustawienia(const QString& drukarka = QStringLiteral("L"), const QString& piata = QStringLiteral("1"),
+                             const QString& szosta = QStringLiteral("1"), const QString& opis = QStringLiteral("F-RA"))
+    {
+        EXPECT_TRUE(writeInstalka(dir.path(), {QString(), dir.path(), drukarka, QString(), piata, szosta, opis}));
+        return *this;
+    }
+    /// The contractors file of the folder, written and read by the program's
+    /// own routines (a test that needs odd bytes writes them itself).
+    QString plikKontrahentow() const { return dir.file(kontrahenci::kPlikKontrahentow); }
+    void wpiszKontrahentow(const QList<kontrahenci::Kontrahent>& lista) const
+    {
+        ASSERT_TRUE(kontrahenci::zapiszKontrahentow(plikKontrahentow(), lista));
+    }
+    QList<kontrahenci::Kontrahent> kontrahenciNaDysku() const
+    {
+        return kontrahenci::czytajKontrahentow(plikKontrahentow()).lista;
+    }
+    /// Writes the sent-transfers file of the company as the export appends
+    /// to it: one line a record, Windows-1250.
+    void zapiszHistorie(const QList<Przelew>& rekordy) const
+    {
+        QString t;
+        for (const Przelew& p : rekordy)
+            t += liniaPrzelewu(p);
+        dir.writeText(s.SkrotFirmy + QStringLiteral(".dat"), t);
+    }
+    /// The sent-transfers file of the company.
+    QString historia() const { return s.dataPath(s.SkrotFirmy + QStringLiteral(".dat")); }
+
+private:
+    void ustawSesje()
     {
         s.SciezkaProgramu = dir.path();
         s.DataDzis = s.DataRobocza = QStringLiteral("10-12-2026");
@@ -125,8 +236,6 @@ struct FolderDanych : FolderPaczek {
         s.NrKontaWybranego = 1;
         s.DaneFirmy = QStringLiteral("PIEKARNIA ŁAN|Sp. z o.o.|30-001 Kraków Długa 5");
     }
-    /// The sent-transfers file of the company.
-    QString historia() const { return s.dataPath(s.SkrotFirmy + QStringLiteral(".dat")); }
 };
 
 } // namespace remitto::test

@@ -2,6 +2,7 @@
 // white list before they go into a package or out to the bank.
 #include "transfers/BialaListaPrzelewow.h"
 
+#include "Budowa.h"
 #include "PlikPlaski.h"
 #include "TempFolder.h"
 #include "transfers/RodzajPrzelewu.h"
@@ -25,14 +26,11 @@ constexpr char kKontoObce[] = "12345678901234567890123456";
 
 Przelew przelew(const char* nip, const char* konto, const QString& kwota, Rodzaj r = Rodzaj::Przelew)
 {
-    Przelew p;
-    p.nip = QString::fromLatin1(nip);
-    p.konto = QString::fromLatin1(konto);
-    p.splacono = kwota;
-    p.kwotaB = kwota;
-    p.typZlec = opisRodzaju(r).typZlec;
-    p.typDok = opisRodzaju(r).typDok;
-    return p;
+    return test::BudowaPrzelewu::pusty()
+        .nip(QString::fromLatin1(nip))
+        .konto(QString::fromLatin1(konto))
+        .brutto(kwota)
+        .kody(opisRodzaju(r).typZlec, opisRodzaju(r).typDok);
 }
 
 TEST(BialaListaPrzelewow, AsksForLargeTransfersNotOnTheListOfTheDay)

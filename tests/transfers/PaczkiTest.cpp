@@ -1,6 +1,7 @@
 #include "transfers/Paczki.h"
 #include "transfers/WpisPrzelewu.h"
 
+#include "Budowa.h"
 #include "TempFolder.h"
 #include "core/Amount.h"
 
@@ -10,7 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -37,25 +38,18 @@ Przelew wpis(const QString& nazwa = QStringLiteral("Kowalski \"Hurt\""), const Q
     return przelewZWpisu(w, Rodzaj::Przelew, QStringLiteral("10-12-2026"));
 }
 
-class Paczki : public ::testing::Test {
+class Paczki : public ::testing::Test, public FolderPaczek {
 protected:
-    QString paczka(int nr, int miesiac = 12) const { return sciezkaPaczki(dir.path(), 2026, miesiac, nr); }
+    Paczki() : FolderPaczek(kBezPaczek) {}
+    QString paczka(int nr, int miesiac = 12) const { return FolderPaczek::paczka(2026, miesiac, nr); }
     QString numeracja() const { return dir.file(QStringLiteral("NumP26.dat")); }
     NumeracjaMiesiaca miesiac(int m = 12) const { return czytajNumeracje(numeracja()).miesiace.value(m - 1); }
     DodaniePrzelewu dodaj(const QString& status = kOtwarta, const Przelew& r = wpis(), QDate dzien = kDzis)
     {
         return dodajDoPaczki(dir.path(), dzien, status, r, false);
     }
-    QList<Przelew> rekordy(int nr, int m = 12) const { return czytajPaczke(paczka(nr, m)).rekordy; }
-    void zamknij(int nr)
-    {
-        QList<Przelew> r = rekordy(nr);
-        for (Przelew& x : r)
-            x.status = kZamknieta;
-        ASSERT_TRUE(przepiszPaczke(paczka(nr), r));
-    }
-
-    TempFolder dir;
+    QList<Przelew> rekordy(int nr, int m = 12) const { return FolderPaczek::rekordy(2026, m, nr); }
+    void zamknij(int nr) const { FolderPaczek::zamknij(2026, 12, nr); }
 };
 
 } // namespace

@@ -5,12 +5,11 @@
 
 #include "contractors/RaportBialejListy.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Paczki.h"
 
+#include "Budowa.h"
 #include "PlikPlaski.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,24 +21,18 @@
 
 using namespace remitto;
 using namespace Qt::StringLiterals;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
 const QString kNipCzynny = u"5260250274"_s;
 const QString kKontoCzynne = u"61109010140000071219812874"_s;
 
-class PytanieDoPaczki : public ::testing::Test {
+class PytanieDoPaczki : public ::testing::Test, public FolderDanych {
 protected:
-    PytanieDoPaczki()
+    PytanieDoPaczki() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = u"10-12-2026"_s;
-        s.DataDzisKlucz = u"20261210"_s;
-        s.DataRobocza = u"10-12-2026"_s;
-        s.SkrotFirmy = u"ALFA"_s;
-        writeInstalka(dir.path(), {QString(), dir.path(), u"L"_s, QString(), u"1"_s, u"1"_s, u"F-RA"_s});
+        firma(u"ALFA"_s).ustawienia();
         QDir().mkpath(dir.file(u"lista"_s));
         dir.writeBytes(u"lista/20261210.json"_s, test::plikPlaski("20261210", {{kNipCzynny.toLatin1(), kKontoCzynne.toLatin1()}}));
         dir.writeBytes(u"lista/20261209.json"_s, test::plikPlaski("20261209", {{kNipCzynny.toLatin1(), kKontoCzynne.toLatin1()}}));
@@ -67,8 +60,6 @@ protected:
     }
     qsizetype wPaczce() const { return czytajPaczke(dir.file(u"Paczki/Paczka202612_01.dta"_s)).rekordy.size(); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmPrzelewB okno{s, d};
 };

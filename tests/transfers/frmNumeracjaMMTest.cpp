@@ -6,7 +6,7 @@
 #include "ui/QtDialogs.h"
 
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
+#include "Budowa.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -18,9 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -32,13 +30,9 @@ QByteArray plik(const QByteArray& grudzien = "12,1,3,1,17,\"m\"\r\n")
     return b + grudzien;
 }
 
-class OknoNumeracji : public ::testing::Test {
+class OknoNumeracji : public ::testing::Test, public FolderDanych {
 protected:
-    OknoNumeracji()
-    {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = QStringLiteral("10-12-2026");
-    }
+    OknoNumeracji() : FolderDanych(kBezPaczek) {}
     ~OknoNumeracji() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
     template <typename W = QLineEdit>
@@ -53,8 +47,6 @@ protected:
     void edytuj(int wiersz, int kolumna) { emit siatka()->cellActivated(wiersz, kolumna); }
     QByteArray naDysku() const { return dir.readBytes(QStringLiteral("NumP26.dat")); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmNumeracjaMM okno{s, d};
 };
@@ -208,10 +200,10 @@ TEST_F(OknoNumeracji, RaisedLastPackageNumberIsFollowedByTheNextTransfer)
     edytuj(12, 2);
     kliknij("cmdZapiszZmiany");
 
-    Przelew r;
-    r.nazwaKontrahenta = QStringLiteral("Nowak");
-    r.konto = QStringLiteral("61109010140000071219812874");
-    r.kwotaB = QStringLiteral("10,00");
+    const Przelew r = BudowaPrzelewu::pusty()
+                          .nazwa(QStringLiteral("Nowak"))
+                          .konto(QStringLiteral("61109010140000071219812874"))
+                          .zmien([](Przelew& p) { p.kwotaB = QStringLiteral("10,00"); });
     const DodaniePrzelewu w = dodajDoPaczki(dir.path(), QDate(2026, 12, 10), kZamknieta, r, false);
     ASSERT_EQ(w.wynik, WynikDodania::Dodano);
     EXPECT_EQ(w.nn, QStringLiteral("06"));

@@ -1,6 +1,7 @@
 // The print button of the transfer window: checks, messages, print, record.
+#include "Budowa.h"
+#include "FormularzDane.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include "core/QuoteFormat.h"
 #include "core/Session.h"
@@ -11,8 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -29,24 +29,17 @@ struct FakePrinter : Drukowanie {
     }
 };
 
-struct PrintButtonTest : ::testing::Test {
-    TempFolder dir;
-    Session s;
+/// The form of a Warsaw bakery ("KLOS") paying 100,50 to a Kraków wholesaler
+/// on 10-12-2026, printed in a data folder of its own.
+struct PrintButtonTest : ::testing::Test, FolderDanych {
     ScriptedDialogs dialogs;
     FakePrinter printer;
     PolaPrzelewu p;
 
-    void SetUp() override
+    PrintButtonTest() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.SkrotFirmy = QStringLiteral("KLOS");
-        s.NazwaFirmy = QStringLiteral("Piekarnia Kłos");
-        s.DataDzis = QStringLiteral("10-12-2026");
-        p.wpis.nazwa1 = QStringLiteral("Hurtownia Zboże");
-        p.wpis.skrot = QStringLiteral("ZBOZE");
-        p.wpis.konto = QStringLiteral("61109010140000071219812874");
+        test::wypelnijFormularz(s, p);
         p.wpis.kwota = QStringLiteral("100,5");
-        p.wpis.tytul = QStringLiteral("F-ra 1");
     }
 
     QList<Przelew> recorded() const

@@ -3,12 +3,11 @@
 #include "transfers/frmPrzelewB.h"
 
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Paczki.h"
 #include "ui/Grid.h"
 
+#include "Budowa.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,21 +17,15 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 TEST(OknoEksportu, PackageGoesToEcorponetAndItsFileCanBeDeleted)
 {
-    TempFolder dir;
-    Session s;
-    s.SciezkaProgramu = dir.path();
-    s.DataDzis = QStringLiteral("09-12-2026");
-    s.DataDzisKlucz = QStringLiteral("20261209");
-    s.DataRobocza = QStringLiteral("09-12-2026");
-    s.SkrotFirmy = QStringLiteral("ALFA");
+    FolderDanych f(kBezPaczek);
+    f.dzien(QStringLiteral("09-12-2026")).firma(QStringLiteral("ALFA")).ustawienia();
+    Session& s = f.s;
+    const auto& dir = f.dir;
     s.KontoWybrane = QStringLiteral("61109010140000071219812874");
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA")});
     ScriptedDialogs d;
     frmPrzelewB okno(s, d);
     okno.otworz();

@@ -1,4 +1,5 @@
 // The export buttons of the transfer window: every box in order, the files on disk.
+#include "Budowa.h"
 #include "DrzewoFaktur.h"
 #include "ScriptedDialogs.h"
 
@@ -11,48 +12,40 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::DrzewoFaktur;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
+using namespace remitto::test;
 
 namespace {
 
-struct ExportButtonTest : ::testing::Test {
+struct ExportButtonTest : ::testing::Test, FolderDanych {
     DrzewoFaktur drzewo;
-    Session s;
     ScriptedDialogs dialogs;
     QString fv = QStringLiteral("Fz261200004.dat");
 
     void SetUp() override
     {
-        s.SciezkaProgramu = drzewo.dir.file(QStringLiteral("dane"));
-        s.SkrotFirmy = QStringLiteral("KLOS");
+        firma(QStringLiteral("KLOS"));
         s.FolderFirmyKramix = drzewo.firma;
         s.SciezkaKramix = drzewo.kramix();
         s.KontoWybrane = QStringLiteral("61109010140000071219812874");
         s.DaneFirmy = QStringLiteral("Piekarnia Kłos||30-001 Kraków Długa 5");
-        s.DataDzis = QStringLiteral("10-12-2026");
         s.NrPaczkiAktualnej = 2;
         drzewo.faktura(fv, DrzewoFaktur::naglowek(fv));
-        QDir().mkpath(s.SciezkaProgramu + QStringLiteral("/Paczki"));
     }
 
-    QString paczka() const { return sciezkaPaczki(s.SciezkaProgramu, 2026, 12, 2); }
-    QString eksport() const { return s.SciezkaProgramu + QStringLiteral("/DoECorponet/KLOS202612_02.TXT"); }
+    QString paczka() const { return FolderPaczek::paczka(2026, 12, 2); }
+    QString eksport() const { return FolderPaczek::eksport(QStringLiteral("KLOS202612_02.TXT")); }
 
+    /// Open package 2 of one transfer paying the invoice.
     QList<Przelew> zapisz(const QString& konto = QStringLiteral("61109010140000071219812874"))
     {
-        Przelew p;
-        p.nazwaKontrahenta = QStringLiteral("Hurtownia Zboże");
-        p.konto = konto;
-        p.kwotaB = p.splacono = QStringLiteral("250,00");
-        p.tytulem = QStringLiteral("F-ra 4/12");
-        p.nrKolFakt = fv;
-        p.nrPaczk = QStringLiteral("02");
-        p.nrPrzel = QStringLiteral("1");
-        p.status = kOtwarta;
-        EXPECT_TRUE(zapiszPaczke(paczka(), {p}));
-        return {p};
+        return FolderPaczek::zapisz({BudowaPrzelewu::pusty()
+                                         .nazwa(QStringLiteral("Hurtownia Zboże"))
+                                         .konto(konto)
+                                         .brutto(QStringLiteral("250,00"))
+                                         .tytul(QStringLiteral("F-ra 4/12"))
+                                         .faktura(fv)
+                                         .status(kOtwarta)},
+                                    2026, 12, 2);
     }
 
     QList<std::tuple<QString, QString, Icon>> boxes() const

@@ -4,12 +4,11 @@
 
 #include "contractors/Kontrahent.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "ui/Grid.h"
 
+#include "Budowa.h"
 #include "KontrahenciPliki.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,34 +19,26 @@
 
 using namespace remitto;
 using namespace remitto::kontrahenci;
-using remitto::test::pelnyKontrahent;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
-class KontrahentWPrzelewie : public ::testing::Test {
+class KontrahentWPrzelewie : public ::testing::Test, public FolderDanych {
 protected:
-    KontrahentWPrzelewie()
+    KontrahentWPrzelewie() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = QStringLiteral("09-12-2026");
-        s.DataRobocza = QStringLiteral("09-12-2026");
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA")});
+        dzien(QStringLiteral("09-12-2026")).ustawienia();
         lista = {pelnyKontrahent(1, QStringLiteral("Cegielnia"), QStringLiteral("CEG")),
                  pelnyKontrahent(2, QStringLiteral("Apteka"), QStringLiteral("APT")),
                  pelnyKontrahent(3, QStringLiteral("Browar"), QStringLiteral("BRO"))};
         lista[2][NrRachunku1K] = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
         lista[2][OstKwotaK] = QStringLiteral("100");
         lista[2][OstVatK] = QStringLiteral("23");
-        EXPECT_TRUE(zapiszKontrahentow(plik(), lista));
+        wpiszKontrahentow(lista);
         okno.otworz();
     }
     ~KontrahentWPrzelewie() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
-    QString plik() const { return dir.file(kPlikKontrahentow); }
     template <typename W = QLineEdit>
     W* w(const QWidget* o, const char* nazwa)
     {
@@ -69,8 +60,6 @@ protected:
     }
     ShownBox ostatni() { return d.shown().isEmpty() ? ShownBox{} : d.shown().last(); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     QList<Kontrahent> lista;
     frmPrzelewB okno{s, d};
@@ -112,7 +101,7 @@ TEST_F(KontrahentWPrzelewie, SearchFillsTheEntryAreaAndSavingRewritesOnlyItsReco
     EXPECT_EQ(ostatni().text, QStringLiteral("Zmiany wprowadzono !"));
     EXPECT_EQ(ostatni().title, QStringLiteral(" Zapis"));
 
-    const OdczytKontrahentow o = czytajKontrahentow(plik());
+    const OdczytKontrahentow o = czytajKontrahentow(plikKontrahentow());
     ASSERT_TRUE(o.ok);
     ASSERT_EQ(o.lista.size(), 3);
     EXPECT_EQ(o.lista[0], lista[0]);
@@ -159,7 +148,7 @@ TEST_F(KontrahentWPrzelewie, SavingWithoutAContractorOrWithAnOpenSumChangesNothi
     EXPECT_EQ(dir.readBytes(kPlikKontrahentow), przed);
 
     // The contractor vanished from the file meanwhile.
-    ASSERT_TRUE(zapiszKontrahentow(plik(), {lista[0]}));
+    ASSERT_TRUE(zapiszKontrahentow(plikKontrahentow(), {lista[0]}));
     const QByteArray jeden = dir.readBytes(kPlikKontrahentow);
     w(&okno, "txtKwotaK")->setText(QStringLiteral("120"));
     w(&okno, "txtVat")->setText(QStringLiteral("0"));
@@ -236,7 +225,7 @@ TEST_F(KontrahentWPrzelewie, SavingAfterAHandOverWritesOnlyWhatTheUserChanged)
 
     QList<Kontrahent> oczekiwane = lista;
     oczekiwane[1][OstKwotaK] = QStringLiteral("250");
-    QList<Kontrahent> zapisane = czytajKontrahentow(plik()).lista;
+    QList<Kontrahent> zapisane = czytajKontrahentow(plikKontrahentow()).lista;
     ASSERT_EQ(zapisane.size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(zapisane[i].w, oczekiwane[i].w) << i;

@@ -5,14 +5,13 @@
 #include "invoices/frmPlatnosciZ.h"
 
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Paczki.h"
 #include "ui/Grid.h"
 #include "ui/QtDialogs.h"
 
+#include "Budowa.h"
 #include "KeyboardAnswers.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,30 +30,20 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::KeyboardAnswers;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
 const QString kKonto = QStringLiteral("61109010140000071219812874");
 const QString kNaDzien = QStringLiteral(" na  dzien ");
 
-void przygotujFolder(const TempFolder& dir, Session& s)
-{
-    s.SciezkaProgramu = dir.path();
-    s.DataDzis = QStringLiteral("09-12-2026");
-    s.DataDzisKlucz = QStringLiteral("20261209");
-    s.DataRobocza = QStringLiteral("09-12-2026");
-    s.SkrotFirmy = QStringLiteral("ALFA");
-    writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                               QStringLiteral("1"), QStringLiteral("F-RA")});
-}
+/// The company "ALFA" on 09-12-2026, before its first package.
+struct FolderOkna : FolderDanych {
+    FolderOkna() : FolderDanych(kBezPaczek) { dzien(QStringLiteral("09-12-2026")).firma(QStringLiteral("ALFA")).ustawienia(); }
+};
 
-class OknoPaczek : public ::testing::Test {
+class OknoPaczek : public ::testing::Test, public FolderOkna {
 protected:
-    OknoPaczek() { przygotujFolder(dir, s); }
     ~OknoPaczek() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
     template <typename W = QLineEdit>
@@ -94,15 +83,9 @@ protected:
         kliknij("cmdDoPaczki");
     }
     QString plik(int nr) const { return QStringLiteral("Paczki/Paczka202612_%1.dta").arg(nrPaczkiTekst(nr)); }
-    QList<Przelew> rekordy(int nr) const { return czytajPaczke(dir.file(plik(nr))).rekordy; }
+    QList<Przelew> rekordy(int nr) const { return FolderPaczek::rekordy(2026, 12, nr); }
     NumeracjaMiesiaca grudzien() const { return czytajNumeracje(dir.file(QStringLiteral("NumP26.dat"))).miesiace.value(11); }
-    void zamknij(int nr)
-    {
-        QList<Przelew> r = rekordy(nr);
-        for (Przelew& p : r)
-            p.status = kZamknieta;
-        ASSERT_TRUE(przepiszPaczke(dir.file(plik(nr)), r));
-    }
+    void zamknij(int nr) const { FolderPaczek::zamknij(2026, 12, nr); }
     /// A click on the row-number cell at the left of a data row.
     void kliknijNumerWiersza(Grid* g, int wiersz)
     {
@@ -131,8 +114,6 @@ protected:
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->width() / 2, y));
     }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmPrzelewB okno{s, d};
 };
@@ -647,9 +628,9 @@ TEST_F(OknoPaczek, ExportFileShowsItsPackageAndClearingEmptiesTheView)
 
 TEST(OknoPaczekQt, AddingWithRealBoxes)
 {
-    TempFolder dir;
-    Session s;
-    przygotujFolder(dir, s);
+    FolderOkna f;
+    Session& s = f.s;
+    const TempFolder& dir = f.dir;
     QtDialogs dialogs;
     frmPrzelewB okno(s, dialogs);
     okno.otworz();
@@ -670,23 +651,20 @@ TEST(OknoPaczekQt, AddingWithRealBoxes)
 
 TEST(OknoPaczekQt, RemovalAskedInARealBoxRemovesOnlyOnYes)
 {
-    TempFolder dir;
-    Session s;
-    przygotujFolder(dir, s);
+    FolderOkna f;
+    Session& s = f.s;
+    const TempFolder& dir = f.dir;
     QList<Przelew> rekordy;
-    for (int i = 1; i <= 3; ++i) {
-        Przelew p;
-        p.nazwaKontrahenta = QStringLiteral("Firma %1").arg(i);
-        p.konto = kKonto;
-        p.kwotaB = p.splacono = QStringLiteral("%1,00").arg(i);
-        p.nrPaczk = QStringLiteral("01");
-        p.nrPrzel = QString::number(i);
-        p.status = kOtwarta;
-        rekordy.append(p);
-    }
-    const QString plik = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
+    for (int i = 1; i <= 3; ++i)
+        rekordy.append(BudowaPrzelewu::pusty()
+                           .nazwa(QStringLiteral("Firma %1").arg(i))
+                           .konto(kKonto)
+                           .brutto(QStringLiteral("%1,00").arg(i))
+                           .status(kOtwarta));
     ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Paczki"))));
-    ASSERT_TRUE(zapiszPaczke(plik, rekordy));
+    rekordy = f.zapisz(rekordy, 2026, 12, 1);
+    const QString plik = dir.file(QStringLiteral("Paczki/Paczka202612_01.dta"));
+    ASSERT_TRUE(QFile::exists(plik));
     NumeracjaRoku n = nowaNumeracja();
     n[11].poczatPaczk = n[11].koniecPacz = n[11].poczatPrzel = 1;
     n[11].koniecPrzel = 3;

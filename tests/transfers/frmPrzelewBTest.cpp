@@ -4,13 +4,12 @@
 
 #include "core/Session.h"
 #include "core/QuoteFormat.h"
-#include "shell/Instalka.h"
 #include "transfers/Przelew.h"
 #include "ui/PrintRenderer.h"
 #include "ui/Grid.h"
 
+#include "Budowa.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -23,38 +22,29 @@
 #include <gtest/gtest.h>
 
 using namespace remitto;
-using remitto::test::ScriptedDialogs;
-using remitto::test::ShownBox;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
 const QString kKonto1 = QStringLiteral("11111111111111111111111111");
 const QString kKonto2 = QStringLiteral("22222222222222222222222222");
 
-class OknoPrzelewu : public ::testing::Test {
+class OknoPrzelewu : public ::testing::Test, public FolderDanych {
 protected:
-    OknoPrzelewu()
+    OknoPrzelewu() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = QStringLiteral("09-12-2026");
-        s.DataDzisKlucz = QStringLiteral("20261209");
+        dzien(QStringLiteral("09-12-2026")).firma(QStringLiteral("ALFA"));
         s.DataRobocza = QStringLiteral("08-12-2026");
-        s.SkrotFirmy = QStringLiteral("ALFA");
         s.NipFirmy = QStringLiteral("6810000001");
         s.Konto1Firmy = kKonto1;
         s.Konto2Firmy = kKonto2;
         s.Konto4Firmy = QStringLiteral("44444444444444444444444444");
         s.KontoWybrane = kKonto2;
         s.OpisSeryjny = QStringLiteral("F-ra \"nr\" ");
-        ustawienia(QStringLiteral("1"), QStringLiteral("1"));
+        ustawienia();
     }
     ~OknoPrzelewu() override { EXPECT_TRUE(d.allAnswersUsed()); }
 
-    void ustawienia(const QString& piata, const QString& szosta, const QString& drukarka = QStringLiteral("L"))
-    {
-        writeInstalka(dir.path(), {QString(), dir.path(), drukarka, QString(), piata, szosta, QStringLiteral("F-RA")});
-    }
     void otworz()
     {
         okno.otworz();
@@ -82,8 +72,6 @@ protected:
     bool widoczne(const char* nazwa) { return !w<QWidget>(nazwa)->isHidden(); }
     ShownBox ostatni() { return d.shown().isEmpty() ? ShownBox{} : d.shown().last(); }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     frmPrzelewB okno{s, d};
 };
@@ -92,7 +80,7 @@ protected:
 
 TEST_F(OknoPrzelewu, OpeningShowsCompanyDatesPrinterAndEveryControl)
 {
-    ustawienia(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("I"));
+    ustawienia(QStringLiteral("I"), QStringLiteral("2"), QStringLiteral("1"));
     s.RodzajPrzelewu = 3;
     s.TrybKontrahenta = 4;
     otworz();
@@ -192,7 +180,7 @@ TEST_F(OknoPrzelewu, MissingPrinterSettingsAreReportedAtOpening)
 {
     for (const auto& [piata, szosta] : {std::pair{QString(), QStringLiteral("1")}, {QStringLiteral("1"), QString()}}) {
         d.clear();
-        ustawienia(piata, szosta);
+        ustawienia(QStringLiteral("L"), piata, szosta);
         otworz();
         ASSERT_EQ(d.shown().size(), 1);
         EXPECT_EQ(ostatni().text, QStringLiteral("Ustaw drukarke i druk !"));

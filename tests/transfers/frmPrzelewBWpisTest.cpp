@@ -6,16 +6,15 @@
 
 #include "contractors/Kontrahent.h"
 #include "core/Session.h"
-#include "shell/Instalka.h"
 #include "transfers/Paczki.h"
 #include "transfers/RejestrWydruku.h"
 #include "core/QuoteFormat.h"
 #include "ui/Grid.h"
 #include "ui/PrintRenderer.h"
 
+#include "Budowa.h"
 #include "KontrahenciPliki.h"
 #include "ScriptedDialogs.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -26,9 +25,7 @@
 
 using namespace remitto;
 using namespace remitto::kontrahenci;
-using remitto::test::pelnyKontrahent;
-using remitto::test::ScriptedDialogs;
-using remitto::test::TempFolder;
+using namespace remitto::test;
 
 namespace {
 
@@ -45,17 +42,11 @@ struct Drukarka : Drukowanie {
     }
 };
 
-class WpisWOknie : public ::testing::Test {
+class WpisWOknie : public ::testing::Test, public FolderDanych {
 protected:
-    WpisWOknie()
+    WpisWOknie() : FolderDanych(kBezPaczek)
     {
-        s.SciezkaProgramu = dir.path();
-        s.DataDzis = QStringLiteral("09-12-2026");
-        s.DataDzisKlucz = QStringLiteral("20261209");
-        s.DataRobocza = QStringLiteral("09-12-2026");
-        s.SkrotFirmy = QStringLiteral("ALFA");
-        writeInstalka(dir.path(), {QString(), dir.path(), QStringLiteral("L"), QString(), QStringLiteral("1"),
-                                   QStringLiteral("1"), QStringLiteral("F-RA")});
+        dzien(QStringLiteral("09-12-2026")).firma(QStringLiteral("ALFA")).ustawienia();
         okno.ustawDrukowanie(&drukarka);
         otworz();
     }
@@ -103,8 +94,6 @@ protected:
         ASSERT_EQ(tekst("txtKwotaBrutto"), QStringLiteral("2684,77"));
     }
 
-    TempFolder dir;
-    Session s;
     ScriptedDialogs d;
     Drukarka drukarka;
     frmPrzelewB okno{s, d};
@@ -247,7 +236,7 @@ TEST_F(WpisWOknie, HandOverFromTheListFillsEveryBoxAndSavingKeepsTheRecord)
         k[OstVatK] = QStringLiteral("0");
         k[NrRachunku1K] = kDobreKonto;
     }
-    ASSERT_TRUE(zapiszKontrahentow(dir.file(kPlikKontrahentow), lista));
+    ASSERT_TRUE(zapiszKontrahentow(plikKontrahentow(), lista));
 
     // The card of the first contractor, then the list's "Do przelewu" of the second.
     d.type(QStringLiteral("CEG"));
@@ -269,7 +258,7 @@ TEST_F(WpisWOknie, HandOverFromTheListFillsEveryBoxAndSavingKeepsTheRecord)
     d.clear();
     kliknij("cmdZmianyK");
     EXPECT_EQ(d.texts(), QStringList{QStringLiteral("Zmiany wprowadzono !")});
-    const OdczytKontrahentow o = czytajKontrahentow(dir.file(kPlikKontrahentow));
+    const OdczytKontrahentow o = czytajKontrahentow(plikKontrahentow());
     ASSERT_EQ(o.lista.size(), 2);
     EXPECT_EQ(o.lista[0], lista[0]);
     EXPECT_EQ(o.lista[1][Poczta], QStringLiteral("Zyrardow"));
