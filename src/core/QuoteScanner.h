@@ -66,45 +66,45 @@ inline int utf8Blank(const unsigned char* p, qsizetype n)
     return 0;
 }
 
-// Length of the blank that starts at `b` (0 when none).
+// Whether the unit `c` alone is a blank: 1 yes, 0 no, -1 when only the UTF-8
+// bytes around it can tell (a byte of 0x80 or more in a UTF-8 file).
 template <typename Ch>
-inline int blankAtFront(const Ch* b, const Ch* e, Blanks blanks)
+inline int unitBlank(unsigned c, Blanks blanks)
 {
-    const unsigned c = unit(*b);
     if (c == ' ' || (c >= '\t' && c <= '\r'))
         return 1;
     if (c < 0x80)
         return 0;
-    if constexpr (sizeof(Ch) == 2) {
+    if constexpr (sizeof(Ch) == 2)
         return QChar::isSpace(char32_t(c)) ? 1 : 0;
-    } else {
-        if (blanks == Blanks::Cp1250)
-            return c == 0xA0 ? 1 : 0;
-        return utf8Blank(reinterpret_cast<const unsigned char*>(b), e - b);
-    }
+    if (blanks == Blanks::Cp1250)
+        return c == 0xA0 ? 1 : 0;
+    return -1;
+}
+
+// Length of the blank that starts at `b` (0 when none).
+template <typename Ch>
+inline int blankAtFront(const Ch* b, const Ch* e, Blanks blanks)
+{
+    const int alone = unitBlank<Ch>(unit(*b), blanks);
+    if (alone >= 0)
+        return alone;
+    return utf8Blank(reinterpret_cast<const unsigned char*>(b), e - b);
 }
 
 // Length of the blank that ends at `e` (0 when none).
 template <typename Ch>
 inline int blankAtBack(const Ch* b, const Ch* e, Blanks blanks)
 {
-    const unsigned c = unit(e[-1]);
-    if (c == ' ' || (c >= '\t' && c <= '\r'))
-        return 1;
-    if (c < 0x80)
-        return 0;
-    if constexpr (sizeof(Ch) == 2) {
-        return QChar::isSpace(char32_t(c)) ? 1 : 0;
-    } else {
-        if (blanks == Blanks::Cp1250)
-            return c == 0xA0 ? 1 : 0;
-        // Every blank's first byte is a lead byte, so the bytes before it
-        // never make it part of another character.
-        for (int n = 2; n <= 3; ++n)
-            if (e - b >= n && utf8Blank(reinterpret_cast<const unsigned char*>(e - n), n) == n)
-                return n;
-        return 0;
-    }
+    const int alone = unitBlank<Ch>(unit(e[-1]), blanks);
+    if (alone >= 0)
+        return alone;
+    // Every blank's first byte is a lead byte, so the bytes before it never
+    // make it part of another character.
+    for (int n = 2; n <= 3; ++n)
+        if (e - b >= n && utf8Blank(reinterpret_cast<const unsigned char*>(e - n), n) == n)
+            return n;
+    return 0;
 }
 
 template <typename Ch>
