@@ -41,14 +41,11 @@ FakturaDoOznaczenia sprawdzFakture(const QString& sciezkaKramix, const QString& 
         f.stan = FakturaDoOznaczenia::Stan::Folder;
         return f;
     }
-    QFile plik(f.sciezka);
-    if (!plik.open(QIODevice::ReadOnly)) {
+    WartosciPliku w;
+    if (!w.wczytaj(f.sciezka)) {
         f.stan = FakturaDoOznaczenia::Stan::Brak;
         return f;
     }
-    WartosciPliku w;
-    w.bajty = plik.readAll();
-    w.podziel();
     const ZnacznikZaplaty z = odczytajZnacznik(w.tekst(0));
     f.powod = sprawdzWartosciFaktury(w, z);
     f.zaplaconoWczesniej = z.kwota;

@@ -21,6 +21,16 @@ bool cyfra(QChar c)
 
 } // namespace
 
+bool WartosciPliku::wczytaj(const QString& sciezka)
+{
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly))
+        return false;
+    bajty = plik.readAll();
+    podziel();
+    return true;
+}
+
 void WartosciPliku::podziel()
 {
     wartosci.clear();
@@ -207,14 +217,11 @@ QString sprawdzWartosciFaktury(const WartosciPliku& w, const ZnacznikZaplaty& zn
 PlikFaktury odczytajPlikFaktury(const QString& sciezka)
 {
     PlikFaktury f;
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly)) {
+    WartosciPliku w;
+    if (!w.wczytaj(sciezka)) {
         f.stan = PlikFaktury::Stan::Brak;
         return f;
     }
-    WartosciPliku w;
-    w.bajty = plik.readAll();
-    w.podziel();
     f.stan = PlikFaktury::Stan::Uszkodzony;
     ZnacznikZaplaty z = odczytajZnacznik(w.tekst(0));
     f.powod = sprawdzWartosciFaktury(w, z);

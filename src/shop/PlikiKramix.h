@@ -33,6 +33,9 @@ struct WartosciPliku {
 
     /// Splits `bajty` into values (kept from an earlier file are dropped).
     void podziel();
+    /// Reads the file at `sciezka` and splits it; false when it cannot be
+    /// opened.
+    bool wczytaj(const QString& sciezka);
     qsizetype liczba() const { return static_cast<qsizetype>(wartosci.size()); }
     /// Value `i` (0-based) decoded from Windows-1250.
     QString tekst(qsizetype i) const;
