@@ -47,6 +47,28 @@ OpisKolumny opisKolumny(int kolumna)
     }
 }
 
+// The cells of a month's row: Nr.kol, the four numbers, the type, an empty column.
+QStringList wierszMiesiaca(const NumeracjaMiesiaca& m)
+{
+    return {QString::number(m.miesiac), QString::number(m.poczatPaczk), QString::number(m.koniecPacz),
+            QString::number(m.poczatPrzel), QString::number(m.koniecPrzel), m.typ, QString()};
+}
+
+// The number a column (1 to 4) shows.
+int& liczbaKolumny(NumeracjaMiesiaca& m, int kolumna)
+{
+    switch (kolumna) {
+    case 1:
+        return m.poczatPaczk;
+    case 2:
+        return m.koniecPacz;
+    case 3:
+        return m.poczatPrzel;
+    default:
+        return m.koniecPrzel;
+    }
+}
+
 } // namespace
 
 frmNumeracjaMM::frmNumeracjaMM(Session& session, Dialogs& dialogs, QWidget* parent)
@@ -129,41 +151,41 @@ void frmNumeracjaMM::wczytaj()
 
 void frmNumeracjaMM::pokaz(const NumeracjaRoku& rok)
 {
+    m_rok = rok;
     MSFlexGrid2->setColumns({QStringLiteral("Nr.kol"), QStringLiteral("PoczatPaczk"), QStringLiteral("KoniecPacz"),
                              QStringLiteral("PoczatPrzel"), QStringLiteral("KoniecPrzel"),
                              QStringLiteral("TypNumerac"), QString()},
                             {600});
     MSFlexGrid2->setHeaderForeground(QColor(0xFF, 0, 0));
     QList<QStringList> wiersze;
-    for (const NumeracjaMiesiaca& m : rok)
-        wiersze.append({QString::number(m.miesiac), QString::number(m.poczatPaczk), QString::number(m.koniecPacz),
-                        QString::number(m.poczatPrzel), QString::number(m.koniecPrzel), m.typ, QString()});
+    for (const NumeracjaMiesiaca& m : m_rok)
+        wiersze.append(wierszMiesiaca(m));
     MSFlexGrid2->setRows(wiersze);
-    if (!rok.isEmpty())
-        txtWskaznik->setText(rok.last().typ);
+    if (!m_rok.isEmpty())
+        txtWskaznik->setText(m_rok.last().typ);
 }
 
 void frmNumeracjaMM::edytujKomorke(int wiersz, int kolumna)
 {
-    if (wiersz < 1 || wiersz >= MSFlexGrid2->rowCount() || kolumna < 1 || kolumna > 5)
+    if (wiersz < 1 || wiersz > m_rok.size() || kolumna < 1 || kolumna > 5)
         return;
     const OpisKolumny opis = opisKolumny(kolumna);
-    const QString biezaca = MSFlexGrid2->text(wiersz, kolumna);
-    const QString prompt = opis.instrukcja + QLatin1Char('\n') + QStringLiteral("Miesiąc nr ")
-                         + MSFlexGrid2->text(wiersz, 0) + QLatin1Char('\n') + opis.przedrostek + biezaca;
+    const QStringList komorki = wierszMiesiaca(m_rok[wiersz - 1]);
+    const QString prompt = opis.instrukcja + QLatin1Char('\n') + QStringLiteral("Miesiąc nr ") + komorki[0]
+                         + QLatin1Char('\n') + opis.przedrostek + komorki[kolumna];
     const QString tytul = opis.zmiana + QStringLiteral(" pozycja ") + QString::number(wiersz);
     const std::optional<QString> odp = m_dialogs.inputBox(prompt, tytul);
     if (!odp || odp->trimmed().isEmpty())
         return;
 
-    QString nowa;
+    NumeracjaMiesiaca& m = m_rok[wiersz - 1];
     if (opis.max == 0) {
         const QString typ = odp->trimmed().toLower();
         if (typ != QStringLiteral("m") && typ != QStringLiteral("c")) {
             m_dialogs.messageBox(QStringLiteral("Kod numeracji może być tylko m lub c !"), tytul, Icon::Critical);
             return;
         }
-        nowa = typ;
+        m.typ = typ;
     } else {
         const std::optional<int> liczba = liczbaNumeracji(*odp, opis.max);
         if (!liczba) {
@@ -171,34 +193,19 @@ void frmNumeracjaMM::edytujKomorke(int wiersz, int kolumna)
                                  Icon::Critical);
             return;
         }
-        nowa = QString::number(*liczba);
+        liczbaKolumny(m, kolumna) = *liczba;
     }
-    MSFlexGrid2->setText(wiersz, kolumna, nowa);
+    MSFlexGrid2->setText(wiersz, kolumna, wierszMiesiaca(m)[kolumna]);
 }
 
 void frmNumeracjaMM::zapiszZmiany()
 {
     if (m_uszkodzony)
         return;
-    // The indicator is read as the other program reads it; each month keeps
-    // the type of its own row.
-    const QString wskaznik = txtWskaznik->text() == QStringLiteral("m") ? QStringLiteral("m") : QStringLiteral("c");
-    Q_UNUSED(wskaznik);
-
-    // Values read from the file may lie beyond what the boxes accept; they
-    // are written back as they are.
-    constexpr int kDowolna = 999999999;
-    NumeracjaRoku rok;
-    for (int i = 1; i <= 12; ++i) {
-        NumeracjaMiesiaca m;
-        m.miesiac = i;
-        m.poczatPaczk = liczbaNumeracji(MSFlexGrid2->text(i, 1), kDowolna).value_or(0);
-        m.koniecPacz = liczbaNumeracji(MSFlexGrid2->text(i, 2), kDowolna).value_or(0);
-        m.poczatPrzel = liczbaNumeracji(MSFlexGrid2->text(i, 3), kDowolna).value_or(0);
-        m.koniecPrzel = liczbaNumeracji(MSFlexGrid2->text(i, 4), kDowolna).value_or(0);
-        m.typ = MSFlexGrid2->text(i, 5);
-        rok.append(m);
-    }
+    // Each month is saved under its row's number.
+    NumeracjaRoku rok = m_rok;
+    for (int i = 0; i < rok.size(); ++i)
+        rok[i].miesiac = i + 1;
     QString blad;
     if (!zapiszNumeracje(m_session.PlikNumeracji, rok, &blad)) {
         m_dialogs.messageBox(blad, QStringLiteral("Błąd"), Icon::Critical);

@@ -44,6 +44,7 @@ private:
 
     Session& m_session;
     Dialogs& m_dialogs;
+    NumeracjaRoku m_rok;  ///< the months as shown and edited; the grid only shows them
     bool m_klikMyszka = false;
     bool m_uszkodzony = false;
 
