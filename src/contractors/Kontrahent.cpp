@@ -34,6 +34,14 @@ const std::array<Pole, kKolumnySiatki> kPoleKolumny = {
     RegonK,    WalutaKh,         PowiatK,         Wojewodztwo,  UwagiK,   TytulK,
 };
 
+int kolumnaPola(Pole p)
+{
+    for (int k = 0; k < kKolumnySiatki; ++k)
+        if (kPoleKolumny[size_t(k)] == p)
+            return k;
+    return -1;
+}
+
 QStringList naglowkiSiatki()
 {
     return {

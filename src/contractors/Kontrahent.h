@@ -60,6 +60,8 @@ struct Kontrahent {
 
 /// Record value shown in each of the 27 grid columns of the contractor list.
 extern const std::array<Pole, kKolumnySiatki> kPoleKolumny;
+/// The grid column that shows record value `p` (-1 when none does).
+int kolumnaPola(Pole p);
 /// Header texts and widths (twips) of the contractor list's grid.
 QStringList naglowkiSiatki();
 QList<int> szerokosciSiatki();

@@ -146,6 +146,7 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
     m_podswietlony = 0;
     m_trafienia.clear();
     m_pelny = false;
+    m_wiersze.clear();
     OdczytSiatki o = czytajDoSiatki(plik());
     m_ladowanie = false;
     if (o.brak) {
@@ -166,7 +167,8 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
         m_dialogs.messageBox(o.blad, QStringLiteral("Błąd"), Icon::Critical);
     m_pelny = o.ok;
     m_ladowanie = true;
-    m_siatka->setRows(std::move(o.wiersze));
+    m_wiersze = std::move(o.wiersze);
+    m_siatka->setRows(m_wiersze);
     if (m_siatka->rowCount() > 1) {
         m_siatka->selectRange(1, 0, 1, m_siatka->columnCount() - 1);
         m_siatka->setCurrentCell(1, 1);
@@ -177,13 +179,18 @@ bool frmKontrahenci::zaladuj(bool pytajOBrak)
     return true;
 }
 
+QString frmKontrahenci::wartosc(int wiersz, Pole pole) const
+{
+    return wiersz >= 1 && wiersz <= m_wiersze.size() ? m_wiersze[wiersz - 1].value(kolumnaPola(pole)) : QString();
+}
+
 void frmKontrahenci::wybierz(int wiersz, bool podswietlWiersz)
 {
     if (wiersz < 1 || wiersz >= m_siatka->rowCount())
         return;
     m_wiersz = wiersz;
-    m_session.NazwaKontrahenta = m_siatka->text(wiersz, 1);
-    m_session.SkrotKontrahenta = m_siatka->text(wiersz, 4);
+    m_session.NazwaKontrahenta = wartosc(wiersz, NazwaKontrahenta);
+    m_session.SkrotKontrahenta = wartosc(wiersz, SkrotK);
     if (podswietlWiersz)
         podswietl(wiersz, m_siatka->columnCount() - 1);
 }
@@ -281,8 +288,8 @@ void frmKontrahenci::otworzKarte()
     k.liczbaWierszy = m_siatka->rowCount();
     k.wiersz = m_wiersz;
     if (m_wiersz >= 1 && m_wiersz < m_siatka->rowCount()) {
-        k.nazwa = m_siatka->text(m_wiersz, 1);
-        k.skrot = m_siatka->text(m_wiersz, 4);
+        k.nazwa = wartosc(m_wiersz, NazwaKontrahenta);
+        k.skrot = wartosc(m_wiersz, SkrotK);
     }
     karta()->otworz(k);
 }

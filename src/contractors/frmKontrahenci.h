@@ -60,6 +60,8 @@ private:
     /// Fills the grid from the file; false when nothing could be shown.
     bool zaladuj(bool pytajOBrak);
     void wybierz(int wiersz, bool podswietl);
+    /// Record value `pole` of grid row `wiersz` (from 1), from the rows read.
+    QString wartosc(int wiersz, kontrahenci::Pole pole) const;
     void podswietl(int wiersz, int doKolumny);
     void zgas();
 
@@ -83,6 +85,7 @@ private:
     Session& m_session;
     Dialogs& m_dialogs;
     Grid* m_siatka = nullptr;
+    QList<QStringList> m_wiersze;  ///< the rows read from the file; the grid only shows them
     int m_wiersz = 0;
     int m_podswietlony = 0;        ///< row drawn bold on light green (0: none)
     int m_podswietlonyDo = 0;      ///< its last highlighted column

@@ -331,8 +331,8 @@ void frmHistoria::podgladRoku()
 
 void frmHistoria::wybranoWiersz(int wiersz)
 {
-    const QString nr = MSFlexGrid1->text(wiersz, 0).left(6).trimmed();
-    m_nrDoUsuniecia = nr.toInt();
+    // The position (from 1) of the row's record in the file.
+    m_nrDoUsuniecia = m_wiersze && wiersz >= 1 && wiersz <= m_wiersze->rowCount() ? m_wiersze->rekord(wiersz - 1) + 1 : 0;
 }
 
 void frmHistoria::usunRekord()
